@@ -1,0 +1,61 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "CliInteraction.h"
+#include "model/Project.h"
+
+namespace zorind::cli {
+
+// Exit statuses shared by every subcommand.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitErrors = 1;
+inline constexpr int kExitUsage = 2; // also: the project file cannot be read
+inline constexpr int kExitComputeFailed = 3;
+inline constexpr int kExitNotComputedHere = 4;
+
+// The arguments after the subcommand's name. Options are taken out one by
+// one; whatever is left at the end is a usage error.
+class Arguments {
+public:
+    explicit Arguments(std::vector<std::string> args) : args_(std::move(args)) {}
+
+    // Removes "-o VALUE" (or "--out=VALUE" style "NAME=VALUE") and returns
+    // VALUE; throws UsageError when the value is missing.
+    std::optional<std::string> takeOption(const std::string& name);
+    // Removes a flag such as "--fit"; true when it was there.
+    bool takeFlag(const std::string& name);
+    // The flags among `names` in the order they were given, removed.
+    std::vector<std::string> takeFlagsInOrder(const std::vector<std::string>& names);
+    // Removes and returns the next positional argument.
+    std::optional<std::string> takePositional();
+    // Throws UsageError when anything is left.
+    void expectEmpty() const;
+
+private:
+    std::vector<std::string> args_;
+};
+
+struct UsageError {
+    std::string message;
+};
+
+// Opens FILE as "Otwórz" reads it. On failure the window's message has been
+// printed on standard error and the caller should exit with kExitUsage.
+bool loadProject(Project& project, const std::string& path);
+
+// Saves as "Zapisz" writes the file; messages go to `ui`.
+bool saveProjectTo(Project& project, Interaction& ui, const std::string& path);
+
+// The subcommands; each gets its own arguments and returns the exit status.
+int runCheck(Arguments args);
+int runRenumber(Arguments args);
+int runClean(Arguments args);
+int runSolve(Arguments args);
+int runRender(Arguments args);
+int runExportElasticity(Arguments args);
+int runImportResults(Arguments args);
+
+} // namespace zorind::cli

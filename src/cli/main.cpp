@@ -1,0 +1,75 @@
+// zorind-cli: the ZORIND commands without a window, for scripted studies.
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "CliSupport.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Użycie: zorind-cli POLECENIE [ARGUMENTY]\n"
+    "\n"
+    "Polecenia:\n"
+    "  check FILE                         sprawdza spójność danych projektu\n"
+    "  solve FILE [--json]                oblicza zadanie potencjalne i wypisuje wyniki\n"
+    "  renumber FILE -o OUT               renumeruje elementy i zapisuje OUT\n"
+    "  clean FILE [--double-nodes] [--free-nodes] [--zero-length] -o OUT\n"
+    "                                     usuwa podwójne węzły, wolne węzły, elementy\n"
+    "                                     o zerowej długości (w podanej kolejności)\n"
+    "  render FILE -o OUT.png [--size WxH] [--fit] [--potential | --flux]\n"
+    "                                     rysuje obszar rysunku okna do pliku PNG\n"
+    "  export-elasticity FILE [-C DIR]    zapisuje plik wymiany dla programu sprężystości\n"
+    "  import-results FILE [RESULTS]      wczytuje wyniki sprężystości (domyślnie tav_ed.wyn)\n"
+    "\n"
+    "Kody wyjścia: 0 poprawnie, 1 błędy w danych, 2 błąd użycia lub odczytu pliku,\n"
+    "3 błąd obliczeń, 4 typ obliczeń nie jest liczony przez ten program.\n";
+
+struct Subcommand {
+    const char* name;
+    int (*run)(zorind::cli::Arguments);
+};
+
+constexpr Subcommand kSubcommands[] = {
+    {"check", zorind::cli::runCheck},
+    {"solve", zorind::cli::runSolve},
+    {"renumber", zorind::cli::runRenumber},
+    {"clean", zorind::cli::runClean},
+    {"render", zorind::cli::runRender},
+    {"export-elasticity", zorind::cli::runExportElasticity},
+    {"import-results", zorind::cli::runImportResults},
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fputs(kUsage, stderr);
+        return zorind::cli::kExitUsage;
+    }
+    const std::string command = argv[1];
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(kUsage, stdout);
+        return zorind::cli::kExitOk;
+    }
+    std::vector<std::string> rest(argv + 2, argv + argc);
+    for (const Subcommand& sub : kSubcommands) {
+        if (command != sub.name) {
+            continue;
+        }
+        try {
+            return sub.run(zorind::cli::Arguments(std::move(rest)));
+        } catch (const zorind::cli::UsageError& usage) {
+            std::fprintf(stderr, "%s\n\n%s", usage.message.c_str(), kUsage);
+            return zorind::cli::kExitUsage;
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "%s\n", zorind::cli::CliInteraction::oneLine(error.what()).c_str());
+            return zorind::cli::kExitComputeFailed;
+        }
+    }
+    std::fprintf(stderr, "Nieznane polecenie: %s\n\n%s", command.c_str(), kUsage);
+    return zorind::cli::kExitUsage;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "model/Project.h"
+#include "ui/Interaction.h"
+
+namespace zorind {
+
+// The analysis-type dialog as "Nowy" needs it: the chosen code on OK,
+// nothing on "Anuluj".
+using ChooseAnalysisType = std::function<std::optional<int>()>;
+
+// "TAV " followed by the path, shortened at the front of the path with "..."
+// so that the caption never exceeds its 199 characters.
+std::string projectCaption(const std::string& path);
+
+// "Nowy". Returns whether the main window must repaint.
+bool newProject(Project& project, Interaction& ui, const ChooseAnalysisType& chooseAnalysisType);
+
+// "Otwórz": asks, resets, shows the open dialog and reads the file.
+bool openProject(Project& project, Interaction& ui);
+
+// Reads `path` into a freshly reset project as "Otwórz" does once the file
+// is chosen (used for a file named on the command line). `announce` shows
+// the "Odczytano dane z pliku" box after success. Returns true when the file
+// was read; on failure the error is shown and the model stays empty.
+bool openProjectPath(Project& project, Interaction& ui, const std::string& path, bool announce);
+
+// "&Zapisz" / "Zapisz &jako": always asks for the file name.
+bool saveProject(Project& project, Interaction& ui);
+
+// Saves to a known path (without the dialog), with the same checks and
+// messages. Returns true when the file was written.
+bool saveProjectPath(Project& project, Interaction& ui, const std::string& path, bool announce);
+
+} // namespace zorind

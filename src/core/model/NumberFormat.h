@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zorind {
+
+// Locale-independent number text, as printf's "%.<decimals>f" would write
+// it in the C locale (always a decimal point).
+std::string formatFixed(double value, int decimals);
+void appendFixed(std::string& out, double value, int decimals);
+// "%.9g": the shortest general form that still round-trips a float.
+std::string formatGeneral(double value, int significantDigits);
+
+// Whole-token parsing independent of the locale. A leading '+' is accepted,
+// as scanf accepts it; anything left over makes the token invalid.
+std::optional<int> parseInt(std::string_view token);
+// Parses into a float; out-of-range magnitudes and "inf"/"nan" are refused.
+std::optional<float> parseFiniteFloat(std::string_view token);
+std::optional<double> parseFiniteDouble(std::string_view token);
+
+} // namespace zorind

@@ -1,0 +1,77 @@
+#include "model/Project.h"
+
+namespace zorind {
+
+void resetProject(Project& p)
+{
+    p.conductivity = 1.0f;
+    p.analysisType = HeatFlow;
+
+    p.view.gridStepX = 2.0f;
+    p.view.gridStepY = 2.0f;
+    p.view.areaXMax = 50.0f;
+    p.view.areaYMax = 50.0f;
+    p.view.areaXMin = 0.0f;
+    p.view.areaYMin = 0.0f;
+    p.display.colourSubdivisions = 30.0f;
+
+    p.palette = buildPalette(p.display.paletteMode);
+
+    p.conditions[1].kind = 2.0f;
+    p.conditions[1].atNode1 = 0.0f;
+
+    p.boundaries[1].kind = OuterBoundary;
+    p.conditionCount = 1;
+
+    p.edit.editMode = EditMode::Idle;
+    p.resultsValid = 0;
+    p.edit.chainOpen = false;
+
+    p.view.gridOn = 1;
+    p.view.marginLeft = 10;
+    p.view.marginRight = 10;
+    p.view.marginTop = 20;
+    p.view.marginBottom = 40;
+
+    p.showDisplacements = 0;
+    p.currentBoundary = 1;
+    p.currentCondition = 1;
+    DisplaySettings& d = p.display;
+    d.showBoundaryConditions = 0;
+    d.showNodes = 1;
+    d.showElements = 1;
+    d.showNodeNumbers = 0;
+    d.showInternalPoints = 1;
+    d.showElementNumbers = 0;
+    d.normalsFlag = 0;
+    d.showPotential = 0;
+    d.showFlux = 0;
+    d.showInternalValues = 1;
+    d.showMidValues = 0;
+    d.showEndValues = 1;
+
+    p.nodeCount = 0;
+    p.elementCount = 0;
+    p.boundaryCount = 1;
+    p.internalPointCount = 0;
+
+    p.ambientTemperature = 0.0f;
+}
+
+void initialiseProject(Project& p)
+{
+    p = Project{};
+    p.display.paletteMode = 1;
+    resetProject(p);
+    p.conditions[1].atMiddle = 0.0f;
+    p.conditions[1].atNode2 = 0.0f;
+    p.display.showElementBoundaryNumbers = 0;
+    p.display.showBcNumbers = 1;
+}
+
+std::string capacityMessage(const char* what, int capacity)
+{
+    return std::string("Osiągnięto maksymalną liczbę ") + what + " (" + std::to_string(capacity) + ")";
+}
+
+} // namespace zorind

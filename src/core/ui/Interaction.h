@@ -1,0 +1,67 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace zorind {
+
+// The four kinds of message box. Plain boxes carry the application title
+// as their caption and no icon.
+enum class MessageKind { Plain, Error, Exclamation, Information };
+
+struct FileFilter {
+    std::string name;    // "Pliki edytora (*.tav)"
+    std::string pattern; // "*.tav"
+};
+
+struct FileDialogSpec {
+    std::string title;
+    std::vector<FileFilter> filters;
+    std::string defaultExtension; // without the dot; added to a typed name that has none
+};
+
+// The one narrow channel through which commands talk to the user. The Qt
+// front end shows real dialogs, tests script the answers and the command
+// line answers Yes and prints.
+class Interaction {
+public:
+    virtual ~Interaction() = default;
+
+    // A modal message box. For MessageKind::Plain the caption is ignored and
+    // the application title shown instead.
+    virtual void message(std::string_view text, std::string_view caption, MessageKind kind) = 0;
+    void plain(std::string_view text) { message(text, {}, MessageKind::Plain); }
+    void error(std::string_view text, std::string_view caption) { message(text, caption, MessageKind::Error); }
+    void exclamation(std::string_view text, std::string_view caption)
+    {
+        message(text, caption, MessageKind::Exclamation);
+    }
+
+    // A Yes/No question; true only for Yes.
+    virtual bool ask(std::string_view text, std::string_view caption) = 0;
+
+    // A one-line prompt. Nothing when the user cancels.
+    virtual std::optional<std::string> promptText(std::string_view caption, std::string_view prompt,
+                                                  std::string_view initial) = 0;
+    // A number prompt; nothing when the user cancels. The text is parsed in
+    // the user's locale by the front end.
+    virtual std::optional<double> promptNumber(std::string_view caption, std::string_view prompt,
+                                               double initial) = 0;
+
+    // File choice; nothing when cancelled. The result is a full path.
+    virtual std::optional<std::string> chooseOpenFile(const FileDialogSpec& spec) = 0;
+    // The save dialog asks before overwriting an existing file.
+    virtual std::optional<std::string> chooseSaveFile(const FileDialogSpec& spec) = 0;
+
+    // Long-running work is about to start or has ended (wait cursor).
+    virtual void busy(bool /*on*/) {}
+};
+
+// The project-file dialogs' filter list and extension.
+FileDialogSpec projectOpenDialog();
+FileDialogSpec projectSaveDialog();
+
+} // namespace zorind

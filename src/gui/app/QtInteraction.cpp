@@ -1,0 +1,136 @@
+#include "app/QtInteraction.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLocale>
+#include <QMessageBox>
+
+#include "model/Project.h"
+
+namespace zorind {
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string fromQString(const QString& text)
+{
+    return text.toUtf8().toStdString();
+}
+
+namespace {
+
+QString filterList(const FileDialogSpec& spec)
+{
+    QStringList parts;
+    for (const FileFilter& f : spec.filters) {
+        parts << toQString(f.name);
+    }
+    return parts.join(QStringLiteral(";;"));
+}
+
+std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogSpec& spec, bool save)
+{
+    QFileDialog dialog(parent, toQString(spec.title));
+    dialog.setNameFilters(filterList(spec).split(QStringLiteral(";;")));
+    dialog.setDefaultSuffix(toQString(spec.defaultExtension));
+    if (save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::ReadOnly, false);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return fromQString(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+}
+
+} // namespace
+
+void QtInteraction::message(std::string_view text, std::string_view caption, MessageKind kind)
+{
+    QMessageBox box(parent_);
+    box.setText(toQString(text));
+    box.setStandardButtons(QMessageBox::Ok);
+    switch (kind) {
+    case MessageKind::Plain:
+        box.setWindowTitle(QString::fromUtf8(kApplicationTitle));
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MessageKind::Error:
+        box.setWindowTitle(toQString(caption));
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MessageKind::Exclamation:
+        box.setWindowTitle(toQString(caption));
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageKind::Information:
+        box.setWindowTitle(toQString(caption));
+        box.setIcon(QMessageBox::Information);
+        break;
+    }
+    box.exec();
+}
+
+bool QtInteraction::ask(std::string_view text, std::string_view caption)
+{
+    QMessageBox box(QMessageBox::Question, toQString(caption), toQString(text), QMessageBox::Yes | QMessageBox::No,
+                    parent_);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtInteraction::promptText(std::string_view caption, std::string_view prompt,
+                                                     std::string_view initial)
+{
+    bool ok = false;
+    QString text = QInputDialog::getText(parent_, toQString(caption), toQString(prompt), QLineEdit::Normal,
+                                         toQString(initial), &ok);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return fromQString(text);
+}
+
+std::optional<double> QtInteraction::promptNumber(std::string_view caption, std::string_view prompt, double initial)
+{
+    for (;;) {
+        auto text = promptText(caption, prompt, fromQString(QLocale().toString(initial, 'g', 15)));
+        if (!text) {
+            return std::nullopt;
+        }
+        bool ok = false;
+        double value = QLocale().toDouble(toQString(*text).trimmed(), &ok);
+        if (ok && std::isfinite(value)) {
+            return value;
+        }
+        message("Złe dane", caption, MessageKind::Error);
+    }
+}
+
+std::optional<std::string> QtInteraction::chooseOpenFile(const FileDialogSpec& spec)
+{
+    return runFileDialog(parent_, spec, false);
+}
+
+std::optional<std::string> QtInteraction::chooseSaveFile(const FileDialogSpec& spec)
+{
+    return runFileDialog(parent_, spec, true);
+}
+
+void QtInteraction::busy(bool on)
+{
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+} // namespace zorind

@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include "model/FileCommands.h"
+#include "model/ProjectFile.h"
+#include "support/ModelBuilders.h"
+#include "support/TempDir.h"
+#include "ui/ScriptedInteraction.h"
+
+namespace zorind {
+namespace {
+
+using test::emptyProject;
+
+Project someModel()
+{
+    Project p = emptyProject();
+    test::addPolygon(p, {{0, 0}, {4, 0}, {0, 3}});
+    return p;
+}
+
+ChooseAnalysisType answer(std::optional<int> code)
+{
+    return [code] { return code; };
+}
+
+TEST(NewProject, WithoutAnOpenProjectAsksNothingAndTakesTheChosenType)
+{
+    Project p = someModel();
+    ScriptedInteraction ui;
+    EXPECT_TRUE(newProject(p, ui, answer(5)));
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_EQ(p.nodeCount, 0);
+    EXPECT_EQ(p.titleText, "TAV ");
+    EXPECT_TRUE(p.projectOpen);
+    EXPECT_EQ(p.analysisType, 5);
+}
+
+TEST(NewProject, AnsweringNoKeepsEverything)
+{
+    Project p = someModel();
+    p.projectOpen = true;
+    p.titleText = "TAV /a.tav";
+    ScriptedInteraction ui;
+    ui.answers = {false};
+    EXPECT_FALSE(newProject(p, ui, answer(5)));
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, "Tworząc nowy projekt utracisz wszystkie dane...");
+    EXPECT_EQ(ui.shown[0].caption, "Nowy projekt");
+    EXPECT_TRUE(ui.shown[0].isQuestion);
+    EXPECT_EQ(p.nodeCount, 3);
+    EXPECT_EQ(p.titleText, "TAV /a.tav");
+}
+
+TEST(NewProject, CancellingTheTypeDialogLeavesHeatFlow)
+{
+    Project p = someModel();
+    p.projectOpen = true;
+    p.analysisType = Elasticity;
+    p.resultsValid = 1;
+    ScriptedInteraction ui;
+    ui.answers = {true};
+    EXPECT_TRUE(newProject(p, ui, answer(std::nullopt)));
+    EXPECT_EQ(p.nodeCount, 0);
+    EXPECT_EQ(p.analysisType, HeatFlow);
+    EXPECT_EQ(p.resultsValid, 0);
+}
+
+class OpenProject : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    ScriptedInteraction ui;
+};
+
+TEST_F(OpenProject, ReadsTheChosenFileAndSetsTheCaption)
+{
+    Project source = someModel();
+    const std::string path = dir.file("trojkat.tav");
+    ASSERT_TRUE(saveProjectFile(source, path).ok());
+
+    Project p = emptyProject();
+    ui.files = {path};
+    EXPECT_TRUE(openProject(p, ui));
+    EXPECT_EQ(p.nodeCount, 3);
+    EXPECT_EQ(p.titleText, "TAV " + path);
+    EXPECT_TRUE(p.projectOpen);
+    ASSERT_EQ(ui.fileDialogs.size(), 1u);
+    EXPECT_EQ(ui.fileDialogs[0].title, "Otwarcie pliku");
+    EXPECT_EQ(ui.fileDialogs[0].defaultExtension, "tav");
+    ASSERT_EQ(ui.fileDialogs[0].filters.size(), 2u);
+    EXPECT_EQ(ui.fileDialogs[0].filters[0].name, "Pliki edytora (*.tav)");
+    EXPECT_EQ(ui.fileDialogs[0].filters[1].pattern, "*.*");
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, "Odczytano dane z pliku " + path);
+    EXPECT_EQ(ui.shown[0].caption, "Odczyt z pliku");
+    EXPECT_EQ(ui.shown[0].kind, MessageKind::Exclamation);
+}
+
+TEST_F(OpenProject, AnsweringNoKeepsTheModelButHidesResults)
+{
+    Project p = someModel();
+    p.projectOpen = true;
+    p.resultsValid = 1;
+    p.display.showPotential = 1;
+    p.display.showFlux = 1;
+    ui.answers = {false};
+    openProject(p, ui);
+    EXPECT_EQ(ui.textsShown(), std::vector<std::string>{"Czy chcesz utracić aktualne dane ?"});
+    EXPECT_EQ(ui.shown[0].caption, "Otwórz plik");
+    EXPECT_TRUE(ui.fileDialogs.empty());
+    EXPECT_EQ(p.nodeCount, 3);
+    EXPECT_EQ(p.resultsValid, 0);
+    EXPECT_EQ(p.display.showPotential, 0);
+    EXPECT_EQ(p.display.showFlux, 0);
+}
+
+TEST_F(OpenProject, CancellingTheDialogLeavesAnEmptyModelAndTheCaption)
+{
+    Project p = someModel();
+    p.projectOpen = true;
+    p.titleText = "TAV /stary.tav";
+    p.currentCondition = 2;
+    ui.answers = {true};
+    ui.files = {std::nullopt};
+    openProject(p, ui);
+    EXPECT_EQ(p.nodeCount, 0);
+    EXPECT_EQ(p.currentCondition, 1);
+    EXPECT_EQ(p.titleText, "TAV /stary.tav");
+}
+
+TEST_F(OpenProject, ADamagedFileGivesAnErrorAndAnEmptyModel)
+{
+    const std::string path = dir.write("zly.tav", "3 3 1 1 0\n0 0\n1 0\n");
+    Project p = someModel();
+    p.titleText = "TAV /stary.tav";
+    ui.files = {path};
+    openProject(p, ui);
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(ui.shown[0].caption, "Odczyt z pliku");
+    EXPECT_EQ(ui.shown[0].text.rfind("Błędny format pliku " + path, 0), 0u) << ui.shown[0].text;
+    EXPECT_EQ(p.nodeCount, 0);
+    EXPECT_EQ(p.elementCount, 0);
+    EXPECT_EQ(p.titleText, "TAV /stary.tav");
+}
+
+TEST_F(OpenProject, AMissingFileGivesAnErrorAndAnEmptyModel)
+{
+    Project p = someModel();
+    ui.files = {dir.file("brak.tav")};
+    openProject(p, ui);
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, "Nie można otworzyć pliku " + dir.file("brak.tav"));
+    EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(p.nodeCount, 0);
+}
+
+TEST(SaveProject, RefusesAnEmptyModel)
+{
+    Project p = emptyProject();
+    ScriptedInteraction ui;
+    EXPECT_FALSE(saveProject(p, ui));
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, "Ilość węzłów równa 0");
+    EXPECT_EQ(ui.shown[0].caption, "Błąd zapisu");
+    EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
+    EXPECT_TRUE(ui.fileDialogs.empty());
+}
+
+TEST(SaveProject, WritesAndAnnounces)
+{
+    test::TempDir dir;
+    Project p = someModel();
+    ScriptedInteraction ui;
+    const std::string path = dir.file("m.tav");
+    ui.files = {path};
+    EXPECT_TRUE(saveProject(p, ui));
+    EXPECT_EQ(ui.fileDialogs.at(0).title, "Zapis pliku");
+    EXPECT_EQ(p.titleText, "TAV " + path);
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, "Zapisano dane do pliku " + path);
+    EXPECT_EQ(ui.shown[0].caption, "Zapis do pliku");
+    EXPECT_EQ(ui.shown[0].kind, MessageKind::Exclamation);
+    EXPECT_EQ(test::readAll(path), writeProjectText(p));
+}
+
+TEST(SaveProject, AFileThatCannotBeWrittenLeavesModelAndCaption)
+{
+    test::TempDir dir;
+    Project p = someModel();
+    p.titleText = "TAV /stary.tav";
+    ScriptedInteraction ui;
+    const std::string path = dir.file("nie/ma/m.tav");
+    ui.files = {path};
+    EXPECT_FALSE(saveProject(p, ui));
+    EXPECT_EQ(p.titleText, "TAV /stary.tav");
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, "Nie można zapisać pliku " + path);
+    EXPECT_EQ(ui.shown[0].caption, "Błąd zapisu");
+    EXPECT_EQ(p.nodeCount, 3);
+}
+
+TEST(SaveProject, CancelChangesNothing)
+{
+    Project p = someModel();
+    ScriptedInteraction ui;
+    ui.files = {std::nullopt};
+    EXPECT_FALSE(saveProject(p, ui));
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_EQ(p.titleText, " ");
+}
+
+TEST(ProjectCaption, NeverExceeds199Characters)
+{
+    EXPECT_EQ(projectCaption("/a/b.tav"), "TAV /a/b.tav");
+    std::string longPath = "/";
+    for (int i = 0; i < 60; ++i) {
+        longPath += "żółw/";
+    }
+    longPath += "model.tav";
+    std::string caption = projectCaption(longPath);
+    std::size_t characters = 0;
+    for (unsigned char c : caption) {
+        characters += (c & 0xC0) != 0x80;
+    }
+    EXPECT_EQ(characters, 199u);
+    EXPECT_EQ(caption.rfind("TAV ...", 0), 0u);
+    EXPECT_EQ(caption.substr(caption.size() - 9), "model.tav");
+    std::string exact = "/" + std::string(194, 'a');
+    EXPECT_EQ(projectCaption(exact), "TAV " + exact);
+    EXPECT_EQ(projectCaption(exact + "b").rfind("TAV ...", 0), 0u);
+}
+
+} // namespace
+} // namespace zorind

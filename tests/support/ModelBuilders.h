@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cmath>
+#include <initializer_list>
+#include <utility>
+
+#include "model/Project.h"
+
+namespace zorind::test {
+
+// A freshly started project.
+inline Project emptyProject()
+{
+    Project p;
+    initialiseProject(p);
+    return p;
+}
+
+inline int addNode(Project& p, float x, float y)
+{
+    ++p.nodeCount;
+    p.nodes[p.nodeCount] = {x, y};
+    return p.nodeCount;
+}
+
+inline int addElement(Project& p, int start, int end, int condition = 1, int boundary = 1)
+{
+    ++p.elementCount;
+    p.elements[p.elementCount] = {start, end, condition, boundary};
+    return p.elementCount;
+}
+
+inline int addCondition(Project& p, float kind, float a, float m, float b)
+{
+    ++p.conditionCount;
+    p.conditions[p.conditionCount] = {kind, a, m, b, 0.0f, 0.0f, 0.0f, 0.0f};
+    return p.conditionCount;
+}
+
+inline int addBoundary(Project& p, int kind)
+{
+    ++p.boundaryCount;
+    p.boundaries[p.boundaryCount].kind = kind;
+    return p.boundaryCount;
+}
+
+inline int addInternalPoint(Project& p, float x, float y)
+{
+    ++p.internalPointCount;
+    p.internalPoints[p.internalPointCount] = {x, y, 0.0f};
+    return p.internalPointCount;
+}
+
+// A closed polygon of the given corners on `boundary`, elements in chain
+// order, every element with `condition`.
+inline void addPolygon(Project& p, std::initializer_list<std::pair<float, float>> corners, int condition = 1,
+                       int boundary = 1)
+{
+    const int first = p.nodeCount + 1;
+    for (auto [x, y] : corners) {
+        addNode(p, x, y);
+    }
+    const int last = p.nodeCount;
+    for (int n = first; n <= last; ++n) {
+        addElement(p, n, n == last ? first : n + 1, condition, boundary);
+    }
+}
+
+// A circle of `segments` nodes, counter-clockwise when `counterClockwise`.
+inline void addCircle(Project& p, float cx, float cy, float r, int segments, int condition = 1, int boundary = 1,
+                      bool counterClockwise = true)
+{
+    const int first = p.nodeCount + 1;
+    for (int i = 0; i < segments; ++i) {
+        double a = 2.0 * 3.14159265358979323846 * i / segments;
+        if (!counterClockwise) {
+            a = -a;
+        }
+        addNode(p, cx + r * static_cast<float>(std::cos(a)), cy + r * static_cast<float>(std::sin(a)));
+    }
+    const int last = p.nodeCount;
+    for (int n = first; n <= last; ++n) {
+        addElement(p, n, n == last ? first : n + 1, condition, boundary);
+    }
+}
+
+} // namespace zorind::test

@@ -1,0 +1,18 @@
+// GoogleTest main for tests that need a Qt application object.
+#include <gtest/gtest.h>
+
+#if ZORIND_GUI_APPLICATION
+#include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#endif
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    TestApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
