@@ -14,7 +14,11 @@
 #include <QToolButton>
 
 #include "app/Icons.h"
+#include "check/CheckModel.h"
 #include "model/FileCommands.h"
+#include "edit/Twf.h"
+#include "lists/Tl_www.h"
+#include "lists/Tl_wyn.h"
 #include "view/Ttypobl_.h"
 
 namespace zorind {
@@ -55,8 +59,12 @@ TGL::TGL(QWidget* parent) : QMainWindow(parent), qtUi_(this), ui_(&qtUi_)
     buildStatusBar();
     buildPopups();
 
-    // Created once and reused, keeping its own last selection.
+    // Dialogs and list windows are created once and reused; they refill
+    // their fields from the Project each time they are shown.
+    twf_ = new Twf(project_, qtUi_, this);
+    tlWww_ = new Tl_www(project_, this);
     typeDialog_ = new Ttypobl_(this);
+    tlWyn_ = new Tl_wyn(project_, this);
     chooseType_ = [this] { return typeDialog_->choose(); };
 
     resize(640, 480);
@@ -141,7 +149,7 @@ void TGL::buildMenus()
     addItem(zmien, "Wsprzdnewza1", "Współrzędne &węzła", none);
     addItem(zmien, "Wspwzawewntrznego1", "Współ. wę&zła wewnętrznego", none);
     zmien->addSeparator();
-    addItem(zmien, "Wasnocifizyczne1", "Własności &fizyczne", none);
+    addItem(zmien, "Wasnocifizyczne1", "Własności &fizyczne", &TGL::Wasnocifizyczne1Click);
     zmien->addSeparator();
     addItem(zmien, "Przesubrzeg1", "&Przesuń brzeg", none);
 
@@ -168,12 +176,13 @@ void TGL::buildMenus()
 
     QMenu* obliczenia = menu("Obliczenia1", "&Obliczenia");
     addItem(obliczenia, "Renumerujelementy1", "&Renumeruj elementy", none);
-    addItem(obliczenia, "Sprawdspjnodanych1", "&Sprawdź spójność danych", none);
+    addItem(obliczenia, "Sprawdspjnodanych1", "&Sprawdź spójność danych", &TGL::Sprawdspjnodanych1Click);
     obliczenia->addSeparator();
     addItem(obliczenia, "Oblicz1", "&Oblicz", none);
     obliczenia->addSeparator();
     addItem(obliczenia, "Listawynikw1", "Lista &wyników", none);
-    addItem(obliczenia, "Temperaturawwwewntrznych1", "&Temperatura w w.wewnętrznych", none);
+    addItem(obliczenia, "Temperaturawwwewntrznych1", "&Temperatura w w.wewnętrznych",
+            &TGL::Temperaturawwwewntrznych1Click);
     obliczenia->addSeparator();
     addDisabled(obliczenia, "Skalujdane1", "Skaluj da&ne");
     addItem(obliczenia, "Skalujwyniki1", "Skaluj wyni&ki", none);
@@ -416,6 +425,24 @@ void TGL::Typoblicze1Click()
     if (std::optional<int> code = chooseType_()) {
         project_.analysisType = *code;
         project_.resultsValid = 0;
+        requestRepaint();
+    }
+}
+
+void TGL::Wasnocifizyczne1Click()
+{
+    twf_->setInteraction(*ui_);
+    twf_->edit();
+}
+
+void TGL::Temperaturawwwewntrznych1Click()
+{
+    tlWww_->exec();
+}
+
+void TGL::Sprawdspjnodanych1Click()
+{
+    if (checkModelCommand(project_, *ui_)) {
         requestRepaint();
     }
 }

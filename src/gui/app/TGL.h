@@ -19,6 +19,9 @@ class QToolButton;
 namespace zorind {
 
 class Ttypobl_;
+class Twf;
+class Tl_www;
+class Tl_wyn;
 class TGL;
 
 // The client area below the tool bars, where the model is drawn.
@@ -60,6 +63,9 @@ public:
     QMenu* rightPopup() const { return prawymenu_; }
     QMenu* polylinePopup() const { return lamaPop_; }
     Ttypobl_* analysisTypeDialog() const { return typeDialog_; }
+    Twf* propertiesDialog() const { return twf_; }
+    Tl_www* internalResultsList() const { return tlWww_; }
+    Tl_wyn* resultsList() const { return tlWyn_; }
 
     // Runs a command's repaint request: the drawing area repaints, and the
     // caption follows titleText.
@@ -77,6 +83,9 @@ public slots:
     void Koniec1Click();
     void Oprogramie1Click();
     void Typoblicze1Click();
+    void Sprawdspjnodanych1Click();
+    void Wasnocifizyczne1Click();
+    void Temperaturawwwewntrznych1Click();
     void CWBChange(int index);
     void CBRZEGChange(int index);
 
@@ -113,6 +122,9 @@ private:
     QMenu* prawymenu_ = nullptr;
     QMenu* lamaPop_ = nullptr;
     Ttypobl_* typeDialog_ = nullptr;
+    Twf* twf_ = nullptr;
+    Tl_www* tlWww_ = nullptr;
+    Tl_wyn* tlWyn_ = nullptr;
 
     // Controls the refresh rule sets from the Project.
     QAction* bWezly_ = nullptr;
