@@ -20,6 +20,7 @@ GridListWindow::GridListWindow(const QString& objectName, const QString& title, 
     grid_->setObjectName(QStringLiteral("grid"));
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->horizontalHeader()->setVisible(false);
+    grid_->horizontalHeader()->setMinimumSectionSize(8);
     grid_->verticalHeader()->setVisible(false);
     grid_->verticalHeader()->setDefaultSectionSize(18);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
