@@ -5,25 +5,16 @@
 #include <vector>
 
 #include "check/ElementOrder.h"
+#include "edit/NodeOps.h"
 
 namespace zorind {
 
 namespace {
 
-bool nodeExists(const Project& p, int n)
-{
-    return n >= 1 && n <= p.nodeCount;
-}
-
 bool elementReferencesValid(const Project& p, const Element& e)
 {
     return nodeExists(p, e.startNode) && nodeExists(p, e.endNode) && e.condition >= 1 &&
            e.condition <= p.conditionCount && e.boundary >= 1 && e.boundary <= p.boundaryCount;
-}
-
-bool nodesCoincide(const Node& a, const Node& b)
-{
-    return a.x == b.x && a.y == b.y;
 }
 
 // Twice the signed area enclosed by the elements of boundary b (positive
@@ -40,8 +31,8 @@ double twiceSignedArea(const Project& p, int b)
         }
         const Node& s = p.nodes[e.startNode];
         const Node& t = p.nodes[e.endNode];
-        sum += static_cast<double>(s.x) * static_cast<double>(t.y) -
-               static_cast<double>(t.x) * static_cast<double>(s.y);
+        sum +=
+            static_cast<double>(s.x) * static_cast<double>(t.y) - static_cast<double>(t.x) * static_cast<double>(s.y);
     }
     return sum;
 }
@@ -95,12 +86,9 @@ int checkModel(Project& p, Interaction& ui)
     }
 
     for (int k = 1; k <= elementCount; ++k) {
-        const Element& e = p.elements[k];
-        // An element pointing outside the NodeTable has been reported above.
-        if (!nodeExists(p, e.startNode) || !nodeExists(p, e.endNode)) {
-            continue;
-        }
-        if (nodesCoincide(p.nodes[e.startNode], p.nodes[e.endNode])) {
+        // An element pointing outside the NodeTable has been reported above
+        // and is not measured.
+        if (elementHasZeroLength(p, k)) {
             ui.plain("Błędne dane elementu " + std::to_string(k) + ".\nUsuń elementy o zerowej długości.");
             result = 1;
         }
@@ -167,7 +155,7 @@ bool checkModelCommand(Project& p, Interaction& ui)
     }
 
     if (checkModel(p, ui) == 0) {
-        ui.plain("Nie znaleziono błędów");
+        ui.plain(kNoErrorsFound);
     }
 
     for (int k = 1; k <= p.elementCount; ++k) {
