@@ -303,6 +303,35 @@ TEST_F(TGLShell, SelectorsRefusePicksBeyondTheTables)
     EXPECT_EQ(window.project().currentBoundary, 1);
 }
 
+TEST_F(TGLShell, CheckAndRepairItemsRunTheirCommands)
+{
+    action("Sprawdspjnodanych1")->trigger();
+    EXPECT_EQ(ui.textsShown(), std::vector<std::string>{"Nie znaleziono błędów"});
+
+    Project& p = window.project();
+    test::addPolygon(p, {{0, 0}, {1, 0}, {0, 1}});
+    test::addNode(p, 5, 5);
+    test::addNode(p, 1, 0);
+    ui.clear();
+    action("Wolnewzy1")->trigger();
+    EXPECT_EQ(p.nodeCount, 3);
+
+    // Out of order: renumbering puts the chain in order from element 1.
+    std::swap(p.elements[1], p.elements[2]);
+    action("Renumerujelementy1")->trigger();
+    EXPECT_EQ(p.elements[1], (Element{2, 3, 1, 1}));
+    EXPECT_EQ(p.elements[2], (Element{3, 1, 1, 1}));
+    EXPECT_EQ(p.elements[3], (Element{1, 2, 1, 1}));
+
+    test::addNode(p, 0, 0);
+    test::addElement(p, 4, 4);
+    action("Elementyozerowejdugoci1")->trigger();
+    EXPECT_EQ(p.elementCount, 3);
+    ui.answers = {true};
+    action("Podwjnewzy1")->trigger();
+    EXPECT_EQ(p.nodeCount, 3);
+}
+
 TEST(Ttypobl, KeepsItsOwnSelectionAndRestoresItOnCancel)
 {
     Ttypobl_ dialog;

@@ -15,6 +15,8 @@
 
 #include "app/Icons.h"
 #include "check/CheckModel.h"
+#include "check/CleanUp.h"
+#include "check/Renumber.h"
 #include "model/FileCommands.h"
 #include "edit/Twf.h"
 #include "lists/Tl_www.h"
@@ -159,9 +161,10 @@ void TGL::buildMenus()
     addItem(usun, "Wzewewntrzny2", "Wę&zeł wewnętrzny", none);
     addItem(usun, "Brzeg2", "&Brzeg", none);
     usun->addSeparator();
-    addItem(usun, "Podwjnewzy1", "&Podwójne węzły", none);
-    addItem(usun, "Wolnewzy1", "&Wolne węzły", none);
-    addItem(usun, "Elementyozerowejdugoci1", "Ele&menty o zerowej długości", none);
+    addItem(usun, "Podwjnewzy1", "&Podwójne węzły", &TGL::Podwjnewzy1Click);
+    addItem(usun, "Wolnewzy1", "&Wolne węzły", &TGL::Wolnewzy1Click);
+    addItem(usun, "Elementyozerowejdugoci1", "Ele&menty o zerowej długości",
+            &TGL::Elementyozerowejdugoci1Click);
     usun->addSeparator();
     addItem(usun, "Wszystkiewzywewntrzne1", "Wszystkie węzły wew&nętrzne", none);
 
@@ -175,7 +178,7 @@ void TGL::buildMenus()
     addDisabled(listy, "Strukturaprojektu1", "&Struktura projektu");
 
     QMenu* obliczenia = menu("Obliczenia1", "&Obliczenia");
-    addItem(obliczenia, "Renumerujelementy1", "&Renumeruj elementy", none);
+    addItem(obliczenia, "Renumerujelementy1", "&Renumeruj elementy", &TGL::Renumerujelementy1Click);
     addItem(obliczenia, "Sprawdspjnodanych1", "&Sprawdź spójność danych", &TGL::Sprawdspjnodanych1Click);
     obliczenia->addSeparator();
     addItem(obliczenia, "Oblicz1", "&Oblicz", none);
@@ -442,9 +445,34 @@ void TGL::Temperaturawwwewntrznych1Click()
 
 void TGL::Sprawdspjnodanych1Click()
 {
-    if (checkModelCommand(project_, *ui_)) {
+    run(checkModelCommand);
+}
+
+void TGL::run(bool (*command)(Project&, Interaction&))
+{
+    if (command(project_, *ui_)) {
         requestRepaint();
     }
+}
+
+void TGL::Renumerujelementy1Click()
+{
+    run(renumberElements);
+}
+
+void TGL::Podwjnewzy1Click()
+{
+    run(removeDoubleNodes);
+}
+
+void TGL::Wolnewzy1Click()
+{
+    run(removeFreeNodes);
+}
+
+void TGL::Elementyozerowejdugoci1Click()
+{
+    run(removeZeroLengthElements);
 }
 
 void TGL::CWBChange(int index)

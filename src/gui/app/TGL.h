@@ -84,6 +84,10 @@ public slots:
     void Oprogramie1Click();
     void Typoblicze1Click();
     void Sprawdspjnodanych1Click();
+    void Renumerujelementy1Click();
+    void Podwjnewzy1Click();
+    void Wolnewzy1Click();
+    void Elementyozerowejdugoci1Click();
     void Wasnocifizyczne1Click();
     void Temperaturawwwewntrznych1Click();
     void CWBChange(int index);
@@ -93,6 +97,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Runs a command on the Project and repaints when it asks for it.
+    void run(bool (*command)(Project&, Interaction&));
     // Items whose commands belong to later parts of the program.
     void noCommandYet() {}
 
