@@ -1,14 +1,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "model/ProjectFile.h"
 #include "support/ModelBuilders.h"
+#include "support/CliRunner.h"
 #include "support/TempDir.h"
 
 namespace zorind {
@@ -19,43 +18,9 @@ using test::addNode;
 using test::addPolygon;
 using test::emptyProject;
 using test::readAll;
+using test::CliRun;
+using test::runCli;
 using test::TempDir;
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quoted(const std::string& s)
-{
-    std::string q = "'";
-    for (char c : s) {
-        if (c == '\'') {
-            q += "'\\''";
-        } else {
-            q += c;
-        }
-    }
-    return q + "'";
-}
-
-CliRun runCli(const TempDir& dir, const std::vector<std::string>& args)
-{
-    std::string command = quoted(ZORIND_CLI_PATH);
-    for (const std::string& a : args) {
-        command += ' ' + quoted(a);
-    }
-    const std::string out = dir.file("stdout.txt");
-    const std::string err = dir.file("stderr.txt");
-    command += " >" + quoted(out) + " 2>" + quoted(err);
-    const int raw = std::system(command.c_str());
-    CliRun run;
-    run.status = (raw != -1 && WIFEXITED(raw)) ? WEXITSTATUS(raw) : -1;
-    run.out = readAll(out);
-    run.err = readAll(err);
-    return run;
-}
 
 std::string writeModel(const TempDir& dir, const std::string& name, const Project& p)
 {
