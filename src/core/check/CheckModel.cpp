@@ -1,0 +1,169 @@
+#include "check/CheckModel.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "check/ElementOrder.h"
+#include "edit/NodeOps.h"
+
+namespace zorind {
+
+namespace {
+
+bool elementReferencesValid(const Project& p, const Element& e)
+{
+    return nodeExists(p, e.startNode) && nodeExists(p, e.endNode) && e.condition >= 1 &&
+           e.condition <= p.conditionCount && e.boundary >= 1 && e.boundary <= p.boundaryCount;
+}
+
+// Twice the signed area enclosed by the elements of boundary b (positive
+// when they run anticlockwise with x to the right and y up). The elements
+// form one closed chain here, so the shoelace sum over them in any order is
+// the area of that chain.
+double twiceSignedArea(const Project& p, int b)
+{
+    double sum = 0.0;
+    for (int k = 1; k <= p.elementCount; ++k) {
+        const Element& e = p.elements[k];
+        if (e.boundary != b) {
+            continue;
+        }
+        const Node& s = p.nodes[e.startNode];
+        const Node& t = p.nodes[e.endNode];
+        sum +=
+            static_cast<double>(s.x) * static_cast<double>(t.y) - static_cast<double>(t.x) * static_cast<double>(s.y);
+    }
+    return sum;
+}
+
+// The solver takes the right-hand normal of every element as the outward
+// one, which holds only when the region lies to the left of each boundary.
+void warnAboutOrientation(const Project& p, Interaction& ui)
+{
+    for (int b = 1; b <= p.boundaryCount; ++b) {
+        const int kind = p.boundaries[b].kind;
+        if (kind != OuterBoundary && kind != InnerBoundary) {
+            continue;
+        }
+        const double area = twiceSignedArea(p, b);
+        const std::string number = std::to_string(b);
+        if (kind == OuterBoundary && area < 0.0) {
+            ui.exclamation("Brzeg " + number +
+                               " (zewnętrzny) biegnie zgodnie z ruchem wskazówek zegara.\n"
+                               "Brzeg zewnętrzny powinien biec przeciwnie do ruchu wskazówek zegara, "
+                               "inaczej wyniki będą błędne.",
+                           kOrientationCaption);
+        } else if (kind == InnerBoundary && area > 0.0) {
+            ui.exclamation("Brzeg " + number +
+                               " (wewnętrzny) biegnie przeciwnie do ruchu wskazówek zegara.\n"
+                               "Brzeg wewnętrzny powinien biec zgodnie z ruchem wskazówek zegara, "
+                               "inaczej wyniki będą błędne.",
+                           kOrientationCaption);
+        }
+    }
+}
+
+} // namespace
+
+int checkModel(Project& p, Interaction& ui)
+{
+    int result = 0;
+    const int elementCount = p.elementCount;
+
+    // Scratch entries that neither the grouping nor the chain walk reach are
+    // compared too; start them from a known state rather than from whatever
+    // the last command left there.
+    for (int k = 1; k <= elementCount; ++k) {
+        p.elementScratch[k] = Element{};
+    }
+
+    for (int k = 1; k <= elementCount; ++k) {
+        if (!elementReferencesValid(p, p.elements[k])) {
+            ui.plain("Błędne dane elementu " + std::to_string(k) + ".");
+            result = 1;
+        }
+    }
+
+    for (int k = 1; k <= elementCount; ++k) {
+        // An element pointing outside the NodeTable has been reported above
+        // and is not measured.
+        if (elementHasZeroLength(p, k)) {
+            ui.plain("Błędne dane elementu " + std::to_string(k) + ".\nUsuń elementy o zerowej długości.");
+            result = 1;
+        }
+    }
+
+    if (p.nodeCount > 0) {
+        std::vector<bool> used(static_cast<std::size_t>(p.nodeCount) + 1, false);
+        for (int k = 1; k <= elementCount; ++k) {
+            const Element& e = p.elements[k];
+            if (nodeExists(p, e.startNode)) {
+                used[static_cast<std::size_t>(e.startNode)] = true;
+            }
+            if (nodeExists(p, e.endNode)) {
+                used[static_cast<std::size_t>(e.endNode)] = true;
+            }
+        }
+        for (int n = 1; n <= p.nodeCount; ++n) {
+            if (!used[static_cast<std::size_t>(n)]) {
+                ui.plain("Węzeł " + std::to_string(n) + " nie posiada odwołania do elementu.\nUsuń wolne węzły.");
+                result = 1;
+            }
+        }
+    }
+
+    if (elementCount <= 0) {
+        return result;
+    }
+
+    if (!groupElementsByBoundary(p)) {
+        ui.plain("Nie można posortować elementów");
+        result = 1;
+    }
+
+    const ChainWalk walk = walkChains(p);
+    if (walk.openBoundary != 0) {
+        ui.plain("Brzeg " + std::to_string(walk.openBoundary) + " posiada wadliwe elementy.");
+        result = 1;
+    }
+    if (!walk.lastChainClosed || walk.appended != elementCount) {
+        ui.plain("Nie można posortować elementów (2)");
+        result = 1;
+    }
+
+    for (int k = 1; k <= elementCount; ++k) {
+        if (!(p.elements[k] == p.elementScratch[k])) {
+            ui.plain("Błędne elementy.\nRenumeruj elementy");
+            result = 1;
+            break;
+        }
+    }
+
+    if (result == 0) {
+        warnAboutOrientation(p, ui);
+    }
+    return result;
+}
+
+bool checkModelCommand(Project& p, Interaction& ui)
+{
+    std::vector<Element> before;
+    before.reserve(static_cast<std::size_t>(std::max(p.elementCount, 0)));
+    for (int k = 1; k <= p.elementCount; ++k) {
+        before.push_back(p.elements[k]);
+    }
+
+    if (checkModel(p, ui) == 0) {
+        ui.plain(kNoErrorsFound);
+    }
+
+    for (int k = 1; k <= p.elementCount; ++k) {
+        if (!(p.elements[k] == before[static_cast<std::size_t>(k - 1)])) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace zorind
