@@ -9,10 +9,15 @@ namespace {
 // The quadratic shape functions at the ten Gauss points, in rule order.
 struct ShapeTable {
     std::array<std::array<double, 3>, 10> n{};
+    // The weights of node 1 and node 3 in the linear geometry, (1 ∓ ξ)/2.
+    std::array<double, 10> towardNode1{};
+    std::array<double, 10> towardNode3{};
     ShapeTable()
     {
         for (std::size_t p = 0; p < kGaussPoints.size(); ++p) {
             const double xi = kGaussPoints[p].abscissa;
+            towardNode1[p] = (1.0 - xi) / 2.0;
+            towardNode3[p] = (1.0 + xi) / 2.0;
             n[p][0] = xi * (xi - 1.0) / 2.0;
             n[p][1] = (1.0 - xi) * (1.0 + xi);
             n[p][2] = xi * (xi + 1.0) / 2.0;
@@ -152,10 +157,10 @@ ElementIntegrals integrateElement(double px, double py, double x1, double y1, do
     if (atNode1 || atNode3) {
         // The exact integrals of Na·ln(1/r) with the singular point at an end.
         const double lnL = std::log(L);
-        const double near = L * (17.0 / 9.0 - (2.0 / 3.0) * lnL) / (8.0 * kPi * k);
+        const double own = L * (17.0 / 9.0 - (2.0 / 3.0) * lnL) / (8.0 * kPi * k);
         const double middle = L * (5.0 / 9.0 - (2.0 / 3.0) * lnL) / (2.0 * kPi * k);
-        const double far = L * (-1.0 / 9.0 - (2.0 / 3.0) * lnL) / (8.0 * kPi * k);
-        out.g = atNode1 ? std::array<double, 3>{near, middle, far} : std::array<double, 3>{far, middle, near};
+        const double opposite = L * (-1.0 / 9.0 - (2.0 / 3.0) * lnL) / (8.0 * kPi * k);
+        out.g = atNode1 ? std::array<double, 3>{own, middle, opposite} : std::array<double, 3>{opposite, middle, own};
         return out;
     }
     if (atNode2) {
@@ -169,23 +174,33 @@ ElementIntegrals integrateElement(double px, double py, double x1, double y1, do
         return out;
     }
 
+    // The sums over the ten points are taken in rule order; the factors common
+    // to every point (L / (4π k) for G, 1 / (4π) for H) are applied once at
+    // the end.
     const double deltaX = x3 - x1;
     const double deltaY = y3 - y1;
     const ShapeTable& table = shapes();
+    double sumG[3] = {0.0, 0.0, 0.0};
+    double sumH[3] = {0.0, 0.0, 0.0};
     for (std::size_t p = 0; p < kGaussPoints.size(); ++p) {
-        const double xi = kGaussPoints[p].abscissa;
         const double w = kGaussPoints[p].weight;
-        const double dx = (1.0 - xi) / 2.0 * x1 + (1.0 + xi) / 2.0 * x3 - px;
-        const double dy = (1.0 - xi) / 2.0 * y1 + (1.0 + xi) / 2.0 * y3 - py;
-        const double r = std::sqrt(dx * dx + dy * dy);
-        const double lnInverse = std::log(1.0 / r);
-        const double rn = dx * deltaY - dy * deltaX; // r·ñ times L
-        const double r2 = r * r;
+        const double dx = table.towardNode1[p] * x1 + table.towardNode3[p] * x3 - px;
+        const double dy = table.towardNode1[p] * y1 + table.towardNode3[p] * y3 - py;
+        // ln(1/r) taken as -ln(r²)/2: the same value without a square root
+        // and a division, which cost a third of the integration time.
+        const double r2 = dx * dx + dy * dy;
+        const double gw = -0.5 * std::log(r2) * w;
+        // (r·ñ)/r² with ñ = (Δy, −Δx)/L; the L cancels against the Jacobian.
+        const double hw = (dx * deltaY - dy * deltaX) / r2 * w;
         for (std::size_t a = 0; a < 3; ++a) {
             const double na = table.n[p][a];
-            out.g[a] += lnInverse * na * w * L / (4.0 * kPi * k);
-            out.h[a] += na * rn / r2 * w / (4.0 * kPi);
+            sumG[a] += na * gw;
+            sumH[a] += na * hw;
         }
+    }
+    for (std::size_t a = 0; a < 3; ++a) {
+        out.g[a] = sumG[a] * L / (4.0 * kPi * k);
+        out.h[a] = sumH[a] / (4.0 * kPi);
     }
     return out;
 }
