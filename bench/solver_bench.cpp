@@ -1,0 +1,134 @@
+// The potential solver on the largest consistent model the tables allow: one
+// circle of 199 nodes and elements whose condition kind changes at every node
+// (every node a double node, nb = 597) and 499 internal points, so G and H
+// have 1096 rows.
+//
+//   BM_NumberAndIntegrate  numberNodes + integrateBoundary (1096 × 199 element integrals)
+//   BM_Solve               applyConditions + gaussSolve (597 unknowns) + recovery and distribution
+//   BM_Eliminate           gaussSolve alone
+//   BM_Compute             the whole "&Oblicz": check, copy, the six steps, storing, release
+#include <benchmark/benchmark.h>
+
+#include "solver/Compute.h"
+#include "solver/Integration.h"
+#include "solver/LinearSolve.h"
+#include "support/SolverModels.h"
+
+namespace {
+
+using namespace zorind;
+
+class SilentInteraction : public Interaction {
+public:
+    void message(std::string_view, std::string_view, MessageKind) override {}
+    bool ask(std::string_view, std::string_view) override { return true; }
+    std::optional<std::string> promptText(std::string_view, std::string_view, std::string_view) override
+    {
+        return std::nullopt;
+    }
+    std::optional<double> promptNumber(std::string_view, std::string_view, double) override { return std::nullopt; }
+    std::optional<std::string> chooseOpenFile(const FileDialogSpec&) override { return std::nullopt; }
+    std::optional<std::string> chooseSaveFile(const FileDialogSpec&) override { return std::nullopt; }
+};
+
+const Project& model()
+{
+    static const Project p = test::largestModel();
+    return p;
+}
+
+void prepared(solver::SolverContext& ctx)
+{
+    ctx.trace = nullptr;
+    solver::prepareWorkspace(ctx, model());
+}
+
+void workspaceCounters(benchmark::State& state, const solver::SolverContext& ctx)
+{
+    state.counters["workspace_bytes"] = static_cast<double>(solver::workspaceBytes(ctx));
+    state.counters["nb"] = ctx.boundaryNodeCount;
+    state.counters["rows"] = ctx.boundaryNodeCount + ctx.internalRowCount;
+}
+
+void BM_NumberAndIntegrate(benchmark::State& state)
+{
+    solver::SolverContext ctx;
+    prepared(ctx);
+    for (auto _ : state) {
+        solver::numberNodes(ctx);
+        solver::integrateBoundary(ctx);
+        benchmark::DoNotOptimize(ctx.G[1][1]);
+    }
+    workspaceCounters(state, ctx);
+    state.counters["element_integrals_per_s"] = benchmark::Counter(
+        static_cast<double>((ctx.boundaryNodeCount + ctx.internalRowCount) * ctx.elementCount),
+        benchmark::Counter::kIsIterationInvariantRate);
+    solver::releaseWorkspace(ctx);
+}
+BENCHMARK(BM_NumberAndIntegrate)->Unit(benchmark::kMillisecond);
+
+void BM_Solve(benchmark::State& state)
+{
+    solver::SolverContext ctx;
+    prepared(ctx);
+    solver::numberNodes(ctx);
+    solver::integrateBoundary(ctx);
+    for (auto _ : state) {
+        solver::applyConditions(ctx);
+        solver::gaussSolve(ctx, ctx.boundaryNodeCount);
+        solver::recoverNodalValues(ctx);
+        solver::distributeToElements(ctx);
+        benchmark::DoNotOptimize(ctx.localPotential[1]);
+    }
+    workspaceCounters(state, ctx);
+    solver::releaseWorkspace(ctx);
+}
+BENCHMARK(BM_Solve)->Unit(benchmark::kMillisecond);
+
+void BM_Eliminate(benchmark::State& state)
+{
+    solver::SolverContext ctx;
+    prepared(ctx);
+    solver::numberNodes(ctx);
+    solver::integrateBoundary(ctx);
+    const int n = ctx.boundaryNodeCount;
+    for (auto _ : state) {
+        state.PauseTiming();
+        solver::applyConditions(ctx);
+        state.ResumeTiming();
+        solver::gaussSolve(ctx, n);
+        benchmark::DoNotOptimize(ctx.rightHandSide[1]);
+    }
+    // Elimination and back substitution: about 2n³/3 floating-point operations.
+    const double flops = 2.0 * n * n * static_cast<double>(n) / 3.0;
+    state.counters["flops"] = benchmark::Counter(flops, benchmark::Counter::kIsIterationInvariantRate);
+    workspaceCounters(state, ctx);
+    solver::releaseWorkspace(ctx);
+}
+BENCHMARK(BM_Eliminate)->Unit(benchmark::kMillisecond);
+
+void BM_Compute(benchmark::State& state)
+{
+    SilentInteraction ui;
+    Project p = model();
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const ComputeOutcome outcome = computeCommand(p, ui, nullptr);
+        if (outcome != ComputeOutcome::Computed) {
+            state.SkipWithError("the largest model did not compute");
+            break;
+        }
+    }
+    {
+        solver::SolverContext ctx;
+        prepared(ctx);
+        bytes = solver::workspaceBytes(ctx);
+        solver::releaseWorkspace(ctx);
+    }
+    state.counters["workspace_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_Compute)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/Project.h"
+#include "ui/Interaction.h"
+
+namespace zorind {
+
+// One radio button of "Typ obliczeń" (Ttypobl_), in the dialog's order from
+// the top.
+struct AnalysisTypeChoice {
+    int code;
+    const char* buttonName;
+    const char* caption;
+};
+
+inline constexpr std::array<AnalysisTypeChoice, 7> kAnalysisTypeChoices{{
+    {HeatFlow, "ter", "stacjonarny przepływ ciepła"},
+    {ElectricPotential, "ele", "potencjał elektryczny"},
+    {MagneticPotential, "mag", "potencjał magnetyczny"},
+    {HydrodynamicPressure, "hyd", "ciśnienie hydrodynamiczne w zamkniętych zbiornikach wodnych"},
+    {PotentialFlow, "cie", "laminarny przepływ cieczy nieściśliwej, nielepkiej"},
+    {Elasticity, "spr", "sprężystość"},
+    {Thermoelasticity, "tspr", "termosprężystość"},
+}};
+
+inline constexpr const char* kAnalysisTypeTitle = "Typ obliczeń";
+
+// Whether `code` is one of the seven analysis types.
+bool isAnalysisTypeCode(int code);
+
+// OK in "Typ obliczeń": sets analysisType to the checked button's code and
+// clears resultsValid, even when the type did not change. Returns whether the
+// main window must repaint (always, for a known code). An unknown code
+// changes nothing and returns false.
+bool applyAnalysisType(Project& project, int code);
+
+inline constexpr const char* kPhysicalPropertiesTitle = "Własności fizyczne";
+inline constexpr const char* kBadDataMessage = "Złe dane";
+
+// The label of the conductivity field of "Własności fizyczne" (Twf) for the
+// analysis type.
+std::string_view conductivityLabel(int analysisType);
+
+// OK in "Własności fizyczne" with the entry parsed by the dialog (nothing when
+// it is not a number). A value that is not a finite number greater than 0
+// (after rounding to single precision) shows "Złe dane" with the error icon and
+// leaves the conductivity as it was; otherwise the conductivity takes the
+// value. Returns whether it was accepted. resultsValid is not touched.
+bool applyConductivity(Project& project, Interaction& ui, std::optional<double> value);
+
+// The same for the text of the field: a decimal number with `decimalSeparator`
+// (the user's locale) or a point, an optional sign and exponent, surrounding
+// blanks allowed.
+bool applyConductivityText(Project& project, Interaction& ui, std::string_view text, char decimalSeparator);
+
+// The text of a decimal number as typed in a dialog: the user's separator or
+// a point; nothing for anything else.
+std::optional<double> parseDecimalText(std::string_view text, char decimalSeparator);
+
+} // namespace zorind

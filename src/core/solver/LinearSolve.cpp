@@ -1,0 +1,264 @@
+#include "solver/LinearSolve.h"
+
+#include <cfenv>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+namespace zorind::solver {
+
+namespace {
+
+constexpr int kFaults = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
+
+void writeTrace(std::FILE* out, const char* text)
+{
+    if (out == nullptr) {
+        return;
+    }
+    std::fputs(text, out);
+    std::fputc('\n', out);
+    std::fflush(out);
+}
+
+void checkFaults()
+{
+    if (std::fetestexcept(kFaults) != 0) {
+        throw SingularMatrixError("floating-point fault in the elimination");
+    }
+}
+
+// The kind of boundary node j as 1, 2 or 3.
+int kindOf(const SolverContext& ctx, int j)
+{
+    const double kind = ctx.nodeKind[j];
+    if (kind == 1.0) {
+        return 1;
+    }
+    if (kind == 2.0) {
+        return 2;
+    }
+    if (kind == 3.0) {
+        return 3;
+    }
+    throw SolverError("unknown condition kind at boundary node " + std::to_string(j));
+}
+
+} // namespace
+
+void applyConditions(SolverContext& ctx)
+{
+    const int nb = ctx.boundaryNodeCount;
+    const double ambient = ctx.ambientTemperature;
+    std::vector<int> kinds(static_cast<std::size_t>(nb) + 1, 0);
+    for (int j = 1; j <= nb; ++j) {
+        kinds[static_cast<std::size_t>(j)] = kindOf(ctx, j);
+    }
+
+    for (int i = 1; i <= nb; ++i) {
+        const double* g = ctx.G.rowBase(i);
+        const double* h = ctx.H.rowBase(i);
+        double* a = ctx.systemMatrix.rowBase(i);
+        for (int j = 1; j <= nb; ++j) {
+            switch (kinds[static_cast<std::size_t>(j)]) {
+            case 1:
+                a[j] = g[j];
+                break;
+            case 2:
+                a[j] = -h[j];
+                break;
+            default:
+                a[j] = g[j] * ctx.nodeValue[j] - h[j];
+                break;
+            }
+        }
+        // Row i states Σ G·q = Σ H·u with the unknown of each node on the left.
+        double rhs = 0.0;
+        for (int j = 1; j <= nb; ++j) {
+            const double v = ctx.nodeValue[j];
+            switch (kinds[static_cast<std::size_t>(j)]) {
+            case 1:
+                rhs += v * h[j];
+                break;
+            case 2:
+                rhs -= g[j] * v;
+                break;
+            default:
+                rhs += g[j] * v * ambient;
+                break;
+            }
+        }
+        ctx.rightHandSide[i] = rhs;
+    }
+}
+
+void gaussSolve(SolverContext& ctx, int n)
+{
+    if (n < 1) {
+        throw SolverError("no boundary unknowns");
+    }
+    DoubleMatrix& a = ctx.systemMatrix;
+    DoubleVector& b = ctx.rightHandSide;
+    std::FILE* trace = ctx.trace;
+
+    std::feclearexcept(kFaults);
+
+    // The scale of every column before elimination, for the relative pivot
+    // test. Row exchanges keep each column's set of entries (below the pivot
+    // row), so the scale stays that of the column.
+    std::vector<double> scale(static_cast<std::size_t>(n) + 1, 0.0);
+    for (int r = 1; r <= n; ++r) {
+        const double* row = a.rowBase(r);
+        for (int c = 1; c <= n; ++c) {
+            const double m = std::fabs(row[c]);
+            if (m > scale[static_cast<std::size_t>(c)]) {
+                scale[static_cast<std::size_t>(c)] = m;
+            }
+        }
+    }
+    auto negligible = [&](double value, int column) {
+        return std::fabs(value) <= kRelativePivotTolerance * scale[static_cast<std::size_t>(column)];
+    };
+    auto exchange = [&](int i, int j) {
+        double* ri = a.rowBase(i);
+        double* rj = a.rowBase(j);
+        for (int k = i; k <= n; ++k) {
+            std::swap(ri[k], rj[k]);
+        }
+        std::swap(b[i], b[j]);
+    };
+
+    for (int i = 1; i <= n - 1; ++i) {
+        // Exchange only when needed, with the first usable row below.
+        if (std::fabs(a[i][i]) <= kPivotThreshold) {
+            for (int j = i + 1; j <= n; ++j) {
+                if (std::fabs(a[j][i]) > kPivotThreshold) {
+                    exchange(i, j);
+                    break;
+                }
+            }
+        }
+        // A pivot that is nothing but rounding noise of its column would
+        // turn the rest of the elimination into meaningless numbers.
+        if (negligible(a[i][i], i)) {
+            int usable = 0;
+            for (int j = i + 1; j <= n && usable == 0; ++j) {
+                if (!negligible(a[j][i], i)) {
+                    usable = j;
+                }
+            }
+            if (usable == 0) {
+                throw SingularMatrixError("negligible pivot in row " + std::to_string(i));
+            }
+            exchange(i, usable);
+        }
+        if (std::fabs(a[i][i]) <= kPivotThreshold) {
+            writeTrace(trace, kSingularTraceLine);
+        }
+
+        double* ai = a.rowBase(i);
+        const double p = ai[i];
+        for (int j = i + 1; j <= n; ++j) {
+            ai[j] = ai[j] / p;
+        }
+        b[i] = b[i] / p;
+        const double bi = b[i];
+
+        for (int j = i + 1; j <= n; ++j) {
+            double* aj = a.rowBase(j);
+            const double e = aj[i];
+            for (int k = i + 1; k <= n; ++k) {
+                aj[k] = aj[k] - ai[k] * e;
+            }
+            b[j] = b[j] - bi * e;
+        }
+        checkFaults();
+    }
+
+    if (std::fabs(a[n][n]) <= kPivotThreshold) {
+        writeTrace(trace, kLastPivotBanner);
+    }
+    if (negligible(a[n][n], n)) {
+        throw SingularMatrixError("negligible last pivot");
+    }
+    b[n] = b[n] / a[n][n];
+
+    for (int i = 1; i <= n - 1; ++i) {
+        const double* row = a.rowBase(n - i);
+        double s = b[n - i];
+        for (int j = n - i + 1; j <= n; ++j) {
+            s = s - row[j] * b[j];
+        }
+        b[n - i] = s;
+    }
+    checkFaults();
+}
+
+void recoverNodalValues(SolverContext& ctx)
+{
+    const int nb = ctx.boundaryNodeCount;
+    const double ambient = ctx.ambientTemperature;
+    for (int j = 1; j <= nb; ++j) {
+        const double x = ctx.rightHandSide[j];
+        const double v = ctx.nodeValue[j];
+        ctx.systemMatrix[j][nb + 1] = x;
+        switch (kindOf(ctx, j)) {
+        case 1:
+            ctx.nodePotential[j] = v;
+            ctx.nodeFlux[j] = x;
+            break;
+        case 2:
+            ctx.nodePotential[j] = x;
+            ctx.nodeFlux[j] = v;
+            break;
+        default:
+            ctx.nodePotential[j] = x;
+            ctx.nodeFlux[j] = (x - ambient) * v;
+            break;
+        }
+    }
+
+    // Internal points: the free term of an interior point is 1, so the
+    // identity gives the potential directly.
+    for (int i = 1; i <= ctx.internalRowCount; ++i) {
+        const double* g = ctx.G.rowBase(nb + i);
+        const double* h = ctx.H.rowBase(nb + i);
+        double s = 0.0;
+        for (int j = 1; j <= nb; ++j) {
+            s = (s - g[j] * ctx.nodeFlux[j]) + h[j] * ctx.nodePotential[j];
+        }
+        ctx.internalPotential[i] = s;
+    }
+}
+
+void distributeToElements(SolverContext& ctx)
+{
+    for (int c = 1; c <= ctx.chainCount; ++c) {
+        const int firstPosition = 3 * ctx.chainElementEnd[c - 1] + 1;
+        const int lastPosition = 3 * ctx.chainElementEnd[c];
+        if (firstPosition > lastPosition) {
+            continue;
+        }
+        const int firstNode = ctx.chainNodeEnd[c - 1] + 1;
+        const int lastNode = ctx.chainNodeEnd[c];
+        int t = firstNode;
+        for (int m = firstPosition; m <= lastPosition; ++m) {
+            ctx.localPotential[m] = ctx.nodePotential[t];
+            ctx.localFlux[m] = ctx.nodeFlux[t];
+            // After an element's end: the next element begins at the same
+            // node when the kind does not change there.
+            const bool sharedNext = m % 3 == 0 && m != lastPosition && ctx.nodeKind[t] == ctx.nodeKind[t + 1];
+            if (!sharedNext) {
+                ++t;
+            }
+        }
+        if (ctx.nodeKind[lastNode] == ctx.nodeKind[firstNode]) {
+            // The chain closes on its first node.
+            ctx.localPotential[lastPosition] = ctx.nodePotential[firstNode];
+            ctx.localFlux[lastPosition] = ctx.nodeFlux[firstNode];
+        }
+    }
+}
+
+} // namespace zorind::solver

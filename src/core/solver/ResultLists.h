@@ -1,0 +1,106 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/Project.h"
+#include "ui/Interaction.h"
+
+namespace zorind {
+
+// The cells of the result windows hold the stored single-precision numbers;
+// the window writes them in general format with up to 15 significant digits
+// in the user's locale (0.3f shows as 0.300000011920929).
+std::string formatResultValue(float value, char decimalSeparator);
+
+// --- "Lista wyników" (Tl_wyn) ----------------------------------------------
+
+inline constexpr const char* kResultListTitle = "Lista wyników";
+inline constexpr std::array<const char*, 7> kResultListHeaders{"Nr",     "Pot.1",  "Pot.s", "Pot.2",
+                                                               "Stru.1", "Stru.s", "Stru.2"};
+// Widths of columns 0, 1, 2; the others keep the grid's default.
+inline constexpr std::array<int, 3> kResultListColumnWidths{20, 90, 90};
+
+struct ElementResultRow {
+    int number = 0;
+    // Potential at node 1, middle, node 2, then the flux at the same places.
+    std::array<float, 6> values{};
+};
+
+// One row per element 1..elementCount (the grid adds the header row).
+std::vector<ElementResultRow> elementResultRows(const Project& project);
+
+// Which window "Lista wyników" opens.
+enum class ResultsWindow { None, PotentialResults, ElasticityResults };
+
+inline constexpr const char* kNotComputedMessage = "Projekt nie obliczony";
+
+// "Lista wyników" (menu "&Obliczenia", tool button ListawynB): the potential
+// results window for types below 10, the elasticity one for type 10; nothing
+// for type 11. Without valid results shows "Projekt nie obliczony".
+ResultsWindow resultsListCommand(const Project& project, Interaction& ui);
+
+// --- "Temperatury w węzłach wewnętrznych" (Tl_www) --------------------------
+
+inline constexpr const char* kInternalResultsTitle = "Temperatury w węzłach wewnętrznych";
+inline constexpr std::array<const char*, 2> kInternalResultsHeaders{"Nr węzła", "Temperatura"};
+inline constexpr std::array<int, 2> kInternalResultsColumnWidths{50, 90};
+
+struct InternalResultRow {
+    int number = 0;
+    float value = 0.0f;
+};
+
+// One row per internal point, whether or not results exist: the window shows
+// whatever the Project holds.
+std::vector<InternalResultRow> internalResultRows(const Project& project);
+
+// --- "Skalowanie" (Tskaluj_) -----------------------------------------------
+
+enum class ScalingOption {
+    PotentialTimesY,
+    PotentialByY,
+    FluxTimesY,
+    FluxByY,
+    NoScaling,
+    PotentialTimesX,
+    PotentialByX,
+    FluxTimesX,
+    FluxByX,
+};
+
+struct ScalingChoice {
+    ScalingOption option;
+    const char* buttonName;
+    const char* caption;
+    int column; // 0 left, 1 right; from the top in table order
+};
+
+inline constexpr std::array<ScalingChoice, 9> kScalingChoices{{
+    {ScalingOption::PotentialTimesY, "pry", "potencjał * wsp. y", 0},
+    {ScalingOption::PotentialByY, "pdy", "potencjał / wsp. y", 0},
+    {ScalingOption::FluxTimesY, "sry", "strumien * wsp. y", 0},
+    {ScalingOption::FluxByY, "sdy", "strumien / wsp. y", 0},
+    {ScalingOption::NoScaling, "brak", "brak skalowania", 0},
+    {ScalingOption::PotentialTimesX, "prx", "potencjał * wsp. x", 1},
+    {ScalingOption::PotentialByX, "pdx", "potencjał / wsp. x", 1},
+    {ScalingOption::FluxTimesX, "srx", "strumien * wsp. x", 1},
+    {ScalingOption::FluxByX, "sdx", "strumien / wsp. x", 1},
+}};
+
+inline constexpr const char* kScalingTitle = "Skalowanie";
+inline constexpr const char* kScalingFrameLabel = "Parametry skalowania";
+inline constexpr const char* kScalingQuestion = "Przeskalować wartości potencjału dzieląc je przez wartość wsp. y ?";
+// Checked when the program starts.
+inline constexpr ScalingOption kDefaultScalingOption = ScalingOption::NoScaling;
+
+// OK in "Skalowanie" with `option` checked. Only "potencjał / wsp. y" does
+// anything: after Yes to the question every stored potential (element
+// positions and internal points) is divided, in single precision, by the y of
+// its point, except where that y is 0. Fluxes and resultsValid are not
+// changed; resultsValid is not looked at. Returns whether values were
+// divided; the main window repaints after the dialog whatever the outcome.
+bool scaleResults(Project& project, Interaction& ui, ScalingOption option);
+
+} // namespace zorind
