@@ -40,8 +40,8 @@ Project largestModel(bool midValues)
         }
     }
     for (int i = 0; i < kMaxInternalPoints; ++i) {
-        const int k = test::addInternalPoint(p, static_cast<float>(30 + (i % 25) * 5.5),
-                                             static_cast<float>(15 + (i / 25) * 3.5));
+        const int k =
+            test::addInternalPoint(p, static_cast<float>(30 + (i % 25) * 5.5), static_cast<float>(15 + (i / 25) * 3.5));
         p.internalPoints[k].internalResult = static_cast<float>(i) * 0.6f;
     }
     // 200 x 100 grid points: exactly the 20000 dots the painter allows.

@@ -1,8 +1,8 @@
 #include "Painter.h"
 
 #include <QFontMetrics>
-#include <QLocale>
 #include <QImage>
+#include <QLocale>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -74,8 +74,7 @@ public:
 
     void write(int x, int y, const QString& text, const QColor& colour, const QColor& background)
     {
-        if (x < -kElementPixelLimit || x > kElementPixelLimit || y < -kElementPixelLimit ||
-            y > kElementPixelLimit) {
+        if (x < -kElementPixelLimit || x > kElementPixelLimit || y < -kElementPixelLimit || y > kElementPixelLimit) {
             return; // far outside any device; nothing to see
         }
         const QPen before = painter_.pen();
@@ -257,8 +256,7 @@ void drawBackgroundAndGrid(QPainter& painter, int clientWidth, int clientHeight,
     }
 }
 
-void drawConditionMark(QPainter& painter, const Project& p, const Element& e, Node start, Node end,
-                       LabelWriter& labels)
+void drawConditionMark(QPainter& painter, const Project& p, const Element& e, Node start, Node end, LabelWriter& labels)
 {
     const ViewTransform& v = p.view;
     if (conditionKind(p, e.condition) == 1.0f) {
@@ -388,8 +386,8 @@ void drawInternalPoints(QPainter& painter, const Project& p, const ColourScaleRa
             marker(painter, x, y, 3);
             continue;
         }
-        const QColor colour = toQColor(
-            p.palette.colours[static_cast<std::size_t>(colourIndex(point.internalResult, potentialRange))]);
+        const QColor colour =
+            toQColor(p.palette.colours[static_cast<std::size_t>(colourIndex(point.internalResult, potentialRange))]);
         painter.setPen(pen(colour));
         painter.setBrush(colour);
         marker(painter, x, y, 3);
@@ -493,8 +491,8 @@ PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clie
     return outcome;
 }
 
-void paintColourScale(QPainter& painter, const ColourPalette& palette, const ColourScaleRange& range,
-                      int clientWidth, int clientHeight)
+void paintColourScale(QPainter& painter, const ColourPalette& palette, const ColourScaleRange& range, int clientWidth,
+                      int clientHeight)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -503,8 +501,8 @@ void paintColourScale(QPainter& painter, const ColourPalette& palette, const Col
     LabelWriter labels(painter);
     const ColourScaleLayout layout = colourScaleLayout(range, clientHeight);
     for (const ScaleStroke& stroke : layout.strokes) {
-        painter.setPen(pen(toQColor(palette.colours[static_cast<std::size_t>(stroke.entry)]),
-                           ColourScaleLayout::strokeWidth));
+        painter.setPen(
+            pen(toQColor(palette.colours[static_cast<std::size_t>(stroke.entry)]), ColourScaleLayout::strokeWidth));
         painter.drawLine(ColourScaleLayout::strokeX, stroke.y0, ColourScaleLayout::strokeX, stroke.y1);
         // A stroke that starts and ends on the same row still shows its
         // colour (the flat ends would leave it empty).

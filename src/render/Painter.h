@@ -32,7 +32,7 @@ PaintOutcome paintModel(QPainter& painter, Project& project, int clientWidth, in
 
 // The content of the colour-scale window on a client area of the given
 // size: white background, a stroke per palette entry 1..199, value labels.
-void paintColourScale(QPainter& painter, const ColourPalette& palette, const ColourScaleRange& range,
-                      int clientWidth, int clientHeight);
+void paintColourScale(QPainter& painter, const ColourPalette& palette, const ColourScaleRange& range, int clientWidth,
+                      int clientHeight);
 
 } // namespace zorind

@@ -145,14 +145,14 @@ TEST(RenderCli, UsageErrorsAndUnreadableFilesExitWithTwo)
 {
     TempDir dir;
     const std::vector<std::vector<std::string>> bad = {
-        {"render", example("plyta.tav")},                                            // no output
-        {"render", "-o", "out.png"},                                                  // no project
-        {"render", example("plyta.tav"), "-o", "out.png", "--size", "0x100"},         // empty image
-        {"render", example("plyta.tav"), "-o", "out.png", "--size", "640"},           // not WxH
-        {"render", example("plyta.tav"), "-o", "out.png", "--size", "100000x100"},    // too large
-        {"render", example("plyta.tav"), "-o", "out.png", "--potential", "--flux"},   // two views
-        {"render", example("plyta.tav"), "-o", "out.png", "--colour"},                // unknown option
-        {"render", dir.file("missing.tav"), "-o", "out.png"},                         // unreadable
+        {"render", example("plyta.tav")},                                           // no output
+        {"render", "-o", "out.png"},                                                // no project
+        {"render", example("plyta.tav"), "-o", "out.png", "--size", "0x100"},       // empty image
+        {"render", example("plyta.tav"), "-o", "out.png", "--size", "640"},         // not WxH
+        {"render", example("plyta.tav"), "-o", "out.png", "--size", "100000x100"},  // too large
+        {"render", example("plyta.tav"), "-o", "out.png", "--potential", "--flux"}, // two views
+        {"render", example("plyta.tav"), "-o", "out.png", "--colour"},              // unknown option
+        {"render", dir.file("missing.tav"), "-o", "out.png"},                       // unreadable
     };
     for (const std::vector<std::string>& args : bad) {
         const CliRun run = runCli(dir, args);

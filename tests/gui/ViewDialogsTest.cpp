@@ -88,7 +88,8 @@ TEST(Td_siatki, ShowsTheSpacingAndTakesALocaleFraction)
     EXPECT_FALSE(dialog.isVisible());
 
     // Reopened, it shows the spacing in force in the user's notation.
-    whileShown(dialog, [&] { shownY = dialog.fieldY()->text(); }, "Anuluj");
+    whileShown(
+        dialog, [&] { shownY = dialog.fieldY()->text(); }, "Anuluj");
     EXPECT_TRUE(dialog.edit());
     EXPECT_EQ(shownY, QStringLiteral("0,1"));
 }
@@ -182,7 +183,8 @@ TEST(Td_obsz, CancelChangesNothingAndAsksForNoRepaint)
     Project p = test::emptyProject();
     ScriptedInteraction ui;
     Td_obsz dialog(p, ui);
-    whileShown(dialog, [&] { dialog.rightField()->setText(QStringLiteral("7")); }, "Anuluj");
+    whileShown(
+        dialog, [&] { dialog.rightField()->setText(QStringLiteral("7")); }, "Anuluj");
     EXPECT_FALSE(dialog.edit());
     EXPECT_EQ(p.view.areaXMax, 50.0f);
     EXPECT_TRUE(ui.shown.empty());

@@ -104,7 +104,8 @@ TEST(Painter, EmptyProjectShowsTheWhiteBackgroundAndA26By26Lattice)
     }
     EXPECT_EQ(countPixels(image, isBlack), 26 * 26 * 5);
     // The client area is white, the rest of the device untouched.
-    EXPECT_EQ(countPixels(image, [](QRgb c) { return c == kWhitePixel; }, QRect(0, 0, 640, 480)),
+    EXPECT_EQ(countPixels(
+                  image, [](QRgb c) { return c == kWhitePixel; }, QRect(0, 0, 640, 480)),
               640 * 480 - 25 * 26 * 5);
     EXPECT_EQ(rgb(image, 650, 200), kUntouched);
 }
@@ -213,7 +214,9 @@ TEST(Painter, PrescribedPotentialIsAThickRedLine)
     ScriptedInteraction ui;
     const QImage image = paint(s.project, ui);
     const int x = (s.x0 + s.x1) / 2;
-    EXPECT_EQ(countPixels(image, [](QRgb c) { return c == kRedPixel; }, QRect(x, s.y - 5, 1, 11)), 3);
+    EXPECT_EQ(countPixels(
+                  image, [](QRgb c) { return c == kRedPixel; }, QRect(x, s.y - 5, 1, 11)),
+              3);
     EXPECT_EQ(rgb(image, x, s.y), kRedPixel);
     EXPECT_EQ(countPixels(image, [](QRgb c) { return c == kGreenPixel; }), 0);
 }
@@ -261,9 +264,13 @@ TEST(Painter, ConditionNumberIsWrittenOnYellowAtTheMidpoint)
     const QImage image = paint(s.project, ui);
     const int x = static_cast<int>(10 + 2 + 25 * s.project.view.scaleX);
     const QRect box(x, s.y, 12, 12);
-    EXPECT_GT(countPixels(image, [](QRgb c) { return c == kYellowPixel; }, box), 30);
+    EXPECT_GT(countPixels(
+                  image, [](QRgb c) { return c == kYellowPixel; }, box),
+              30);
     // Navy glyph pixels.
-    EXPECT_GT(countPixels(image, [](QRgb c) { return qBlue(c) > 60 && qRed(c) < 60 && qGreen(c) < 60; }, box), 3);
+    EXPECT_GT(countPixels(
+                  image, [](QRgb c) { return qBlue(c) > 60 && qRed(c) < 60 && qGreen(c) < 60; }, box),
+              3);
 }
 
 TEST(Painter, ElementNumbersHaveAWhiteBackgroundWhateverLayerCameBefore)
@@ -279,8 +286,12 @@ TEST(Painter, ElementNumbersHaveAWhiteBackgroundWhateverLayerCameBefore)
     const QImage image = paint(p, ui);
     const int x = static_cast<int>(10 + 2 + 25 * p.view.scaleX);
     const QRect box(x, p.view.toScreenY(25), 8, 12);
-    EXPECT_EQ(countPixels(image, [](QRgb c) { return c == kYellowPixel; }, box), 0);
-    EXPECT_GT(countPixels(image, [](QRgb c) { return qBlue(c) > 150 && qRed(c) < 100; }, box), 3);
+    EXPECT_EQ(countPixels(
+                  image, [](QRgb c) { return c == kYellowPixel; }, box),
+              0);
+    EXPECT_GT(countPixels(
+                  image, [](QRgb c) { return qBlue(c) > 150 && qRed(c) < 100; }, box),
+              3);
 }
 
 // One horizontal element from (5, 25) to (45, 25) with potentials 0, 50,
@@ -327,7 +338,9 @@ TEST(Painter, ColouredElementTakesEntry200AtItsFarEnd)
     EXPECT_EQ(rgb(image, x0 + 15 * (x1 - x0) / 30 + segment / 2, y), paletteRgb(p, 106));
     // Four pixels wide, over the black element line.
     const int xm = (x0 + x1) / 2;
-    EXPECT_EQ(countPixels(image, [](QRgb c) { return c != kWhitePixel; }, QRect(xm, 0, 1, 480)), 4);
+    EXPECT_EQ(countPixels(
+                  image, [](QRgb c) { return c != kWhitePixel; }, QRect(xm, 0, 1, 480)),
+              4);
 }
 
 TEST(Painter, FluxViewColoursByTheFluxRange)
@@ -407,10 +420,14 @@ TEST(Painter, InternalValuesAreWrittenBesideColouredPoints)
     const QImage image = paint(p, ui);
     const int x = static_cast<int>(10 + 2 + 20 * p.view.scaleX + 6);
     const int y = static_cast<int>(p.view.screenY(10) - 6);
-    EXPECT_GT(countPixels(image, [](QRgb c) { return qGray(c) < 100; }, QRect(x, y, 30, 12)), 10);
+    EXPECT_GT(countPixels(
+                  image, [](QRgb c) { return qGray(c) < 100; }, QRect(x, y, 30, 12)),
+              10);
     p.display.showInternalValues = 0;
     const QImage bare = paint(p, ui);
-    EXPECT_EQ(countPixels(bare, [](QRgb c) { return qGray(c) < 100; }, QRect(x, y, 30, 12)), 0);
+    EXPECT_EQ(countPixels(
+                  bare, [](QRgb c) { return qGray(c) < 100; }, QRect(x, y, 30, 12)),
+              0);
 }
 
 TEST(Painter, TooFineAGridGivesOneMessageAndIsSwitchedOff)
@@ -479,9 +496,10 @@ TEST(Painter, ElementBeyond30000PixelsIsSkippedButItsNodeMarkerStays)
     const QImage image = paint(p, ui);
     EXPECT_EQ(rgb(image, 136, 354), kYellowPixel);
     // No line to the right of the marker, no band, no labels.
-    EXPECT_EQ(countPixels(image, [](QRgb c) { return c != kWhitePixel; }, QRect(141, 0, 499, 480)), 0);
-    EXPECT_EQ(countPixels(image, [](QRgb c) { return c != kWhitePixel && c != kYellowPixel && c != kBlackPixel; }),
+    EXPECT_EQ(countPixels(
+                  image, [](QRgb c) { return c != kWhitePixel; }, QRect(141, 0, 499, 480)),
               0);
+    EXPECT_EQ(countPixels(image, [](QRgb c) { return c != kWhitePixel && c != kYellowPixel && c != kBlackPixel; }), 0);
 
     // Just inside the limit the element is drawn.
     p.nodes[2].x = 2000; // about 25300 pixels
@@ -547,7 +565,9 @@ TEST(ColourScalePainter, StrokesInPaletteColoursAndLabels)
     EXPECT_EQ(countPixels(image, [](QRgb c) { return c == kUntouched; }), 0);
     // A label next to each label position.
     for (const ScaleLabel& label : layout.labels) {
-        EXPECT_GT(countPixels(image, [](QRgb c) { return qGray(c) < 100; }, QRect(label.x, label.y, 45, 12)), 5)
+        EXPECT_GT(countPixels(
+                      image, [](QRgb c) { return qGray(c) < 100; }, QRect(label.x, label.y, 45, 12)),
+                  5)
             << label.y;
     }
 }

@@ -53,8 +53,8 @@ void replaceDecimalPoint(std::string& text, std::string_view decimalPoint)
 std::string scientific(double value, int decimals)
 {
     std::array<char, 64> buffer{};
-    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific,
-                                decimals);
+    auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, decimals);
     if (result.ec != std::errc{}) {
         return "0";
     }
@@ -85,8 +85,8 @@ std::string formatRounded(double value, int significant, double exponentFrom, in
         return nonFiniteText(value);
     }
     const double rounded = roundToSignificant(value, significant);
-    std::string text = std::fabs(rounded) >= exponentFrom ? scientific(rounded, significant - 1)
-                                                          : formatFixed(rounded, decimals);
+    std::string text =
+        std::fabs(rounded) >= exponentFrom ? scientific(rounded, significant - 1) : formatFixed(rounded, decimals);
     replaceDecimalPoint(text, decimalPoint);
     return text;
 }
@@ -173,8 +173,8 @@ ColourScaleLayout colourScaleLayout(const ColourScaleRange& range, int clientHei
             last = y1;
         }
     }
-    layout.labels.push_back({5, static_cast<int>((2 * kLastEntry + 1) * h / 420 + 5),
-                             static_cast<double>(range.scaleMax)});
+    layout.labels.push_back(
+        {5, static_cast<int>((2 * kLastEntry + 1) * h / 420 + 5), static_cast<double>(range.scaleMax)});
     return layout;
 }
 

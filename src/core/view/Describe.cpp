@@ -60,8 +60,8 @@ std::string describeCondition(const Project& project, int condition)
 
 std::string describeBoundary(const Project& project, int boundary)
 {
-    const bool outer = Table<Boundary, kMaxBoundaries>::validIndex(boundary) &&
-                       project.boundaries[boundary].kind == OuterBoundary;
+    const bool outer =
+        Table<Boundary, kMaxBoundaries>::validIndex(boundary) && project.boundaries[boundary].kind == OuterBoundary;
     return "Brzeg " + std::to_string(boundary) + (outer ? " zew" : " wew");
 }
 

@@ -47,8 +47,8 @@ ScreenSettings currentScreenSettings(const Project& project)
     return s;
 }
 
-bool acceptScreenSettings(Project& project, Interaction& ui, const ScreenSettings& boxes,
-                          std::optional<double> stepX, std::optional<double> stepY)
+bool acceptScreenSettings(Project& project, Interaction& ui, const ScreenSettings& boxes, std::optional<double> stepX,
+                          std::optional<double> stepY)
 {
     applyBoxes(project, boxes);
     const std::optional<float> x = storedFloat(stepX);

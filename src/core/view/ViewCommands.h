@@ -26,8 +26,7 @@ bool showEverything(Project& project);
 // must be positive floats, otherwise "Zła wartość podziałki" is shown and
 // both keep their values. Returns whether the new spacing was taken; the
 // main window is repainted either way.
-bool acceptGridSpacing(Project& project, Interaction& ui, std::optional<double> stepX,
-                       std::optional<double> stepY);
+bool acceptGridSpacing(Project& project, Interaction& ui, std::optional<double> stepX, std::optional<double> stepY);
 
 // OK of the area dialog (Td_obsz), the four bounds as parsed from the
 // fields. Unparseable bounds or an empty or inverted area give "Złe

@@ -60,10 +60,7 @@ struct ViewTransform {
     // Unrounded pixel positions; painters add their offsets to these before
     // truncating.
     double screenX(double x) const { return marginLeft + (x - static_cast<double>(areaXMin)) * scaleX; }
-    double screenY(double y) const
-    {
-        return marginTop + drawHeight() - (y - static_cast<double>(areaYMin)) * scaleY;
-    }
+    double screenY(double y) const { return marginTop + drawHeight() - (y - static_cast<double>(areaYMin)) * scaleY; }
 
     int toScreenX(float x) const { return truncatePixel(screenX(x)); }
     int toScreenY(float y) const { return truncatePixel(screenY(y)); }

@@ -19,9 +19,10 @@ bool PrinterSetup::run(QWidget* parent)
         return false;
     }
     if (!printer_) {
-        printer_ = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter().isNull()
-                                                  ? QPrinterInfo::printerInfo(QPrinterInfo::availablePrinterNames().first())
-                                                  : QPrinterInfo::defaultPrinter());
+        printer_ =
+            std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter().isNull()
+                                           ? QPrinterInfo::printerInfo(QPrinterInfo::availablePrinterNames().first())
+                                           : QPrinterInfo::defaultPrinter());
     }
     QPageSetupDialog dialog(printer_.get(), parent);
     dialog.setWindowTitle(QString::fromUtf8(kPrinterSetupCaption));

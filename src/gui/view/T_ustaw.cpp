@@ -14,21 +14,12 @@
 namespace zorind {
 
 T_ustaw::T_ustaw(Project& project, Interaction& ui, QWidget* parent)
-    : QDialog(parent),
-      project_(project),
-      ui_(&ui),
-      wezly_(addBox("wezly", "Węzły")),
-      nrwezly_(addBox("nrwezly", "Numery węzłów")),
-      elem_(addBox("elem", "Elementy")),
-      nrelem_(addBox("nrelem", "Numery elementów")),
-      wew_(addBox("wew", "Węzły wewnętrzne")),
-      wpe_(addBox("wpe", "węzłach skrajnych elementu")),
-      wse_(addBox("wse", "węzłach środkowych elementu")),
-      www_(addBox("www", "węzłach wewnętrznych")),
-      siat_(addBox("siat", "Pokaż siatke")),
-      kol_(addBox("kol", "256 kolorów w palecie")),
-      edit1_(new QLineEdit(this)),
-      edit2_(new QLineEdit(this))
+    : QDialog(parent), project_(project), ui_(&ui), wezly_(addBox("wezly", "Węzły")),
+      nrwezly_(addBox("nrwezly", "Numery węzłów")), elem_(addBox("elem", "Elementy")),
+      nrelem_(addBox("nrelem", "Numery elementów")), wew_(addBox("wew", "Węzły wewnętrzne")),
+      wpe_(addBox("wpe", "węzłach skrajnych elementu")), wse_(addBox("wse", "węzłach środkowych elementu")),
+      www_(addBox("www", "węzłach wewnętrznych")), siat_(addBox("siat", "Pokaż siatke")),
+      kol_(addBox("kol", "256 kolorów w palecie")), edit1_(new QLineEdit(this)), edit2_(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("T_ustaw"));
     setWindowTitle(QStringLiteral("Ustawienia ekranu"));

@@ -13,13 +13,8 @@
 namespace zorind {
 
 Td_obsz::Td_obsz(Project& project, Interaction& ui, QWidget* parent)
-    : QDialog(parent),
-      project_(project),
-      ui_(&ui),
-      edit3_(new QLineEdit(this)),
-      edit4_(new QLineEdit(this)),
-      edit1_(new QLineEdit(this)),
-      edit2_(new QLineEdit(this))
+    : QDialog(parent), project_(project), ui_(&ui), edit3_(new QLineEdit(this)), edit4_(new QLineEdit(this)),
+      edit1_(new QLineEdit(this)), edit2_(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("Td_obsz"));
     setWindowTitle(QStringLiteral("Ustawienia obszaru"));

@@ -14,8 +14,8 @@ Tskala::Tskala(const Project& project, QWidget* parent) : QWidget(parent), proje
     setObjectName(QStringLiteral("Tskala"));
     setWindowTitle(QStringLiteral("Skala"));
     if (parent == nullptr) {
-        setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                       Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint);
+        setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowMinimizeButtonHint);
     }
     setFixedSize(kScaleWindowWidth, kScaleWindowHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);

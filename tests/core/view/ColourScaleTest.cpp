@@ -63,9 +63,9 @@ TEST(ColourIndex, TruncatesAndClampsToThePalette)
     EXPECT_EQ(colourIndex(10.5, range), 1);
     EXPECT_EQ(colourIndex(60.2, range), 100);
     EXPECT_EQ(colourIndex(110.0, range), 200);
-    EXPECT_EQ(colourIndex(9.9, range), 0);     // just below: -0.2 truncates to 0
-    EXPECT_EQ(colourIndex(-500.0, range), 0);  // far below
-    EXPECT_EQ(colourIndex(1e30, range), 200);  // far above
+    EXPECT_EQ(colourIndex(9.9, range), 0);    // just below: -0.2 truncates to 0
+    EXPECT_EQ(colourIndex(-500.0, range), 0); // far below
+    EXPECT_EQ(colourIndex(1e30, range), 200); // far above
     EXPECT_EQ(colourIndex(std::numeric_limits<double>::quiet_NaN(), range), 0);
     EXPECT_EQ(colourIndex(std::numeric_limits<double>::infinity(), range), 200);
     // A range that was never set (step 0) picks an entry without faulting.

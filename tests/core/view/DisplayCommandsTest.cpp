@@ -222,8 +222,8 @@ TEST(ScreenSettings, OkAppliesTheBoxesAndSpacing)
     Project p = emptyProject();
     ScriptedInteraction ui;
     ScreenSettings s = currentScreenSettings(p);
-    EXPECT_TRUE(s.showNodes && s.showElements && s.showInternalPoints && s.showEndValues &&
-                s.showInternalValues && s.gridOn);
+    EXPECT_TRUE(s.showNodes && s.showElements && s.showInternalPoints && s.showEndValues && s.showInternalValues &&
+                s.gridOn);
     EXPECT_FALSE(s.showNodeNumbers || s.showElementNumbers || s.showMidValues || s.sevenBandPalette);
     EXPECT_EQ(s.gridStepX, 2.0f);
 

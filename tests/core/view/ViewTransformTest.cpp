@@ -294,12 +294,12 @@ TEST(AreaDialog, RejectsEmptyInvertedOrUnparseableAreas)
         std::optional<double> xMin, yMin, xMax, yMax;
     };
     const Case cases[] = {
-        {5, 0, 5, 10},            // left equals right
-        {0, 10, 10, 10},          // bottom equals top
-        {0, 11, 10, 10},          // inverted
+        {5, 0, 5, 10},             // left equals right
+        {0, 10, 10, 10},           // bottom equals top
+        {0, 11, 10, 10},           // inverted
         {std::nullopt, 0, 10, 10}, // not a number
         {0, 0, 10, std::nullopt},
-        {0, 0, 1e40, 10},          // beyond the float range
+        {0, 0, 1e40, 10}, // beyond the float range
     };
     for (const Case& c : cases) {
         Project p = emptyProject();
