@@ -216,15 +216,16 @@ bool farAway(const QRect& box)
 }
 
 // Steps 1 and 5: the white background and the black grid dots. Nothing is
-// drawn between the two, so on a raster device both are composed in one
-// image of the client area and drawn at once: twenty thousand ellipse calls
-// would take most of a frame. Dots that reach beyond the client area, and
-// every dot on other devices, are drawn as ellipses.
+// drawn between the two, so on an unscaled raster device both are composed
+// in one image of the client area and drawn at once: twenty thousand
+// ellipse calls would take most of a frame. Dots that reach beyond the
+// client area, and every dot on other or scaled devices, are drawn as
+// ellipses.
 void drawBackgroundAndGrid(QPainter& painter, int clientWidth, int clientHeight, const GridDots& grid)
 {
     const QPaintEngine* engine = painter.paintEngine();
     const bool raster = engine != nullptr && engine->type() == QPaintEngine::Raster &&
-                        painter.transform().type() == QTransform::TxNone && clientWidth > 0 && clientHeight > 0;
+                        painter.deviceTransform().type() == QTransform::TxNone && clientWidth > 0 && clientHeight > 0;
     std::vector<QRect> leftovers;
     if (raster) {
         static const std::vector<QRect> dotRows = ellipseRows(2, 2);
@@ -500,17 +501,15 @@ void paintColourScale(QPainter& painter, const ColourPalette& palette, const Col
     painter.fillRect(0, 0, clientWidth, clientHeight, kWhite);
     LabelWriter labels(painter);
     const ColourScaleLayout layout = colourScaleLayout(range, clientHeight);
+    // Each stroke covers only about half of its entry's share of the
+    // height; round ends, each drawn over the one before, close the gaps
+    // into one continuous bar.
     for (const ScaleStroke& stroke : layout.strokes) {
-        painter.setPen(
-            pen(toQColor(palette.colours[static_cast<std::size_t>(stroke.entry)]), ColourScaleLayout::strokeWidth));
+        QPen strokePen =
+            pen(toQColor(palette.colours[static_cast<std::size_t>(stroke.entry)]), ColourScaleLayout::strokeWidth);
+        strokePen.setCapStyle(Qt::RoundCap);
+        painter.setPen(strokePen);
         painter.drawLine(ColourScaleLayout::strokeX, stroke.y0, ColourScaleLayout::strokeX, stroke.y1);
-        // A stroke that starts and ends on the same row still shows its
-        // colour (the flat ends would leave it empty).
-        if (stroke.y1 == stroke.y0) {
-            painter.fillRect(ColourScaleLayout::strokeX - ColourScaleLayout::strokeWidth / 2, stroke.y0,
-                             ColourScaleLayout::strokeWidth, 1,
-                             toQColor(palette.colours[static_cast<std::size_t>(stroke.entry)]));
-        }
     }
     for (const ScaleLabel& label : layout.labels) {
         labels.writeScaleValue(label.x, label.y, label.value, kBlack, kWhite);

@@ -3,8 +3,11 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <functional>
 #include <limits>
+#include <set>
+#include <vector>
 
 #include "Painter.h"
 #include "support/ModelBuilders.h"
@@ -108,6 +111,34 @@ TEST(Painter, EmptyProjectShowsTheWhiteBackgroundAndA26By26Lattice)
                   image, [](QRgb c) { return c == kWhitePixel; }, QRect(0, 0, 640, 480)),
               640 * 480 - 25 * 26 * 5);
     EXPECT_EQ(rgb(image, 650, 200), kUntouched);
+}
+
+TEST(Painter, APainterWithATransformDrawsTheSameDots)
+{
+    // Such a painter takes the path of one ellipse per dot.
+    Project p = emptyProject();
+    ScriptedInteraction ui;
+    QImage image(700, 480, QImage::Format_RGB32);
+    image.fill(kUntouched);
+    {
+        QPainter painter(&image);
+        painter.translate(20, 0);
+        paintModel(painter, p, 640, 480, ui);
+    }
+    const double sx = 620.0 / 49.0;
+    const double sy = 420.0 / 49.0;
+    for (int i = 0; i <= 25; ++i) {
+        for (int j = 0; j <= 25; ++j) {
+            const int cx = 20 + static_cast<int>(10 + 2 * i * sx - 1) + 1;
+            const int cy = static_cast<int>(440 - 2 * j * sy - 1) + 1;
+            ASSERT_EQ(rgb(image, cx, cy), kBlackPixel) << i << "," << j;
+            EXPECT_EQ(rgb(image, cx - 1, cy), kBlackPixel);
+            EXPECT_EQ(rgb(image, cx, cy + 1), kBlackPixel);
+        }
+    }
+    EXPECT_EQ(countPixels(image, isBlack), 26 * 26 * 5);
+    EXPECT_EQ(rgb(image, 10, 100), kUntouched);
+    EXPECT_EQ(rgb(image, 30, 100), kWhitePixel);
 }
 
 TEST(Painter, GridOffShowsNoDots)
@@ -549,17 +580,31 @@ TEST(ColourScalePainter, StrokesInPaletteColoursAndLabels)
         paintColourScale(painter, p.palette, range, image.width(), image.height());
     }
     const ColourScaleLayout layout = colourScaleLayout(range, kScaleWindowHeight);
-    for (const ScaleStroke& s : layout.strokes) {
-        if (s.y1 > s.y0) {
-            EXPECT_EQ(rgb(image, 60, s.y0), paletteRgb(p, s.entry)) << s.entry;
-            EXPECT_EQ(rgb(image, 64, s.y0), paletteRgb(p, s.entry)) << s.entry;
+    // Down the middle of the bar: one continuous run of palette colours,
+    // entries never going back, from the first entries to entry 199.
+    std::vector<int> entries;
+    for (int y = layout.strokes.front().y0; y <= layout.strokes.back().y1; ++y) {
+        const QRgb c = rgb(image, 60, y);
+        int entry = -1;
+        for (int k = 1; k <= 199; ++k) {
+            if (paletteRgb(p, k) == c) {
+                entry = k; // the graded palette has no repeated colour
+                break;
+            }
         }
+        ASSERT_NE(entry, -1) << "row " << y;
+        entries.push_back(entry);
     }
+    EXPECT_TRUE(std::is_sorted(entries.begin(), entries.end()));
+    EXPECT_LE(entries.front(), 5);
+    EXPECT_EQ(entries.back(), 199);
+    EXPECT_GT(std::set<int>(entries.begin(), entries.end()).size(), 150u);
     // Ten pixels wide, where no label reaches.
-    const ScaleStroke& middle = layout.strokes[100];
-    EXPECT_EQ(rgb(image, 55, middle.y0), paletteRgb(p, middle.entry));
-    EXPECT_EQ(rgb(image, 54, middle.y0), kWhitePixel);
-    EXPECT_EQ(rgb(image, 65, middle.y0), kWhitePixel);
+    const int y = layout.strokes[100].y0;
+    EXPECT_NE(rgb(image, 55, y), kWhitePixel);
+    EXPECT_NE(rgb(image, 64, y), kWhitePixel);
+    EXPECT_EQ(rgb(image, 54, y), kWhitePixel);
+    EXPECT_EQ(rgb(image, 65, y), kWhitePixel);
     // Nothing above the first entry, white background everywhere else.
     EXPECT_EQ(rgb(image, 60, 5), kWhitePixel);
     EXPECT_EQ(countPixels(image, [](QRgb c) { return c == kUntouched; }), 0);
