@@ -329,17 +329,25 @@ TEST(Tskala, ShownAfterColouringAndHiddenWhenBothViewsAreOff)
     EXPECT_FALSE(scale.isVisible());
 }
 
-TEST(Tskala, PaintsTheStrokesOfThePalette)
+TEST(Tskala, ShowsTheScaleOfTheLastColouringPass)
 {
     Project p = colouredProject();
     p.display.showPotential = 1;
     repaint(p);
     Tskala scale(p);
-    const QImage image = scale.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(image.size(), QSize(71, 368));
-    const Rgb c = p.palette.colours[100];
-    EXPECT_EQ(image.pixel(60, 100 * 2 * 368 / 420 + 10), qRgb(c.r, c.g, c.b));
-    EXPECT_EQ(image.pixel(30, 2), qRgb(255, 255, 255));
+    const QImage shown = scale.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), QSize(71, 368));
+    QImage expected(71, 368, QImage::Format_RGB32);
+    {
+        QPainter painter(&expected);
+        paintColourScale(painter, p.palette, ColourScaleRange{0.0f, 0.05f, 10.0f}, 71, 368);
+    }
+    EXPECT_EQ(shown, expected);
+    // A palette switched by the screen settings shows at the next repaint.
+    p.palette = buildPalette(2);
+    const QImage banded = scale.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_NE(banded, shown);
+    EXPECT_EQ(banded.pixel(60, 20), qRgb(0, 0, 255));
 }
 
 TEST(Tskala, DocksToTheRightOfTheMainWindowAndNarrowsOneThatOverhangs)
