@@ -16,6 +16,7 @@ namespace {
 using test::addElement;
 using test::addNode;
 using test::addPolygon;
+using test::elementsOf;
 using test::emptyProject;
 using test::readAll;
 using test::CliRun;
@@ -33,15 +34,6 @@ Project readModel(const std::string& path)
     const FileResult r = loadProjectFile(path, p);
     EXPECT_TRUE(r.ok()) << path << ": " << r.detail;
     return p;
-}
-
-std::vector<Element> elementsOf(const Project& p)
-{
-    std::vector<Element> out;
-    for (int k = 1; k <= p.elementCount; ++k) {
-        out.push_back(p.elements[k]);
-    }
-    return out;
 }
 
 TEST(CliCheck, SoundModelPrintsTheClosingMessageAndExitsZero)

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include "model/Project.h"
 
@@ -82,6 +83,16 @@ inline void addCircle(Project& p, float cx, float cy, float r, int segments, int
     for (int n = first; n <= last; ++n) {
         addElement(p, n, n == last ? first : n + 1, condition, boundary);
     }
+}
+
+// The element table as a list, for comparing whole tables in one line.
+inline std::vector<Element> elementsOf(const Project& p)
+{
+    std::vector<Element> out;
+    for (int k = 1; k <= p.elementCount; ++k) {
+        out.push_back(p.elements[k]);
+    }
+    return out;
 }
 
 } // namespace zorind::test

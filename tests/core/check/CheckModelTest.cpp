@@ -14,18 +14,10 @@ using test::addBoundary;
 using test::addElement;
 using test::addNode;
 using test::addPolygon;
+using test::elementsOf;
 using test::emptyProject;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-std::vector<Element> elementsOf(const Project& p)
-{
-    std::vector<Element> out;
-    for (int k = 1; k <= p.elementCount; ++k) {
-        out.push_back(p.elements[k]);
-    }
-    return out;
-}
 
 // The corners of a right triangle, anticlockwise.
 Project triangleNodes()
