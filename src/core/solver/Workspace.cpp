@@ -95,17 +95,23 @@ OffsetMatrix<U> allocateMatrix(int nrl, int nrh, int ncl, int nch)
     if (ncol == 0) {
         nch = ncl - 1;
     }
-    auto** rows = static_cast<U**>(obtain(static_cast<std::size_t>(nrow) + 1, sizeof(U*)));
-    if (rows == nullptr) {
-        fatalError(kMatrixRowsFailure);
-    }
     const auto nrowSize = static_cast<std::size_t>(nrow);
     const auto ncolSize = static_cast<std::size_t>(ncol);
+    // A block whose size cannot even be expressed is refused before anything
+    // is obtained.
     std::size_t elements = 0;
     if (ncolSize == 0 || nrowSize <= (std::numeric_limits<std::size_t>::max() - 1) / ncolSize) {
         elements = nrowSize * ncolSize + 1;
     }
-    auto* block = elements == 0 ? nullptr : static_cast<U*>(obtain(elements, sizeof(U)));
+    if (elements == 0 || elements > std::numeric_limits<std::size_t>::max() / sizeof(U) ||
+        elements * sizeof(U) > allocationCeiling) {
+        fatalError(kMatrixBlockFailure);
+    }
+    auto** rows = static_cast<U**>(obtain(nrowSize + 1, sizeof(U*)));
+    if (rows == nullptr) {
+        fatalError(kMatrixRowsFailure);
+    }
+    auto* block = static_cast<U*>(obtain(elements, sizeof(U)));
     if (block == nullptr) {
         std::free(rows);
         fatalError(kMatrixBlockFailure);
