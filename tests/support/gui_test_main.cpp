@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #if ZORIND_GUI_APPLICATION
-#include <QApplication>
-using TestApplication = QApplication;
+#include "app/Application.h"
+using TestApplication = zorind::Application;
 #else
 #include <QGuiApplication>
 using TestApplication = QGuiApplication;

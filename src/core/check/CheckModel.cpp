@@ -31,8 +31,8 @@ double twiceSignedArea(const Project& p, int b)
         }
         const Node& s = p.nodes[e.startNode];
         const Node& t = p.nodes[e.endNode];
-        sum += static_cast<double>(s.x) * static_cast<double>(t.y) -
-               static_cast<double>(t.x) * static_cast<double>(s.y);
+        sum +=
+            static_cast<double>(s.x) * static_cast<double>(t.y) - static_cast<double>(t.x) * static_cast<double>(s.y);
     }
     return sum;
 }
@@ -155,7 +155,7 @@ bool checkModelCommand(Project& p, Interaction& ui)
     }
 
     if (checkModel(p, ui) == 0) {
-        ui.plain("Nie znaleziono błędów");
+        ui.plain(kNoErrorsFound);
     }
 
     for (int k = 1; k <= p.elementCount; ++k) {

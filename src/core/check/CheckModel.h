@@ -25,6 +25,9 @@ int checkModel(Project& project, Interaction& ui);
 // would be stale otherwise).
 bool checkModelCommand(Project& project, Interaction& ui);
 
+// The closing message of "&Sprawdź spójność danych" when the check passes.
+inline constexpr const char* kNoErrorsFound = "Nie znaleziono błędów";
+
 // The caption of the orientation warnings.
 inline constexpr const char* kOrientationCaption = "Kierunek brzegu";
 

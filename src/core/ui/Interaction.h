@@ -8,8 +8,8 @@
 
 namespace zorind {
 
-// The four kinds of message box. Plain boxes carry the application title
-// as their caption and no icon.
+// The kinds of message box. Plain boxes have no icon and, unless a caption
+// is given, the application title as their caption.
 enum class MessageKind { Plain, Error, Exclamation, Information };
 
 struct FileFilter {
@@ -30,8 +30,8 @@ class Interaction {
 public:
     virtual ~Interaction() = default;
 
-    // A modal message box. For MessageKind::Plain the caption is ignored and
-    // the application title shown instead.
+    // A modal message box. A plain box without a caption of its own shows
+    // the application title.
     virtual void message(std::string_view text, std::string_view caption, MessageKind kind) = 0;
     void plain(std::string_view text) { message(text, {}, MessageKind::Plain); }
     void error(std::string_view text, std::string_view caption) { message(text, caption, MessageKind::Error); }

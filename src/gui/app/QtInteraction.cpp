@@ -59,7 +59,8 @@ void QtInteraction::message(std::string_view text, std::string_view caption, Mes
     box.setStandardButtons(QMessageBox::Ok);
     switch (kind) {
     case MessageKind::Plain:
-        box.setWindowTitle(QString::fromUtf8(kApplicationTitle));
+        // Plain boxes carry the application title unless they name their own.
+        box.setWindowTitle(caption.empty() ? QString::fromUtf8(kApplicationTitle) : toQString(caption));
         box.setIcon(QMessageBox::NoIcon);
         break;
     case MessageKind::Error:

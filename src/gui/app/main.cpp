@@ -1,17 +1,27 @@
-#include <QApplication>
+#include <exception>
 
+#include "app/Application.h"
 #include "app/TGL.h"
 #include "model/FileCommands.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(zorind::kApplicationTitle));
-    zorind::TGL window;
-    window.show();
-    if (argc > 1) {
-        zorind::openProjectPath(window.project(), window.interaction(), argv[1], false);
-        window.refreshCaption();
+    zorind::Application app(argc, argv);
+    try {
+        zorind::TGL window;
+        window.show();
+        if (argc > 1) {
+            // A project named on the command line opens as "Otwórz" reads it.
+            zorind::Project& project = window.project();
+            project.projectOpen = true;
+            zorind::openProjectPath(project, window.interaction(), QString::fromLocal8Bit(argv[1]).toStdString(),
+                                    false);
+            window.requestRepaint();
+        }
+        return app.exec();
+    } catch (const std::exception& error) {
+        // An error during start-up is shown the same way and ends the program.
+        zorind::Application::showError(error.what());
+        return 1;
     }
-    return app.exec();
 }

@@ -123,9 +123,9 @@ TEST(CheckModel, RegroupingByBoundaryStaysEvenWhenErrorsFollow)
     ScriptedInteraction ui;
     EXPECT_EQ(checkModel(p, ui), 1);
     EXPECT_THAT(ui.textsShown(), ElementsAre("Węzeł 9 nie posiada odwołania do elementu.\nUsuń wolne węzły."));
-    EXPECT_THAT(elementsOf(p), ElementsAre(Element{5, 6, 1, 1}, Element{6, 7, 1, 1}, Element{7, 8, 1, 1},
-                                           Element{8, 5, 1, 1}, Element{1, 2, 1, 2}, Element{2, 3, 1, 2},
-                                           Element{3, 4, 1, 2}, Element{4, 1, 1, 2}));
+    EXPECT_THAT(elementsOf(p),
+                ElementsAre(Element{5, 6, 1, 1}, Element{6, 7, 1, 1}, Element{7, 8, 1, 1}, Element{8, 5, 1, 1},
+                            Element{1, 2, 1, 2}, Element{2, 3, 1, 2}, Element{3, 4, 1, 2}, Element{4, 1, 1, 2}));
 
     // Without the free node the regrouped model is sound; the command asks
     // for a repaint because element numbers changed.
@@ -176,9 +176,9 @@ TEST(CheckModel, ReferencesOutsideTheTablesAreReportedWithoutReadingBeyondThem)
     addElement(p, 1, 2);
     addElement(p, 2, 3);
     addElement(p, 3, 1);
-    addElement(p, 0, 99);      // 4: nodes outside the table
-    addElement(p, 1, 2, 7, 1); // 5: no condition 7
-    addElement(p, 1, 2, 1, 4); // 6: no boundary 4
+    addElement(p, 0, 99);       // 4: nodes outside the table
+    addElement(p, 1, 2, 7, 1);  // 5: no condition 7
+    addElement(p, 1, 2, 1, 4);  // 6: no boundary 4
     addElement(p, -5, 2, 0, 1); // 7: several faults, one message
     ScriptedInteraction ui;
     EXPECT_EQ(checkModel(p, ui), 1);
@@ -194,10 +194,10 @@ TEST(CheckModel, ReferencesOutsideTheTablesAreReportedWithoutReadingBeyondThem)
 TEST(CheckModel, ZeroLengthElementsAreReportedByExactComparison)
 {
     Project p = emptyProject();
-    addNode(p, 0, 0);          // 1
-    addNode(p, 4, 0);          // 2
-    addNode(p, 4, 0);          // 3: same place as 2
-    addNode(p, 0, 3);          // 4
+    addNode(p, 0, 0);                          // 1
+    addNode(p, 4, 0);                          // 2
+    addNode(p, 4, 0);                          // 3: same place as 2
+    addNode(p, 0, 3);                          // 4
     addNode(p, 0, std::nextafter(3.0f, 4.0f)); // 5: one bit away from 4
     addElement(p, 1, 2);
     addElement(p, 2, 3);
@@ -284,9 +284,8 @@ TEST(CheckModel, ChainCirclingForeverNeverWritesBeyondTheTable)
     ScriptedInteraction ui;
     EXPECT_EQ(checkModel(p, ui), 1);
     // The loop collected into entry 4 differs from the stored element 4.
-    EXPECT_THAT(ui.textsShown(),
-                ElementsAre("Brzeg 1 posiada wadliwe elementy.", "Nie można posortować elementów (2)",
-                            "Błędne elementy.\nRenumeruj elementy"));
+    EXPECT_THAT(ui.textsShown(), ElementsAre("Brzeg 1 posiada wadliwe elementy.", "Nie można posortować elementów (2)",
+                                             "Błędne elementy.\nRenumeruj elementy"));
 }
 
 TEST(CheckModel, EveryElementOnAMissingBoundary)
@@ -359,7 +358,7 @@ TEST(CheckModelOrientation, NoWarningWhenTheCheckFails)
 {
     Project p = emptyProject();
     addPolygon(p, {{0, 0}, {0, 10}, {10, 10}, {10, 0}}, 1, 1); // clockwise
-    addNode(p, 50, 50);                                         // free
+    addNode(p, 50, 50);                                        // free
     ScriptedInteraction ui;
     EXPECT_EQ(checkModel(p, ui), 1);
     EXPECT_THAT(ui.textsShown(), ElementsAre("Węzeł 5 nie posiada odwołania do elementu.\nUsuń wolne węzły."));

@@ -160,10 +160,10 @@ TEST(RemoveFreeNodes, LeadingFreeNodesGoAndReferencesFollow)
 TEST(RemoveZeroLengthElements, ConsecutiveOnesGoTogetherAndTheNodesStay)
 {
     Project p = emptyProject();
-    addNode(p, 0, 0); // 1
-    addNode(p, 0, 0); // 2
-    addNode(p, 0, 1); // 3: differs only in y
-    addNode(p, 5, 5); // 4
+    addNode(p, 0, 0);    // 1
+    addNode(p, 0, 0);    // 2
+    addNode(p, 0, 1);    // 3: differs only in y
+    addNode(p, 5, 5);    // 4
     addElement(p, 1, 2); // zero
     addElement(p, 2, 1); // zero
     addElement(p, 1, 3);

@@ -74,9 +74,9 @@ TEST(RenumberElements, InterleavedBoundariesAreSeparatedEachInChainOrder)
     ScriptedInteraction ui;
     EXPECT_TRUE(renumberElements(p, ui));
     EXPECT_THAT(ui.textsShown(), IsEmpty());
-    EXPECT_THAT(elementsOf(p), ElementsAre(Element{3, 4, 1, 1}, Element{4, 1, 1, 1}, Element{1, 2, 1, 1},
-                                           Element{2, 3, 1, 1}, Element{6, 7, 1, 2}, Element{7, 5, 1, 2},
-                                           Element{5, 6, 1, 2}));
+    EXPECT_THAT(elementsOf(p),
+                ElementsAre(Element{3, 4, 1, 1}, Element{4, 1, 1, 1}, Element{1, 2, 1, 1}, Element{2, 3, 1, 1},
+                            Element{6, 7, 1, 2}, Element{7, 5, 1, 2}, Element{5, 6, 1, 2}));
     EXPECT_EQ(checkModel(p, ui), 0);
     EXPECT_THAT(ui.textsShown(), IsEmpty());
 }
@@ -133,8 +133,7 @@ TEST(RenumberElements, ElementOnAMissingBoundaryChangesNothing)
     const auto before = elementsOf(p);
     ScriptedInteraction ui;
     EXPECT_TRUE(renumberElements(p, ui));
-    EXPECT_THAT(ui.textsShown(),
-                ElementsAre("Nie można posortować elementów", "Nie można posortować elementów (2)"));
+    EXPECT_THAT(ui.textsShown(), ElementsAre("Nie można posortować elementów", "Nie można posortować elementów (2)"));
     EXPECT_EQ(elementsOf(p), before);
 }
 

@@ -1,0 +1,50 @@
+#include "app/Application.h"
+
+#include <QMessageBox>
+#include <exception>
+
+#include "model/Project.h"
+
+namespace zorind {
+
+namespace {
+std::function<void(const QString&)>& errorReporter()
+{
+    static std::function<void(const QString&)> reporter;
+    return reporter;
+}
+} // namespace
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QString::fromUtf8(kApplicationTitle));
+    setApplicationVersion(QString::fromUtf8(kApplicationVersion));
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        showError(error.what());
+    } catch (...) {
+        showError("Nieznany błąd");
+    }
+    return false;
+}
+
+void Application::setErrorReporter(std::function<void(const QString&)> reporter)
+{
+    errorReporter() = std::move(reporter);
+}
+
+void Application::showError(const char* what)
+{
+    if (errorReporter()) {
+        errorReporter()(QString::fromUtf8(what));
+        return;
+    }
+    QMessageBox::critical(activeWindow(), QString::fromUtf8(kApplicationTitle), QString::fromUtf8(what));
+}
+
+} // namespace zorind

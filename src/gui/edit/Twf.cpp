@@ -1,0 +1,90 @@
+#include "edit/Twf.h"
+
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace zorind {
+
+Twf::Twf(Project& project, Interaction& ui, QWidget* parent)
+    : QDialog(parent), project_(project), ui_(&ui), lab_(new QLabel(this)), edit1_(new QLineEdit(this))
+{
+    setObjectName(QStringLiteral("Twf"));
+    setWindowTitle(QStringLiteral("Własności fizyczne"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
+    lab_->setObjectName(QStringLiteral("lab"));
+    edit1_->setObjectName(QStringLiteral("Edit1"));
+
+    auto* bevel = new QFrame(this);
+    bevel->setFrameShape(QFrame::StyledPanel);
+    auto* row = new QHBoxLayout(bevel);
+    row->addWidget(lab_);
+    row->addWidget(edit1_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &Twf::okClicked);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(bevel);
+    layout->addWidget(buttons);
+    setMinimumWidth(264);
+}
+
+QString Twf::propertyLabel(int analysisType)
+{
+    switch (analysisType) {
+    case HeatFlow:
+        return QStringLiteral("Przewodność cieplna");
+    case ElectricPotential:
+        return QStringLiteral("Przewodność elektryzna");
+    case MagneticPotential:
+        return QStringLiteral("Przewodność magnetyczna");
+    default:
+        return QStringLiteral("Przewodność");
+    }
+}
+
+void Twf::showEvent(QShowEvent* event)
+{
+    lab_->setText(propertyLabel(project_.analysisType));
+    edit1_->setText(QLocale().toString(static_cast<double>(project_.conductivity), 'g', 15));
+    QDialog::showEvent(event);
+}
+
+void Twf::okClicked()
+{
+    bool parsed = false;
+    const double value = QLocale().toDouble(edit1_->text().trimmed(), &parsed);
+    // A value that does not fit a float would become infinite or zero.
+    const float stored = static_cast<float>(value);
+    if (!parsed || !(value > 0.0) || !std::isfinite(stored) || !(stored > 0.0f)) {
+        ui_->error("Złe dane", "Własności fizyczne");
+        reject();
+        return;
+    }
+    project_.conductivity = stored;
+    accept();
+}
+
+bool Twf::edit()
+{
+    const float before = project_.conductivity;
+    if (exec() == QDialog::Accepted) {
+        return true;
+    }
+    project_.conductivity = before;
+    return false;
+}
+
+} // namespace zorind

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+#include "model/Project.h"
+#include "ui/Interaction.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace zorind {
+
+// "Własności fizyczne": the conductivity of the material, greater than 0.
+class Twf : public QDialog {
+    Q_OBJECT
+public:
+    Twf(Project& project, Interaction& ui, QWidget* parent = nullptr);
+
+    // Shows the dialog modally. On any outcome but a valid OK the
+    // conductivity held before the dialog opened stays. Returns true for OK.
+    bool edit();
+
+    QLabel* label() const { return lab_; }
+    QLineEdit* field() const { return edit1_; }
+
+    // The label for an analysis type.
+    static QString propertyLabel(int analysisType);
+
+    void setInteraction(Interaction& ui) { ui_ = &ui; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void okClicked();
+
+    Project& project_;
+    Interaction* ui_;
+    QLabel* lab_;
+    QLineEdit* edit1_;
+};
+
+} // namespace zorind

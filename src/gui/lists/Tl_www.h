@@ -1,0 +1,24 @@
+#pragma once
+
+#include "lists/GridListWindow.h"
+#include "model/Project.h"
+
+namespace zorind {
+
+// "Temperatury w węzłach wewnętrznych": the potential stored at every
+// internal point, whether or not results exist.
+class Tl_www : public GridListWindow {
+    Q_OBJECT
+public:
+    Tl_www(const Project& project, QWidget* parent = nullptr);
+
+protected:
+    QStringList header() const override;
+    std::vector<QStringList> rows() const override;
+    std::vector<int> columnWidths() const override { return {50, 90}; }
+
+private:
+    const Project& project_;
+};
+
+} // namespace zorind

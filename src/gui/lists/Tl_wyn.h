@@ -1,0 +1,24 @@
+#pragma once
+
+#include "lists/GridListWindow.h"
+#include "model/Project.h"
+
+namespace zorind {
+
+// "Lista wyników": potential and flux at the start, middle and end of every
+// element, as stored after the last computation or scaling.
+class Tl_wyn : public GridListWindow {
+    Q_OBJECT
+public:
+    Tl_wyn(const Project& project, QWidget* parent = nullptr);
+
+protected:
+    QStringList header() const override;
+    std::vector<QStringList> rows() const override;
+    std::vector<int> columnWidths() const override { return {20, 90, 90}; }
+
+private:
+    const Project& project_;
+};
+
+} // namespace zorind

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "edit/Twf.h"
+#include "lists/Tl_www.h"
+#include "lists/Tl_wyn.h"
+#include "support/ModelBuilders.h"
+#include "ui/ScriptedInteraction.h"
+
+namespace zorind {
+namespace {
+
+// Runs `action` once the dialog's modal loop has started.
+template <class Dialog, class Action>
+void whileShown(Dialog& dialog, Action action)
+{
+    QTimer::singleShot(0, &dialog, action);
+}
+
+QPushButton* button(QWidget& dialog, const char* caption)
+{
+    for (QPushButton* b : dialog.findChildren<QPushButton*>()) {
+        if (b->text() == QString::fromUtf8(caption)) {
+            return b;
+        }
+    }
+    ADD_FAILURE() << "no button " << caption;
+    return nullptr;
+}
+
+class LocaleGuard {
+public:
+    explicit LocaleGuard(const QLocale& locale) : saved_(QLocale()) { QLocale::setDefault(locale); }
+    ~LocaleGuard() { QLocale::setDefault(saved_); }
+
+private:
+    QLocale saved_;
+};
+
+TEST(Twf, LabelFollowsTheAnalysisTypeAndFieldShowsTheConductivity)
+{
+    Project p = test::emptyProject();
+    ScriptedInteraction ui;
+    Twf dialog(p, ui);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Własności fizyczne"));
+    const std::pair<int, const char*> labels[] = {{1, "Przewodność cieplna"},
+                                                  {2, "Przewodność elektryzna"},
+                                                  {3, "Przewodność magnetyczna"},
+                                                  {4, "Przewodność"},
+                                                  {10, "Przewodność"}};
+    for (auto [type, text] : labels) {
+        EXPECT_EQ(Twf::propertyLabel(type), QString::fromUtf8(text)) << type;
+    }
+    p.analysisType = MagneticPotential;
+    p.conductivity = 2.5f;
+    LocaleGuard polish(QLocale(QLocale::Polish, QLocale::Poland));
+    whileShown(dialog, [&] {
+        EXPECT_EQ(dialog.label()->text(), QStringLiteral("Przewodność magnetyczna"));
+        EXPECT_EQ(dialog.field()->text(), QStringLiteral("2,5"));
+        dialog.field()->setText(QStringLiteral("7,25"));
+        button(dialog, "OK")->click();
+    });
+    EXPECT_TRUE(dialog.edit());
+    EXPECT_FLOAT_EQ(p.conductivity, 7.25f);
+    EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST(Twf, BadEntriesAreRefusedAndTheOldValueStays)
+{
+    Project p = test::emptyProject();
+    p.conductivity = 3.0f;
+    p.resultsValid = 1;
+    ScriptedInteraction ui;
+    Twf dialog(p, ui);
+    LocaleGuard c(QLocale::c());
+    for (const char* entry : {"abc", "0", "-2", "1e60", ""}) {
+        whileShown(dialog, [&] {
+            dialog.field()->setText(QString::fromUtf8(entry));
+            button(dialog, "OK")->click();
+        });
+        EXPECT_FALSE(dialog.edit()) << entry;
+        EXPECT_FLOAT_EQ(p.conductivity, 3.0f) << entry;
+    }
+    ASSERT_EQ(ui.shown.size(), 5u);
+    for (const auto& shown : ui.shown) {
+        EXPECT_EQ(shown.text, "Złe dane");
+        EXPECT_EQ(shown.caption, "Własności fizyczne");
+        EXPECT_EQ(shown.kind, MessageKind::Error);
+    }
+    whileShown(dialog, [&] {
+        dialog.field()->setText(QStringLiteral("9"));
+        button(dialog, "Anuluj")->click();
+    });
+    EXPECT_FALSE(dialog.edit());
+    EXPECT_FLOAT_EQ(p.conductivity, 3.0f);
+    EXPECT_EQ(p.resultsValid, 1) << "a property change does not clear the results";
+}
+
+TEST(Tl_www, ShowsTheStoredPotentialOfEveryInternalPoint)
+{
+    LocaleGuard c(QLocale::c());
+    Project p = test::emptyProject();
+    Tl_www list(p);
+    list.rebuild();
+    EXPECT_EQ(list.grid()->rowCount(), 1) << "header only without internal points";
+    EXPECT_EQ(list.grid()->item(0, 0)->text(), QStringLiteral("Nr węzła"));
+    EXPECT_EQ(list.grid()->item(0, 1)->text(), QStringLiteral("Temperatura"));
+
+    test::addInternalPoint(p, 1, 1);
+    test::addInternalPoint(p, 2, 2);
+    p.internalPoints[1].internalResult = 0.3f;
+    p.internalPoints[2].internalResult = -12.5f;
+    list.rebuild();
+    ASSERT_EQ(list.grid()->rowCount(), 3);
+    EXPECT_EQ(list.grid()->item(1, 0)->text(), QStringLiteral("1"));
+    EXPECT_EQ(list.grid()->item(1, 1)->text(), QStringLiteral("0.300000011920929"));
+    EXPECT_EQ(list.grid()->item(2, 1)->text(), QStringLiteral("-12.5"));
+    EXPECT_EQ(list.grid()->columnWidth(0), 50);
+    EXPECT_EQ(list.grid()->columnWidth(1), 90);
+
+    LocaleGuard polish(QLocale(QLocale::Polish, QLocale::Poland));
+    list.rebuild();
+    EXPECT_EQ(list.grid()->item(2, 1)->text(), QStringLiteral("-12,5"));
+}
+
+TEST(Tl_wyn, ListsPotentialsAndFluxesOfEveryElement)
+{
+    LocaleGuard c(QLocale::c());
+    Project p = test::emptyProject();
+    test::addPolygon(p, {{0, 0}, {1, 0}, {0, 1}});
+    for (int e = 1; e <= 3; ++e) {
+        for (int s = 1; s <= 3; ++s) {
+            p.elementResults[e].slot[s] = static_cast<float>(10 * e + s);
+            p.fluxResults[e].slot[s] = static_cast<float>(-(10 * e + s)) / 4.0f;
+        }
+    }
+    Tl_wyn list(p);
+    list.rebuild();
+    ASSERT_EQ(list.grid()->rowCount(), 4);
+    ASSERT_EQ(list.grid()->columnCount(), 7);
+    QStringList head;
+    for (int c = 0; c < 7; ++c) {
+        head << list.grid()->item(0, c)->text();
+    }
+    EXPECT_EQ(head, QStringList({"Nr", "Pot.1", "Pot.s", "Pot.2", "Stru.1", "Stru.s", "Stru.2"}));
+    EXPECT_EQ(list.grid()->item(2, 0)->text(), QStringLiteral("2"));
+    EXPECT_EQ(list.grid()->item(2, 3)->text(), QStringLiteral("23"));
+    EXPECT_EQ(list.grid()->item(3, 4)->text(), QStringLiteral("-7.75"));
+    EXPECT_EQ(list.grid()->columnWidth(0), 20);
+    EXPECT_EQ(list.grid()->columnWidth(2), 90);
+}
+
+} // namespace
+} // namespace zorind
