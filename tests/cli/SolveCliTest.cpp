@@ -2,8 +2,6 @@
 // written for the occasion.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -12,45 +10,16 @@
 #include <vector>
 
 #include "model/ProjectFile.h"
+#include "support/CliRunner.h"
 #include "support/SolverModels.h"
 #include "support/TempDir.h"
 
 namespace zorind {
 namespace {
 
+using test::CliRun;
+using test::runCli;
 using test::TempDir;
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quoted(const std::string& s)
-{
-    std::string q = "'";
-    for (char c : s) {
-        q += (c == '\'') ? std::string("'\\''") : std::string(1, c);
-    }
-    return q + "'";
-}
-
-CliRun runCli(const TempDir& dir, const std::vector<std::string>& args)
-{
-    std::string command = quoted(ZORIND_CLI_PATH);
-    for (const std::string& a : args) {
-        command += ' ' + quoted(a);
-    }
-    const std::string out = dir.file("stdout.txt");
-    const std::string err = dir.file("stderr.txt");
-    command += " >" + quoted(out) + " 2>" + quoted(err);
-    const int raw = std::system(command.c_str());
-    CliRun run;
-    run.status = (raw != -1 && WIFEXITED(raw)) ? WEXITSTATUS(raw) : -1;
-    run.out = test::readAll(out);
-    run.err = test::readAll(err);
-    return run;
-}
 
 std::string example(const std::string& name)
 {
