@@ -60,9 +60,9 @@ void BM_NumberAndIntegrate(benchmark::State& state)
         benchmark::DoNotOptimize(ctx.G[1][1]);
     }
     workspaceCounters(state, ctx);
-    state.counters["element_integrals_per_s"] = benchmark::Counter(
-        static_cast<double>((ctx.boundaryNodeCount + ctx.internalRowCount) * ctx.elementCount),
-        benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["element_integrals_per_s"] =
+        benchmark::Counter(static_cast<double>((ctx.boundaryNodeCount + ctx.internalRowCount) * ctx.elementCount),
+                           benchmark::Counter::kIsIterationInvariantRate);
     solver::releaseWorkspace(ctx);
 }
 BENCHMARK(BM_NumberAndIntegrate)->Unit(benchmark::kMillisecond);

@@ -42,8 +42,7 @@ std::size_t setAllocationCeiling(std::size_t bytes)
     return previous;
 }
 
-template <class T>
-void OffsetVector<T>::reset()
+template <class T> void OffsetVector<T>::reset()
 {
     std::free(block_);
     block_ = nullptr;
@@ -51,8 +50,7 @@ void OffsetVector<T>::reset()
     high_ = 0;
 }
 
-template <class T>
-void OffsetMatrix<T>::reset()
+template <class T> void OffsetMatrix<T>::reset()
 {
     std::free(block_);
     std::free(rows_);
@@ -64,8 +62,7 @@ void OffsetMatrix<T>::reset()
     colHigh_ = 0;
 }
 
-template <class U>
-OffsetVector<U> allocateVector(int nl, int nh, const char* failureMessage)
+template <class U> OffsetVector<U> allocateVector(int nl, int nh, const char* failureMessage)
 {
     const long long n = extent(nl, nh);
     if (n == 0) {
@@ -84,8 +81,7 @@ OffsetVector<U> allocateVector(int nl, int nh, const char* failureMessage)
     return v;
 }
 
-template <class U>
-OffsetMatrix<U> allocateMatrix(int nrl, int nrh, int ncl, int nch)
+template <class U> OffsetMatrix<U> allocateMatrix(int nrl, int nrh, int ncl, int nch)
 {
     const long long nrow = extent(nrl, nrh);
     const long long ncol = extent(ncl, nch);

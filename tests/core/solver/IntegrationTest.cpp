@@ -223,9 +223,8 @@ TEST(IntegrateBoundary, RowSumsOfHReproduceAConstantPotential)
 {
     Project p = test::emptyProject();
     const int potential = test::addCondition(p, 1.0f, 0.0f, 0.0f, 0.0f);
-    test::addChain(p, test::circlePoints(0, 0, 1.0, 16), [&, n = 0](Point, Point) mutable {
-        return (++n % 2 == 0) ? potential : 1;
-    });
+    test::addChain(p, test::circlePoints(0, 0, 1.0, 16),
+                   [&, n = 0](Point, Point) mutable { return (++n % 2 == 0) ? potential : 1; });
     test::addInternalPoint(p, 0.1f, 0.2f);
     test::addInternalPoint(p, -0.4f, 0.3f);
     test::addInternalPoint(p, 3.0f, 1.0f);

@@ -99,8 +99,7 @@ TEST(GaussSolve, SmallButMeaningfulPivotsAreTracedAndUsed)
     SolverContext ctx;
     TraceCapture trace;
     ctx.trace = trace.file();
-    loadSystem(ctx, {{4 * s, 1 * s, 2 * s}, {1 * s, 5 * s, -1 * s}, {2 * s, -1 * s, 6 * s}},
-               {8 * s, -12 * s, 22 * s});
+    loadSystem(ctx, {{4 * s, 1 * s, 2 * s}, {1 * s, 5 * s, -1 * s}, {2 * s, -1 * s, 6 * s}}, {8 * s, -12 * s, 22 * s});
     gaussSolve(ctx, 3);
     EXPECT_NEAR(ctx.rightHandSide[1], 1.0, 1e-12);
     EXPECT_NEAR(ctx.rightHandSide[2], -2.0, 1e-12);

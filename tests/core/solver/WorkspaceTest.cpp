@@ -86,7 +86,8 @@ TEST(OffsetArraysDeathTest, AllocationFailureIsFatalWithTheRoutinesMessage)
             setAllocationCeiling(1000);
             dvector(1, 1000);
         },
-        ::testing::ExitedWithCode(1), "podczas dzia.ania programu \n.*alokacjiw dvector\\(\\)\n\\.\\.\\.powr.t do systemu");
+        ::testing::ExitedWithCode(1),
+        "podczas dzia.ania programu \n.*alokacjiw dvector\\(\\)\n\\.\\.\\.powr.t do systemu");
     EXPECT_EXIT(
         {
             setAllocationCeiling(1000);
