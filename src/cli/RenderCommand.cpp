@@ -1,13 +1,181 @@
-#include "CliSupport.h"
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 
 #include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CliSupport.h"
+#include "Painter.h"
+#include "model/NumberFormat.h"
+#include "solver/Compute.h"
+#include "view/DisplayCommands.h"
+#include "view/ViewCommands.h"
 
 namespace zorind::cli {
 
-int runRender(Arguments)
+namespace {
+
+// Large enough for any print, small enough that the image and its
+// background layer stay well within memory.
+constexpr int kMaxImageSide = 8192;
+
+struct ImageSize {
+    int width = 640;
+    int height = 480;
+};
+
+ImageSize parseSize(const std::string& text)
 {
-    std::fputs("Polecenie nie jest jeszcze dostępne\n", stderr);
-    return kExitUsage;
+    const std::size_t x = text.find_first_of("xX");
+    const std::optional<int> w = x == std::string::npos ? std::nullopt : parseInt(text.substr(0, x));
+    const std::optional<int> h = x == std::string::npos ? std::nullopt : parseInt(text.substr(x + 1));
+    if (!w || !h || *w < 1 || *h < 1 || *w > kMaxImageSide || *h > kMaxImageSide) {
+        throw UsageError{"Zły rozmiar obrazu: " + text + " (oczekiwano SZERxWYS, od 1 do " +
+                         std::to_string(kMaxImageSide) + " pikseli)"};
+    }
+    return {*w, *h};
+}
+
+// Keeps the messages of a run that may still succeed; they are printed only
+// if it fails, as a successful render prints nothing.
+class HeldMessages : public Interaction {
+public:
+    void message(std::string_view text, std::string_view, MessageKind) override { held_.emplace_back(text); }
+    bool ask(std::string_view text, std::string_view caption) override
+    {
+        message(text, caption, MessageKind::Information);
+        return true;
+    }
+    std::optional<std::string> promptText(std::string_view, std::string_view, std::string_view) override
+    {
+        return std::nullopt;
+    }
+    std::optional<double> promptNumber(std::string_view, std::string_view, double) override { return std::nullopt; }
+    std::optional<std::string> chooseOpenFile(const FileDialogSpec&) override { return std::nullopt; }
+    std::optional<std::string> chooseSaveFile(const FileDialogSpec&) override { return std::nullopt; }
+
+    void print(std::FILE* trace) const
+    {
+        if (trace != nullptr) {
+            std::rewind(trace);
+            char buffer[4096];
+            std::size_t n = 0;
+            while ((n = std::fread(buffer, 1, sizeof buffer, trace)) > 0) {
+                std::fwrite(buffer, 1, n, stderr);
+            }
+        }
+        CliInteraction out(stderr);
+        for (const std::string& text : held_) {
+            out.message(text, {}, MessageKind::Plain);
+        }
+    }
+
+private:
+    std::vector<std::string> held_;
+};
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+// The exit status of a compute outcome, as `zorind-cli solve` gives it.
+int computeStatus(ComputeOutcome outcome)
+{
+    switch (outcome) {
+    case ComputeOutcome::CheckErrors:
+        return kExitErrors;
+    case ComputeOutcome::NotComputedHere:
+        return kExitNotComputedHere;
+    case ComputeOutcome::InitialisationFailed:
+    case ComputeOutcome::Failed:
+    case ComputeOutcome::Singular:
+        return kExitComputeFailed;
+    case ComputeOutcome::Computed:
+        break;
+    }
+    return kExitOk;
+}
+
+// Paints as the window does; a grid that turns out too fine is switched off
+// and painted again, as the window's second repaint would show it.
+QImage render(Project& project, Interaction& ui, ImageSize size)
+{
+    QImage image(size.width, size.height, QImage::Format_RGB32);
+    if (image.isNull()) {
+        return image;
+    }
+    for (int pass = 0; pass < 2; ++pass) {
+        QPainter painter(&image);
+        if (!paintModel(painter, project, size.width, size.height, ui).repaintRequested) {
+            break;
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+int runRender(Arguments args)
+{
+    const std::optional<std::string> out = args.takeOption("-o");
+    const std::optional<std::string> sizeText = args.takeOption("--size");
+    const bool fit = args.takeFlag("--fit");
+    const std::vector<std::string> views = args.takeFlagsInOrder({"--potential", "--flux"});
+    const std::optional<std::string> file = args.takePositional();
+    if (!file) {
+        throw UsageError{"Brak nazwy pliku projektu"};
+    }
+    if (!out) {
+        throw UsageError{"Brak nazwy pliku obrazu (-o PLIK.png)"};
+    }
+    if (views.size() > 1) {
+        throw UsageError{"Można wybrać tylko jedno z --potential i --flux"};
+    }
+    args.expectEmpty();
+    const ImageSize size = sizeText ? parseSize(*sizeText) : ImageSize{};
+
+    Project project;
+    if (!loadProject(project, *file)) {
+        return kExitUsage;
+    }
+    HeldMessages messages;
+    std::unique_ptr<std::FILE, FileCloser> trace(std::tmpfile());
+    if (fit) {
+        showEverything(project);
+    }
+    if (!views.empty()) {
+        const int status = computeStatus(computeCommand(project, messages, trace.get()));
+        if (status != kExitOk) {
+            messages.print(trace.get());
+            return status;
+        }
+        if (views.front() == "--potential") {
+            togglePotential(project);
+        } else {
+            toggleFlux(project);
+        }
+    }
+
+    // Drawing text needs a GUI application; the offscreen platform needs no
+    // display. Qt's own diagnostics (a missing runtime folder and the like)
+    // are not the user's business: a successful render prints nothing.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    static int argc = 1;
+    static char name[] = "zorind-cli";
+    static char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+
+    const QImage image = render(project, messages, size);
+    if (image.isNull() || !image.save(QString::fromStdString(*out), "PNG")) {
+        messages.print(trace.get());
+        std::fprintf(stderr, "Nie można zapisać obrazu do pliku %s\n", out->c_str());
+        return kExitUsage;
+    }
+    return kExitOk;
 }
 
 } // namespace zorind::cli

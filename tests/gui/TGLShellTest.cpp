@@ -125,7 +125,7 @@ TEST_F(TGLShell, ShortcutsAndDisabledItems)
     for (const char* enabled : {"Nowy1", "Otworz1", "Zapiszjako1", "Koniec1", "Elips1", "Oblicz1", "Typoblicze1"}) {
         EXPECT_TRUE(action(enabled)->isEnabled()) << enabled;
     }
-    for (const char* checkable : {"Wnormalne1", "Warunkibrzegowe1", "Potencja1", "Strumie1", "Przemieszczenia1"}) {
+    for (const char* checkable : {"Wnormalne1", "Warbrzegowe1", "Temperatura1", "Strumie1", "Przemieszczenia1"}) {
         EXPECT_TRUE(action(checkable)->isCheckable()) << checkable;
     }
 }
@@ -214,7 +214,7 @@ TEST_F(TGLShell, ResultButtonsFollowTheProjectAtEveryRepaint)
     window.refreshControls();
     EXPECT_TRUE(bt->isEnabled());
     EXPECT_TRUE(bt->isChecked());
-    EXPECT_TRUE(action("Potencja1")->isChecked());
+    EXPECT_TRUE(action("Temperatura1")->isChecked());
     window.project().analysisType = Elasticity;
     window.refreshControls();
     EXPECT_FALSE(bt->isEnabled());

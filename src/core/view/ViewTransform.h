@@ -4,6 +4,27 @@
 
 namespace zorind {
 
+// A point in model units.
+struct ModelPoint {
+    float x = 0.0f;
+    float y = 0.0f;
+    friend bool operator==(const ModelPoint&, const ModelPoint&) = default;
+};
+
+// Pixel positions handed to the drawing toolkit never go beyond this; a NaN
+// lands on the positive limit. The limit lies far outside the +-30000 band
+// in which elements are drawn, so a clamped position still counts as "far
+// away" everywhere it is tested.
+inline constexpr int kPixelLimit = 1'000'000'000;
+
+// Truncates toward zero (-2.7 -> -2) without ever converting a NaN or an
+// out-of-range value to int.
+int truncatePixel(double value);
+
+// A double brought into float range (NaN stays NaN) so that the conversion
+// to float is always defined.
+float saturateToFloat(double value);
+
 // Maps model coordinates (y up) to pixels of the drawing area (y down) and
 // back. The area is stretched over the drawing area; x and y scales are
 // independent. Not stored in the project file.
@@ -25,6 +46,34 @@ struct ViewTransform {
     // drawing height between repaints.
     int32_t clientWidth = 640;
     int32_t clientHeight = 480;
+
+    int drawWidth() const { return clientWidth - marginLeft - marginRight; }
+    int drawHeight() const { return clientHeight - marginTop - marginBottom; }
+
+    // Run at the start of every repaint: sets scaleX and scaleY from the
+    // client size and the area. The area bounds are used through working
+    // copies in which an exact 0 counts as 1 and an empty extent grows by 1,
+    // so the default area 0..50 is drawn at drawWidth/49 pixels per unit.
+    // A grid step of exactly 0 becomes 10 (stored).
+    void updateScales(int width, int height);
+
+    // Unrounded pixel positions; painters add their offsets to these before
+    // truncating.
+    double screenX(double x) const { return marginLeft + (x - static_cast<double>(areaXMin)) * scaleX; }
+    double screenY(double y) const { return marginTop + drawHeight() - (y - static_cast<double>(areaYMin)) * scaleY; }
+
+    int toScreenX(float x) const { return truncatePixel(screenX(x)); }
+    int toScreenY(float y) const { return truncatePixel(screenY(y)); }
+
+    float toModelX(double px) const;
+    float toModelY(double py) const;
+
+    // The grid point nearest to the pixel, anchored at the area's lower-left
+    // corner; exactly halfway goes to the lower grid line.
+    ModelPoint snapToGrid(double px, double py) const;
+
+    // Where the pointer is in model units: snapped while the grid is on.
+    ModelPoint pointerModelPosition(double px, double py) const;
 };
 
 } // namespace zorind

@@ -9,7 +9,9 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QSignalBlocker>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -21,7 +23,19 @@
 #include "edit/Twf.h"
 #include "lists/Tl_www.h"
 #include "lists/Tl_wyn.h"
+#include "view/PrinterSetup.h"
+#include "view/T_ustaw.h"
+#include "view/Td_obsz.h"
+#include "view/Td_siatki.h"
+#include "view/Tskala.h"
 #include "view/Ttypobl_.h"
+#include "Painter.h"
+#include "solver/Compute.h"
+#include "solver/ResultLists.h"
+#include "ui/ScriptedInteraction.h"
+#include "view/Describe.h"
+#include "view/DisplayCommands.h"
+#include "view/ViewCommands.h"
 
 namespace zorind {
 
@@ -61,12 +75,17 @@ TGL::TGL(QWidget* parent) : QMainWindow(parent), qtUi_(this), ui_(&qtUi_)
     buildStatusBar();
     buildPopups();
 
-    // Dialogs and list windows are created once and reused; they refill
-    // their fields from the Project each time they are shown.
+    // Dialogs and list windows are created once, in this order, and reused;
+    // they refill their fields from the Project each time they are shown.
+    tdSiatki_ = new Td_siatki(project_, qtUi_, this);
+    tdObsz_ = new Td_obsz(project_, qtUi_, this);
     twf_ = new Twf(project_, qtUi_, this);
     tlWww_ = new Tl_www(project_, this);
+    scale_ = std::make_unique<Tskala>(project_);
     typeDialog_ = new Ttypobl_(this);
+    tUstaw_ = new T_ustaw(project_, qtUi_, this);
     tlWyn_ = new Tl_wyn(project_, this);
+    printerSetup_ = std::make_unique<PrinterSetup>(qtUi_);
     chooseType_ = [this] { return typeDialog_->choose(); };
 
     resize(640, 480);
@@ -80,6 +99,16 @@ TGL::TGL(QWidget* parent) : QMainWindow(parent), qtUi_(this), ui_(&qtUi_)
 }
 
 TGL::~TGL() = default;
+
+void TGL::setInteraction(Interaction* ui)
+{
+    ui_ = ui ? ui : &qtUi_;
+    tdSiatki_->setInteraction(*ui_);
+    tdObsz_->setInteraction(*ui_);
+    twf_->setInteraction(*ui_);
+    tUstaw_->setInteraction(*ui_);
+    printerSetup_->setInteraction(*ui_);
+}
 
 QAction* TGL::addItem(QMenu* menu, const char* objectName, const char* caption, void (TGL::*slot)(),
                       const QKeySequence& shortcut)
@@ -123,7 +152,7 @@ void TGL::buildMenus()
     addItem(plik, "Eksportujdo1", "&Eksportuj do ...", none);
     plik->addSeparator();
     addDisabled(plik, "Drukuj1", "&Drukuj");
-    addItem(plik, "Ustawieniadrukarki1", "&Ustawienia drukarki", none);
+    addItem(plik, "Ustawieniadrukarki1", "&Ustawienia drukarki", &TGL::Ustawieniadrukarki1Click);
     plik->addSeparator();
     addItem(plik, "Koniec1", "&Koniec", &TGL::Koniec1Click, QKeySequence(Qt::CTRL | Qt::Key_X));
 
@@ -181,9 +210,9 @@ void TGL::buildMenus()
     addItem(obliczenia, "Renumerujelementy1", "&Renumeruj elementy", &TGL::Renumerujelementy1Click);
     addItem(obliczenia, "Sprawdspjnodanych1", "&Sprawdź spójność danych", &TGL::Sprawdspjnodanych1Click);
     obliczenia->addSeparator();
-    addItem(obliczenia, "Oblicz1", "&Oblicz", none);
+    addItem(obliczenia, "Oblicz1", "&Oblicz", &TGL::Oblicz1Click);
     obliczenia->addSeparator();
-    addItem(obliczenia, "Listawynikw1", "Lista &wyników", none);
+    addItem(obliczenia, "Listawynikw1", "Lista &wyników", &TGL::Listawynikw1Click);
     addItem(obliczenia, "Temperaturawwwewntrznych1", "&Temperatura w w.wewnętrznych",
             &TGL::Temperaturawwwewntrznych1Click);
     obliczenia->addSeparator();
@@ -192,24 +221,25 @@ void TGL::buildMenus()
     addDisabled(obliczenia, "GenerujNURBSa1", "Generuj NURBSa");
 
     QMenu* widok = menu("Widok1", "&Widok");
-    addItem(widok, "Siatka1", "&Siatka", none);
-    addItem(widok, "Obszar1", "&Obszar", none);
-    addItem(widok, "Pokawszystko1", "&Pokaż wszystko", none);
+    addItem(widok, "Siatka1", "&Siatka", &TGL::Siatka1Click);
+    addItem(widok, "Obszar1", "&Obszar", &TGL::Obszar1Click);
+    addItem(widok, "Pokawszystko1", "&Pokaż wszystko", &TGL::Pokawszystko1Click);
     normalsItem_ = addDisabled(widok, "Wnormalne1", "W. &normalne");
     normalsItem_->setCheckable(true);
     widok->addSeparator();
-    conditionsItem_ = addItem(widok, "Warunkibrzegowe1", "Warunki &brzegowe", none);
+    conditionsItem_ = addItem(widok, "Warbrzegowe1", "Warunki &brzegowe", &TGL::Warbrzegowe1Click);
     widok->addSeparator();
-    potentialItem_ = addItem(widok, "Potencja1", "&Potencjał", none);
-    fluxItem_ = addItem(widok, "Strumie1", "&Strumień", none);
+    potentialItem_ = addItem(widok, "Temperatura1", "&Potencjał", &TGL::BTClick);
+    fluxItem_ = addItem(widok, "Strumie1", "&Strumień", &TGL::BTNClick);
     widok->addSeparator();
-    displacementsItem_ = addItem(widok, "Przemieszczenia1", "P&rzemieszczenia", none);
+    displacementsItem_ = addItem(widok, "Przemieszczenia1", "P&rzemieszczenia", &TGL::Przemieszczenia1Click);
     for (QAction* checkable : {conditionsItem_, potentialItem_, fluxItem_, displacementsItem_}) {
         checkable->setCheckable(true);
     }
 
     QMenu* ustawienia = menu("Ustawienia1", "&Ustawienia");
-    addItem(ustawienia, "Ustawieniaekranu1", "Ustawienia ekranu", none, QKeySequence(Qt::CTRL | Qt::Key_J));
+    addItem(ustawienia, "Ustawieniaekranu1", "Ustawienia ekranu", &TGL::Ustawieniaekranu1Click,
+            QKeySequence(Qt::CTRL | Qt::Key_J));
     ustawienia->addSeparator();
     addItem(ustawienia, "Typoblicze1", "&Typ obliczeń", &TGL::Typoblicze1Click);
 
@@ -249,23 +279,28 @@ void TGL::buildToolBars()
     addToolAction(speedPanel_, "SpeedButton2", toolIcon(IconKind::Circle), "Okrąg", none);
     addToolAction(speedPanel_, "WarbrzegB", toolIcon(IconKind::AddCondition), "Dodaj warunek brzegowy", none);
     speedPanel_->addSeparator();
-    bWezly_ = addToolAction(speedPanel_, "BWEZLY", toolIcon(IconKind::NodeNumbers), "Pokaż numery węzłów", none, true);
-    bEle_ = addToolAction(speedPanel_, "BELE", toolIcon(IconKind::ElementNumbers), "Pokaż numery elementów", none,
-                          true);
-    bWb_ = addToolAction(speedPanel_, "BWB", toolIcon(IconKind::ShowConditions), "Pokaż warunki brzegowe", none,
-                         true);
-    bB_ = addToolAction(speedPanel_, "BB", toolIcon(IconKind::BoundaryNumbers), "Przesuń zawartość ekranu", none,
-                        true);
+    bWezly_ = addToolAction(speedPanel_, "BWEZLY", toolIcon(IconKind::NodeNumbers), "Pokaż numery węzłów",
+                            &TGL::BWEZLYClick, true);
+    bEle_ = addToolAction(speedPanel_, "BELE", toolIcon(IconKind::ElementNumbers), "Pokaż numery elementów",
+                          &TGL::BELEClick, true);
+    bWb_ = addToolAction(speedPanel_, "BWB", toolIcon(IconKind::ShowConditions), "Pokaż warunki brzegowe",
+                         &TGL::BWBClick, true);
+    bB_ = addToolAction(speedPanel_, "BB", toolIcon(IconKind::BoundaryNumbers), "Przesuń zawartość ekranu",
+                        &TGL::BBClick, true);
     speedPanel_->addSeparator();
-    addToolAction(speedPanel_, "ZoomPlB", toolIcon(IconKind::ZoomIn), "Powiększenie fragmentu ekranu", none);
-    addToolAction(speedPanel_, "ZoomMiB", toolIcon(IconKind::ZoomOut), "Pomniejszenie fragmentu ekranu", none);
+    addToolAction(speedPanel_, "ZoomPlB", toolIcon(IconKind::ZoomIn), "Powiększenie fragmentu ekranu",
+                  &TGL::ZoomPlBClick);
+    addToolAction(speedPanel_, "ZoomMiB", toolIcon(IconKind::ZoomOut), "Pomniejszenie fragmentu ekranu",
+                  &TGL::ZoomMiBClick);
     QAction* pan = addToolAction(speedPanel_, "PanB", toolIcon(IconKind::Pan), "Przesuń zawartość ekranu", nullptr);
     pan->setEnabled(false);
     speedPanel_->addSeparator();
-    addToolAction(speedPanel_, "SolveB", toolIcon(IconKind::Solve), "Oblicz", none);
-    addToolAction(speedPanel_, "ListawynB", toolIcon(IconKind::Results), "Lista wyników", none);
-    bT_ = addToolAction(speedPanel_, "BT", toolIcon(IconKind::Potential), "Pokaż wartości potencjałów", none, true);
-    bTn_ = addToolAction(speedPanel_, "BTN", toolIcon(IconKind::Flux), "Pokaż wartości strumieni", none, true);
+    addToolAction(speedPanel_, "SolveB", toolIcon(IconKind::Solve), "Oblicz", &TGL::Oblicz1Click);
+    addToolAction(speedPanel_, "ListawynB", toolIcon(IconKind::Results), "Lista wyników", &TGL::Listawynikw1Click);
+    bT_ = addToolAction(speedPanel_, "BT", toolIcon(IconKind::Potential), "Pokaż wartości potencjałów", &TGL::BTClick,
+                        true);
+    bTn_ = addToolAction(speedPanel_, "BTN", toolIcon(IconKind::Flux), "Pokaż wartości strumieni", &TGL::BTNClick,
+                         true);
 
     addToolBarBreak();
     panel1_ = addToolBar(QStringLiteral("Panel1"));
@@ -340,33 +375,60 @@ void TGL::refreshCaption()
 
 void TGL::refreshControls()
 {
-    const DisplaySettings& d = project_.display;
-    bWezly_->setChecked(d.showNodeNumbers == 1);
-    bEle_->setChecked(d.showElementNumbers == 1);
-    bWb_->setChecked(d.showBoundaryConditions == 1);
-    bB_->setChecked(d.showElementBoundaryNumbers == 1);
-    bT_->setChecked(d.showPotential == 1);
-    bTn_->setChecked(d.showFlux == 1);
-    const bool resultsShown = project_.resultsValid == 1 && isPotentialAnalysis(project_.analysisType);
-    bT_->setEnabled(resultsShown);
-    bTn_->setEnabled(resultsShown);
+    const ToolBarState state = toolBarState(project_);
+    bWezly_->setChecked(state.nodeNumbersDown);
+    bEle_->setChecked(state.elementNumbersDown);
+    bWb_->setChecked(state.conditionsDown);
+    bB_->setChecked(state.boundaryNumbersDown);
+    bT_->setChecked(state.potentialDown);
+    bTn_->setChecked(state.fluxDown);
+    bT_->setEnabled(state.resultButtonsEnabled);
+    bTn_->setEnabled(state.resultButtonsEnabled);
 
-    normalsItem_->setChecked(d.normalsFlag == 1);
-    conditionsItem_->setChecked(d.showBoundaryConditions == 1);
-    potentialItem_->setChecked(d.showPotential == 1);
-    fluxItem_->setChecked(d.showFlux == 1);
-    displacementsItem_->setChecked(project_.showDisplacements == 1);
+    const auto refill = [](QComboBox* box, const std::vector<std::string>& items, int index) {
+        const QSignalBlocker quiet(box);
+        box->clear();
+        for (const std::string& item : items) {
+            box->addItem(toQString(item));
+        }
+        box->setCurrentIndex(index);
+    };
+    refill(cwb_, state.conditionItems, state.conditionIndex);
+    refill(cbrzeg_, state.boundaryItems, state.boundaryIndex);
+
+    normalsItem_->setChecked(state.normalsChecked);
+    conditionsItem_->setChecked(state.conditionsChecked);
+    potentialItem_->setChecked(state.potentialChecked);
+    fluxItem_->setChecked(state.fluxChecked);
+    displacementsItem_->setChecked(state.displacementsChecked);
 }
 
 void TGL::paintDrawing(QPainter& painter, int clientWidth, int clientHeight)
 {
     refreshControls();
-    painter.fillRect(0, 0, clientWidth, clientHeight, Qt::white);
+    // A message box cannot open inside a paint event: the painter's messages
+    // are collected and shown once the paint is over.
+    ScriptedInteraction collected;
+    const PaintOutcome outcome = paintModel(painter, project_, clientWidth, clientHeight, collected);
+    scale_->applyPaintOutcome(outcome, this);
+    if (!collected.shown.empty() || outcome.repaintRequested) {
+        QTimer::singleShot(0, this, [this, shown = std::move(collected.shown), again = outcome.repaintRequested] {
+            for (const ScriptedInteraction::Shown& message : shown) {
+                ui_->message(message.text, message.caption, message.kind);
+            }
+            if (again) {
+                requestRepaint();
+            }
+        });
+    }
 }
 
 void TGL::drawingResized()
 {
     drawingArea_->update();
+    if (scale_->isVisible()) {
+        scale_->update();
+    }
 }
 
 void TGL::Nowy1Click()
@@ -434,7 +496,6 @@ void TGL::Typoblicze1Click()
 
 void TGL::Wasnocifizyczne1Click()
 {
-    twf_->setInteraction(*ui_);
     twf_->edit();
 }
 
@@ -477,17 +538,114 @@ void TGL::Elementyozerowejdugoci1Click()
 
 void TGL::CWBChange(int index)
 {
-    if (index >= 0 && index + 1 <= project_.conditionCount) {
-        project_.currentCondition = index + 1;
+    if (pickCondition(project_, index)) {
         requestRepaint();
     }
 }
 
 void TGL::CBRZEGChange(int index)
 {
-    if (index >= 0 && index + 1 <= project_.boundaryCount) {
-        project_.currentBoundary = index + 1;
+    if (pickBoundary(project_, index)) {
         requestRepaint();
+    }
+}
+
+void TGL::repaintIf(bool due)
+{
+    if (due) {
+        requestRepaint();
+    }
+}
+
+void TGL::BWEZLYClick()
+{
+    repaintIf(toggleNodeNumbers(project_));
+}
+
+void TGL::BELEClick()
+{
+    repaintIf(toggleElementNumbers(project_));
+}
+
+void TGL::BWBClick()
+{
+    repaintIf(toggleBoundaryConditionsButton(project_));
+}
+
+void TGL::Warbrzegowe1Click()
+{
+    repaintIf(toggleBoundaryConditionsMenu(project_));
+}
+
+void TGL::BBClick()
+{
+    repaintIf(toggleElementBoundaryNumbers(project_));
+}
+
+void TGL::BTClick()
+{
+    repaintIf(togglePotential(project_));
+}
+
+void TGL::BTNClick()
+{
+    repaintIf(toggleFlux(project_));
+}
+
+void TGL::Przemieszczenia1Click()
+{
+    repaintIf(toggleDisplacements(project_));
+}
+
+void TGL::ZoomPlBClick()
+{
+    repaintIf(zoomIn(project_));
+}
+
+void TGL::ZoomMiBClick()
+{
+    repaintIf(zoomOut(project_));
+}
+
+void TGL::Pokawszystko1Click()
+{
+    repaintIf(showEverything(project_));
+}
+
+void TGL::Siatka1Click()
+{
+    repaintIf(tdSiatki_->edit());
+}
+
+void TGL::Obszar1Click()
+{
+    repaintIf(tdObsz_->edit());
+}
+
+void TGL::Ustawieniaekranu1Click()
+{
+    repaintIf(tUstaw_->edit());
+}
+
+void TGL::Ustawieniadrukarki1Click()
+{
+    printerSetup_->run(this);
+}
+
+void TGL::Oblicz1Click()
+{
+    repaintIf(needsRepaint(computeCommand(project_, *ui_)));
+}
+
+void TGL::Listawynikw1Click()
+{
+    switch (resultsListCommand(project_, *ui_)) {
+    case ResultsWindow::PotentialResults:
+        tlWyn_->exec();
+        break;
+    case ResultsWindow::ElasticityResults:
+    case ResultsWindow::None:
+        break;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "app/QtInteraction.h"
@@ -22,6 +23,11 @@ class Ttypobl_;
 class Twf;
 class Tl_www;
 class Tl_wyn;
+class Td_siatki;
+class Td_obsz;
+class T_ustaw;
+class Tskala;
+class PrinterSetup;
 class TGL;
 
 // The client area below the tool bars, where the model is drawn.
@@ -50,7 +56,7 @@ public:
     Project& project() { return project_; }
     Interaction& interaction() { return *ui_; }
     // Tests route every message box and question through their own double.
-    void setInteraction(Interaction* ui) { ui_ = ui ? ui : &qtUi_; }
+    void setInteraction(Interaction* ui);
     // Tests answer the analysis-type dialog without showing it.
     void setAnalysisTypeChooser(std::function<std::optional<int>()> chooser) { chooseType_ = std::move(chooser); }
 
@@ -66,6 +72,10 @@ public:
     Twf* propertiesDialog() const { return twf_; }
     Tl_www* internalResultsList() const { return tlWww_; }
     Tl_wyn* resultsList() const { return tlWyn_; }
+    Td_siatki* gridDialog() const { return tdSiatki_; }
+    Td_obsz* areaDialog() const { return tdObsz_; }
+    T_ustaw* screenSettingsDialog() const { return tUstaw_; }
+    Tskala* scaleWindow() const { return scale_.get(); }
 
     // Runs a command's repaint request: the drawing area repaints, and the
     // caption follows titleText.
@@ -90,6 +100,23 @@ public slots:
     void Elementyozerowejdugoci1Click();
     void Wasnocifizyczne1Click();
     void Temperaturawwwewntrznych1Click();
+    void BWEZLYClick();
+    void BELEClick();
+    void BWBClick();
+    void Warbrzegowe1Click();
+    void BBClick();
+    void BTClick();
+    void BTNClick();
+    void Przemieszczenia1Click();
+    void ZoomPlBClick();
+    void ZoomMiBClick();
+    void Pokawszystko1Click();
+    void Siatka1Click();
+    void Obszar1Click();
+    void Ustawieniaekranu1Click();
+    void Ustawieniadrukarki1Click();
+    void Oblicz1Click();
+    void Listawynikw1Click();
     void CWBChange(int index);
     void CBRZEGChange(int index);
 
@@ -99,6 +126,7 @@ protected:
 private:
     // Runs a command on the Project and repaints when it asks for it.
     void run(bool (*command)(Project&, Interaction&));
+    void repaintIf(bool due);
     // Items whose commands belong to later parts of the program.
     void noCommandYet() {}
 
@@ -131,6 +159,13 @@ private:
     Twf* twf_ = nullptr;
     Tl_www* tlWww_ = nullptr;
     Tl_wyn* tlWyn_ = nullptr;
+    Td_siatki* tdSiatki_ = nullptr;
+    Td_obsz* tdObsz_ = nullptr;
+    T_ustaw* tUstaw_ = nullptr;
+    // The colour-scale window is a window of its own beside the main one.
+    std::unique_ptr<Tskala> scale_;
+    // Kept for the run so that the printer chosen stays chosen.
+    std::unique_ptr<PrinterSetup> printerSetup_;
 
     // Controls the refresh rule sets from the Project.
     QAction* bWezly_ = nullptr;

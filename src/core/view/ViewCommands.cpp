@@ -1,0 +1,135 @@
+#include "view/ViewCommands.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace zorind {
+
+namespace {
+
+constexpr const char* kGridMessage = "Zła wartość podziałki";
+constexpr const char* kGridCaption = "Ustawianie podzialki";
+constexpr const char* kAreaMessage = "Złe wartości definiujące obszar";
+constexpr const char* kAreaCaption = "Ustawianie obszaru";
+
+bool scaleArea(ViewTransform& view, float factor)
+{
+    const float bounds[4] = {view.areaXMin * factor, view.areaYMin * factor, view.areaXMax * factor,
+                             view.areaYMax * factor};
+    for (float b : bounds) {
+        if (!std::isfinite(b)) {
+            return false;
+        }
+    }
+    view.areaXMin = bounds[0];
+    view.areaYMin = bounds[1];
+    view.areaXMax = bounds[2];
+    view.areaYMax = bounds[3];
+    return true;
+}
+
+// max + 1, or the next float up where adding 1 is lost in the rounding.
+float grownByOne(float max)
+{
+    const float grown = max + 1.0f;
+    if (grown != max || !std::isfinite(max)) {
+        return grown;
+    }
+    return std::nextafter(max, std::numeric_limits<float>::infinity());
+}
+
+} // namespace
+
+bool zoomIn(Project& project)
+{
+    return scaleArea(project.view, ZOOM_IN_FACTOR);
+}
+
+bool zoomOut(Project& project)
+{
+    return scaleArea(project.view, ZOOM_OUT_FACTOR);
+}
+
+bool showEverything(Project& project)
+{
+    const int count = std::min(project.nodeCount, kMaxNodes);
+    if (count <= 0) {
+        return false;
+    }
+    float minX = project.nodes[1].x;
+    float maxX = minX;
+    float minY = project.nodes[1].y;
+    float maxY = minY;
+    for (int i = 2; i <= count; ++i) {
+        const Node& n = project.nodes[i];
+        if (n.x > maxX) {
+            maxX = n.x;
+        }
+        if (n.x < minX) {
+            minX = n.x;
+        }
+        if (n.y > maxY) {
+            maxY = n.y;
+        }
+        if (n.y < minY) {
+            minY = n.y;
+        }
+    }
+    if (minX == maxX) {
+        maxX = grownByOne(maxX);
+    }
+    if (minY == maxY) {
+        maxY = grownByOne(maxY);
+    }
+    ViewTransform& v = project.view;
+    v.areaXMax = maxX;
+    v.areaYMax = maxY;
+    v.areaYMin = minY;
+    v.areaXMin = minX;
+    return true;
+}
+
+std::optional<float> storedFloat(std::optional<double> value)
+{
+    if (!value || !std::isfinite(*value) || std::fabs(*value) > std::numeric_limits<float>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<float>(*value);
+}
+
+bool acceptGridSpacing(Project& project, Interaction& ui, std::optional<double> stepX, std::optional<double> stepY)
+{
+    const std::optional<float> x = storedFloat(stepX);
+    const std::optional<float> y = storedFloat(stepY);
+    // A spacing that rounds to 0 as a float would stop the grid loop from
+    // advancing, so it counts as not positive.
+    if (!x || !y || !(*x > 0.0f) || !(*y > 0.0f)) {
+        ui.error(kGridMessage, kGridCaption);
+        return false;
+    }
+    project.view.gridStepX = *x;
+    project.view.gridStepY = *y;
+    return true;
+}
+
+bool acceptViewArea(Project& project, Interaction& ui, std::optional<double> xMin, std::optional<double> yMin,
+                    std::optional<double> xMax, std::optional<double> yMax)
+{
+    const std::optional<float> right = storedFloat(xMax);
+    const std::optional<float> top = storedFloat(yMax);
+    const std::optional<float> left = storedFloat(xMin);
+    const std::optional<float> bottom = storedFloat(yMin);
+    if (!right || !top || !left || !bottom || !(*right > *left) || !(*top > *bottom)) {
+        ui.error(kAreaMessage, kAreaCaption);
+        return false;
+    }
+    ViewTransform& v = project.view;
+    v.areaXMax = *right;
+    v.areaYMax = *top;
+    v.areaXMin = *left;
+    v.areaYMin = *bottom;
+    return true;
+}
+
+} // namespace zorind

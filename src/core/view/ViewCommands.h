@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+
+#include "model/Project.h"
+#include "ui/Interaction.h"
+
+namespace zorind {
+
+inline constexpr float ZOOM_IN_FACTOR = 0.8f;
+inline constexpr float ZOOM_OUT_FACTOR = 1.2f;
+
+// Zoom buttons: every area bound is multiplied by the factor, so the area
+// scales about the model origin. A zoom that would carry a bound beyond the
+// float range is refused (the area stays). Return whether to repaint.
+bool zoomIn(Project& project);
+bool zoomOut(Project& project);
+
+// "&Pokaż wszystko": the bounding box of the boundary nodes becomes the area
+// (an empty extent grows by 1). Without nodes nothing happens and no repaint
+// is due.
+bool showEverything(Project& project);
+
+// OK of the grid dialog (Td_siatki). The numbers come already parsed from
+// the user's locale; nothing means the text did not parse. Both spacings
+// must be positive floats, otherwise "Zła wartość podziałki" is shown and
+// both keep their values. Returns whether the new spacing was taken; the
+// main window is repainted either way.
+bool acceptGridSpacing(Project& project, Interaction& ui, std::optional<double> stepX, std::optional<double> stepY);
+
+// OK of the area dialog (Td_obsz), the four bounds as parsed from the
+// fields. Unparseable bounds or an empty or inverted area give "Złe
+// wartości definiujące obszar" and keep the area. Returns whether the new
+// area was taken; the main window is repainted either way.
+bool acceptViewArea(Project& project, Interaction& ui, std::optional<double> xMin, std::optional<double> yMin,
+                    std::optional<double> xMax, std::optional<double> yMax);
+
+// A parsed number as the float the model stores, or nothing when it does
+// not fit a finite float.
+std::optional<float> storedFloat(std::optional<double> value);
+
+} // namespace zorind

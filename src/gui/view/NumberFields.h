@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace zorind {
+
+// A stored float as a dialog field shows it: the shortest decimal text that
+// reads back as the same float, with the user's decimal separator.
+QString floatFieldText(float value);
+
+// A number typed into a dialog field, read in the user's locale; nothing
+// when the text is not a finite number.
+std::optional<double> parseNumberField(const QString& text);
+
+} // namespace zorind

@@ -1,0 +1,128 @@
+#include "view/T_ustaw.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "view/NumberFields.h"
+
+namespace zorind {
+
+T_ustaw::T_ustaw(Project& project, Interaction& ui, QWidget* parent)
+    : QDialog(parent), project_(project), ui_(&ui), wezly_(addBox("wezly", "Węzły")),
+      nrwezly_(addBox("nrwezly", "Numery węzłów")), elem_(addBox("elem", "Elementy")),
+      nrelem_(addBox("nrelem", "Numery elementów")), wew_(addBox("wew", "Węzły wewnętrzne")),
+      wpe_(addBox("wpe", "węzłach skrajnych elementu")), wse_(addBox("wse", "węzłach środkowych elementu")),
+      www_(addBox("www", "węzłach wewnętrznych")), siat_(addBox("siat", "Pokaż siatke")),
+      kol_(addBox("kol", "256 kolorów w palecie")), edit1_(new QLineEdit(this)), edit2_(new QLineEdit(this))
+{
+    setObjectName(QStringLiteral("T_ustaw"));
+    setWindowTitle(QStringLiteral("Ustawienia ekranu"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
+    edit1_->setObjectName(QStringLiteral("Edit1"));
+    edit2_->setObjectName(QStringLiteral("Edit2"));
+
+    auto* show = new QGroupBox(QStringLiteral("Pokaż :"), this);
+    auto* showLayout = new QVBoxLayout(show);
+    for (QCheckBox* b : {wezly_, nrwezly_, elem_, nrelem_, wew_}) {
+        showLayout->addWidget(b);
+    }
+    auto* values = new QGroupBox(QStringLiteral("Pokaż wartości obliczone w :"), this);
+    auto* valuesLayout = new QVBoxLayout(values);
+    for (QCheckBox* b : {wpe_, wse_, www_}) {
+        valuesLayout->addWidget(b);
+    }
+    auto* grid = new QGroupBox(QStringLiteral("Odległość między punktami siatki :"), this);
+    auto* gridLayout = new QFormLayout(grid);
+    gridLayout->addRow(QStringLiteral("w osi x"), edit1_);
+    gridLayout->addRow(QStringLiteral("w osi y"), edit2_);
+    gridLayout->addRow(siat_);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(values);
+    right->addWidget(grid);
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(show);
+    groups->addLayout(right);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = buttons->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &T_ustaw::okClicked);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(kol_);
+    bottom->addStretch();
+    bottom->addWidget(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(groups);
+    layout->addLayout(bottom);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QCheckBox* T_ustaw::addBox(const char* name, const char* caption)
+{
+    auto* b = new QCheckBox(QString::fromUtf8(caption), this);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+QCheckBox* T_ustaw::box(const char* name) const
+{
+    return findChild<QCheckBox*>(QString::fromLatin1(name));
+}
+
+void T_ustaw::fill()
+{
+    const ScreenSettings s = currentScreenSettings(project_);
+    wezly_->setChecked(s.showNodes);
+    nrwezly_->setChecked(s.showNodeNumbers);
+    elem_->setChecked(s.showElements);
+    nrelem_->setChecked(s.showElementNumbers);
+    wew_->setChecked(s.showInternalPoints);
+    wpe_->setChecked(s.showEndValues);
+    wse_->setChecked(s.showMidValues);
+    www_->setChecked(s.showInternalValues);
+    siat_->setChecked(s.gridOn);
+    kol_->setChecked(s.sevenBandPalette);
+    edit1_->setText(floatFieldText(s.gridStepX));
+    edit2_->setText(floatFieldText(s.gridStepY));
+}
+
+void T_ustaw::showEvent(QShowEvent* event)
+{
+    fill();
+    QDialog::showEvent(event);
+}
+
+void T_ustaw::okClicked()
+{
+    ScreenSettings s;
+    s.showNodes = wezly_->isChecked();
+    s.showNodeNumbers = nrwezly_->isChecked();
+    s.showElements = elem_->isChecked();
+    s.showElementNumbers = nrelem_->isChecked();
+    s.showInternalPoints = wew_->isChecked();
+    s.showEndValues = wpe_->isChecked();
+    s.showMidValues = wse_->isChecked();
+    s.showInternalValues = www_->isChecked();
+    s.gridOn = siat_->isChecked();
+    s.sevenBandPalette = kol_->isChecked();
+    acceptScreenSettings(project_, *ui_, s, parseNumberField(edit1_->text()), parseNumberField(edit2_->text()));
+    accept();
+}
+
+bool T_ustaw::edit()
+{
+    return screenSettingsCommand(project_, [this] { return exec() == QDialog::Accepted; });
+}
+
+} // namespace zorind

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QDialog>
+
+#include "model/Project.h"
+#include "ui/Interaction.h"
+#include "view/ScreenSettings.h"
+
+class QCheckBox;
+class QLineEdit;
+
+namespace zorind {
+
+// "Ustawienia ekranu": the drawing layers, the value labels, the grid and
+// the palette.
+class T_ustaw : public QDialog {
+    Q_OBJECT
+public:
+    T_ustaw(Project& project, Interaction& ui, QWidget* parent = nullptr);
+
+    // The command "Ustawienia ekranu" (UstekrClick): shows the dialog
+    // modally; "Anuluj" puts all twelve settings back; the palette is
+    // rebuilt in every case. Returns whether the main window must repaint:
+    // always.
+    bool edit();
+
+    // The controls by their names: wezly, nrwezly, elem, nrelem, wew, wpe,
+    // wse, www, siat, kol.
+    QCheckBox* box(const char* name) const;
+    QLineEdit* fieldX() const { return edit1_; }
+    QLineEdit* fieldY() const { return edit2_; }
+    void setInteraction(Interaction& ui) { ui_ = &ui; }
+
+    // Fills the controls from the settings in force (done on every showing).
+    void fill();
+    // The OK button: applies the boxes, validates the spacing, closes.
+    void okClicked();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QCheckBox* addBox(const char* name, const char* caption);
+
+    Project& project_;
+    Interaction* ui_;
+    QCheckBox* wezly_;
+    QCheckBox* nrwezly_;
+    QCheckBox* elem_;
+    QCheckBox* nrelem_;
+    QCheckBox* wew_;
+    QCheckBox* wpe_;
+    QCheckBox* wse_;
+    QCheckBox* www_;
+    QCheckBox* siat_;
+    QCheckBox* kol_;
+    QLineEdit* edit1_;
+    QLineEdit* edit2_;
+};
+
+} // namespace zorind

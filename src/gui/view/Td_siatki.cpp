@@ -1,0 +1,68 @@
+#include "view/Td_siatki.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "view/NumberFields.h"
+#include "view/ViewCommands.h"
+
+namespace zorind {
+
+Td_siatki::Td_siatki(Project& project, Interaction& ui, QWidget* parent)
+    : QDialog(parent), project_(project), ui_(&ui), edit1_(new QLineEdit(this)), edit2_(new QLineEdit(this))
+{
+    setObjectName(QStringLiteral("Td_siatki"));
+    setWindowTitle(QStringLiteral("Ustawienia siatki"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
+    edit1_->setObjectName(QStringLiteral("Edit1"));
+    edit2_->setObjectName(QStringLiteral("Edit2"));
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Odległość pomiędzy punktami w osi X ="), edit1_);
+    form->addRow(QStringLiteral("Odległość pomiędzy punktami w osi Y ="), edit2_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = buttons->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole);
+    ok->setObjectName(QStringLiteral("Button1"));
+    cancel->setObjectName(QStringLiteral("Button2"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &Td_siatki::okClicked);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Td_siatki::fill()
+{
+    edit1_->setText(floatFieldText(project_.view.gridStepX));
+    edit2_->setText(floatFieldText(project_.view.gridStepY));
+}
+
+void Td_siatki::showEvent(QShowEvent* event)
+{
+    fill();
+    QDialog::showEvent(event);
+}
+
+void Td_siatki::okClicked()
+{
+    acceptGridSpacing(project_, *ui_, parseNumberField(edit1_->text()), parseNumberField(edit2_->text()));
+    accept();
+}
+
+bool Td_siatki::edit()
+{
+    exec();
+    return true;
+}
+
+} // namespace zorind

@@ -1,0 +1,520 @@
+#include "Painter.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QLocale>
+#include <QPaintEngine>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "QtColours.h"
+#include "view/ColourScale.h"
+
+namespace zorind {
+
+namespace {
+
+constexpr int kMaxGridDots = 20000;
+// Elements with an end beyond this many pixels are not drawn, which keeps
+// the drawing primitives within their coordinate range.
+constexpr int kElementPixelLimit = 30000;
+
+const QColor kBlack(0, 0, 0);
+const QColor kWhite(255, 255, 255);
+const QColor kYellow(255, 255, 0);
+const QColor kDarkRed(128, 0, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 128, 0);
+const QColor kNavy(0, 0, 128);
+
+constexpr const char* kGridOverflowMessage = "Błędne ustawienia siatki !";
+constexpr const char* kGridOverflowCaption = "Bład przy odświeżaniu ekranu...";
+
+// A pen of the given width; wide pens have flat ends, so a line ends at its
+// end points and a chain of colour segments joins without overlap.
+QPen pen(const QColor& colour, int width = 1)
+{
+    QPen p(colour);
+    p.setWidth(width);
+    p.setCapStyle(width > 1 ? Qt::FlatCap : Qt::SquareCap);
+    return p;
+}
+
+// The ellipse whose bounding box runs from (left, top) to (right, bottom).
+void ellipse(QPainter& painter, int left, int top, int right, int bottom)
+{
+    painter.drawEllipse(QRect(left, top, right - left, bottom - top));
+}
+
+// Ellipse of half-size `half` around the unrounded pixel position (x, y):
+// the offsets are added before truncating.
+void marker(QPainter& painter, double x, double y, int half)
+{
+    ellipse(painter, truncatePixel(x - half), truncatePixel(y - half), truncatePixel(x + half),
+            truncatePixel(y + half));
+}
+
+void line(QPainter& painter, double x0, double y0, double x1, double y1)
+{
+    painter.drawLine(QPoint(truncatePixel(x0), truncatePixel(y0)), QPoint(truncatePixel(x1), truncatePixel(y1)));
+}
+
+// Opaque text with its top-left corner at (x, y): the text's box is filled
+// with the background colour under the text.
+class LabelWriter {
+public:
+    explicit LabelWriter(QPainter& painter) : painter_(painter), ascent_(QFontMetrics(painter.font()).ascent())
+    {
+        decimalPoint_ = QLocale().decimalPoint().toStdString();
+    }
+
+    void write(int x, int y, const QString& text, const QColor& colour, const QColor& background)
+    {
+        if (x < -kElementPixelLimit || x > kElementPixelLimit || y < -kElementPixelLimit || y > kElementPixelLimit) {
+            return; // far outside any device; nothing to see
+        }
+        const QPen before = painter_.pen();
+        painter_.setBackgroundMode(Qt::OpaqueMode);
+        painter_.setBackground(background);
+        painter_.setPen(colour);
+        painter_.drawText(x, y + ascent_, text);
+        painter_.setBackgroundMode(Qt::TransparentMode);
+        painter_.setPen(before);
+    }
+
+    void writeNumber(int x, int y, int number, const QColor& colour, const QColor& background)
+    {
+        write(x, y, QString::number(number), colour, background);
+    }
+
+    void writeValue(int x, int y, double value, const QColor& colour, const QColor& background)
+    {
+        write(x, y, QString::fromStdString(formatValueLabel(value, decimalPoint_)), colour, background);
+    }
+
+    void writeScaleValue(int x, int y, double value, const QColor& colour, const QColor& background)
+    {
+        write(x, y, QString::fromStdString(formatScaleLabel(value, decimalPoint_)), colour, background);
+    }
+
+private:
+    QPainter& painter_;
+    int ascent_;
+    std::string decimalPoint_;
+};
+
+bool validNode(const Project& p, int n)
+{
+    return n >= 1 && n <= std::min(p.nodeCount, kMaxNodes);
+}
+
+// The end nodes of element i, or false when its references name no node
+// (a damaged model is drawn without that element).
+bool elementNodes(const Project& p, int i, Node& start, Node& end)
+{
+    const Element& e = p.elements[i];
+    if (!validNode(p, e.startNode) || !validNode(p, e.endNode)) {
+        return false;
+    }
+    start = p.nodes[e.startNode];
+    end = p.nodes[e.endNode];
+    return true;
+}
+
+int elementCount(const Project& p)
+{
+    return std::clamp(p.elementCount, 0, kMaxElements);
+}
+
+float conditionKind(const Project& p, int condition)
+{
+    if (condition < 1 || condition > std::min(p.conditionCount, kMaxConditions)) {
+        return 0.0f;
+    }
+    return p.conditions[condition].kind;
+}
+
+// Where a number is written beside a model point: two pixels right of it.
+QPoint numberPosition(const ViewTransform& v, float x, float y)
+{
+    return {truncatePixel(v.marginLeft + 2 + (static_cast<double>(x) - v.areaXMin) * v.scaleX), v.toScreenY(y)};
+}
+
+// The pixels the toolkit's ellipse covers for an integer box `width` x
+// `height` drawn with a 1-pixel pen and a brush, as rows relative to the
+// box's top-left corner. On a raster device the ellipse of an integer box
+// covers the same pixels wherever it lies.
+std::vector<QRect> ellipseRows(int width, int height)
+{
+    constexpr int border = 2;
+    QImage image(width + 2 * border + 1, height + 2 * border + 1, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(pen(kBlack));
+        p.setBrush(kBlack);
+        ellipse(p, border, border, border + width, border + height);
+    }
+    std::vector<QRect> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        int x = 0;
+        while (x < image.width()) {
+            if (qAlpha(image.pixel(x, y)) == 0) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < image.width() && qAlpha(image.pixel(x, y)) != 0) {
+                ++x;
+            }
+            rows.emplace_back(start - border, y - border, x - start, 1);
+        }
+    }
+    return rows;
+}
+
+// The bounding boxes of the grid dots (step 5).
+struct GridDots {
+    std::vector<QRect> boxes; // left, top, right - left, bottom - top
+    bool fits = true;         // false: more than 20000 dots were asked for
+};
+
+GridDots collectGridDots(const ViewTransform& v)
+{
+    GridDots grid;
+    int columns = 0;
+    // Float loop variables, as the grid has always been stepped; the dot
+    // counter also ends a loop whose step is lost in the rounding.
+    for (float gx = v.areaXMin; grid.fits && gx <= v.areaXMax; gx += v.gridStepX) {
+        const double x = v.screenX(gx);
+        const int left = truncatePixel(x - 1);
+        const int right = truncatePixel(x + 1);
+        for (float gy = v.areaYMin; gy <= v.areaYMax; gy += v.gridStepY) {
+            const double y = v.screenY(gy);
+            const int top = truncatePixel(y - 1);
+            grid.boxes.emplace_back(left, top, right - left, truncatePixel(y + 1) - top);
+            if (static_cast<int>(grid.boxes.size()) > kMaxGridDots) {
+                grid.fits = false;
+                break;
+            }
+        }
+        if (++columns > kMaxGridDots) {
+            break; // an empty column range never draws a dot
+        }
+    }
+    return grid;
+}
+
+bool farAway(const QRect& box)
+{
+    return std::abs(box.left()) > kElementPixelLimit || std::abs(box.top()) > kElementPixelLimit;
+}
+
+// Steps 1 and 5: the white background and the black grid dots. Nothing is
+// drawn between the two, so on an unscaled raster device both are composed
+// in one image of the client area and drawn at once: twenty thousand
+// ellipse calls would take most of a frame. Dots that reach beyond the
+// client area, and every dot on other or scaled devices, are drawn as
+// ellipses.
+void drawBackgroundAndGrid(QPainter& painter, int clientWidth, int clientHeight, const GridDots& grid)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    const bool raster = engine != nullptr && engine->type() == QPaintEngine::Raster &&
+                        painter.deviceTransform().type() == QTransform::TxNone && clientWidth > 0 && clientHeight > 0;
+    std::vector<QRect> leftovers;
+    if (raster) {
+        static const std::vector<QRect> dotRows = ellipseRows(2, 2);
+        QImage layer(clientWidth, clientHeight, QImage::Format_RGB32);
+        layer.fill(kWhite);
+        const QRect inside(0, 0, clientWidth, clientHeight);
+        const QRgb black = kBlack.rgb();
+        for (const QRect& box : grid.boxes) {
+            if (box.width() != 2 || box.height() != 2 || !inside.contains(box.adjusted(-1, -1, 1, 1))) {
+                leftovers.push_back(box);
+                continue;
+            }
+            for (const QRect& row : dotRows) {
+                QRgb* line = reinterpret_cast<QRgb*>(layer.scanLine(box.top() + row.top()));
+                std::fill_n(line + box.left() + row.left(), row.width(), black);
+            }
+        }
+        painter.drawImage(0, 0, layer);
+    } else {
+        painter.fillRect(0, 0, clientWidth, clientHeight, kWhite);
+        leftovers = grid.boxes;
+    }
+    painter.setPen(pen(kBlack));
+    painter.setBrush(kBlack);
+    for (const QRect& box : leftovers) {
+        if (!farAway(box)) {
+            painter.drawEllipse(box);
+        }
+    }
+}
+
+void drawConditionMark(QPainter& painter, const Project& p, const Element& e, Node start, Node end, LabelWriter& labels)
+{
+    const ViewTransform& v = p.view;
+    if (conditionKind(p, e.condition) == 1.0f) {
+        painter.setPen(pen(kRed, 3));
+        painter.drawLine(QPoint(v.toScreenX(start.x), v.toScreenY(start.y)),
+                         QPoint(v.toScreenX(end.x), v.toScreenY(end.y)));
+    } else {
+        double o = v.screenX(start.x);
+        double q = v.screenY(start.y);
+        const double r = v.screenX(end.x);
+        const double s = v.screenY(end.y);
+        const double dx = r - o;
+        const double dy = s - q;
+        double length = std::sqrt(dx * dx + dy * dy);
+        if (length == 0.0) {
+            length = 1.0;
+        }
+        // The band lies 10 pixels to the right of the element as seen on
+        // the screen (y down), a tick every 5 pixels.
+        const double tx = -10.0 * dy / length;
+        const double ty = 10.0 * dx / length;
+        painter.setPen(pen(kGreen, 2));
+        line(painter, o, q, o + tx, q + ty);
+        line(painter, r, s, r + tx, s + ty);
+        line(painter, o + tx, q + ty, r + tx, s + ty);
+        painter.setPen(pen(kGreen, 1));
+        for (double w = 5.0; w < length; w += 5.0) {
+            line(painter, o, q, o + tx, q + ty);
+            o += 5.0 * dx / length;
+            q += 5.0 * dy / length;
+        }
+    }
+    painter.setPen(pen(kBlack));
+    if (p.display.showBcNumbers == 1) {
+        const QPoint at = numberPosition(v, (start.x + end.x) / 2, (start.y + end.y) / 2);
+        labels.writeNumber(at.x(), at.y(), e.condition, kNavy, kYellow);
+    }
+}
+
+// Step 9: every element with its condition marks and numbers.
+void drawElements(QPainter& painter, const Project& p, LabelWriter& labels)
+{
+    const ViewTransform& v = p.view;
+    const DisplaySettings& d = p.display;
+    painter.setBrush(kBlack);
+    painter.setPen(pen(kBlack));
+    for (int i = 1; i <= elementCount(p); ++i) {
+        Node start;
+        Node end;
+        if (!elementNodes(p, i, start, end)) {
+            continue;
+        }
+        const QPoint a(v.toScreenX(start.x), v.toScreenY(start.y));
+        const QPoint b(v.toScreenX(end.x), v.toScreenY(end.y));
+        if (std::max({std::abs(a.x()), std::abs(a.y()), std::abs(b.x()), std::abs(b.y())}) > kElementPixelLimit) {
+            continue;
+        }
+        painter.setPen(pen(kBlack));
+        painter.drawLine(a, b);
+        const Element& e = p.elements[i];
+        if (d.showBoundaryConditions == 1) {
+            drawConditionMark(painter, p, e, start, end, labels);
+        }
+        if (d.showElementBoundaryNumbers == 1) {
+            const QPoint at = numberPosition(v, (start.x + end.x) / 2, (start.y + end.y) / 2);
+            labels.writeNumber(at.x(), at.y(), e.boundary, kRed, kYellow);
+        }
+    }
+}
+
+// Steps 10 and 11: value labels and colour segments of every element; the
+// range of the shown quantity becomes the colour scale's.
+void colourElements(QPainter& painter, Project& p, const Table<ResultRecord, kMaxResults>& values,
+                    const ColourScaleRange& range, LabelWriter& labels)
+{
+    const ViewTransform& v = p.view;
+    const DisplaySettings& d = p.display;
+    std::vector<ColourSegment> segments;
+    for (int i = 1; i <= std::min(elementCount(p), kMaxResults); ++i) {
+        Node start;
+        Node end;
+        if (!elementNodes(p, i, start, end)) {
+            continue;
+        }
+        const float a = values[i].slot[1];
+        const float m = values[i].slot[2];
+        const float b = values[i].slot[3];
+        const double o = v.screenX(start.x);
+        const double q = v.screenY(start.y);
+        const double r = v.screenX(end.x);
+        const double s = v.screenY(end.y);
+        if (d.showEndValues == 1) {
+            labels.writeValue(truncatePixel(o + 8), truncatePixel(q - 12), a, kBlack, kWhite);
+            labels.writeValue(truncatePixel(r + 8), truncatePixel(s - 12), b, kBlack, kWhite);
+        }
+        if (d.showMidValues == 1) {
+            labels.writeValue(truncatePixel(o + 2 + (r - o) / 2 + 6), truncatePixel(q + (s - q) / 2 - 12), m, kBlack,
+                              kWhite);
+        }
+        segments.clear();
+        appendColourSegments(v, start, end, a, m, b, d.colourSubdivisions, range, segments);
+        for (const ColourSegment& seg : segments) {
+            painter.setPen(pen(toQColor(p.palette.colours[static_cast<std::size_t>(seg.colour)]), 4));
+            painter.drawLine(seg.x0, seg.y0, seg.x1, seg.y1);
+        }
+    }
+    p.scaleRange = range;
+    painter.setPen(pen(kBlack));
+}
+
+// Step 12: internal points, coloured by the potential range when the
+// potential is shown.
+void drawInternalPoints(QPainter& painter, const Project& p, const ColourScaleRange& potentialRange,
+                        LabelWriter& labels)
+{
+    const ViewTransform& v = p.view;
+    const DisplaySettings& d = p.display;
+    const int count = std::clamp(p.internalPointCount, 0, kMaxInternalPoints);
+    const bool coloured = d.showPotential == 1 && p.resultsValid == 1;
+    painter.setPen(pen(kGreen));
+    painter.setBrush(kWhite);
+    for (int i = 1; i <= count; ++i) {
+        const InternalPoint& point = p.internalPoints[i];
+        const double x = v.screenX(point.x);
+        const double y = v.screenY(point.y);
+        if (!coloured) {
+            marker(painter, x, y, 3);
+            continue;
+        }
+        const QColor colour =
+            toQColor(p.palette.colours[static_cast<std::size_t>(colourIndex(point.internalResult, potentialRange))]);
+        painter.setPen(pen(colour));
+        painter.setBrush(colour);
+        marker(painter, x, y, 3);
+        painter.setBrush(kWhite);
+        if (d.showInternalValues == 1) {
+            const int tx = truncatePixel(v.marginLeft + 2 + (static_cast<double>(point.x) - v.areaXMin) * v.scaleX + 6);
+            labels.writeValue(tx, truncatePixel(y - 6), point.internalResult, kBlack, kWhite);
+        }
+    }
+}
+
+} // namespace
+
+QFont drawingFont()
+{
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}
+
+PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clientHeight, Interaction& ui)
+{
+    PaintOutcome outcome;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setFont(drawingFont());
+    painter.setBackgroundMode(Qt::TransparentMode);
+    LabelWriter labels(painter);
+    const DisplaySettings& d = p.display;
+    ViewTransform& v = p.view;
+
+    // 4. Scales (the window refreshes its tool bars, steps 2 and 3, from
+    // toolBarState before it paints).
+    v.updateScales(clientWidth, clientHeight);
+
+    // 1 and 5. Background and grid.
+    GridDots grid;
+    if (v.gridOn == 1) {
+        grid = collectGridDots(v);
+    }
+    drawBackgroundAndGrid(painter, clientWidth, clientHeight, grid);
+    if (!grid.fits) {
+        ui.message(kGridOverflowMessage, kGridOverflowCaption, MessageKind::Plain);
+        v.gridOn = 0;
+        outcome.repaintRequested = true;
+    }
+
+    const int nodes = std::clamp(p.nodeCount, 0, kMaxNodes);
+    // 6. Node markers.
+    if (nodes > 0 && d.showNodes == 1) {
+        painter.setPen(pen(kBlack));
+        painter.setBrush(kYellow);
+        for (int i = 1; i <= nodes; ++i) {
+            marker(painter, v.screenX(p.nodes[i].x), v.screenY(p.nodes[i].y), 3);
+        }
+    }
+    // 7. Node numbers.
+    if (nodes > 0 && d.showNodeNumbers == 1) {
+        for (int i = 1; i <= nodes; ++i) {
+            const QPoint at = numberPosition(v, p.nodes[i].x, p.nodes[i].y);
+            labels.writeNumber(at.x(), at.y(), i, kDarkRed, kWhite);
+        }
+    }
+    // 8. Element numbers, at the midpoint of the element.
+    if (elementCount(p) > 0 && d.showElementNumbers == 1) {
+        for (int i = 1; i <= elementCount(p); ++i) {
+            Node start;
+            Node end;
+            if (elementNodes(p, i, start, end)) {
+                const QPoint at = numberPosition(v, (start.x + end.x) / 2, (start.y + end.y) / 2);
+                labels.writeNumber(at.x(), at.y(), i, kBlue, kWhite);
+            }
+        }
+    }
+    // 9. Elements.
+    if (elementCount(p) > 0 && d.showElements == 1) {
+        drawElements(painter, p, labels);
+    }
+
+    // 10, 11. Result colouring.
+    const ResultRanges ranges = resultRanges(p);
+    if (p.resultsValid == 1 && d.showPotential == 1) {
+        colourElements(painter, p, p.elementResults, ranges.potential, labels);
+        outcome.scaleVisible = true;
+    }
+    if (p.resultsValid == 1 && d.showFlux == 1) {
+        colourElements(painter, p, p.fluxResults, ranges.flux, labels);
+        outcome.scaleVisible = true;
+    }
+
+    // 12. Internal points.
+    if (p.internalPointCount > 0 && d.showInternalPoints == 1) {
+        drawInternalPoints(painter, p, ranges.potential, labels);
+    }
+
+    // The caller's pen, brush and font come back; the window draws its
+    // pointer feedback with a painter of its own.
+    painter.restore();
+    return outcome;
+}
+
+void paintColourScale(QPainter& painter, const ColourPalette& palette, const ColourScaleRange& range, int clientWidth,
+                      int clientHeight)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setFont(drawingFont());
+    painter.fillRect(0, 0, clientWidth, clientHeight, kWhite);
+    LabelWriter labels(painter);
+    const ColourScaleLayout layout = colourScaleLayout(range, clientHeight);
+    // Each stroke covers only about half of its entry's share of the
+    // height; round ends, each drawn over the one before, close the gaps
+    // into one continuous bar.
+    for (const ScaleStroke& stroke : layout.strokes) {
+        QPen strokePen =
+            pen(toQColor(palette.colours[static_cast<std::size_t>(stroke.entry)]), ColourScaleLayout::strokeWidth);
+        strokePen.setCapStyle(Qt::RoundCap);
+        painter.setPen(strokePen);
+        painter.drawLine(ColourScaleLayout::strokeX, stroke.y0, ColourScaleLayout::strokeX, stroke.y1);
+    }
+    for (const ScaleLabel& label : layout.labels) {
+        labels.writeScaleValue(label.x, label.y, label.value, kBlack, kWhite);
+    }
+    painter.restore();
+}
+
+} // namespace zorind

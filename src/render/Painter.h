@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QFont>
+
+#include "model/Project.h"
+#include "ui/Interaction.h"
+
+class QPainter;
+
+namespace zorind {
+
+// What the window has to do after a repaint of the drawing area.
+struct PaintOutcome {
+    // The grid was too fine and has been switched off: repaint once more.
+    bool repaintRequested = false;
+    // Results were coloured: the colour-scale window is to be repainted and
+    // shown. False: it is to be hidden.
+    bool scaleVisible = false;
+};
+
+// The font of every label on the drawing: 8-point sans-serif.
+QFont drawingFont();
+
+// Draws the whole drawing area of a client area clientWidth x clientHeight
+// from the Project, layer by layer: background, grid, node markers, node and
+// element numbers, elements with their condition marks, result colouring,
+// internal points. Writes back only the scales, gridOn (a grid of more than
+// 20000 dots is switched off, after one message through `ui`), a zero grid
+// step (becomes 10) and the ColourScaleRange. The tool bars, selectors and
+// menu check marks are the window's, from toolBarState().
+PaintOutcome paintModel(QPainter& painter, Project& project, int clientWidth, int clientHeight, Interaction& ui);
+
+// The content of the colour-scale window on a client area of the given
+// size: white background, a stroke per palette entry 1..199, value labels.
+void paintColourScale(QPainter& painter, const ColourPalette& palette, const ColourScaleRange& range, int clientWidth,
+                      int clientHeight);
+
+} // namespace zorind

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "model/ProjectFile.h"
+#include "support/CliRunner.h"
+#include "support/ModelBuilders.h"
+#include "support/TempDir.h"
+
+namespace zorind {
+namespace {
+
+using test::CliRun;
+using test::readAll;
+using test::runCli;
+using test::TempDir;
+
+std::string example(const std::string& name)
+{
+    return std::string(ZORIND_EXAMPLES_DIR) + "/" + name;
+}
+
+struct PngHeader {
+    bool valid = false;
+    uint32_t width = 0;
+    uint32_t height = 0;
+};
+
+uint32_t bigEndian(const std::string& bytes, std::size_t at)
+{
+    uint32_t v = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        v = (v << 8) | static_cast<unsigned char>(bytes[at + i]);
+    }
+    return v;
+}
+
+// The signature and the image header chunk, which comes first.
+PngHeader pngHeader(const std::string& path)
+{
+    const std::string bytes = readAll(path);
+    PngHeader h;
+    if (bytes.size() < 33 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 || bytes.compare(12, 4, "IHDR") != 0) {
+        return h;
+    }
+    h.valid = true;
+    h.width = bigEndian(bytes, 16);
+    h.height = bigEndian(bytes, 20);
+    return h;
+}
+
+TEST(RenderCli, EverySampleProjectBecomesAPngOfTheDefaultClientSize)
+{
+    for (const char* name : {"plyta.tav", "pierscien.tav", "wspornik.tav"}) {
+        TempDir dir;
+        const CliRun run = runCli(dir, {"render", example(name), "-o", "out.png"});
+        EXPECT_EQ(run.status, 0) << name << ": " << run.err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "") << name;
+        const PngHeader h = pngHeader(dir.file("out.png"));
+        EXPECT_TRUE(h.valid) << name;
+        EXPECT_EQ(h.width, 640u);
+        EXPECT_EQ(h.height, 480u);
+    }
+}
+
+TEST(RenderCli, PotentialAndFluxComputeFirstAndColourTheDrawing)
+{
+    for (const char* name : {"plyta.tav", "pierscien.tav"}) {
+        TempDir dir;
+        ASSERT_EQ(runCli(dir, {"render", example(name), "-o", "plain.png"}).status, 0);
+        const CliRun potential = runCli(dir, {"render", example(name), "--potential", "-o", "potential.png"});
+        EXPECT_EQ(potential.status, 0) << name << ": " << potential.err;
+        EXPECT_EQ(potential.out, "");
+        EXPECT_EQ(potential.err, "");
+        const CliRun flux = runCli(dir, {"render", "--flux", example(name), "-o", "flux.png"});
+        EXPECT_EQ(flux.status, 0) << name << ": " << flux.err;
+        EXPECT_TRUE(pngHeader(dir.file("potential.png")).valid);
+        EXPECT_TRUE(pngHeader(dir.file("flux.png")).valid);
+        const std::string plain = readAll(dir.file("plain.png"));
+        EXPECT_NE(readAll(dir.file("potential.png")), plain) << name;
+        EXPECT_NE(readAll(dir.file("flux.png")), plain) << name;
+        EXPECT_NE(readAll(dir.file("flux.png")), readAll(dir.file("potential.png"))) << name;
+    }
+}
+
+TEST(RenderCli, ElasticityIsNotComputedHereAndNoPictureIsWritten)
+{
+    TempDir dir;
+    const CliRun run = runCli(dir, {"render", example("wspornik.tav"), "--potential", "-o", "out.png"});
+    EXPECT_EQ(run.status, 4);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.png")));
+}
+
+TEST(RenderCli, CheckErrorsEndWithStatusOneAndTheirMessages)
+{
+    TempDir dir;
+    Project p = test::emptyProject();
+    test::addNode(p, 0, 0);
+    test::addNode(p, 10, 0);
+    test::addNode(p, 10, 10);
+    test::addElement(p, 1, 2);
+    test::addElement(p, 2, 3); // the chain is not closed
+    const std::string model = dir.write("open.tav", writeProjectText(p));
+    const CliRun run = runCli(dir, {"render", model, "--potential", "-o", "out.png"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err, "");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.png")));
+    // Without a computation the same model draws fine.
+    EXPECT_EQ(runCli(dir, {"render", model, "-o", "out.png"}).status, 0);
+}
+
+TEST(RenderCli, SizeSetsTheClientArea)
+{
+    TempDir dir;
+    const CliRun run = runCli(dir, {"render", example("plyta.tav"), "--size", "320x200", "-o", "small.png"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const PngHeader h = pngHeader(dir.file("small.png"));
+    EXPECT_EQ(h.width, 320u);
+    EXPECT_EQ(h.height, 200u);
+}
+
+TEST(RenderCli, FitShowsTheModelWhereverItLies)
+{
+    TempDir dir;
+    Project p = test::emptyProject();
+    test::addPolygon(p, {{1000, 1000}, {1010, 1000}, {1010, 1010}, {1000, 1010}});
+    const std::string model = dir.write("far.tav", writeProjectText(p));
+    Project empty = test::emptyProject();
+    test::addNode(empty, 5000, 5000); // outside the default view as well
+    const std::string nothing = dir.write("nothing.tav", writeProjectText(empty));
+    ASSERT_EQ(runCli(dir, {"render", model, "-o", "plain.png"}).status, 0);
+    ASSERT_EQ(runCli(dir, {"render", nothing, "-o", "nothing.png"}).status, 0);
+    ASSERT_EQ(runCli(dir, {"render", model, "--fit", "-o", "fit.png"}).status, 0);
+    // Unfitted, the far square is as invisible as the far node; fitted, it
+    // shows.
+    EXPECT_EQ(readAll(dir.file("plain.png")), readAll(dir.file("nothing.png")));
+    EXPECT_NE(readAll(dir.file("fit.png")), readAll(dir.file("plain.png")));
+}
+
+TEST(RenderCli, UsageErrorsAndUnreadableFilesExitWithTwo)
+{
+    TempDir dir;
+    const std::vector<std::vector<std::string>> bad = {
+        {"render", example("plyta.tav")},                                           // no output
+        {"render", "-o", "out.png"},                                                // no project
+        {"render", example("plyta.tav"), "-o", "out.png", "--size", "0x100"},       // empty image
+        {"render", example("plyta.tav"), "-o", "out.png", "--size", "640"},         // not WxH
+        {"render", example("plyta.tav"), "-o", "out.png", "--size", "100000x100"},  // too large
+        {"render", example("plyta.tav"), "-o", "out.png", "--potential", "--flux"}, // two views
+        {"render", example("plyta.tav"), "-o", "out.png", "--colour"},              // unknown option
+        {"render", dir.file("missing.tav"), "-o", "out.png"},                       // unreadable
+    };
+    for (const std::vector<std::string>& args : bad) {
+        const CliRun run = runCli(dir, args);
+        EXPECT_EQ(run.status, 2) << args.back();
+        EXPECT_NE(run.err, "") << args.back();
+        EXPECT_FALSE(std::filesystem::exists(dir.file("out.png"))) << args.back();
+    }
+}
+
+TEST(RenderCli, AnOutputThatCannotBeWrittenIsReported)
+{
+    TempDir dir;
+    std::filesystem::create_directories(dir.file("folder.png"));
+    const CliRun run = runCli(dir, {"render", example("plyta.tav"), "-o", "folder.png"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("folder.png"), std::string::npos) << run.err;
+}
+
+} // namespace
+} // namespace zorind

@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "app/TGL.h"
+#include "lists/Tl_wyn.h"
+#include "model/FileCommands.h"
+#include "support/ModelBuilders.h"
+#include "ui/ScriptedInteraction.h"
+#include "view/Tskala.h"
+
+namespace zorind {
+namespace {
+
+// The main window with a sample project open and every message scripted.
+class MainWindowFlow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.setInteraction(&ui);
+        window.resize(640, 480);
+        window.show();
+    }
+    void TearDown() override
+    {
+        ui.answers = {true};
+        window.close();
+    }
+
+    void open(const char* sample)
+    {
+        ASSERT_TRUE(openProjectPath(window.project(), ui, std::string(ZORIND_EXAMPLES_DIR) + "/" + sample, false));
+        window.requestRepaint();
+        paint();
+    }
+
+    // Runs one repaint of the drawing area, as the window would.
+    void paint()
+    {
+        QImage image(window.drawingArea()->size(), QImage::Format_RGB32);
+        QPainter painter(&image);
+        window.paintDrawing(painter, image.width(), image.height());
+        painter.end();
+        QCoreApplication::processEvents();
+    }
+
+    QAction* action(const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); }
+
+    ScriptedInteraction ui;
+    TGL window;
+};
+
+TEST_F(MainWindowFlow, ComputeEnablesTheResultButtonsAndColouringShowsTheScale)
+{
+    open("pierscien.tav");
+    EXPECT_FALSE(action("BT")->isEnabled());
+    action("SolveB")->trigger();
+    ASSERT_FALSE(ui.shown.empty());
+    EXPECT_EQ(ui.shown.back().text, "Obliczono poprawnie");
+    EXPECT_EQ(ui.shown.back().caption, "Obliczenia");
+    EXPECT_EQ(window.project().resultsValid, 1);
+    paint();
+    EXPECT_TRUE(action("BT")->isEnabled());
+    EXPECT_TRUE(action("BTN")->isEnabled());
+    EXPECT_FALSE(window.scaleWindow()->isVisible());
+
+    action("BT")->trigger();
+    paint();
+    EXPECT_TRUE(action("BT")->isChecked());
+    EXPECT_TRUE(action("Temperatura1")->isChecked());
+    EXPECT_TRUE(window.scaleWindow()->isVisible());
+
+    action("BTN")->trigger();
+    paint();
+    EXPECT_FALSE(action("BT")->isChecked()) << "flux colouring releases potential colouring";
+    EXPECT_TRUE(action("BTN")->isChecked());
+    EXPECT_TRUE(window.scaleWindow()->isVisible());
+
+    action("Strumie1")->trigger();
+    paint();
+    EXPECT_FALSE(action("BTN")->isChecked());
+    EXPECT_FALSE(window.scaleWindow()->isVisible()) << "hidden when nothing is coloured";
+}
+
+TEST_F(MainWindowFlow, ToggleButtonsReleaseEachOther)
+{
+    open("plyta.tav");
+    action("Oblicz1")->trigger();
+    paint();
+
+    action("BWB")->trigger();
+    paint();
+    EXPECT_TRUE(action("BWB")->isChecked());
+    EXPECT_TRUE(action("Warbrzegowe1")->isChecked());
+    action("BT")->trigger();
+    paint();
+    EXPECT_TRUE(action("BT")->isChecked());
+    EXPECT_FALSE(action("BWB")->isChecked()) << "BT releases BWB";
+
+    action("BTN")->trigger();
+    paint();
+    action("BWB")->trigger();
+    paint();
+    EXPECT_TRUE(action("BWB")->isChecked());
+    EXPECT_FALSE(action("BTN")->isChecked()) << "BWB releases BTN";
+
+    action("BT")->trigger();
+    paint();
+    action("BB")->trigger();
+    paint();
+    EXPECT_TRUE(action("BB")->isChecked());
+    EXPECT_FALSE(action("BT")->isChecked());
+    EXPECT_FALSE(action("BTN")->isChecked());
+    EXPECT_FALSE(action("BWB")->isChecked());
+
+    action("BWEZLY")->trigger();
+    action("BELE")->trigger();
+    paint();
+    EXPECT_TRUE(action("BWEZLY")->isChecked());
+    EXPECT_TRUE(action("BELE")->isChecked());
+    EXPECT_TRUE(action("BB")->isChecked()) << "number buttons release nothing";
+}
+
+TEST_F(MainWindowFlow, ElasticityKeepsTheResultButtonsDisabled)
+{
+    open("wspornik.tav");
+    window.project().resultsValid = 1;
+    paint();
+    EXPECT_FALSE(action("BT")->isEnabled());
+    EXPECT_FALSE(action("BTN")->isEnabled());
+    action("Temperatura1")->trigger();
+    paint();
+    EXPECT_EQ(window.project().display.showPotential, 0) << "the menu item changes nothing for elasticity";
+    EXPECT_FALSE(action("Temperatura1")->isChecked());
+}
+
+TEST_F(MainWindowFlow, SelectorsFollowTheProjectAtEveryRepaint)
+{
+    open("pierscien.tav");
+    QComboBox* cwb = window.conditionSelector();
+    QComboBox* cbrzeg = window.boundarySelector();
+    ASSERT_EQ(cwb->count(), 3);
+    EXPECT_EQ(cwb->currentIndex(), 0);
+    EXPECT_EQ(cwb->itemText(2), QStringLiteral("Pot:100.00 100.00 100.00"));
+    ASSERT_EQ(cbrzeg->count(), 2);
+    EXPECT_EQ(cbrzeg->itemText(0), QStringLiteral("Brzeg 1 zew"));
+    EXPECT_EQ(cbrzeg->itemText(1), QStringLiteral("Brzeg 2 wew"));
+
+    window.project().currentCondition = 2;
+    paint();
+    EXPECT_EQ(cwb->currentIndex(), 1);
+    window.CBRZEGChange(1);
+    EXPECT_EQ(window.project().currentBoundary, 2);
+}
+
+TEST_F(MainWindowFlow, ATooFineGridIsReportedOnceAndSwitchedOff)
+{
+    window.project().view.gridStepX = 0.01f;
+    window.project().view.gridStepY = 0.01f;
+    paint();
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, "Błędne ustawienia siatki !");
+    EXPECT_EQ(window.project().view.gridOn, 0);
+    paint();
+    EXPECT_EQ(ui.shown.size(), 1u);
+}
+
+TEST_F(MainWindowFlow, ResultsListNeedsResultsAndShowsTheStoredNumbers)
+{
+    open("plyta.tav");
+    action("ListawynB")->trigger();
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, "Projekt nie obliczony");
+    EXPECT_EQ(ui.shown[0].caption, "Lista wyników");
+    EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
+
+    action("Oblicz1")->trigger();
+    QTableWidget* grid = window.resultsList()->grid();
+    QString firstPotential;
+    QTimer::singleShot(0, window.resultsList(), [&] {
+        firstPotential = grid->item(1, 1)->text();
+        window.resultsList()->accept();
+    });
+    action("Listawynikw1")->trigger();
+    EXPECT_EQ(grid->rowCount(), window.project().elementCount + 1);
+    EXPECT_EQ(firstPotential, QLocale().toString(static_cast<double>(window.project().elementResults[1].slot[1]),
+                                                 'g', 15));
+}
+
+} // namespace
+} // namespace zorind
