@@ -6,6 +6,7 @@
 //   BM_NumberAndIntegrate  numberNodes + integrateBoundary (1096 × 199 element integrals)
 //   BM_Solve               applyConditions + gaussSolve (597 unknowns) + recovery and distribution
 //   BM_Eliminate           gaussSolve alone
+//   BM_PrepareAndRelease   sizes, allocation and copy of the model, then release (first touch of the pages)
 //   BM_Compute             the whole "&Oblicz": check, copy, the six steps, storing, release
 #include <benchmark/benchmark.h>
 
@@ -60,9 +61,9 @@ void BM_NumberAndIntegrate(benchmark::State& state)
         benchmark::DoNotOptimize(ctx.G[1][1]);
     }
     workspaceCounters(state, ctx);
-    state.counters["element_integrals_per_s"] = benchmark::Counter(
-        static_cast<double>((ctx.boundaryNodeCount + ctx.internalRowCount) * ctx.elementCount),
-        benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["element_integrals_per_s"] =
+        benchmark::Counter(static_cast<double>((ctx.boundaryNodeCount + ctx.internalRowCount) * ctx.elementCount),
+                           benchmark::Counter::kIsIterationInvariantRate);
     solver::releaseWorkspace(ctx);
 }
 BENCHMARK(BM_NumberAndIntegrate)->Unit(benchmark::kMillisecond);
@@ -106,6 +107,25 @@ void BM_Eliminate(benchmark::State& state)
     solver::releaseWorkspace(ctx);
 }
 BENCHMARK(BM_Eliminate)->Unit(benchmark::kMillisecond);
+
+void BM_PrepareAndRelease(benchmark::State& state)
+{
+    for (auto _ : state) {
+        solver::SolverContext ctx;
+        prepared(ctx);
+        // Touch the matrices as integration and elimination would.
+        for (int j = ctx.G.rowLow(); j <= ctx.G.rowHigh(); ++j) {
+            ctx.G[j][1] = 0.0;
+            ctx.H[j][1] = 0.0;
+        }
+        for (int j = ctx.systemMatrix.rowLow(); j <= ctx.systemMatrix.rowHigh(); ++j) {
+            ctx.systemMatrix[j][1] = 0.0;
+        }
+        benchmark::DoNotOptimize(ctx.G[1][1]);
+        solver::releaseWorkspace(ctx);
+    }
+}
+BENCHMARK(BM_PrepareAndRelease)->Unit(benchmark::kMillisecond);
 
 void BM_Compute(benchmark::State& state)
 {

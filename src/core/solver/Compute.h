@@ -19,7 +19,10 @@ enum class ComputeOutcome {
 };
 
 // Whether the main window must repaint after the command.
-inline bool needsRepaint(ComputeOutcome outcome) { return outcome == ComputeOutcome::Computed; }
+inline bool needsRepaint(ComputeOutcome outcome)
+{
+    return outcome == ComputeOutcome::Computed;
+}
 
 inline constexpr const char* kCheckErrorsMessage = "Znaleziono błędy w zadaniu...";
 inline constexpr const char* kInitialisationFailedMessage = "Błąd inicjacji modułu obliczeniowego";

@@ -124,8 +124,7 @@ void numberNodes(SolverContext& ctx)
             ctx.elementNodes[e][2] = c0 + 1;
             ctx.elementNodes[e][3] = c0 + 2;
             if (e != last) {
-                const bool samePoint =
-                    ctx.nodeX[c0 + 3] == ctx.nodeX[c0 + 2] && ctx.nodeY[c0 + 3] == ctx.nodeY[c0 + 2];
+                const bool samePoint = ctx.nodeX[c0 + 3] == ctx.nodeX[c0 + 2] && ctx.nodeY[c0 + 3] == ctx.nodeY[c0 + 2];
                 c0 += samePoint ? 3 : 2;
             }
         }
@@ -168,8 +167,7 @@ ElementIntegrals integrateElement(double px, double py, double x1, double y1, do
         const long double third = 1.0L / 3.0L;
         const long double lnTerm = third * static_cast<long double>(std::log(2.0 / L));
         const double end = static_cast<double>(static_cast<long double>(L) * (lnTerm + 1.0 / 9.0) / (4.0 * kPi * k));
-        const double middle =
-            static_cast<double>(static_cast<long double>(L) * (lnTerm + 4.0 / 9.0) / (kPi * k));
+        const double middle = static_cast<double>(static_cast<long double>(L) * (lnTerm + 4.0 / 9.0) / (kPi * k));
         out.g = {end, middle, end};
         return out;
     }

@@ -21,9 +21,8 @@ std::vector<ElementResultRow> elementResultRows(const Project& project)
     for (int e = 1; e <= count; ++e) {
         const ResultRecord& potential = project.elementResults[e];
         const ResultRecord& flux = project.fluxResults[e];
-        rows.push_back({e,
-                        {potential.slot[1], potential.slot[2], potential.slot[3], flux.slot[1], flux.slot[2],
-                         flux.slot[3]}});
+        rows.push_back(
+            {e, {potential.slot[1], potential.slot[2], potential.slot[3], flux.slot[1], flux.slot[2], flux.slot[3]}});
     }
     return rows;
 }

@@ -42,8 +42,7 @@ std::size_t setAllocationCeiling(std::size_t bytes)
     return previous;
 }
 
-template <class T>
-void OffsetVector<T>::reset()
+template <class T> void OffsetVector<T>::reset()
 {
     std::free(block_);
     block_ = nullptr;
@@ -51,8 +50,7 @@ void OffsetVector<T>::reset()
     high_ = 0;
 }
 
-template <class T>
-void OffsetMatrix<T>::reset()
+template <class T> void OffsetMatrix<T>::reset()
 {
     std::free(block_);
     std::free(rows_);
@@ -64,8 +62,7 @@ void OffsetMatrix<T>::reset()
     colHigh_ = 0;
 }
 
-template <class U>
-OffsetVector<U> allocateVector(int nl, int nh, const char* failureMessage)
+template <class U> OffsetVector<U> allocateVector(int nl, int nh, const char* failureMessage)
 {
     const long long n = extent(nl, nh);
     if (n == 0) {
@@ -84,8 +81,7 @@ OffsetVector<U> allocateVector(int nl, int nh, const char* failureMessage)
     return v;
 }
 
-template <class U>
-OffsetMatrix<U> allocateMatrix(int nrl, int nrh, int ncl, int nch)
+template <class U> OffsetMatrix<U> allocateMatrix(int nrl, int nrh, int ncl, int nch)
 {
     const long long nrow = extent(nrl, nrh);
     const long long ncol = extent(ncl, nch);
@@ -95,17 +91,23 @@ OffsetMatrix<U> allocateMatrix(int nrl, int nrh, int ncl, int nch)
     if (ncol == 0) {
         nch = ncl - 1;
     }
-    auto** rows = static_cast<U**>(obtain(static_cast<std::size_t>(nrow) + 1, sizeof(U*)));
-    if (rows == nullptr) {
-        fatalError(kMatrixRowsFailure);
-    }
     const auto nrowSize = static_cast<std::size_t>(nrow);
     const auto ncolSize = static_cast<std::size_t>(ncol);
+    // A block whose size cannot even be expressed is refused before anything
+    // is obtained.
     std::size_t elements = 0;
     if (ncolSize == 0 || nrowSize <= (std::numeric_limits<std::size_t>::max() - 1) / ncolSize) {
         elements = nrowSize * ncolSize + 1;
     }
-    auto* block = elements == 0 ? nullptr : static_cast<U*>(obtain(elements, sizeof(U)));
+    if (elements == 0 || elements > std::numeric_limits<std::size_t>::max() / sizeof(U) ||
+        elements * sizeof(U) > allocationCeiling) {
+        fatalError(kMatrixBlockFailure);
+    }
+    auto** rows = static_cast<U**>(obtain(nrowSize + 1, sizeof(U*)));
+    if (rows == nullptr) {
+        fatalError(kMatrixRowsFailure);
+    }
+    auto* block = static_cast<U*>(obtain(elements, sizeof(U)));
     if (block == nullptr) {
         std::free(rows);
         fatalError(kMatrixBlockFailure);

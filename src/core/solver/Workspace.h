@@ -14,8 +14,7 @@ namespace zorind::solver {
 // matrix, intMatrix); when it cannot be obtained the program ends through
 // fatalError. Indices are checked by assertions in debug builds only: the
 // integration and elimination loops run through these accessors.
-template <class T>
-class OffsetVector {
+template <class T> class OffsetVector {
 public:
     OffsetVector() = default;
     OffsetVector(const OffsetVector&) = delete;
@@ -49,8 +48,7 @@ public:
     void reset();
 
 private:
-    template <class U>
-    friend OffsetVector<U> allocateVector(int nl, int nh, const char* failureMessage);
+    template <class U> friend OffsetVector<U> allocateVector(int nl, int nh, const char* failureMessage);
 
     void swap(OffsetVector& other) noexcept
     {
@@ -74,8 +72,7 @@ private:
 // references (with a spare entry ahead) and one contiguous block holding the
 // rows end to end (again with a spare element ahead), so that the inner
 // loops run along rows.
-template <class T>
-class OffsetMatrix {
+template <class T> class OffsetMatrix {
 public:
     // One row, indexed by column.
     class Row {
@@ -144,8 +141,7 @@ public:
     void reset();
 
 private:
-    template <class U>
-    friend OffsetMatrix<U> allocateMatrix(int nrl, int nrh, int ncl, int nch);
+    template <class U> friend OffsetMatrix<U> allocateMatrix(int nrl, int nrh, int ncl, int nch);
 
     void swap(OffsetMatrix& other) noexcept
     {
@@ -215,27 +211,27 @@ struct SolverContext {
     DoubleVector elementConditions; // 1..C: element e at 6e-5..6e: (kind, value) at node 1, middle, node 2
     DoubleVector nodeX;             // 1..N: every solver node
     DoubleVector nodeY;
-    DoubleVector elementLength;   // 1..N (1..ne used)
-    DoubleVector nodeValue;       // 1..N (1..nb used): prescribed value
-    DoubleVector nodeKind;        // 1..L (1..nb used): 1.0, 2.0 or 3.0
-    DoubleVector columnNode;      // 1..L (1..3ne used): boundary node of element-local column m
-    DoubleVector rightHandSide;   // 1..L (1..nb used); the solution after gaussSolve
-    DoubleVector pointX;          // 1..ni+1
-    DoubleVector pointY;          // 1..ni+1
-    IntVector chainElementEnd;    // 0..nc+1: [k] = elements in chains 1..k
-    IntVector chainNodeEnd;       // 0..nc+1: [k] = last boundary node of chain k
-    DoubleMatrix H;               // rows 1..3ne+ni, columns 1..3ne
-    DoubleMatrix G;               // rows 1..3ne+ni, columns 1..3ne
-    DoubleMatrix systemMatrix;    // rows 1..3ne, columns 1..3ne+1
-    IntMatrix elementNodes;       // rows 1..ne+1, columns 1..4
+    DoubleVector elementLength; // 1..N (1..ne used)
+    DoubleVector nodeValue;     // 1..N (1..nb used): prescribed value
+    DoubleVector nodeKind;      // 1..L (1..nb used): 1.0, 2.0 or 3.0
+    DoubleVector columnNode;    // 1..L (1..3ne used): boundary node of element-local column m
+    DoubleVector rightHandSide; // 1..L (1..nb used); the solution after gaussSolve
+    DoubleVector pointX;        // 1..ni+1
+    DoubleVector pointY;        // 1..ni+1
+    IntVector chainElementEnd;  // 0..nc+1: [k] = elements in chains 1..k
+    IntVector chainNodeEnd;     // 0..nc+1: [k] = last boundary node of chain k
+    DoubleMatrix H;             // rows 1..3ne+ni, columns 1..3ne
+    DoubleMatrix G;             // rows 1..3ne+ni, columns 1..3ne
+    DoubleMatrix systemMatrix;  // rows 1..3ne, columns 1..3ne+1
+    IntMatrix elementNodes;     // rows 1..ne+1, columns 1..4
     double conductivity = 1.0;
     double ambientTemperature = 0.0;
-    int localColumnCount = 0;  // 3·ne
-    int boundaryNodeCount = 0; // nb
-    int elementCount = 0;      // ne
-    int chainCount = 0;        // nc
-    int internalRowCount = 0;  // ni
-    int conditionLength = 0;   // C = 6·ne + 6
+    int localColumnCount = 0;       // 3·ne
+    int boundaryNodeCount = 0;      // nb
+    int elementCount = 0;           // ne
+    int chainCount = 0;             // nc
+    int internalRowCount = 0;       // ni
+    int conditionLength = 0;        // C = 6·ne + 6
     DoubleVector nodeFlux;          // 1..N (1..nb used)
     DoubleVector nodePotential;     // 1..L (1..nb used)
     DoubleVector localFlux;         // 1..L (1..3ne used): element e at 3e-2, 3e-1, 3e

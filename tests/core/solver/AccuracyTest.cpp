@@ -63,13 +63,16 @@ TEST(SolverAccuracy, AnnulusFollowsTheLogarithmicProfile)
     const int cold = test::addCondition(p, 1.0f, 0.0f, 0.0f, 0.0f);
     const int hot = test::addCondition(p, 1.0f, u1, u1, u1);
     const int hole = test::addBoundary(p, InnerBoundary);
-    test::addChain(p, test::circlePoints(5.0, 5.0, outer, 48), [&](Point, Point) { return cold; }, 1);
-    test::addChain(p, test::circlePoints(5.0, 5.0, inner, 32, true), [&](Point, Point) { return hot; }, hole);
+    test::addChain(
+        p, test::circlePoints(5.0, 5.0, outer, 48), [&](Point, Point) { return cold; }, 1);
+    test::addChain(
+        p, test::circlePoints(5.0, 5.0, inner, 32, true), [&](Point, Point) { return hot; }, hole);
     const double radii[] = {1.25, 1.5, 2.0, 2.5, 2.75};
     for (double r : radii) {
         for (int k = 0; k < 3; ++k) {
             const double a = 0.3 + 2.1 * k;
-            test::addInternalPoint(p, static_cast<float>(5.0 + r * std::cos(a)), static_cast<float>(5.0 + r * std::sin(a)));
+            test::addInternalPoint(p, static_cast<float>(5.0 + r * std::cos(a)),
+                                   static_cast<float>(5.0 + r * std::sin(a)));
         }
     }
     computeOrFail(p);
