@@ -15,6 +15,8 @@
 #include "support/ModelBuilders.h"
 #include "ui/ScriptedInteraction.h"
 #include "view/Tskala.h"
+#include "view/Tskaluj_.h"
+#include <QRadioButton>
 
 namespace zorind {
 namespace {
@@ -192,6 +194,62 @@ TEST_F(MainWindowFlow, ResultsListNeedsResultsAndShowsTheStoredNumbers)
     EXPECT_EQ(grid->rowCount(), window.project().elementCount + 1);
     EXPECT_EQ(firstPotential, QLocale().toString(static_cast<double>(window.project().elementResults[1].slot[1]),
                                                  'g', 15));
+}
+
+TEST_F(MainWindowFlow, ScalingTwiceDividesThePotentialsByYSquared)
+{
+    open("plyta.tav");
+    action("Oblicz1")->trigger();
+    const Project computed = window.project();
+
+    Tskaluj_* dialog = window.scalingDialog();
+    EXPECT_EQ(dialog->checkedOption(), ScalingOption::NoScaling);
+    for (int pass = 0; pass < 2; ++pass) {
+        ui.answers = {true};
+        QTimer::singleShot(0, dialog, [dialog] {
+            dialog->button(ScalingOption::PotentialByY)->setChecked(true);
+            dialog->accept();
+        });
+        action("Skalujwyniki1")->trigger();
+    }
+    EXPECT_EQ(dialog->checkedOption(), ScalingOption::PotentialByY) << "the dialog keeps its last choice";
+
+    const Project& p = window.project();
+    for (int e = 1; e <= p.elementCount; ++e) {
+        const float y1 = p.nodes[p.elements[e].startNode].y;
+        if (y1 != 0.0f) {
+            const float once = computed.elementResults[e].slot[1] / y1;
+            EXPECT_EQ(p.elementResults[e].slot[1], once / y1) << e;
+        } else {
+            EXPECT_EQ(p.elementResults[e].slot[1], computed.elementResults[e].slot[1]) << e;
+        }
+        EXPECT_EQ(p.fluxResults[e].slot[2], computed.fluxResults[e].slot[2]) << "fluxes stay";
+    }
+    const float y = p.internalPoints[1].y;
+    EXPECT_EQ(p.internalPoints[1].internalResult, computed.internalPoints[1].internalResult / y / y);
+
+    // Cancel changes nothing and brings the last choice back.
+    QTimer::singleShot(0, dialog, [dialog] {
+        dialog->button(ScalingOption::FluxTimesX)->setChecked(true);
+        dialog->reject();
+    });
+    const Project before = window.project();
+    action("Skalujwyniki1")->trigger();
+    EXPECT_EQ(window.project().elementResults[2], before.elementResults[2]);
+    EXPECT_EQ(dialog->checkedOption(), ScalingOption::PotentialByY);
+}
+
+TEST_F(MainWindowFlow, AnalysisTypeChangeClearsTheResults)
+{
+    open("plyta.tav");
+    action("Oblicz1")->trigger();
+    ASSERT_EQ(window.project().resultsValid, 1);
+    window.setAnalysisTypeChooser([] { return std::optional<int>(Elasticity); });
+    action("Typoblicze1")->trigger();
+    EXPECT_EQ(window.project().analysisType, Elasticity);
+    EXPECT_EQ(window.project().resultsValid, 0);
+    paint();
+    EXPECT_FALSE(action("BT")->isEnabled());
 }
 
 } // namespace

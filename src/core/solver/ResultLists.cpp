@@ -1,6 +1,8 @@
 #include "solver/ResultLists.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 #include "model/NumberFormat.h"
 
@@ -53,41 +55,94 @@ std::vector<InternalResultRow> internalResultRows(const Project& project)
     return rows;
 }
 
+namespace {
+
+struct Scaling {
+    bool potential; // potentials (elements and internal points) or fluxes (elements)
+    bool alongY;    // by the y or by the x coordinate of each point
+    bool divide;    // divide or multiply
+};
+
+std::optional<Scaling> scalingOf(ScalingOption option)
+{
+    switch (option) {
+    case ScalingOption::PotentialTimesY:
+        return Scaling{true, true, false};
+    case ScalingOption::PotentialByY:
+        return Scaling{true, true, true};
+    case ScalingOption::FluxTimesY:
+        return Scaling{false, true, false};
+    case ScalingOption::FluxByY:
+        return Scaling{false, true, true};
+    case ScalingOption::PotentialTimesX:
+        return Scaling{true, false, false};
+    case ScalingOption::PotentialByX:
+        return Scaling{true, false, true};
+    case ScalingOption::FluxTimesX:
+        return Scaling{false, false, false};
+    case ScalingOption::FluxByX:
+        return Scaling{false, false, true};
+    case ScalingOption::NoScaling:
+        break;
+    }
+    return std::nullopt;
+}
+
+// One stored value scaled in single precision. A division by a zero
+// coordinate is skipped, and a quotient or product that a float cannot hold
+// leaves the value as it was rather than storing infinity.
+void scaleValue(float& value, float coordinate, bool divide)
+{
+    if (divide && coordinate == 0.0f) {
+        return;
+    }
+    const float scaled = divide ? value / coordinate : value * coordinate;
+    if (std::isfinite(scaled)) {
+        value = scaled;
+    }
+}
+
+} // namespace
+
+std::string scalingQuestion(ScalingOption option)
+{
+    const std::optional<Scaling> scaling = scalingOf(option);
+    if (!scaling) {
+        return {};
+    }
+    return std::string("Przeskalować wartości ") + (scaling->potential ? "potencjału " : "strumienia ") +
+           (scaling->divide ? "dzieląc" : "mnożąc") + " je przez wartość wsp. " + (scaling->alongY ? "y" : "x") +
+           " ?";
+}
+
 bool scaleResults(Project& project, Interaction& ui, ScalingOption option)
 {
-    // The other eight options are offered by the dialog but compute nothing.
-    if (option != ScalingOption::PotentialByY) {
+    const std::optional<Scaling> scaling = scalingOf(option);
+    if (!scaling || !ui.ask(scalingQuestion(option), kScalingTitle)) {
         return false;
     }
-    if (!ui.ask(kScalingQuestion, kScalingTitle)) {
-        return false;
-    }
+    const auto coordinate = [&](const Node& n) { return scaling->alongY ? n.y : n.x; };
     auto validNode = [&](int n) { return n >= 1 && n <= project.nodeCount && n <= kMaxNodes; };
     const int elements = std::clamp(project.elementCount, 0, kMaxResults);
     for (int e = 1; e <= elements; ++e) {
         const Element& el = project.elements[e];
         if (!validNode(el.startNode) || !validNode(el.endNode)) {
-            continue; // no point to take y from
+            continue; // no point to take the coordinate from
         }
-        const float y1 = project.nodes[el.startNode].y;
-        const float y2 = project.nodes[el.endNode].y;
-        std::array<float, 8>& slot = project.elementResults[e].slot;
-        if (y2 != 0.0f) {
-            slot[3] = slot[3] / y2;
-        }
-        if (y1 != 0.0f) {
-            slot[1] = slot[1] / y1;
-        }
-        const float ym = static_cast<float>((static_cast<double>(y1) + static_cast<double>(y2)) / 2.0);
-        if (ym != 0.0f) {
-            slot[2] = slot[2] / ym;
-        }
+        const float c1 = coordinate(project.nodes[el.startNode]);
+        const float c2 = coordinate(project.nodes[el.endNode]);
+        const float cm = static_cast<float>((static_cast<double>(c1) + static_cast<double>(c2)) / 2.0);
+        std::array<float, 8>& slot =
+            scaling->potential ? project.elementResults[e].slot : project.fluxResults[e].slot;
+        scaleValue(slot[3], c2, scaling->divide);
+        scaleValue(slot[1], c1, scaling->divide);
+        scaleValue(slot[2], cm, scaling->divide);
     }
-    const int points = std::clamp(project.internalPointCount, 0, kMaxInternalPoints);
-    for (int i = 1; i <= points; ++i) {
-        InternalPoint& point = project.internalPoints[i];
-        if (point.y != 0.0f) {
-            point.internalResult = point.internalResult / point.y;
+    if (scaling->potential) {
+        const int points = std::clamp(project.internalPointCount, 0, kMaxInternalPoints);
+        for (int i = 1; i <= points; ++i) {
+            InternalPoint& point = project.internalPoints[i];
+            scaleValue(point.internalResult, scaling->alongY ? point.y : point.x, scaling->divide);
         }
     }
     return true;

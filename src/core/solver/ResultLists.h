@@ -95,12 +95,16 @@ inline constexpr const char* kScalingQuestion = "Przeskalować wartości potencj
 // Checked when the program starts.
 inline constexpr ScalingOption kDefaultScalingOption = ScalingOption::NoScaling;
 
-// OK in "Skalowanie" with `option` checked. Only "potencjał / wsp. y" does
-// anything: after Yes to the question every stored potential (element
-// positions and internal points) is divided, in single precision, by the y of
-// its point, except where that y is 0. Fluxes and resultsValid are not
-// changed; resultsValid is not looked at. Returns whether values were
-// divided; the main window repaints after the dialog whatever the outcome.
+// The question asked before scaling with `option` (empty for NoScaling); for
+// "potencjał / wsp. y" it is kScalingQuestion.
+std::string scalingQuestion(ScalingOption option);
+
+// OK in "Skalowanie" with `option` checked. After Yes to the question every
+// stored potential (element positions and internal points) or every stored
+// flux (element positions) is multiplied or divided, in single precision, by
+// the x or y of its point; a division where that coordinate is 0 is skipped.
+// resultsValid is neither looked at nor changed. Returns whether values were
+// scaled; the main window repaints after the dialog whatever the outcome.
 bool scaleResults(Project& project, Interaction& ui, ScalingOption option);
 
 } // namespace zorind

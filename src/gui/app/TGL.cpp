@@ -28,7 +28,9 @@
 #include "view/Td_obsz.h"
 #include "view/Td_siatki.h"
 #include "view/Tskala.h"
+#include "view/Tskaluj_.h"
 #include "view/Ttypobl_.h"
+#include "solver/AnalysisSettings.h"
 #include "Painter.h"
 #include "solver/Compute.h"
 #include "solver/ResultLists.h"
@@ -84,6 +86,7 @@ TGL::TGL(QWidget* parent) : QMainWindow(parent), qtUi_(this), ui_(&qtUi_)
     scale_ = std::make_unique<Tskala>(project_);
     typeDialog_ = new Ttypobl_(this);
     tUstaw_ = new T_ustaw(project_, qtUi_, this);
+    tSkaluj_ = new Tskaluj_(this);
     tlWyn_ = new Tl_wyn(project_, this);
     printerSetup_ = std::make_unique<PrinterSetup>(qtUi_);
     chooseType_ = [this] { return typeDialog_->choose(); };
@@ -217,7 +220,7 @@ void TGL::buildMenus()
             &TGL::Temperaturawwwewntrznych1Click);
     obliczenia->addSeparator();
     addDisabled(obliczenia, "Skalujdane1", "Skaluj da&ne");
-    addItem(obliczenia, "Skalujwyniki1", "Skaluj wyni&ki", none);
+    addItem(obliczenia, "Skalujwyniki1", "Skaluj wyni&ki", &TGL::Skalujwyniki1Click);
     addDisabled(obliczenia, "GenerujNURBSa1", "Generuj NURBSa");
 
     QMenu* widok = menu("Widok1", "&Widok");
@@ -488,9 +491,7 @@ void TGL::Oprogramie1Click()
 void TGL::Typoblicze1Click()
 {
     if (std::optional<int> code = chooseType_()) {
-        project_.analysisType = *code;
-        project_.resultsValid = 0;
-        requestRepaint();
+        repaintIf(applyAnalysisType(project_, *code));
     }
 }
 
@@ -635,6 +636,14 @@ void TGL::Ustawieniadrukarki1Click()
 void TGL::Oblicz1Click()
 {
     repaintIf(needsRepaint(computeCommand(project_, *ui_)));
+}
+
+void TGL::Skalujwyniki1Click()
+{
+    if (std::optional<ScalingOption> option = tSkaluj_->choose()) {
+        scaleResults(project_, *ui_, *option);
+    }
+    requestRepaint();
 }
 
 void TGL::Listawynikw1Click()

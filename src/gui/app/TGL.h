@@ -28,6 +28,7 @@ class Td_obsz;
 class T_ustaw;
 class Tskala;
 class PrinterSetup;
+class Tskaluj_;
 class TGL;
 
 // The client area below the tool bars, where the model is drawn.
@@ -76,6 +77,7 @@ public:
     Td_obsz* areaDialog() const { return tdObsz_; }
     T_ustaw* screenSettingsDialog() const { return tUstaw_; }
     Tskala* scaleWindow() const { return scale_.get(); }
+    Tskaluj_* scalingDialog() const { return tSkaluj_; }
 
     // Runs a command's repaint request: the drawing area repaints, and the
     // caption follows titleText.
@@ -117,6 +119,7 @@ public slots:
     void Ustawieniadrukarki1Click();
     void Oblicz1Click();
     void Listawynikw1Click();
+    void Skalujwyniki1Click();
     void CWBChange(int index);
     void CBRZEGChange(int index);
 
@@ -162,6 +165,7 @@ private:
     Td_siatki* tdSiatki_ = nullptr;
     Td_obsz* tdObsz_ = nullptr;
     T_ustaw* tUstaw_ = nullptr;
+    Tskaluj_* tSkaluj_ = nullptr;
     // The colour-scale window is a window of its own beside the main one.
     std::unique_ptr<Tskala> scale_;
     // Kept for the run so that the printer chosen stays chosen.

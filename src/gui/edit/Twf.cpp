@@ -8,7 +8,8 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <cmath>
+
+#include "solver/AnalysisSettings.h"
 
 namespace zorind {
 
@@ -16,7 +17,7 @@ Twf::Twf(Project& project, Interaction& ui, QWidget* parent)
     : QDialog(parent), project_(project), ui_(&ui), lab_(new QLabel(this)), edit1_(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("Twf"));
-    setWindowTitle(QStringLiteral("Własności fizyczne"));
+    setWindowTitle(QString::fromUtf8(kPhysicalPropertiesTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
     lab_->setObjectName(QStringLiteral("lab"));
@@ -43,16 +44,8 @@ Twf::Twf(Project& project, Interaction& ui, QWidget* parent)
 
 QString Twf::propertyLabel(int analysisType)
 {
-    switch (analysisType) {
-    case HeatFlow:
-        return QStringLiteral("Przewodność cieplna");
-    case ElectricPotential:
-        return QStringLiteral("Przewodność elektryzna");
-    case MagneticPotential:
-        return QStringLiteral("Przewodność magnetyczna");
-    default:
-        return QStringLiteral("Przewodność");
-    }
+    const std::string_view label = conductivityLabel(analysisType);
+    return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
 }
 
 void Twf::showEvent(QShowEvent* event)
@@ -66,15 +59,11 @@ void Twf::okClicked()
 {
     bool parsed = false;
     const double value = QLocale().toDouble(edit1_->text().trimmed(), &parsed);
-    // A value that does not fit a float would become infinite or zero.
-    const float stored = static_cast<float>(value);
-    if (!parsed || !(value > 0.0) || !std::isfinite(stored) || !(stored > 0.0f)) {
-        ui_->error("Złe dane", "Własności fizyczne");
+    if (applyConductivity(project_, *ui_, parsed ? std::optional<double>(value) : std::nullopt)) {
+        accept();
+    } else {
         reject();
-        return;
     }
-    project_.conductivity = stored;
-    accept();
 }
 
 bool Twf::edit()

@@ -1,26 +1,36 @@
 #include "lists/Tl_www.h"
 
+#include "solver/ResultLists.h"
+
 namespace zorind {
 
 Tl_www::Tl_www(const Project& project, QWidget* parent)
-    : GridListWindow(QStringLiteral("Tl_www"), QStringLiteral("Temperatury w węzłach wewnętrznych"), QSize(192, 376),
-                     parent),
+    : GridListWindow(QStringLiteral("Tl_www"), QString::fromUtf8(kInternalResultsTitle), QSize(192, 376), parent),
       project_(project)
 {
 }
 
 QStringList Tl_www::header() const
 {
-    return {QStringLiteral("Nr węzła"), QStringLiteral("Temperatura")};
+    QStringList out;
+    for (const char* cell : kInternalResultsHeaders) {
+        out << QString::fromUtf8(cell);
+    }
+    return out;
 }
 
 std::vector<QStringList> Tl_www::rows() const
 {
     std::vector<QStringList> out;
-    for (int i = 1; i <= project_.internalPointCount; ++i) {
-        out.push_back({QString::number(i), storedNumber(project_.internalPoints[i].internalResult)});
+    for (const InternalResultRow& row : internalResultRows(project_)) {
+        out.push_back({QString::number(row.number), storedNumber(row.value)});
     }
     return out;
+}
+
+std::vector<int> Tl_www::columnWidths() const
+{
+    return {kInternalResultsColumnWidths.begin(), kInternalResultsColumnWidths.end()};
 }
 
 } // namespace zorind

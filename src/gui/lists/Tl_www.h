@@ -15,7 +15,7 @@ public:
 protected:
     QStringList header() const override;
     std::vector<QStringList> rows() const override;
-    std::vector<int> columnWidths() const override { return {50, 90}; }
+    std::vector<int> columnWidths() const override;
 
 private:
     const Project& project_;

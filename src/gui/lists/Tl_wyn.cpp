@@ -1,31 +1,40 @@
 #include "lists/Tl_wyn.h"
 
+#include "solver/ResultLists.h"
+
 namespace zorind {
 
 Tl_wyn::Tl_wyn(const Project& project, QWidget* parent)
-    : GridListWindow(QStringLiteral("Tl_wyn"), QStringLiteral("Lista wyników"), QSize(576, 405), parent),
+    : GridListWindow(QStringLiteral("Tl_wyn"), QString::fromUtf8(kResultListTitle), QSize(576, 405), parent),
       project_(project)
 {
 }
 
 QStringList Tl_wyn::header() const
 {
-    return {QStringLiteral("Nr"),     QStringLiteral("Pot.1"),  QStringLiteral("Pot.s"), QStringLiteral("Pot.2"),
-            QStringLiteral("Stru.1"), QStringLiteral("Stru.s"), QStringLiteral("Stru.2")};
+    QStringList out;
+    for (const char* cell : kResultListHeaders) {
+        out << QString::fromUtf8(cell);
+    }
+    return out;
 }
 
 std::vector<QStringList> Tl_wyn::rows() const
 {
     std::vector<QStringList> out;
-    const int count = std::min(project_.elementCount, kMaxResults);
-    for (int e = 1; e <= count; ++e) {
-        const ResultRecord& potential = project_.elementResults[e];
-        const ResultRecord& flux = project_.fluxResults[e];
-        out.push_back({QString::number(e), storedNumber(potential.slot[1]), storedNumber(potential.slot[2]),
-                       storedNumber(potential.slot[3]), storedNumber(flux.slot[1]), storedNumber(flux.slot[2]),
-                       storedNumber(flux.slot[3])});
+    for (const ElementResultRow& row : elementResultRows(project_)) {
+        QStringList cells{QString::number(row.number)};
+        for (float value : row.values) {
+            cells << storedNumber(value);
+        }
+        out.push_back(cells);
     }
     return out;
+}
+
+std::vector<int> Tl_wyn::columnWidths() const
+{
+    return {kResultListColumnWidths.begin(), kResultListColumnWidths.end()};
 }
 
 } // namespace zorind

@@ -1,32 +1,22 @@
 #pragma once
 
-#include <QDialog>
 #include <optional>
 
-class QRadioButton;
+#include "view/RadioChoiceDialog.h"
 
 namespace zorind {
 
 // "Typ obliczeń": the analysis type. Created once per run; it keeps its own
 // last selection and is not set from the project's type.
-class Ttypobl_ : public QDialog {
+class Ttypobl_ : public RadioChoiceDialog {
     Q_OBJECT
 public:
     explicit Ttypobl_(QWidget* parent = nullptr);
 
-    // Shows the dialog modally; the code of the checked button on OK,
-    // nothing on "Anuluj" (which also restores the previous selection).
+    // The code of the checked button on OK, nothing on "Anuluj".
     std::optional<int> choose();
-
     int checkedCode() const;
     QRadioButton* button(int code) const;
-
-private:
-    struct Choice {
-        int code;
-        QRadioButton* button;
-    };
-    Choice choices_[7];
 };
 
 } // namespace zorind

@@ -182,26 +182,85 @@ TEST(ScaleResults, DividingByYLeavesPointsAtYZeroAndTheFluxesAlone)
     EXPECT_EQ(p.resultsValid, 0);
 }
 
-TEST(ScaleResults, OtherOptionsNoOrCancelChangeNothing)
+TEST(ScaleResults, TheOtherOptionsMultiplyOrDivideByTheirCoordinate)
 {
-    const Project before = resultsToScale();
-    for (const ScalingChoice& choice : kScalingChoices) {
-        if (choice.option == ScalingOption::PotentialByY) {
-            continue;
-        }
+    {
         Project p = resultsToScale();
         ScriptedInteraction ui;
         ui.answers = {true};
-        EXPECT_FALSE(scaleResults(p, ui, choice.option)) << choice.buttonName;
+        EXPECT_TRUE(scaleResults(p, ui, ScalingOption::PotentialTimesY));
+        EXPECT_EQ(ui.textsShown(),
+                  std::vector<std::string>{"Przeskalować wartości potencjału mnożąc je przez wartość wsp. y ?"});
+        EXPECT_EQ(p.elementResults[1].slot[1], 24.0f);
+        EXPECT_EQ(p.elementResults[1].slot[2], 36.0f);
+        EXPECT_EQ(p.elementResults[1].slot[3], 48.0f);
+        EXPECT_EQ(p.internalPoints[1].internalResult, 16.0f);
+        EXPECT_EQ(p.internalPoints[2].internalResult, 0.0f) << "a product with y = 0 is 0";
+        EXPECT_EQ(p.fluxResults[1].slot[2], 5.0f);
+    }
+    {
+        Project p = resultsToScale();
+        ScriptedInteraction ui;
+        ui.answers = {true};
+        EXPECT_TRUE(scaleResults(p, ui, ScalingOption::FluxTimesX));
+        EXPECT_EQ(ui.shown.at(0).text, "Przeskalować wartości strumienia mnożąc je przez wartość wsp. x ?");
+        // Element 2 runs from x = 1 to x = 3.
+        EXPECT_EQ(p.fluxResults[2].slot[1], 5.0f);
+        EXPECT_EQ(p.fluxResults[2].slot[2], 10.0f);
+        EXPECT_EQ(p.fluxResults[2].slot[3], 15.0f);
+        EXPECT_EQ(p.elementResults[2].slot[2], 12.0f);
+        EXPECT_EQ(p.internalPoints[1].internalResult, 8.0f) << "internal points have no flux";
+    }
+    {
+        Project p = resultsToScale();
+        ScriptedInteraction ui;
+        ui.answers = {true};
+        EXPECT_TRUE(scaleResults(p, ui, ScalingOption::PotentialByX));
+        EXPECT_EQ(ui.shown.at(0).text, "Przeskalować wartości potencjału dzieląc je przez wartość wsp. x ?");
+        // Element 1 runs from x = 0 (left as it is) to x = 1.
+        EXPECT_EQ(p.elementResults[1].slot[1], 12.0f);
+        EXPECT_EQ(p.elementResults[1].slot[2], 24.0f);
+        EXPECT_EQ(p.elementResults[1].slot[3], 12.0f);
+    }
+    {
+        Project p = resultsToScale();
+        ScriptedInteraction ui;
+        ui.answers = {true};
+        EXPECT_TRUE(scaleResults(p, ui, ScalingOption::FluxByY));
+        EXPECT_EQ(p.fluxResults[1].slot[1], 2.5f);
+        EXPECT_EQ(p.fluxResults[1].slot[3], 1.25f);
+        EXPECT_EQ(p.fluxResults[3].slot[2], 5.0f) << "element 3 lies on y = 0";
+    }
+}
+
+TEST(ScaleResults, NoScalingNoOrAValueTooLargeChangeNothing)
+{
+    const Project before = resultsToScale();
+    {
+        Project p = resultsToScale();
+        ScriptedInteraction ui;
+        ui.answers = {true};
+        EXPECT_FALSE(scaleResults(p, ui, ScalingOption::NoScaling));
         EXPECT_TRUE(ui.shown.empty());
         EXPECT_EQ(p.elementResults[1], before.elementResults[1]);
     }
-    Project p = resultsToScale();
-    ScriptedInteraction ui;
-    ui.answers = {false};
-    EXPECT_FALSE(scaleResults(p, ui, ScalingOption::PotentialByY));
-    EXPECT_EQ(p.elementResults[1], before.elementResults[1]);
-    EXPECT_EQ(p.internalPoints[1], before.internalPoints[1]);
+    {
+        Project p = resultsToScale();
+        ScriptedInteraction ui;
+        ui.answers = {false};
+        EXPECT_FALSE(scaleResults(p, ui, ScalingOption::PotentialByY));
+        EXPECT_EQ(p.elementResults[1], before.elementResults[1]);
+        EXPECT_EQ(p.internalPoints[1], before.internalPoints[1]);
+    }
+    {
+        Project p = resultsToScale();
+        p.elementResults[1].slot[1] = 3e38f;
+        ScriptedInteraction ui;
+        ui.answers = {true};
+        EXPECT_TRUE(scaleResults(p, ui, ScalingOption::PotentialTimesY));
+        EXPECT_EQ(p.elementResults[1].slot[1], 3e38f) << "a product beyond float range is not stored";
+        EXPECT_EQ(p.elementResults[1].slot[3], 48.0f);
+    }
 }
 
 // The whole road: compute, scale twice, list. The listed potentials are the

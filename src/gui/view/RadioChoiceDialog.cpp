@@ -1,0 +1,69 @@
+#include "view/RadioChoiceDialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace zorind {
+
+RadioChoiceDialog::RadioChoiceDialog(const QString& objectName, const QString& title, const QString& frameLabel,
+                                     QSize minimum, QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(objectName);
+    setWindowTitle(title);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
+
+    auto* bevel = new QGroupBox(frameLabel, this);
+    grid_ = new QGridLayout(bevel);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole);
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(bevel);
+    layout->addWidget(buttons);
+    setMinimumSize(minimum);
+}
+
+QRadioButton* RadioChoiceDialog::addChoice(const char* objectName, const char* caption, int column)
+{
+    auto* radio = new QRadioButton(QString::fromUtf8(caption), this);
+    radio->setObjectName(QString::fromLatin1(objectName));
+    grid_->addWidget(radio, rows_[column]++, column);
+    buttons_.push_back(radio);
+    if (buttons_.size() == 1) {
+        radio->setChecked(true);
+    }
+    return radio;
+}
+
+std::optional<int> RadioChoiceDialog::chooseIndex()
+{
+    const int before = checkedIndex();
+    if (exec() == QDialog::Accepted) {
+        return checkedIndex();
+    }
+    buttonAt(before)->setChecked(true);
+    return std::nullopt;
+}
+
+int RadioChoiceDialog::checkedIndex() const
+{
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        if (buttons_[i]->isChecked()) {
+            return static_cast<int>(i);
+        }
+    }
+    return 0;
+}
+
+} // namespace zorind
