@@ -52,9 +52,9 @@ public:
                                                double initial) = 0;
 
     // File choice; nothing when cancelled. The result is a full path.
-    virtual std::optional<std::string> chooseOpenFile(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> chooseOpenFile(const FileDialogSpec& request) = 0;
     // The save dialog asks before overwriting an existing file.
-    virtual std::optional<std::string> chooseSaveFile(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> chooseSaveFile(const FileDialogSpec& request) = 0;
 
     // Long-running work is about to start or has ended (wait cursor).
     virtual void busy(bool /*on*/) {}

@@ -39,15 +39,15 @@ std::optional<double> ScriptedInteraction::promptNumber(std::string_view caption
     return take(numbers, std::optional<double>{});
 }
 
-std::optional<std::string> ScriptedInteraction::chooseOpenFile(const FileDialogSpec& spec)
+std::optional<std::string> ScriptedInteraction::chooseOpenFile(const FileDialogSpec& request)
 {
-    fileDialogs.push_back(spec);
+    fileDialogs.push_back(request);
     return take(files, std::optional<std::string>{});
 }
 
-std::optional<std::string> ScriptedInteraction::chooseSaveFile(const FileDialogSpec& spec)
+std::optional<std::string> ScriptedInteraction::chooseSaveFile(const FileDialogSpec& request)
 {
-    fileDialogs.push_back(spec);
+    fileDialogs.push_back(request);
     return take(files, std::optional<std::string>{});
 }
 

@@ -22,20 +22,20 @@ std::string fromQString(const QString& text)
 
 namespace {
 
-QString filterList(const FileDialogSpec& spec)
+QString filterList(const FileDialogSpec& request)
 {
     QStringList parts;
-    for (const FileFilter& f : spec.filters) {
+    for (const FileFilter& f : request.filters) {
         parts << toQString(f.name);
     }
     return parts.join(QStringLiteral(";;"));
 }
 
-std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogSpec& spec, bool save)
+std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogSpec& request, bool save)
 {
-    QFileDialog dialog(parent, toQString(spec.title));
-    dialog.setNameFilters(filterList(spec).split(QStringLiteral(";;")));
-    dialog.setDefaultSuffix(toQString(spec.defaultExtension));
+    QFileDialog dialog(parent, toQString(request.title));
+    dialog.setNameFilters(filterList(request).split(QStringLiteral(";;")));
+    dialog.setDefaultSuffix(toQString(request.defaultExtension));
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -115,14 +115,14 @@ std::optional<double> QtInteraction::promptNumber(std::string_view caption, std:
     }
 }
 
-std::optional<std::string> QtInteraction::chooseOpenFile(const FileDialogSpec& spec)
+std::optional<std::string> QtInteraction::chooseOpenFile(const FileDialogSpec& request)
 {
-    return runFileDialog(parent_, spec, false);
+    return runFileDialog(parent_, request, false);
 }
 
-std::optional<std::string> QtInteraction::chooseSaveFile(const FileDialogSpec& spec)
+std::optional<std::string> QtInteraction::chooseSaveFile(const FileDialogSpec& request)
 {
-    return runFileDialog(parent_, spec, true);
+    return runFileDialog(parent_, request, true);
 }
 
 void QtInteraction::busy(bool on)

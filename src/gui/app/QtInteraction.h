@@ -18,8 +18,8 @@ public:
                                           std::string_view initial) override;
     std::optional<double> promptNumber(std::string_view caption, std::string_view prompt,
                                        double initial) override;
-    std::optional<std::string> chooseOpenFile(const FileDialogSpec& spec) override;
-    std::optional<std::string> chooseSaveFile(const FileDialogSpec& spec) override;
+    std::optional<std::string> chooseOpenFile(const FileDialogSpec& request) override;
+    std::optional<std::string> chooseSaveFile(const FileDialogSpec& request) override;
     void busy(bool on) override;
 
 private:
