@@ -80,6 +80,23 @@ bool loadProject(Project& project, const std::string& path)
     return openProjectPath(project, ui, path, false);
 }
 
+int computeStatus(ComputeOutcome outcome)
+{
+    switch (outcome) {
+    case ComputeOutcome::CheckErrors:
+        return kExitErrors;
+    case ComputeOutcome::NotComputedHere:
+        return kExitNotComputedHere;
+    case ComputeOutcome::InitialisationFailed:
+    case ComputeOutcome::Failed:
+    case ComputeOutcome::Singular:
+        return kExitComputeFailed;
+    case ComputeOutcome::Computed:
+        break;
+    }
+    return kExitOk;
+}
+
 bool saveProjectTo(Project& project, Interaction& ui, const std::string& path)
 {
     return saveProjectPath(project, ui, path, false);

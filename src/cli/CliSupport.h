@@ -6,6 +6,7 @@
 
 #include "CliInteraction.h"
 #include "model/Project.h"
+#include "solver/Compute.h"
 
 namespace zorind::cli {
 
@@ -45,6 +46,10 @@ struct UsageError {
 // Opens FILE as "Otwórz" reads it. On failure the window's message has been
 // printed on standard error and the caller should exit with kExitUsage.
 bool loadProject(Project& project, const std::string& path);
+
+// The exit status of a compute outcome: 0 computed, 1 check errors, 3 the
+// computation failed, 4 the analysis type is not computed here.
+int computeStatus(ComputeOutcome outcome);
 
 // Saves as "Zapisz" writes the file; messages go to `ui`.
 bool saveProjectTo(Project& project, Interaction& ui, const std::string& path);

@@ -81,24 +81,6 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
-// The exit status of a compute outcome, as `zorind-cli solve` gives it.
-int computeStatus(ComputeOutcome outcome)
-{
-    switch (outcome) {
-    case ComputeOutcome::CheckErrors:
-        return kExitErrors;
-    case ComputeOutcome::NotComputedHere:
-        return kExitNotComputedHere;
-    case ComputeOutcome::InitialisationFailed:
-    case ComputeOutcome::Failed:
-    case ComputeOutcome::Singular:
-        return kExitComputeFailed;
-    case ComputeOutcome::Computed:
-        break;
-    }
-    return kExitOk;
-}
-
 // Paints as the window does; a grid that turns out too fine is switched off
 // and painted again, as the window's second repaint would show it.
 QImage render(Project& project, Interaction& ui, ImageSize size)

@@ -83,17 +83,9 @@ int runSolve(Arguments args)
     CliInteraction ui(stderr);
     // The elimination's trace lines go with the messages, not with the
     // results.
-    switch (computeCommand(project, ui, stderr)) {
-    case ComputeOutcome::CheckErrors:
-        return kExitErrors;
-    case ComputeOutcome::NotComputedHere:
-        return kExitNotComputedHere;
-    case ComputeOutcome::InitialisationFailed:
-    case ComputeOutcome::Failed:
-    case ComputeOutcome::Singular:
-        return kExitComputeFailed;
-    case ComputeOutcome::Computed:
-        break;
+    const int status = computeStatus(computeCommand(project, ui, stderr));
+    if (status != kExitOk) {
+        return status;
     }
     const std::string out = json ? jsonResults(project) : textResults(project);
     std::fwrite(out.data(), 1, out.size(), stdout);
