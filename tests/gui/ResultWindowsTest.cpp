@@ -11,37 +11,15 @@
 #include "lists/Tl_www.h"
 #include "lists/Tl_wyn.h"
 #include "support/ModelBuilders.h"
+#include "support/DialogTesting.h"
 #include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {
 
-// Runs `action` once the dialog's modal loop has started.
-template <class Dialog, class Action>
-void whileShown(Dialog& dialog, Action action)
-{
-    QTimer::singleShot(0, &dialog, action);
-}
-
-QPushButton* button(QWidget& dialog, const char* caption)
-{
-    for (QPushButton* b : dialog.findChildren<QPushButton*>()) {
-        if (b->text() == QString::fromUtf8(caption)) {
-            return b;
-        }
-    }
-    ADD_FAILURE() << "no button " << caption;
-    return nullptr;
-}
-
-class LocaleGuard {
-public:
-    explicit LocaleGuard(const QLocale& locale) : saved_(QLocale()) { QLocale::setDefault(locale); }
-    ~LocaleGuard() { QLocale::setDefault(saved_); }
-
-private:
-    QLocale saved_;
-};
+using test::button;
+using test::LocaleGuard;
+using test::whileShown;
 
 TEST(Twf, LabelFollowsTheAnalysisTypeAndFieldShowsTheConductivity)
 {
@@ -64,8 +42,7 @@ TEST(Twf, LabelFollowsTheAnalysisTypeAndFieldShowsTheConductivity)
         EXPECT_EQ(dialog.label()->text(), QStringLiteral("Przewodność magnetyczna"));
         EXPECT_EQ(dialog.field()->text(), QStringLiteral("2,5"));
         dialog.field()->setText(QStringLiteral("7,25"));
-        button(dialog, "OK")->click();
-    });
+    }, "OK");
     EXPECT_TRUE(dialog.edit());
     EXPECT_FLOAT_EQ(p.conductivity, 7.25f);
     EXPECT_TRUE(ui.shown.empty());
@@ -82,8 +59,7 @@ TEST(Twf, BadEntriesAreRefusedAndTheOldValueStays)
     for (const char* entry : {"abc", "0", "-2", "1e60", ""}) {
         whileShown(dialog, [&] {
             dialog.field()->setText(QString::fromUtf8(entry));
-            button(dialog, "OK")->click();
-        });
+        }, "OK");
         EXPECT_FALSE(dialog.edit()) << entry;
         EXPECT_FLOAT_EQ(p.conductivity, 3.0f) << entry;
     }
@@ -95,8 +71,7 @@ TEST(Twf, BadEntriesAreRefusedAndTheOldValueStays)
     }
     whileShown(dialog, [&] {
         dialog.field()->setText(QStringLiteral("9"));
-        button(dialog, "Anuluj")->click();
-    });
+    }, "Anuluj");
     EXPECT_FALSE(dialog.edit());
     EXPECT_FLOAT_EQ(p.conductivity, 3.0f);
     EXPECT_EQ(p.resultsValid, 1) << "a property change does not clear the results";

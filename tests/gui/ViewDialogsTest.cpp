@@ -22,44 +22,14 @@
 #include "view/Td_obsz.h"
 #include "view/Td_siatki.h"
 #include "view/Tskala.h"
+#include "support/DialogTesting.h"
 
 namespace zorind {
 namespace {
 
-QPushButton* button(QWidget& dialog, const char* caption)
-{
-    for (QPushButton* b : dialog.findChildren<QPushButton*>()) {
-        if (b->text() == QString::fromUtf8(caption)) {
-            return b;
-        }
-    }
-    ADD_FAILURE() << "no button " << caption;
-    return nullptr;
-}
-
-// Runs `action` once the dialog's modal loop is running, then presses the
-// button with `caption`.
-void whileShown(QDialog& dialog, std::function<void()> action, const char* caption)
-{
-    QTimer::singleShot(0, &dialog, [&dialog, action = std::move(action), caption] {
-        action();
-        if (QPushButton* b = button(dialog, caption)) {
-            b->click();
-        }
-        if (dialog.isVisible()) {
-            dialog.reject(); // never leave a test hanging in a modal loop
-        }
-    });
-}
-
-class LocaleGuard {
-public:
-    explicit LocaleGuard(const QLocale& locale) : saved_(QLocale()) { QLocale::setDefault(locale); }
-    ~LocaleGuard() { QLocale::setDefault(saved_); }
-
-private:
-    QLocale saved_;
-};
+using test::button;
+using test::LocaleGuard;
+using test::whileShown;
 
 TEST(Td_siatki, ShowsTheSpacingAndTakesALocaleFraction)
 {

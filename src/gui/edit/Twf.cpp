@@ -1,4 +1,5 @@
 #include "edit/Twf.h"
+#include "app/DialogButtons.h"
 
 #include <QDialogButtonBox>
 #include <QFrame>
@@ -29,12 +30,7 @@ Twf::Twf(Project& project, Interaction& ui, QWidget* parent)
     row->addWidget(lab_);
     row->addWidget(edit1_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &Twf::okClicked);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = okCancelButtons(this, [this] { okClicked(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(bevel);

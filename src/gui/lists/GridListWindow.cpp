@@ -1,4 +1,5 @@
 #include "lists/GridListWindow.h"
+#include "app/DialogButtons.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -25,10 +26,7 @@ GridListWindow::GridListWindow(const QString& objectName, const QString& title, 
     grid_->verticalHeader()->setDefaultSectionSize(18);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    QDialogButtonBox* buttons = okCancelButtons(this, {}, false);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);

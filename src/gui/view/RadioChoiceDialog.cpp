@@ -1,4 +1,5 @@
 #include "view/RadioChoiceDialog.h"
+#include "app/DialogButtons.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -21,12 +22,7 @@ RadioChoiceDialog::RadioChoiceDialog(const QString& objectName, const QString& t
     auto* bevel = new QGroupBox(frameLabel, this);
     grid_ = new QGridLayout(bevel);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = okCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(bevel);

@@ -1,7 +1,8 @@
 #include "view/T_ustaw.h"
+#include "app/DialogButtons.h"
 
-#include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -51,12 +52,7 @@ T_ustaw::T_ustaw(Project& project, Interaction& ui, QWidget* parent)
     groups->addWidget(show);
     groups->addLayout(right);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &T_ustaw::okClicked);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    QDialogButtonBox* buttons = okCancelButtons(this, [this] { okClicked(); });
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(kol_);
     bottom->addStretch();

@@ -1,4 +1,5 @@
 #include "view/Td_obsz.h"
+#include "app/DialogButtons.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -31,14 +32,7 @@ Td_obsz::Td_obsz(Project& project, Interaction& ui, QWidget* parent)
     form->addRow(QStringLiteral("Prawy górny róg obszaru X"), edit1_);
     form->addRow(QStringLiteral("Prawy górny róg obszaru Y"), edit2_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole);
-    ok->setObjectName(QStringLiteral("Button1"));
-    cancel->setObjectName(QStringLiteral("Button2"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &Td_obsz::okClicked);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    QDialogButtonBox* buttons = okCancelButtons(this, [this] { okClicked(); });
 
     setTabOrder(edit3_, edit4_);
     setTabOrder(edit4_, edit1_);

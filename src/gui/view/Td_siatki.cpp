@@ -1,4 +1,5 @@
 #include "view/Td_siatki.h"
+#include "app/DialogButtons.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -26,14 +27,7 @@ Td_siatki::Td_siatki(Project& project, Interaction& ui, QWidget* parent)
     form->addRow(QStringLiteral("Odległość pomiędzy punktami w osi X ="), edit1_);
     form->addRow(QStringLiteral("Odległość pomiędzy punktami w osi Y ="), edit2_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole);
-    ok->setObjectName(QStringLiteral("Button1"));
-    cancel->setObjectName(QStringLiteral("Button2"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &Td_siatki::okClicked);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    QDialogButtonBox* buttons = okCancelButtons(this, [this] { okClicked(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
