@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "model/ProjectFile.h"
-#include "support/ModelBuilders.h"
 #include "support/CliRunner.h"
+#include "support/ModelBuilders.h"
 #include "support/TempDir.h"
 
 namespace zorind {
@@ -16,10 +16,10 @@ namespace {
 using test::addElement;
 using test::addNode;
 using test::addPolygon;
+using test::CliRun;
 using test::elementsOf;
 using test::emptyProject;
 using test::readAll;
-using test::CliRun;
 using test::runCli;
 using test::TempDir;
 

@@ -192,8 +192,8 @@ TEST_F(MainWindowFlow, ResultsListNeedsResultsAndShowsTheStoredNumbers)
     });
     action("Listawynikw1")->trigger();
     EXPECT_EQ(grid->rowCount(), window.project().elementCount + 1);
-    EXPECT_EQ(firstPotential, QLocale().toString(static_cast<double>(window.project().elementResults[1].slot[1]),
-                                                 'g', 15));
+    EXPECT_EQ(firstPotential,
+              QLocale().toString(static_cast<double>(window.project().elementResults[1].slot[1]), 'g', 15));
 }
 
 TEST_F(MainWindowFlow, ScalingTwiceDividesThePotentialsByYSquared)

@@ -10,8 +10,8 @@
 #include "edit/Twf.h"
 #include "lists/Tl_www.h"
 #include "lists/Tl_wyn.h"
-#include "support/ModelBuilders.h"
 #include "support/DialogTesting.h"
+#include "support/ModelBuilders.h"
 #include "ui/ScriptedInteraction.h"
 
 namespace zorind {
@@ -38,11 +38,14 @@ TEST(Twf, LabelFollowsTheAnalysisTypeAndFieldShowsTheConductivity)
     p.analysisType = MagneticPotential;
     p.conductivity = 2.5f;
     LocaleGuard polish(QLocale(QLocale::Polish, QLocale::Poland));
-    whileShown(dialog, [&] {
-        EXPECT_EQ(dialog.label()->text(), QStringLiteral("Przewodność magnetyczna"));
-        EXPECT_EQ(dialog.field()->text(), QStringLiteral("2,5"));
-        dialog.field()->setText(QStringLiteral("7,25"));
-    }, "OK");
+    whileShown(
+        dialog,
+        [&] {
+            EXPECT_EQ(dialog.label()->text(), QStringLiteral("Przewodność magnetyczna"));
+            EXPECT_EQ(dialog.field()->text(), QStringLiteral("2,5"));
+            dialog.field()->setText(QStringLiteral("7,25"));
+        },
+        "OK");
     EXPECT_TRUE(dialog.edit());
     EXPECT_FLOAT_EQ(p.conductivity, 7.25f);
     EXPECT_TRUE(ui.shown.empty());
@@ -57,9 +60,8 @@ TEST(Twf, BadEntriesAreRefusedAndTheOldValueStays)
     Twf dialog(p, ui);
     LocaleGuard c(QLocale::c());
     for (const char* entry : {"abc", "0", "-2", "1e60", ""}) {
-        whileShown(dialog, [&] {
-            dialog.field()->setText(QString::fromUtf8(entry));
-        }, "OK");
+        whileShown(
+            dialog, [&] { dialog.field()->setText(QString::fromUtf8(entry)); }, "OK");
         EXPECT_FALSE(dialog.edit()) << entry;
         EXPECT_FLOAT_EQ(p.conductivity, 3.0f) << entry;
     }
@@ -69,9 +71,8 @@ TEST(Twf, BadEntriesAreRefusedAndTheOldValueStays)
         EXPECT_EQ(shown.caption, "Własności fizyczne");
         EXPECT_EQ(shown.kind, MessageKind::Error);
     }
-    whileShown(dialog, [&] {
-        dialog.field()->setText(QStringLiteral("9"));
-    }, "Anuluj");
+    whileShown(
+        dialog, [&] { dialog.field()->setText(QStringLiteral("9")); }, "Anuluj");
     EXPECT_FALSE(dialog.edit());
     EXPECT_FLOAT_EQ(p.conductivity, 3.0f);
     EXPECT_EQ(p.resultsValid, 1) << "a property change does not clear the results";

@@ -78,33 +78,28 @@ TEST_F(TGLShell, MenuBarHoldsEveryMenuInOrder)
 
 TEST_F(TGLShell, MenusHoldTheirItemsInOrder)
 {
-    EXPECT_EQ(captions("Plik1"),
-              QStringList({u("&Nowy"), u("&Otwórz"), u("&Zapisz"), u("Zapisz &jako"), u("-"), u("&Importuj z ..."),
-                           u("&Eksportuj do ..."), u("-"), u("&Drukuj"), u("&Ustawienia drukarki"), u("-"),
-                           u("&Koniec")}));
-    EXPECT_EQ(captions("Dodaj1"),
-              QStringList({u("&Linię łamaną"), u("&Krzywą"), u("Krzywą NURBS"), u("-"), u("Warunek &brzegowy"),
-                           u("Brze&g"), u("-"), u("&Węzeł"), u("&Element"), u("Wę&zeł wewnętrzny"),
-                           u("&Siatkę węzłów wewnętrznych")}));
+    EXPECT_EQ(captions("Plik1"), QStringList({u("&Nowy"), u("&Otwórz"), u("&Zapisz"), u("Zapisz &jako"), u("-"),
+                                              u("&Importuj z ..."), u("&Eksportuj do ..."), u("-"), u("&Drukuj"),
+                                              u("&Ustawienia drukarki"), u("-"), u("&Koniec")}));
+    EXPECT_EQ(captions("Dodaj1"), QStringList({u("&Linię łamaną"), u("&Krzywą"), u("Krzywą NURBS"), u("-"),
+                                               u("Warunek &brzegowy"), u("Brze&g"), u("-"), u("&Węzeł"), u("&Element"),
+                                               u("Wę&zeł wewnętrzny"), u("&Siatkę węzłów wewnętrznych")}));
     EXPECT_EQ(captions("Krzyw1"), QStringList({u("&2 kąty, środek, promień"), u("&3 punkty"), u("&Elipsę")}));
-    EXPECT_EQ(captions("Zmie1"),
-              QStringList({u("Warunek &brzegowy"), u("-"), u("Własności &elementu"), u("Współrzędne &węzła"),
-                           u("Współ. wę&zła wewnętrznego"), u("-"), u("Własności &fizyczne"), u("-"),
-                           u("&Przesuń brzeg")}));
-    EXPECT_EQ(captions("Usu1"),
-              QStringList({u("&Węzeł"), u("&Element"), u("Wę&zeł wewnętrzny"), u("&Brzeg"), u("-"),
-                           u("&Podwójne węzły"), u("&Wolne węzły"), u("Ele&menty o zerowej długości"), u("-"),
-                           u("Wszystkie węzły wew&nętrzne")}));
+    EXPECT_EQ(captions("Zmie1"), QStringList({u("Warunek &brzegowy"), u("-"), u("Własności &elementu"),
+                                              u("Współrzędne &węzła"), u("Współ. wę&zła wewnętrznego"), u("-"),
+                                              u("Własności &fizyczne"), u("-"), u("&Przesuń brzeg")}));
+    EXPECT_EQ(captions("Usu1"), QStringList({u("&Węzeł"), u("&Element"), u("Wę&zeł wewnętrzny"), u("&Brzeg"), u("-"),
+                                             u("&Podwójne węzły"), u("&Wolne węzły"), u("Ele&menty o zerowej długości"),
+                                             u("-"), u("Wszystkie węzły wew&nętrzne")}));
     EXPECT_EQ(captions("Listy1"), QStringList({u("&Węzłów"), u("&Elementów"), u("Wę&złów wewnętrznych"), u("-"),
                                                u("Warunków &brzegowych"), u("Brze&gów"), u("&Struktura projektu")}));
     EXPECT_EQ(captions("Obliczenia1"),
               QStringList({u("&Renumeruj elementy"), u("&Sprawdź spójność danych"), u("-"), u("&Oblicz"), u("-"),
                            u("Lista &wyników"), u("&Temperatura w w.wewnętrznych"), u("-"), u("Skaluj da&ne"),
                            u("Skaluj wyni&ki"), u("Generuj NURBSa")}));
-    EXPECT_EQ(captions("Widok1"),
-              QStringList({u("&Siatka"), u("&Obszar"), u("&Pokaż wszystko"), u("W. &normalne"), u("-"),
-                           u("Warunki &brzegowe"), u("-"), u("&Potencjał"), u("&Strumień"), u("-"),
-                           u("P&rzemieszczenia")}));
+    EXPECT_EQ(captions("Widok1"), QStringList({u("&Siatka"), u("&Obszar"), u("&Pokaż wszystko"), u("W. &normalne"),
+                                               u("-"), u("Warunki &brzegowe"), u("-"), u("&Potencjał"), u("&Strumień"),
+                                               u("-"), u("P&rzemieszczenia")}));
     EXPECT_EQ(captions("Ustawienia1"), QStringList({u("Ustawienia ekranu"), u("-"), u("&Typ obliczeń")}));
     EXPECT_EQ(captions("Pomoc1"), QStringList({u("&Pomoc"), u("-"), u("&O programie...")}));
 }
@@ -117,9 +112,9 @@ TEST_F(TGLShell, ShortcutsAndDisabledItems)
     EXPECT_EQ(action("Linielaman1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
     EXPECT_EQ(action("Ustawieniaekranu1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+J")));
 
-    for (const char* disabled : {"Zapisz1", "Drukuj1", "N2katy1", "N3punkty1", "KrzywaNURBS1", "Strukturaprojektu1",
-                                 "Skalujdane1", "GenerujNURBSa1", "Wnormalne1", "PanB", "Zmiewasnocielementu1",
-                                 "Usuelement1"}) {
+    for (const char* disabled :
+         {"Zapisz1", "Drukuj1", "N2katy1", "N3punkty1", "KrzywaNURBS1", "Strukturaprojektu1", "Skalujdane1",
+          "GenerujNURBSa1", "Wnormalne1", "PanB", "Zmiewasnocielementu1", "Usuelement1"}) {
         EXPECT_FALSE(action(disabled)->isEnabled()) << disabled;
     }
     for (const char* enabled : {"Nowy1", "Otworz1", "Zapiszjako1", "Koniec1", "Elips1", "Oblicz1", "Typoblicze1"}) {
@@ -191,15 +186,14 @@ TEST_F(TGLShell, PopupMenusHoldTheirItems)
     for (QAction* a : window.rightPopup()->actions()) {
         right << a->text();
     }
-    EXPECT_EQ(right, QStringList({u("Wstaw wę&zeł wewnętrzny"), u("Zmień własności elementu"),
-                                  u("Zmień warunek brzegowy"), u("Usuń &element"), u("Usuń &węzeł"),
-                                  u("Usuń wę&zeł wewnętrzny")}));
+    EXPECT_EQ(right,
+              QStringList({u("Wstaw wę&zeł wewnętrzny"), u("Zmień własności elementu"), u("Zmień warunek brzegowy"),
+                           u("Usuń &element"), u("Usuń &węzeł"), u("Usuń wę&zeł wewnętrzny")}));
     QStringList polyline;
     for (QAction* a : window.polylinePopup()->actions()) {
         polyline << a->text();
     }
-    EXPECT_EQ(polyline,
-              QStringList({u("Koniec lini łamanej"), u("Zamknij linie łamaną"), u("Usuń ostatni element")}));
+    EXPECT_EQ(polyline, QStringList({u("Koniec lini łamanej"), u("Zamknij linie łamaną"), u("Usuń ostatni element")}));
     EXPECT_FALSE(window.rightPopup()->isVisible());
 }
 

@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "Painter.h"
+#include "support/DialogTesting.h"
 #include "support/ModelBuilders.h"
 #include "ui/ScriptedInteraction.h"
 #include "view/DisplayCommands.h"
@@ -22,7 +23,6 @@
 #include "view/Td_obsz.h"
 #include "view/Td_siatki.h"
 #include "view/Tskala.h"
-#include "support/DialogTesting.h"
 
 namespace zorind {
 namespace {

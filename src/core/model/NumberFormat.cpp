@@ -11,8 +11,8 @@ void appendFixed(std::string& out, double value, int decimals)
 {
     // Large enough for the widest double in fixed notation.
     std::array<char, 400> buffer{};
-    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed,
-                                decimals);
+    auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
     if (result.ec != std::errc{}) {
         out += "0";
         return;

@@ -36,7 +36,10 @@ enum AnalysisType : int32_t {
     Thermoelasticity = 11,
 };
 
-inline bool isPotentialAnalysis(int32_t type) { return type < 10; }
+inline bool isPotentialAnalysis(int32_t type)
+{
+    return type < 10;
+}
 
 struct Node {
     float x = 0.0f;

@@ -177,8 +177,8 @@ std::optional<std::string> readProjectText(std::string_view text, Project& proje
         }
         for (int k = 1; k <= p.conditionCount; ++k) {
             BoundaryCondition& c = p.conditions[k];
-            for (float* value : {&c.kind, &c.atNode1, &c.atMiddle, &c.atNode2, &c.atNode1Y, &c.atMiddleY,
-                                 &c.atNode2Y}) {
+            for (float* value :
+                 {&c.kind, &c.atNode1, &c.atMiddle, &c.atNode2, &c.atNode1Y, &c.atMiddleY, &c.atNode2Y}) {
                 *value = in.real("wartość warunku brzegowego");
             }
         }

@@ -11,8 +11,7 @@ namespace zorind {
 // never used. Access outside 1..Capacity throws, so a stray reference in a
 // damaged model ends the command with an error box instead of corrupting
 // memory.
-template <class T, int Capacity>
-class Table {
+template <class T, int Capacity> class Table {
 public:
     static constexpr int capacity = Capacity;
 

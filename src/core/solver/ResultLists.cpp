@@ -111,8 +111,7 @@ std::string scalingQuestion(ScalingOption option)
         return {};
     }
     return std::string("Przeskalować wartości ") + (scaling->potential ? "potencjału " : "strumienia ") +
-           (scaling->divide ? "dzieląc" : "mnożąc") + " je przez wartość wsp. " + (scaling->alongY ? "y" : "x") +
-           " ?";
+           (scaling->divide ? "dzieląc" : "mnożąc") + " je przez wartość wsp. " + (scaling->alongY ? "y" : "x") + " ?";
 }
 
 bool scaleResults(Project& project, Interaction& ui, ScalingOption option)
@@ -132,8 +131,7 @@ bool scaleResults(Project& project, Interaction& ui, ScalingOption option)
         const float c1 = coordinate(project.nodes[el.startNode]);
         const float c2 = coordinate(project.nodes[el.endNode]);
         const float cm = static_cast<float>((static_cast<double>(c1) + static_cast<double>(c2)) / 2.0);
-        std::array<float, 8>& slot =
-            scaling->potential ? project.elementResults[e].slot : project.fluxResults[e].slot;
+        std::array<float, 8>& slot = scaling->potential ? project.elementResults[e].slot : project.fluxResults[e].slot;
         scaleValue(slot[3], c2, scaling->divide);
         scaleValue(slot[1], c1, scaling->divide);
         scaleValue(slot[2], cm, scaling->divide);

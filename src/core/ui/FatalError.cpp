@@ -67,8 +67,8 @@ std::string toCodePage852(std::string_view utf8)
 
 void fatalError(std::string_view message)
 {
-    const std::string lines = toCodePage852("Wystąpił bład podczas działania programu \n") +
-                              toCodePage852(message) + "\n" + toCodePage852("...powrót do systemu...\n");
+    const std::string lines = toCodePage852("Wystąpił bład podczas działania programu \n") + toCodePage852(message) +
+                              "\n" + toCodePage852("...powrót do systemu...\n");
     std::fwrite(lines.data(), 1, lines.size(), stderr);
     std::fflush(stderr);
     std::_Exit(1);

@@ -5,9 +5,7 @@ namespace zorind {
 namespace {
 FileDialogSpec projectDialog(const char* title)
 {
-    return FileDialogSpec{title,
-                          {{"Pliki edytora (*.tav)", "*.tav"}, {"Wszystkie pliki (*.*)", "*.*"}},
-                          "tav"};
+    return FileDialogSpec{title, {{"Pliki edytora (*.tav)", "*.tav"}, {"Wszystkie pliki (*.*)", "*.*"}}, "tav"};
 }
 } // namespace
 

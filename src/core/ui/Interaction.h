@@ -48,8 +48,7 @@ public:
                                                   std::string_view initial) = 0;
     // A number prompt; nothing when the user cancels. The text is parsed in
     // the user's locale by the front end.
-    virtual std::optional<double> promptNumber(std::string_view caption, std::string_view prompt,
-                                               double initial) = 0;
+    virtual std::optional<double> promptNumber(std::string_view caption, std::string_view prompt, double initial) = 0;
 
     // File choice; nothing when cancelled. The result is a full path.
     virtual std::optional<std::string> chooseOpenFile(const FileDialogSpec& request) = 0;

@@ -3,8 +3,7 @@
 namespace zorind {
 
 namespace {
-template <class T>
-T take(std::deque<T>& queue, T fallback)
+template <class T> T take(std::deque<T>& queue, T fallback)
 {
     if (queue.empty()) {
         return fallback;

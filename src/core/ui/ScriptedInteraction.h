@@ -33,15 +33,18 @@ public:
     bool ask(std::string_view text, std::string_view caption) override;
     std::optional<std::string> promptText(std::string_view caption, std::string_view prompt,
                                           std::string_view initial) override;
-    std::optional<double> promptNumber(std::string_view caption, std::string_view prompt,
-                                       double initial) override;
+    std::optional<double> promptNumber(std::string_view caption, std::string_view prompt, double initial) override;
     std::optional<std::string> chooseOpenFile(const FileDialogSpec& request) override;
     std::optional<std::string> chooseSaveFile(const FileDialogSpec& request) override;
     void busy(bool on) override;
 
     // The texts of every box and question in order.
     std::vector<std::string> textsShown() const;
-    void clear() { shown.clear(); fileDialogs.clear(); }
+    void clear()
+    {
+        shown.clear();
+        fileDialogs.clear();
+    }
 };
 
 } // namespace zorind

@@ -16,8 +16,7 @@ public:
     bool ask(std::string_view text, std::string_view caption) override;
     std::optional<std::string> promptText(std::string_view caption, std::string_view prompt,
                                           std::string_view initial) override;
-    std::optional<double> promptNumber(std::string_view caption, std::string_view prompt,
-                                       double initial) override;
+    std::optional<double> promptNumber(std::string_view caption, std::string_view prompt, double initial) override;
     std::optional<std::string> chooseOpenFile(const FileDialogSpec& request) override;
     std::optional<std::string> chooseSaveFile(const FileDialogSpec& request) override;
     void busy(bool on) override;

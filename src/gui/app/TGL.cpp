@@ -8,21 +8,28 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
-#include <QStatusBar>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
+#include "Painter.h"
 #include "app/Icons.h"
 #include "check/CheckModel.h"
 #include "check/CleanUp.h"
 #include "check/Renumber.h"
-#include "model/FileCommands.h"
 #include "edit/Twf.h"
 #include "lists/Tl_www.h"
 #include "lists/Tl_wyn.h"
+#include "model/FileCommands.h"
+#include "solver/AnalysisSettings.h"
+#include "solver/Compute.h"
+#include "solver/ResultLists.h"
+#include "ui/ScriptedInteraction.h"
+#include "view/Describe.h"
+#include "view/DisplayCommands.h"
 #include "view/PrinterSetup.h"
 #include "view/T_ustaw.h"
 #include "view/Td_obsz.h"
@@ -30,13 +37,6 @@
 #include "view/Tskala.h"
 #include "view/Tskaluj_.h"
 #include "view/Ttypobl_.h"
-#include "solver/AnalysisSettings.h"
-#include "Painter.h"
-#include "solver/Compute.h"
-#include "solver/ResultLists.h"
-#include "ui/ScriptedInteraction.h"
-#include "view/Describe.h"
-#include "view/DisplayCommands.h"
 #include "view/ViewCommands.h"
 
 namespace zorind {
@@ -195,8 +195,7 @@ void TGL::buildMenus()
     usun->addSeparator();
     addItem(usun, "Podwjnewzy1", "&Podwójne węzły", &TGL::Podwjnewzy1Click);
     addItem(usun, "Wolnewzy1", "&Wolne węzły", &TGL::Wolnewzy1Click);
-    addItem(usun, "Elementyozerowejdugoci1", "Ele&menty o zerowej długości",
-            &TGL::Elementyozerowejdugoci1Click);
+    addItem(usun, "Elementyozerowejdugoci1", "Ele&menty o zerowej długości", &TGL::Elementyozerowejdugoci1Click);
     usun->addSeparator();
     addItem(usun, "Wszystkiewzywewntrzne1", "Wszystkie węzły wew&nętrzne", none);
 
@@ -302,8 +301,8 @@ void TGL::buildToolBars()
     addToolAction(speedPanel_, "ListawynB", toolIcon(IconKind::Results), "Lista wyników", &TGL::Listawynikw1Click);
     bT_ = addToolAction(speedPanel_, "BT", toolIcon(IconKind::Potential), "Pokaż wartości potencjałów", &TGL::BTClick,
                         true);
-    bTn_ = addToolAction(speedPanel_, "BTN", toolIcon(IconKind::Flux), "Pokaż wartości strumieni", &TGL::BTNClick,
-                         true);
+    bTn_ =
+        addToolAction(speedPanel_, "BTN", toolIcon(IconKind::Flux), "Pokaż wartości strumieni", &TGL::BTNClick, true);
 
     addToolBarBreak();
     panel1_ = addToolBar(QStringLiteral("Panel1"));

@@ -1,8 +1,8 @@
 #include "view/T_ustaw.h"
 #include "app/DialogButtons.h"
 
-#include <QDialogButtonBox>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>

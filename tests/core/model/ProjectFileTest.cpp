@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <locale>
 #include <filesystem>
+#include <locale>
 
 #include "model/ProjectFile.h"
 #include "support/ModelBuilders.h"
@@ -172,23 +172,20 @@ TEST_P(DamagedFile, IsRefusedWithAReasonAndTheModelUntouched)
 
 INSTANTIATE_TEST_SUITE_P(
     Classes, DamagedFile,
-    ::testing::Values(DamagedCase{"Empty", "", "koniec pliku"},
-                      DamagedCase{"EndsInNodes", "2 0 1 1 0\n0 0\n1", "koniec pliku"},
-                      DamagedCase{"EndsBeforeType", "1 0 1 1 0\n0 0\n2 0 0 0 0 0 0\n1\n1 0\n", "koniec pliku"},
-                      DamagedCase{"LetterInCount", "1 x 1 1 0", "niepoprawna liczba"},
-                      DamagedCase{"FractionalCount", "1.5 0 1 1 0", "niepoprawna liczba"},
-                      DamagedCase{"LetterInCoordinate", "1 0 1 1 0\n0 abc\n", "niepoprawna wartość"},
-                      DamagedCase{"CommaDecimal", "1 0 1 1 0\n0,5 1\n", "niepoprawna wartość"},
-                      DamagedCase{"NegativeCount", "1 -1 1 1 0", "ujemna"},
-                      DamagedCase{"TooManyNodes", "200 0 1 1 0", "199"},
-                      DamagedCase{"TooManyElements", "1 250 1 1 0", "249"},
-                      DamagedCase{"TooManyConditions", "1 0 100 1 0", "99"},
-                      DamagedCase{"TooManyBoundaries", "1 0 1 20 0", "19"},
-                      DamagedCase{"TooManyPoints", "1 0 1 1 500", "499"},
-                      DamagedCase{"InfiniteCoordinate", "1 0 1 1 0\ninf 0\n", "niepoprawna wartość"},
-                      DamagedCase{"NanValue", "1 0 1 1 0\n0 0\nnan 0 0 0 0 0 0\n", "niepoprawna wartość"},
-                      DamagedCase{"HugeValue", "1 0 1 1 0\n1e39 0\n", "niepoprawna wartość"},
-                      DamagedCase{"IntegerOverflow", "1 0 1 1 0\n0 0\n2 0 0 0 0 0 0\n99999999999\n", "niepoprawna"}),
+    ::testing::Values(
+        DamagedCase{"Empty", "", "koniec pliku"}, DamagedCase{"EndsInNodes", "2 0 1 1 0\n0 0\n1", "koniec pliku"},
+        DamagedCase{"EndsBeforeType", "1 0 1 1 0\n0 0\n2 0 0 0 0 0 0\n1\n1 0\n", "koniec pliku"},
+        DamagedCase{"LetterInCount", "1 x 1 1 0", "niepoprawna liczba"},
+        DamagedCase{"FractionalCount", "1.5 0 1 1 0", "niepoprawna liczba"},
+        DamagedCase{"LetterInCoordinate", "1 0 1 1 0\n0 abc\n", "niepoprawna wartość"},
+        DamagedCase{"CommaDecimal", "1 0 1 1 0\n0,5 1\n", "niepoprawna wartość"},
+        DamagedCase{"NegativeCount", "1 -1 1 1 0", "ujemna"}, DamagedCase{"TooManyNodes", "200 0 1 1 0", "199"},
+        DamagedCase{"TooManyElements", "1 250 1 1 0", "249"}, DamagedCase{"TooManyConditions", "1 0 100 1 0", "99"},
+        DamagedCase{"TooManyBoundaries", "1 0 1 20 0", "19"}, DamagedCase{"TooManyPoints", "1 0 1 1 500", "499"},
+        DamagedCase{"InfiniteCoordinate", "1 0 1 1 0\ninf 0\n", "niepoprawna wartość"},
+        DamagedCase{"NanValue", "1 0 1 1 0\n0 0\nnan 0 0 0 0 0 0\n", "niepoprawna wartość"},
+        DamagedCase{"HugeValue", "1 0 1 1 0\n1e39 0\n", "niepoprawna wartość"},
+        DamagedCase{"IntegerOverflow", "1 0 1 1 0\n0 0\n2 0 0 0 0 0 0\n99999999999\n", "niepoprawna"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProjectFileReader, ReasonNamesTheLine)
