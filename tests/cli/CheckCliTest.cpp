@@ -73,7 +73,7 @@ TEST(CliCheck, OrientationWarningDoesNotFailTheCheck)
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Brzeg 1 (zewnętrzny) biegnie zgodnie z ruchem wskazówek zegara.\\n"
                        "Brzeg zewnętrzny powinien biec przeciwnie do ruchu wskazówek zegara, "
-                       "inaczej wyniki będą błędne.\n"
+                       "inaczej strumienie na brzegu i wyniki w węzłach wewnętrznych będą błędne.\n"
                        "Nie znaleziono błędów\n");
 }
 

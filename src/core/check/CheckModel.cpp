@@ -52,13 +52,13 @@ void warnAboutOrientation(const Project& p, Interaction& ui)
             ui.exclamation("Brzeg " + number +
                                " (zewnętrzny) biegnie zgodnie z ruchem wskazówek zegara.\n"
                                "Brzeg zewnętrzny powinien biec przeciwnie do ruchu wskazówek zegara, "
-                               "inaczej wyniki będą błędne.",
+                               "inaczej strumienie na brzegu i wyniki w węzłach wewnętrznych będą błędne.",
                            kOrientationCaption);
         } else if (kind == InnerBoundary && area > 0.0) {
             ui.exclamation("Brzeg " + number +
                                " (wewnętrzny) biegnie przeciwnie do ruchu wskazówek zegara.\n"
                                "Brzeg wewnętrzny powinien biec zgodnie z ruchem wskazówek zegara, "
-                               "inaczej wyniki będą błędne.",
+                               "inaczej strumienie na brzegu i wyniki w węzłach wewnętrznych będą błędne.",
                            kOrientationCaption);
         }
     }

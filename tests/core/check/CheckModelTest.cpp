@@ -310,10 +310,10 @@ TEST(CheckModelOrientation, WrongWayBoundariesAreWarnedAboutWithoutFailingTheChe
     ASSERT_EQ(ui.shown.size(), 2u);
     EXPECT_EQ(ui.shown[0].text, "Brzeg 1 (zewnętrzny) biegnie zgodnie z ruchem wskazówek zegara.\n"
                                 "Brzeg zewnętrzny powinien biec przeciwnie do ruchu wskazówek zegara, "
-                                "inaczej wyniki będą błędne.");
+                                "inaczej strumienie na brzegu i wyniki w węzłach wewnętrznych będą błędne.");
     EXPECT_EQ(ui.shown[1].text, "Brzeg 2 (wewnętrzny) biegnie przeciwnie do ruchu wskazówek zegara.\n"
                                 "Brzeg wewnętrzny powinien biec zgodnie z ruchem wskazówek zegara, "
-                                "inaczej wyniki będą błędne.");
+                                "inaczej strumienie na brzegu i wyniki w węzłach wewnętrznych będą błędne.");
     for (const auto& s : ui.shown) {
         EXPECT_EQ(s.kind, MessageKind::Exclamation);
         EXPECT_EQ(s.caption, kOrientationCaption);
