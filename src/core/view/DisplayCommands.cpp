@@ -1,72 +1,60 @@
 #include "view/DisplayCommands.h"
 
+#include <initializer_list>
+
 namespace zorind {
 
 namespace {
 
-int32_t flipped(int32_t flag)
+// Flips a display switch; when it comes on, the views it excludes go off.
+bool toggleReleasing(int32_t& flag, std::initializer_list<int32_t*> released = {})
 {
-    return flag == 0 ? 1 : 0;
+    flag = flag == 0 ? 1 : 0;
+    if (flag == 1) {
+        for (int32_t* other : released) {
+            *other = 0;
+        }
+    }
+    return true;
 }
 
 } // namespace
 
 bool toggleNodeNumbers(Project& project)
 {
-    project.display.showNodeNumbers = flipped(project.display.showNodeNumbers);
-    return true;
+    return toggleReleasing(project.display.showNodeNumbers);
 }
 
 bool toggleElementNumbers(Project& project)
 {
-    project.display.showElementNumbers = flipped(project.display.showElementNumbers);
-    return true;
+    return toggleReleasing(project.display.showElementNumbers);
 }
 
 bool toggleBoundaryConditionsButton(Project& project)
 {
     DisplaySettings& d = project.display;
-    d.showBoundaryConditions = flipped(d.showBoundaryConditions);
-    if (d.showBoundaryConditions == 1) {
-        d.showPotential = 0;
-        d.showFlux = 0;
-        d.showElementBoundaryNumbers = 0;
-    }
-    return true;
+    return toggleReleasing(d.showBoundaryConditions, {&d.showPotential, &d.showFlux, &d.showElementBoundaryNumbers});
 }
 
 bool toggleBoundaryConditionsMenu(Project& project)
 {
     DisplaySettings& d = project.display;
-    d.showBoundaryConditions = flipped(d.showBoundaryConditions);
-    if (d.showBoundaryConditions == 1) {
-        d.showFlux = 0;
-        d.showPotential = 0;
-    }
-    return true;
+    return toggleReleasing(d.showBoundaryConditions, {&d.showFlux, &d.showPotential});
 }
 
 bool toggleElementBoundaryNumbers(Project& project)
 {
     DisplaySettings& d = project.display;
-    d.showElementBoundaryNumbers = flipped(d.showElementBoundaryNumbers);
-    if (d.showElementBoundaryNumbers == 1) {
-        d.showPotential = 0;
-        d.showFlux = 0;
-        d.showBoundaryConditions = 0;
-    }
-    return true;
+    return toggleReleasing(d.showElementBoundaryNumbers, {&d.showPotential, &d.showFlux, &d.showBoundaryConditions});
 }
 
+// The result views exist only for potential analyses; for any other type
+// the command changes nothing but still asks for a repaint.
 bool togglePotential(Project& project)
 {
     DisplaySettings& d = project.display;
     if (isPotentialAnalysis(project.analysisType)) {
-        d.showPotential = flipped(d.showPotential);
-        if (d.showPotential == 1) {
-            d.showFlux = 0;
-            d.showBoundaryConditions = 0;
-        }
+        toggleReleasing(d.showPotential, {&d.showFlux, &d.showBoundaryConditions});
     }
     return true;
 }
@@ -75,11 +63,7 @@ bool toggleFlux(Project& project)
 {
     DisplaySettings& d = project.display;
     if (isPotentialAnalysis(project.analysisType)) {
-        d.showFlux = flipped(d.showFlux);
-        if (d.showFlux == 1) {
-            d.showPotential = 0;
-            d.showBoundaryConditions = 0;
-        }
+        toggleReleasing(d.showFlux, {&d.showPotential, &d.showBoundaryConditions});
     }
     return true;
 }
