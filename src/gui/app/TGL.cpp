@@ -24,6 +24,7 @@
 #include "lists/Tl_www.h"
 #include "lists/Tl_wyn.h"
 #include "model/FileCommands.h"
+#include "model/ShellCommands.h"
 #include "solver/AnalysisSettings.h"
 #include "solver/Compute.h"
 #include "solver/ResultLists.h"
@@ -84,6 +85,8 @@ TGL::TGL(QWidget* parent) : QMainWindow(parent), qtUi_(this), ui_(&qtUi_)
     twf_ = new Twf(project_, qtUi_, this);
     tlWww_ = new Tl_www(project_, this);
     scale_ = std::make_unique<Tskala>(project_);
+    // The scale window never keeps the program running on its own.
+    scale_->setAttribute(Qt::WA_QuitOnClose, false);
     typeDialog_ = new Ttypobl_(this);
     tUstaw_ = new T_ustaw(project_, qtUi_, this);
     tSkaluj_ = new Tskaluj_(this);
@@ -453,20 +456,10 @@ void TGL::Zapisz1Click()
     refreshCaption();
 }
 
-bool TGL::confirmExit()
-{
-    if (!ui_->ask("Zakończyć działanie programu ?", "Zakończenie pracy programu")) {
-        return false;
-    }
-    project_.display.showPotential = 0;
-    project_.display.showFlux = 0;
-    requestRepaint();
-    return true;
-}
-
 void TGL::Koniec1Click()
 {
-    if (confirmExit()) {
+    if (confirmExit(project_, *ui_)) {
+        requestRepaint();
         exitConfirmed_ = true;
         close();
     }
@@ -474,8 +467,10 @@ void TGL::Koniec1Click()
 
 void TGL::closeEvent(QCloseEvent* event)
 {
-    if (exitConfirmed_ || confirmExit()) {
+    if (exitConfirmed_ || confirmExit(project_, *ui_)) {
         exitConfirmed_ = true;
+        requestRepaint();
+        scale_->hide();
         event->accept();
     } else {
         event->ignore();
@@ -484,7 +479,7 @@ void TGL::closeEvent(QCloseEvent* event)
 
 void TGL::Oprogramie1Click()
 {
-    ui_->plain(std::string(kApplicationTitle) + "\nwersja " + kApplicationVersion);
+    showAbout(*ui_);
 }
 
 void TGL::Typoblicze1Click()

@@ -142,7 +142,6 @@ private:
     void buildToolBars();
     void buildStatusBar();
     void buildPopups();
-    bool confirmExit();
 
     Project project_;
     QtInteraction qtUi_;

@@ -12,10 +12,8 @@ int main(int argc, char** argv)
         window.show();
         if (argc > 1) {
             // A project named on the command line opens as "Otwórz" reads it.
-            zorind::Project& project = window.project();
-            project.projectOpen = true;
-            zorind::openProjectPath(project, window.interaction(), QString::fromLocal8Bit(argv[1]).toStdString(),
-                                    false);
+            zorind::openProjectPath(window.project(), window.interaction(),
+                                    QString::fromLocal8Bit(argv[1]).toStdString(), false);
             window.requestRepaint();
         }
         return app.exec();

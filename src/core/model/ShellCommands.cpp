@@ -1,0 +1,20 @@
+#include "model/ShellCommands.h"
+
+namespace zorind {
+
+bool confirmExit(Project& project, Interaction& ui)
+{
+    if (!ui.ask("Zakończyć działanie programu ?", "Zakończenie pracy programu")) {
+        return false;
+    }
+    project.display.showPotential = 0;
+    project.display.showFlux = 0;
+    return true;
+}
+
+void showAbout(Interaction& ui)
+{
+    ui.plain(std::string(kApplicationTitle) + "\nwersja " + kApplicationVersion);
+}
+
+} // namespace zorind
