@@ -511,6 +511,8 @@ void paintColourScale(QPainter& painter, const ColourPalette& palette, const Col
         painter.setPen(strokePen);
         painter.drawLine(ColourScaleLayout::strokeX, stroke.y0, ColourScaleLayout::strokeX, stroke.y1);
     }
+    // The labels go on top of the whole bar, so that no later stroke covers
+    // the end of a wide label.
     for (const ScaleLabel& label : layout.labels) {
         labels.writeScaleValue(label.x, label.y, label.value, kBlack, kWhite);
     }

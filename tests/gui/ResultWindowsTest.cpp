@@ -49,6 +49,16 @@ TEST(Twf, LabelFollowsTheAnalysisTypeAndFieldShowsTheConductivity)
     EXPECT_TRUE(dialog.edit());
     EXPECT_FLOAT_EQ(p.conductivity, 7.25f);
     EXPECT_TRUE(ui.shown.empty());
+
+    // A point is understood too; a group separator is not a number.
+    whileShown(
+        dialog, [&] { dialog.field()->setText(QStringLiteral("1.5")); }, "OK");
+    EXPECT_TRUE(dialog.edit());
+    EXPECT_FLOAT_EQ(p.conductivity, 1.5f);
+    whileShown(
+        dialog, [&] { dialog.field()->setText(QStringLiteral("2 500")); }, "OK");
+    EXPECT_FALSE(dialog.edit());
+    EXPECT_FLOAT_EQ(p.conductivity, 1.5f);
 }
 
 TEST(Twf, BadEntriesAreRefusedAndTheOldValueStays)
@@ -101,8 +111,10 @@ TEST(Tl_www, ShowsTheStoredPotentialOfEveryInternalPoint)
     EXPECT_EQ(list.grid()->columnWidth(1), 90);
 
     LocaleGuard polish(QLocale(QLocale::Polish, QLocale::Poland));
+    p.internalPoints[1].internalResult = 12345.678f;
     list.rebuild();
     EXPECT_EQ(list.grid()->item(2, 1)->text(), QStringLiteral("-12,5"));
+    EXPECT_EQ(list.grid()->item(1, 1)->text(), QStringLiteral("12345,677734375")) << "no group separators";
 }
 
 TEST(Tl_wyn, ListsPotentialsAndFluxesOfEveryElement)

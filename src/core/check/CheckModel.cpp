@@ -140,7 +140,9 @@ int checkModel(Project& p, Interaction& ui)
         }
     }
 
-    if (result == 0) {
+    // Orientation matters to the potential solver's normals; an elasticity
+    // model goes to the external solver, which this warning does not speak for.
+    if (result == 0 && isPotentialAnalysis(p.analysisType)) {
         warnAboutOrientation(p, ui);
     }
     return result;

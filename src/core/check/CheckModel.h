@@ -14,8 +14,8 @@ namespace zorind {
 // errors are reported. Returns 0 when the model can be solved, 1 when at
 // least one error was reported.
 //
-// When the model passes, boundaries drawn the wrong way round (an outer
-// boundary clockwise, an inner one anticlockwise) are pointed out with
+// When a potential model passes, boundaries drawn the wrong way round (an
+// outer boundary clockwise, an inner one anticlockwise) are pointed out with
 // exclamation messages; they do not make the result 1.
 int checkModel(Project& project, Interaction& ui);
 

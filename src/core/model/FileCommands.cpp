@@ -103,7 +103,9 @@ bool openProjectPath(Project& p, Interaction& ui, const std::string& path, bool 
     p.projectOpen = true;
     FileResult result = loadProjectFile(path, p);
     if (!result.ok()) {
-        // The model stays empty; the caption keeps naming what was there.
+        // The model is empty now: the caption must not name a file it did
+        // not come from.
+        p.titleText = "TAV ";
         showReadFailure(ui, path, result);
         return false;
     }

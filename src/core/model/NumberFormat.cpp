@@ -92,4 +92,25 @@ std::optional<double> parseFiniteDouble(std::string_view token)
     return value;
 }
 
+std::optional<double> parseDecimalText(std::string_view text, char decimalSeparator)
+{
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    std::string normalised(text);
+    for (char& c : normalised) {
+        if (c == decimalSeparator) {
+            c = '.';
+        }
+    }
+    return parseFiniteDouble(normalised);
+}
+
 } // namespace zorind

@@ -20,4 +20,9 @@ std::optional<int> parseInt(std::string_view token);
 std::optional<float> parseFiniteFloat(std::string_view token);
 std::optional<double> parseFiniteDouble(std::string_view token);
 
+// A decimal number as typed in a dialog: the user's separator or a point, an
+// optional sign and exponent, blanks around it; no group separators.
+// Nothing for anything else, infinity and NaN included.
+std::optional<double> parseDecimalText(std::string_view text, char decimalSeparator);
+
 } // namespace zorind

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <system_error>
@@ -221,9 +222,25 @@ FileResult saveProjectFile(const Project& project, const std::string& path)
     namespace fs = std::filesystem;
     const std::string text = writeProjectText(project);
 
+    std::error_code ec;
+    // Saving through a link writes the file it points to, and the link stays.
+    fs::path target = fs::weakly_canonical(fs::path(path), ec);
+    if (ec) {
+        target = fs::path(path);
+    }
+    // An existing file keeps its permissions; one the user may not write is
+    // refused, as writing it in place would be.
+    std::optional<fs::perms> kept;
+    const fs::file_status existing = fs::status(target, ec);
+    if (!ec && fs::exists(existing)) {
+        if (!fs::is_regular_file(existing) || (existing.permissions() & fs::perms::owner_write) == fs::perms::none) {
+            return {FileStatus::CannotWrite, {}};
+        }
+        kept = existing.permissions();
+    }
+
     std::random_device entropy;
-    const fs::path target(path);
-    const fs::path temporary = fs::path(path + ".zapis-" + std::to_string(entropy() % 1000000u) + ".tmp");
+    const fs::path temporary = fs::path(target.string() + ".zapis-" + std::to_string(entropy() % 1000000u) + ".tmp");
 
     {
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
@@ -239,7 +256,9 @@ FileResult saveProjectFile(const Project& project, const std::string& path)
             return {FileStatus::CannotWrite, {}};
         }
     }
-    std::error_code ec;
+    if (kept) {
+        fs::permissions(temporary, *kept, ec);
+    }
     fs::rename(temporary, target, ec);
     if (ec) {
         std::error_code ignored;

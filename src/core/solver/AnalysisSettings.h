@@ -58,8 +58,4 @@ bool applyConductivity(Project& project, Interaction& ui, std::optional<double> 
 // blanks allowed.
 bool applyConductivityText(Project& project, Interaction& ui, std::string_view text, char decimalSeparator);
 
-// The text of a decimal number as typed in a dialog: the user's separator or
-// a point; nothing for anything else.
-std::optional<double> parseDecimalText(std::string_view text, char decimalSeparator);
-
 } // namespace zorind

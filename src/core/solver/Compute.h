@@ -18,12 +18,6 @@ enum class ComputeOutcome {
     Computed,             // results stored, resultsValid = 1
 };
 
-// Whether the main window must repaint after the command.
-inline bool needsRepaint(ComputeOutcome outcome)
-{
-    return outcome == ComputeOutcome::Computed;
-}
-
 inline constexpr const char* kCheckErrorsMessage = "Znaleziono błędy w zadaniu...";
 inline constexpr const char* kInitialisationFailedMessage = "Błąd inicjacji modułu obliczeniowego";
 inline constexpr const char* kInitialisationFailedCaption = "Oblczenia";

@@ -35,7 +35,8 @@ ColourScaleRange rangeOf(const Table<ResultRecord, kMaxResults>& table, int coun
     if (max - min == 0.0f) {
         max = min + 1.0f;
     }
-    float step = (max - min) * 0.005f;
+    // One rounding to float of the exact product, as the stored step has it.
+    float step = static_cast<float>((static_cast<double>(max) - static_cast<double>(min)) * 0.005);
     if (step == 0.0f) {
         step = 1.0f;
     }
@@ -152,8 +153,7 @@ std::string formatScaleLabel(double value, std::string_view decimalPoint)
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
     }
-    const double rounded = roundToSignificant(value, 5);
-    return formatRounded(value, 5, 100000.0, rounded > 100.0 ? 1 : 4, decimalPoint);
+    return formatRounded(value, 5, 100000.0, value > 100.0 ? 1 : 4, decimalPoint);
 }
 
 ColourScaleLayout colourScaleLayout(const ColourScaleRange& range, int clientHeight)

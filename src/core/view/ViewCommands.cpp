@@ -13,10 +13,12 @@ constexpr const char* kGridCaption = "Ustawianie podzialki";
 constexpr const char* kAreaMessage = "Złe wartości definiujące obszar";
 constexpr const char* kAreaCaption = "Ustawianie obszaru";
 
-bool scaleArea(ViewTransform& view, float factor)
+// Each bound becomes the product rounded once to float.
+bool scaleArea(ViewTransform& view, double factor)
 {
-    const float bounds[4] = {view.areaXMin * factor, view.areaYMin * factor, view.areaXMax * factor,
-                             view.areaYMax * factor};
+    const auto scaled = [factor](float bound) { return static_cast<float>(static_cast<double>(bound) * factor); };
+    const float bounds[4] = {scaled(view.areaXMin), scaled(view.areaYMin), scaled(view.areaXMax),
+                             scaled(view.areaYMax)};
     for (float b : bounds) {
         if (!std::isfinite(b)) {
             return false;

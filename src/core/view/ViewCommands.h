@@ -7,8 +7,8 @@
 
 namespace zorind {
 
-inline constexpr float ZOOM_IN_FACTOR = 0.8f;
-inline constexpr float ZOOM_OUT_FACTOR = 1.2f;
+inline constexpr double ZOOM_IN_FACTOR = 0.8;
+inline constexpr double ZOOM_OUT_FACTOR = 1.2;
 
 // Zoom buttons: every area bound is multiplied by the factor, so the area
 // scales about the model origin. A zoom that would carry a bound beyond the

@@ -40,6 +40,9 @@ std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogSpec& 
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::ReadOnly, false);
+        // Qt's own dialog always asks before overwriting, also when it adds
+        // the default extension; some desktop dialogs do not.
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);

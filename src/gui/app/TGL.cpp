@@ -438,7 +438,12 @@ void TGL::drawingResized()
 
 void TGL::Nowy1Click()
 {
-    if (newProject(project_, *ui_, chooseType_)) {
+    // The emptied project is on screen while the type is chosen.
+    const auto repaintThenChoose = [this] {
+        requestRepaint();
+        return chooseType_();
+    };
+    if (newProject(project_, *ui_, repaintThenChoose)) {
         requestRepaint();
     }
 }
@@ -629,7 +634,10 @@ void TGL::Ustawieniadrukarki1Click()
 
 void TGL::Oblicz1Click()
 {
-    repaintIf(needsRepaint(computeCommand(project_, *ui_)));
+    // Whatever the outcome, the check may have regrouped the elements, so
+    // the numbers on the drawing are refreshed too.
+    computeCommand(project_, *ui_);
+    requestRepaint();
 }
 
 void TGL::Skalujwyniki1Click()

@@ -31,7 +31,9 @@ class PrinterSetup;
 class Tskaluj_;
 class TGL;
 
-// The client area below the tool bars, where the model is drawn.
+// The client area below the tool bars, where the model is drawn. The pixel
+// margins are measured from its own edges, so no part of the model lies
+// hidden under the tool bars.
 class DrawingArea : public QWidget {
     Q_OBJECT
 public:

@@ -6,11 +6,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "solver/AnalysisSettings.h"
+#include "view/NumberFields.h"
 
 namespace zorind {
 
@@ -47,15 +47,13 @@ QString Twf::propertyLabel(int analysisType)
 void Twf::showEvent(QShowEvent* event)
 {
     lab_->setText(propertyLabel(project_.analysisType));
-    edit1_->setText(QLocale().toString(static_cast<double>(project_.conductivity), 'g', 15));
+    edit1_->setText(floatFieldText(project_.conductivity));
     QDialog::showEvent(event);
 }
 
 void Twf::okClicked()
 {
-    bool parsed = false;
-    const double value = QLocale().toDouble(edit1_->text().trimmed(), &parsed);
-    if (applyConductivity(project_, *ui_, parsed ? std::optional<double>(value) : std::nullopt)) {
+    if (applyConductivity(project_, *ui_, parseNumberField(edit1_->text()))) {
         accept();
     } else {
         reject();

@@ -1,9 +1,10 @@
 #include "lists/GridListWindow.h"
 #include "app/DialogButtons.h"
+#include "solver/ResultLists.h"
+#include "view/NumberFields.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
-#include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -37,7 +38,7 @@ GridListWindow::GridListWindow(const QString& objectName, const QString& title, 
 
 QString GridListWindow::storedNumber(float value)
 {
-    return QLocale().toString(static_cast<double>(value), 'g', 15);
+    return QString::fromStdString(formatResultValue(value, decimalSeparator()));
 }
 
 void GridListWindow::rebuild()

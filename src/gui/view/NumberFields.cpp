@@ -1,5 +1,7 @@
 #include "view/NumberFields.h"
 
+#include "model/NumberFormat.h"
+
 #include <QLocale>
 
 #include <array>
@@ -27,12 +29,13 @@ QString floatFieldText(float value)
 
 std::optional<double> parseNumberField(const QString& text)
 {
-    bool ok = false;
-    const double value = QLocale().toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return parseDecimalText(text.toStdString(), decimalSeparator());
+}
+
+char decimalSeparator()
+{
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 && point.at(0).unicode() < 128 ? point.at(0).toLatin1() : '.';
 }
 
 } // namespace zorind

@@ -9,8 +9,12 @@ namespace zorind {
 // reads back as the same float, with the user's decimal separator.
 QString floatFieldText(float value);
 
-// A number typed into a dialog field, read in the user's locale; nothing
-// when the text is not a finite number.
+// A number typed into a dialog field, with the user's decimal separator (or
+// a point); nothing when the text is not a finite number.
 std::optional<double> parseNumberField(const QString& text);
+
+// The user's decimal separator as one character ('.' where the locale's is
+// not a single ASCII character).
+char decimalSeparator();
 
 } // namespace zorind

@@ -325,6 +325,18 @@ TEST(CheckModelOrientation, WrongWayBoundariesAreWarnedAboutWithoutFailingTheChe
     EXPECT_EQ(ui.shown[2].text, "Nie znaleziono błędów");
 }
 
+TEST(CheckModelOrientation, ElasticityModelsAreNotWarned)
+{
+    for (int type : {Elasticity, Thermoelasticity}) {
+        Project p = emptyProject();
+        p.analysisType = type;
+        addPolygon(p, {{0, 0}, {0, 10}, {10, 10}, {10, 0}}, 1, 1); // clockwise
+        ScriptedInteraction ui;
+        EXPECT_EQ(checkModel(p, ui), 0);
+        EXPECT_THAT(ui.textsShown(), IsEmpty()) << type;
+    }
+}
+
 TEST(CheckModelOrientation, CorrectOrUnknownOrientationStaysQuiet)
 {
     Project p = emptyProject();

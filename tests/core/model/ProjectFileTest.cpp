@@ -245,6 +245,33 @@ TEST(ProjectFileDisk, SaveReplacesAnExistingFile)
     EXPECT_EQ(test::readAll(path), kTriangleFile);
 }
 
+TEST(ProjectFileDisk, SaveWritesThroughALinkAndKeepsPermissions)
+{
+    namespace fs = std::filesystem;
+    test::TempDir dir;
+    const std::string real = dir.write("model.tav", "stare dane");
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const std::string link = dir.file("skrot.tav");
+    fs::create_symlink(real, link);
+
+    ASSERT_TRUE(saveProjectFile(triangle(), link).ok());
+    EXPECT_TRUE(fs::is_symlink(link)) << "the link stays a link";
+    EXPECT_EQ(test::readAll(real), kTriangleFile);
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(ProjectFileDisk, AReadOnlyFileIsRefusedAndKept)
+{
+    namespace fs = std::filesystem;
+    test::TempDir dir;
+    const std::string path = dir.write("tylko.tav", "chronione");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(saveProjectFile(triangle(), path).status, FileStatus::CannotWrite);
+    EXPECT_EQ(test::readAll(path), "chronione");
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+}
+
 TEST(ProjectFileDisk, ShippedExamplesAreReadable)
 {
     for (const char* name : {"plyta.tav", "pierscien.tav", "wspornik.tav"}) {

@@ -86,7 +86,6 @@ TEST(ComputeCommand, SuccessStoresTheResultsAndSaysSo)
     Project p = plate();
     ScriptedInteraction ui;
     EXPECT_EQ(computeCommand(p, ui, nullptr), ComputeOutcome::Computed);
-    EXPECT_TRUE(needsRepaint(ComputeOutcome::Computed));
     ASSERT_EQ(ui.shown.size(), 1u);
     expectLastMessage(ui, "Obliczono poprawnie", "Obliczenia", MessageKind::Exclamation);
     EXPECT_EQ(ui.busyCalls, 2);
@@ -132,7 +131,6 @@ TEST(ComputeCommand, ElasticityAndThermoelasticityAreNotComputedHere)
         p.resultsValid = 1;
         ScriptedInteraction ui;
         EXPECT_EQ(computeCommand(p, ui, nullptr), ComputeOutcome::NotComputedHere);
-        EXPECT_FALSE(needsRepaint(ComputeOutcome::NotComputedHere));
         EXPECT_TRUE(ui.shown.empty());
         EXPECT_EQ(ui.busyCalls, 0);
         EXPECT_TRUE(resultsUntouched(p));

@@ -191,6 +191,17 @@ TEST(Zoom, ScalesTheAreaAboutTheOrigin)
     EXPECT_FLOAT_EQ(r.view.areaXMax, 60.0f);
 }
 
+TEST(Zoom, EachBoundIsTheProductRoundedOnce)
+{
+    // 50 × 0.8 four times: the float nearest 20.48, not a value drifted by
+    // rounding the factor to float first.
+    Project p = emptyProject();
+    for (int i = 0; i < 4; ++i) {
+        zoomIn(p);
+    }
+    EXPECT_EQ(p.view.areaXMax, 20.48f);
+}
+
 TEST(Zoom, ZoomingOutBeyondTheFloatRangeIsRefused)
 {
     Project p = emptyProject();
