@@ -47,9 +47,9 @@ TEST(CliCheck, SoundModelPrintsTheClosingMessageAndExitsZero)
     EXPECT_EQ(run.err, "");
 }
 
-TEST(CliCheck, EveryMessageOnItsOwnLineAndExitOne)
+// A closed triangle whose elements are stored out of chain order.
+Project triangleOutOfOrder()
 {
-    TempDir dir;
     Project p = emptyProject();
     addNode(p, 0, 0);
     addNode(p, 4, 0);
@@ -57,6 +57,13 @@ TEST(CliCheck, EveryMessageOnItsOwnLineAndExitOne)
     addElement(p, 2, 3);
     addElement(p, 1, 2);
     addElement(p, 3, 1);
+    return p;
+}
+
+TEST(CliCheck, EveryMessageOnItsOwnLineAndExitOne)
+{
+    TempDir dir;
+    Project p = triangleOutOfOrder();
     addNode(p, 9, 9); // free
     const CliRun run = runCli(dir, {"check", writeModel(dir, "bad.tav", p)});
     EXPECT_EQ(run.status, 1);
@@ -113,13 +120,7 @@ TEST(CliCheck, UnreadableFileAndUsageErrorsExitTwo)
 TEST(CliRenumber, WritesTheChainOrderAndTheCheckThenPasses)
 {
     TempDir dir;
-    Project p = emptyProject();
-    addNode(p, 0, 0);
-    addNode(p, 4, 0);
-    addNode(p, 0, 3);
-    addElement(p, 2, 3);
-    addElement(p, 1, 2);
-    addElement(p, 3, 1);
+    Project p = triangleOutOfOrder();
     const std::string in = writeModel(dir, "in.tav", p);
     const std::string out = dir.file("out.tav");
     const CliRun run = runCli(dir, {"renumber", in, "-o", out});

@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -67,10 +66,7 @@ TGL::TGL(QWidget* parent) : QMainWindow(parent), qtUi_(this), ui_(&qtUi_)
     initialiseProject(project_);
 
     setWindowIcon(toolIcon(IconKind::Application));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
     drawingArea_ = new DrawingArea(this);
-    drawingArea_->setPalette(white);
     setCentralWidget(drawingArea_);
 
     buildMenus();
