@@ -20,7 +20,7 @@ Project fullCircle(bool reversedTable)
     Project p = test::emptyProject();
     test::addCircle(p, 0, 0, 100, kMaxNodes);
     if (reversedTable) {
-        for (int i = 1, j = p.elementCount; i < j; ++i, --j) {
+        for (int i = 1, j = p.elementCount(); i < j; ++i, --j) {
             std::swap(p.elements[i], p.elements[j]);
         }
     }
@@ -67,7 +67,7 @@ void BM_RemoveDoubleNodesAllDoubled(benchmark::State& state)
     for (int i = 0; i < kMaxNodes; ++i) {
         test::addNode(original, static_cast<float>(i / 2), 0.0f);
     }
-    for (int n = 1; n < original.nodeCount && original.elementCount < kMaxElements; ++n) {
+    for (int n = 1; n < original.nodeCount() && original.elementCount() < kMaxElements; ++n) {
         test::addElement(original, n, n + 1);
     }
     ScriptedInteraction ui;

@@ -30,10 +30,10 @@ Project largestModel(bool midValues)
     for (int i = 1; i <= kMaxNodes; ++i) {
         test::addElement(p, i, i == kMaxNodes ? 1 : i + 1);
     }
-    for (int i = 1; p.elementCount < kMaxElements; i += 3) {
+    for (int i = 1; p.elementCount() < kMaxElements; i += 3) {
         test::addElement(p, i, i + 99);
     }
-    for (int e = 1; e <= p.elementCount; ++e) {
+    for (int e = 1; e <= p.elementCount(); ++e) {
         for (int s = 1; s <= 3; ++s) {
             p.elementResults[e].slot[static_cast<std::size_t>(s)] = static_cast<float>(e * 3 + s) * 0.37f;
             p.fluxResults[e].slot[static_cast<std::size_t>(s)] = static_cast<float>(e - s) * 1.1f;

@@ -18,7 +18,7 @@ std::string number(float value)
 std::string textResults(const Project& p)
 {
     std::string out = "# Nr Pot.1 Pot.s Pot.2 Stru.1 Stru.s Stru.2\n";
-    for (int e = 1; e <= p.elementCount; ++e) {
+    for (int e = 1; e <= p.elementCount(); ++e) {
         out += std::to_string(e);
         for (int s = 1; s <= 3; ++s) {
             out += ' ' + number(p.elementResults[e].slot[static_cast<std::size_t>(s)]);
@@ -29,7 +29,7 @@ std::string textResults(const Project& p)
         out += '\n';
     }
     out += "# Nr x y Temperatura\n";
-    for (int i = 1; i <= p.internalPointCount; ++i) {
+    for (int i = 1; i <= p.internalPointCount(); ++i) {
         const InternalPoint& point = p.internalPoints[i];
         out += std::to_string(i) + ' ' + number(point.x) + ' ' + number(point.y) + ' ' + number(point.internalResult) +
                '\n';
@@ -45,7 +45,7 @@ std::string triple(const ResultRecord& r)
 std::string jsonResults(const Project& p)
 {
     std::string out = "{\"elements\":[";
-    for (int e = 1; e <= p.elementCount; ++e) {
+    for (int e = 1; e <= p.elementCount(); ++e) {
         if (e > 1) {
             out += ',';
         }
@@ -53,7 +53,7 @@ std::string jsonResults(const Project& p)
                ",\"flux\":" + triple(p.fluxResults[e]) + '}';
     }
     out += "],\"internalPoints\":[";
-    for (int i = 1; i <= p.internalPointCount; ++i) {
+    for (int i = 1; i <= p.internalPointCount(); ++i) {
         const InternalPoint& point = p.internalPoints[i];
         if (i > 1) {
             out += ',';

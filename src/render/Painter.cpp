@@ -107,17 +107,12 @@ private:
     std::string decimalPoint_;
 };
 
-bool validNode(const Project& p, int n)
-{
-    return n >= 1 && n <= std::min(p.nodeCount, kMaxNodes);
-}
-
 // The end nodes of element i, or false when its references name no node
 // (a damaged model is drawn without that element).
 bool elementNodes(const Project& p, int i, Node& start, Node& end)
 {
     const Element& e = p.elements[i];
-    if (!validNode(p, e.startNode) || !validNode(p, e.endNode)) {
+    if (!p.nodes.contains(e.startNode) || !p.nodes.contains(e.endNode)) {
         return false;
     }
     start = p.nodes[e.startNode];
@@ -125,14 +120,9 @@ bool elementNodes(const Project& p, int i, Node& start, Node& end)
     return true;
 }
 
-int elementCount(const Project& p)
-{
-    return std::clamp(p.elementCount, 0, kMaxElements);
-}
-
 float conditionKind(const Project& p, int condition)
 {
-    if (condition < 1 || condition > std::min(p.conditionCount, kMaxConditions)) {
+    if (!p.conditions.contains(condition)) {
         return 0.0f;
     }
     return p.conditions[condition].kind;
@@ -304,7 +294,7 @@ void drawElements(QPainter& painter, const Project& p, LabelWriter& labels)
     const DisplaySettings& d = p.display;
     painter.setBrush(kBlack);
     painter.setPen(pen(kBlack));
-    for (int i = 1; i <= elementCount(p); ++i) {
+    for (int i = 1; i <= p.elementCount(); ++i) {
         Node start;
         Node end;
         if (!elementNodes(p, i, start, end)) {
@@ -330,13 +320,13 @@ void drawElements(QPainter& painter, const Project& p, LabelWriter& labels)
 
 // Steps 10 and 11: value labels and colour segments of every element; the
 // range of the shown quantity becomes the colour scale's.
-void colourElements(QPainter& painter, Project& p, const Table<ResultRecord, kMaxResults>& values,
+void colourElements(QPainter& painter, Project& p, const NumberedArray<ResultRecord, kMaxResults>& values,
                     const ColourScaleRange& range, LabelWriter& labels)
 {
     const ViewTransform& v = p.view;
     const DisplaySettings& d = p.display;
     std::vector<ColourSegment> segments;
-    for (int i = 1; i <= std::min(elementCount(p), kMaxResults); ++i) {
+    for (int i : p.elements.numbers()) {
         Node start;
         Node end;
         if (!elementNodes(p, i, start, end)) {
@@ -375,7 +365,7 @@ void drawInternalPoints(QPainter& painter, const Project& p, const ColourScaleRa
 {
     const ViewTransform& v = p.view;
     const DisplaySettings& d = p.display;
-    const int count = std::clamp(p.internalPointCount, 0, kMaxInternalPoints);
+    const int count = p.internalPointCount();
     const bool coloured = d.showPotential == 1 && p.resultsValid == 1;
     painter.setPen(pen(kGreen));
     painter.setBrush(kWhite);
@@ -438,7 +428,7 @@ PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clie
         outcome.repaintRequested = true;
     }
 
-    const int nodes = std::clamp(p.nodeCount, 0, kMaxNodes);
+    const int nodes = p.nodeCount();
     // 6. Node markers.
     if (nodes > 0 && d.showNodes == 1) {
         painter.setPen(pen(kBlack));
@@ -455,8 +445,8 @@ PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clie
         }
     }
     // 8. Element numbers, at the midpoint of the element.
-    if (elementCount(p) > 0 && d.showElementNumbers == 1) {
-        for (int i = 1; i <= elementCount(p); ++i) {
+    if (p.elementCount() > 0 && d.showElementNumbers == 1) {
+        for (int i = 1; i <= p.elementCount(); ++i) {
             Node start;
             Node end;
             if (elementNodes(p, i, start, end)) {
@@ -466,7 +456,7 @@ PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clie
         }
     }
     // 9. Elements.
-    if (elementCount(p) > 0 && d.showElements == 1) {
+    if (p.elementCount() > 0 && d.showElements == 1) {
         drawElements(painter, p, labels);
     }
 
@@ -482,7 +472,7 @@ PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clie
     }
 
     // 12. Internal points.
-    if (p.internalPointCount > 0 && d.showInternalPoints == 1) {
+    if (p.internalPointCount() > 0 && d.showInternalPoints == 1) {
         drawInternalPoints(painter, p, ranges.potential, labels);
     }
 

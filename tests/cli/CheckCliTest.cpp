@@ -176,7 +176,7 @@ TEST(CliClean, RunsTheChosenCommandsInTheGivenOrder)
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "Usunąć podwójne węzły ?\nUsunięto 1 węzłów.\n");
     Project cleaned = readModel(a);
-    EXPECT_EQ(cleaned.nodeCount, 4);
+    EXPECT_EQ(cleaned.nodeCount(), 4);
     EXPECT_THAT(elementsOf(cleaned), ::testing::ElementsAre(Element{1, 2, 1, 1}, Element{2, 3, 1, 1},
                                                             Element{3, 4, 1, 1}, Element{4, 1, 1, 1}));
     run = runCli(dir, {"check", a});
@@ -189,8 +189,8 @@ TEST(CliClean, RunsTheChosenCommandsInTheGivenOrder)
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     const Project partly = readModel(b);
-    EXPECT_EQ(partly.nodeCount, 5);
-    EXPECT_EQ(partly.elementCount, 4);
+    EXPECT_EQ(partly.nodeCount(), 5);
+    EXPECT_EQ(partly.elementCount(), 4);
     EXPECT_EQ(runCli(dir, {"check", b}).status, 1);
 }
 

@@ -105,10 +105,10 @@ TEST(SolveCli, PlateGivesTheLinearProfile)
     EXPECT_EQ(run.err, "Obliczono poprawnie\n");
     const Project p = readExample("plyta.tav");
     const SolveOutput out = parseText(run.out);
-    ASSERT_EQ(static_cast<int>(out.elements.size()), p.elementCount);
-    ASSERT_EQ(static_cast<int>(out.points.size()), p.internalPointCount);
+    ASSERT_EQ(static_cast<int>(out.elements.size()), p.elementCount());
+    ASSERT_EQ(static_cast<int>(out.points.size()), p.internalPointCount());
     // Potential 100 on the left side, 0 on the right: u = 100 - 10x.
-    for (int e = 1; e <= p.elementCount; ++e) {
+    for (int e = 1; e <= p.elementCount(); ++e) {
         const std::vector<std::string>& row = out.elements[static_cast<std::size_t>(e - 1)];
         EXPECT_EQ(row[0], std::to_string(e));
         const Node& s = p.nodes[p.elements[e].startNode];
@@ -120,7 +120,7 @@ TEST(SolveCli, PlateGivesTheLinearProfile)
             expectFloatRoundTrip(row[f]);
         }
     }
-    for (int i = 1; i <= p.internalPointCount; ++i) {
+    for (int i = 1; i <= p.internalPointCount(); ++i) {
         const std::vector<std::string>& row = out.points[static_cast<std::size_t>(i - 1)];
         EXPECT_EQ(row[0], std::to_string(i));
         EXPECT_EQ(std::strtof(row[1].c_str(), nullptr), p.internalPoints[i].x);
@@ -174,10 +174,10 @@ TEST(SolveCli, AnnulusConservesTheFlowAndFollowsTheLogarithmicProfile)
     ASSERT_EQ(run.status, 0) << run.err;
     const Project p = readExample("pierscien.tav");
     const SolveOutput out = parseText(run.out);
-    ASSERT_EQ(static_cast<int>(out.elements.size()), p.elementCount);
+    ASSERT_EQ(static_cast<int>(out.elements.size()), p.elementCount());
     double outflow = 0.0;
     double inflow = 0.0;
-    for (int e = 1; e <= p.elementCount; ++e) {
+    for (int e = 1; e <= p.elementCount(); ++e) {
         const std::vector<std::string>& row = out.elements[static_cast<std::size_t>(e - 1)];
         const Node& s = p.nodes[p.elements[e].startNode];
         const Node& t = p.nodes[p.elements[e].endNode];
@@ -248,7 +248,7 @@ TEST(SolveCli, TraceLinesGoToStandardError)
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("MACIERZ OSOBLIWA WYNIKI SA BLEDNE\n"), std::string::npos);
     const SolveOutput out = parseText(run.out);
-    EXPECT_EQ(static_cast<int>(out.elements.size()), p.elementCount);
+    EXPECT_EQ(static_cast<int>(out.elements.size()), p.elementCount());
 }
 
 TEST(SolveCli, UsageAndUnreadableFilesExitWithTwo)

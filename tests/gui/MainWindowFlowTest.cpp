@@ -191,7 +191,7 @@ TEST_F(MainWindowFlow, ResultsListNeedsResultsAndShowsTheStoredNumbers)
         window.resultsList()->accept();
     });
     action("Listawynikw1")->trigger();
-    EXPECT_EQ(grid->rowCount(), window.project().elementCount + 1);
+    EXPECT_EQ(grid->rowCount(), window.project().elementCount() + 1);
     EXPECT_EQ(firstPotential,
               QLocale().toString(static_cast<double>(window.project().elementResults[1].slot[1]), 'g', 15));
 }
@@ -215,7 +215,7 @@ TEST_F(MainWindowFlow, ScalingTwiceDividesThePotentialsByYSquared)
     EXPECT_EQ(dialog->checkedOption(), ScalingOption::PotentialByY) << "the dialog keeps its last choice";
 
     const Project& p = window.project();
-    for (int e = 1; e <= p.elementCount; ++e) {
+    for (int e = 1; e <= p.elementCount(); ++e) {
         const float y1 = p.nodes[p.elements[e].startNode].y;
         if (y1 != 0.0f) {
             const float once = computed.elementResults[e].slot[1] / y1;

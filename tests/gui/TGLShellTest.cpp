@@ -61,7 +61,7 @@ TEST_F(TGLShell, StartsAsAnEmptyProjectWithTheApplicationTitle)
 {
     EXPECT_EQ(window.windowTitle(), u("ZORIND"));
     EXPECT_EQ(window.size(), QSize(640, 480));
-    EXPECT_EQ(window.project().nodeCount, 0);
+    EXPECT_EQ(window.project().nodeCount(), 0);
     EXPECT_EQ(window.project().titleText, " ");
     EXPECT_FALSE(window.windowIcon().isNull());
 }
@@ -227,7 +227,7 @@ TEST_F(TGLShell, ExitAnsweredNoKeepsTheProgramRunning)
     EXPECT_EQ(ui.shown[0].text, "Zakończyć działanie programu ?");
     EXPECT_EQ(ui.shown[0].caption, "Zakończenie pracy programu");
     EXPECT_TRUE(ui.shown[0].isQuestion);
-    EXPECT_EQ(window.project().nodeCount, 3);
+    EXPECT_EQ(window.project().nodeCount(), 3);
     EXPECT_EQ(window.project().display.showPotential, 1);
 
     ui.answers = {false};
@@ -276,7 +276,7 @@ TEST_F(TGLShell, OpenAndSaveThroughTheMenu)
 
     ui.files = {path};
     action("Otworz1")->trigger();
-    EXPECT_EQ(window.project().elementCount, 3);
+    EXPECT_EQ(window.project().elementCount(), 3);
     EXPECT_EQ(window.windowTitle(), QString::fromStdString("TAV " + path));
 
     const std::string copy = dir.file("b.tav");
@@ -308,7 +308,7 @@ TEST_F(TGLShell, CheckAndRepairItemsRunTheirCommands)
     test::addNode(p, 1, 0);
     ui.clear();
     action("Wolnewzy1")->trigger();
-    EXPECT_EQ(p.nodeCount, 3);
+    EXPECT_EQ(p.nodeCount(), 3);
 
     // Out of order: renumbering puts the chain in order from element 1.
     std::swap(p.elements[1], p.elements[2]);
@@ -320,10 +320,10 @@ TEST_F(TGLShell, CheckAndRepairItemsRunTheirCommands)
     test::addNode(p, 0, 0);
     test::addElement(p, 4, 4);
     action("Elementyozerowejdugoci1")->trigger();
-    EXPECT_EQ(p.elementCount, 3);
+    EXPECT_EQ(p.elementCount(), 3);
     ui.answers = {true};
     action("Podwjnewzy1")->trigger();
-    EXPECT_EQ(p.nodeCount, 3);
+    EXPECT_EQ(p.nodeCount(), 3);
 }
 
 TEST(Ttypobl, KeepsItsOwnSelectionAndRestoresItOnCancel)

@@ -365,7 +365,7 @@ TEST(PrinterSetup, NeitherCrashesNorHangsWithOrWithoutPrinters)
     }
     // Nothing in the model or the view changed.
     EXPECT_EQ(p.view.areaXMax, before.view.areaXMax);
-    EXPECT_EQ(p.nodeCount, before.nodeCount);
+    EXPECT_EQ(p.nodeCount(), before.nodeCount());
 }
 
 } // namespace

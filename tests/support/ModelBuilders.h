@@ -19,37 +19,27 @@ inline Project emptyProject()
 
 inline int addNode(Project& p, float x, float y)
 {
-    ++p.nodeCount;
-    p.nodes[p.nodeCount] = {x, y};
-    return p.nodeCount;
+    return p.nodes.append({x, y});
 }
 
 inline int addElement(Project& p, int start, int end, int condition = 1, int boundary = 1)
 {
-    ++p.elementCount;
-    p.elements[p.elementCount] = {start, end, condition, boundary};
-    return p.elementCount;
+    return p.elements.append({start, end, condition, boundary});
 }
 
 inline int addCondition(Project& p, float kind, float a, float m, float b)
 {
-    ++p.conditionCount;
-    p.conditions[p.conditionCount] = {kind, a, m, b, 0.0f, 0.0f, 0.0f, 0.0f};
-    return p.conditionCount;
+    return p.conditions.append({kind, a, m, b, 0.0f, 0.0f, 0.0f, 0.0f});
 }
 
 inline int addBoundary(Project& p, int kind)
 {
-    ++p.boundaryCount;
-    p.boundaries[p.boundaryCount].kind = kind;
-    return p.boundaryCount;
+    return p.boundaries.append({kind});
 }
 
 inline int addInternalPoint(Project& p, float x, float y)
 {
-    ++p.internalPointCount;
-    p.internalPoints[p.internalPointCount] = {x, y, 0.0f};
-    return p.internalPointCount;
+    return p.internalPoints.append({x, y, 0.0f});
 }
 
 // A closed polygon of the given corners on `boundary`, elements in chain
@@ -57,11 +47,11 @@ inline int addInternalPoint(Project& p, float x, float y)
 inline void addPolygon(Project& p, std::initializer_list<std::pair<float, float>> corners, int condition = 1,
                        int boundary = 1)
 {
-    const int first = p.nodeCount + 1;
+    const int first = p.nodeCount() + 1;
     for (auto [x, y] : corners) {
         addNode(p, x, y);
     }
-    const int last = p.nodeCount;
+    const int last = p.nodeCount();
     for (int n = first; n <= last; ++n) {
         addElement(p, n, n == last ? first : n + 1, condition, boundary);
     }
@@ -71,7 +61,7 @@ inline void addPolygon(Project& p, std::initializer_list<std::pair<float, float>
 inline void addCircle(Project& p, float cx, float cy, float r, int segments, int condition = 1, int boundary = 1,
                       bool counterClockwise = true)
 {
-    const int first = p.nodeCount + 1;
+    const int first = p.nodeCount() + 1;
     for (int i = 0; i < segments; ++i) {
         double a = 2.0 * 3.14159265358979323846 * i / segments;
         if (!counterClockwise) {
@@ -79,7 +69,7 @@ inline void addCircle(Project& p, float cx, float cy, float r, int segments, int
         }
         addNode(p, cx + r * static_cast<float>(std::cos(a)), cy + r * static_cast<float>(std::sin(a)));
     }
-    const int last = p.nodeCount;
+    const int last = p.nodeCount();
     for (int n = first; n <= last; ++n) {
         addElement(p, n, n == last ? first : n + 1, condition, boundary);
     }
@@ -89,7 +79,7 @@ inline void addCircle(Project& p, float cx, float cy, float r, int segments, int
 inline std::vector<Element> elementsOf(const Project& p)
 {
     std::vector<Element> out;
-    for (int k = 1; k <= p.elementCount; ++k) {
+    for (int k = 1; k <= p.elementCount(); ++k) {
         out.push_back(p.elements[k]);
     }
     return out;

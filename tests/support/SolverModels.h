@@ -21,7 +21,7 @@ using ConditionFor = std::function<int(Point start, Point end)>;
 // element with the condition `conditionFor` chooses for it.
 inline void addChain(Project& p, const std::vector<Point>& points, const ConditionFor& conditionFor, int boundary = 1)
 {
-    const int first = p.nodeCount + 1;
+    const int first = p.nodeCount() + 1;
     for (const Point& pt : points) {
         addNode(p, static_cast<float>(pt.first), static_cast<float>(pt.second));
     }

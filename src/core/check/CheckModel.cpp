@@ -13,8 +13,8 @@ namespace {
 
 bool elementReferencesValid(const Project& p, const Element& e)
 {
-    return nodeExists(p, e.startNode) && nodeExists(p, e.endNode) && e.condition >= 1 &&
-           e.condition <= p.conditionCount && e.boundary >= 1 && e.boundary <= p.boundaryCount;
+    return p.nodes.contains(e.startNode) && p.nodes.contains(e.endNode) && p.conditions.contains(e.condition) &&
+           p.boundaries.contains(e.boundary);
 }
 
 // Twice the signed area enclosed by the elements of boundary b (positive
@@ -24,7 +24,7 @@ bool elementReferencesValid(const Project& p, const Element& e)
 double twiceSignedArea(const Project& p, int b)
 {
     double sum = 0.0;
-    for (int k = 1; k <= p.elementCount; ++k) {
+    for (int k = 1; k <= p.elementCount(); ++k) {
         const Element& e = p.elements[k];
         if (e.boundary != b) {
             continue;
@@ -41,7 +41,7 @@ double twiceSignedArea(const Project& p, int b)
 // one, which holds only when the region lies to the left of each boundary.
 void warnAboutOrientation(const Project& p, Interaction& ui)
 {
-    for (int b = 1; b <= p.boundaryCount; ++b) {
+    for (int b = 1; b <= p.boundaryCount(); ++b) {
         const int kind = p.boundaries[b].kind;
         if (kind != OuterBoundary && kind != InnerBoundary) {
             continue;
@@ -69,7 +69,7 @@ void warnAboutOrientation(const Project& p, Interaction& ui)
 int checkModel(Project& p, Interaction& ui)
 {
     int result = 0;
-    const int elementCount = p.elementCount;
+    const int elementCount = p.elementCount();
 
     // Scratch entries that neither the grouping nor the chain walk reach are
     // compared too; start them from a known state rather than from whatever
@@ -94,18 +94,18 @@ int checkModel(Project& p, Interaction& ui)
         }
     }
 
-    if (p.nodeCount > 0) {
-        std::vector<bool> used(static_cast<std::size_t>(p.nodeCount) + 1, false);
+    if (p.nodeCount() > 0) {
+        std::vector<bool> used(static_cast<std::size_t>(p.nodeCount()) + 1, false);
         for (int k = 1; k <= elementCount; ++k) {
             const Element& e = p.elements[k];
-            if (nodeExists(p, e.startNode)) {
+            if (p.nodes.contains(e.startNode)) {
                 used[static_cast<std::size_t>(e.startNode)] = true;
             }
-            if (nodeExists(p, e.endNode)) {
+            if (p.nodes.contains(e.endNode)) {
                 used[static_cast<std::size_t>(e.endNode)] = true;
             }
         }
-        for (int n = 1; n <= p.nodeCount; ++n) {
+        for (int n = 1; n <= p.nodeCount(); ++n) {
             if (!used[static_cast<std::size_t>(n)]) {
                 ui.plain("Węzeł " + std::to_string(n) + " nie posiada odwołania do elementu.\nUsuń wolne węzły.");
                 result = 1;
@@ -151,8 +151,8 @@ int checkModel(Project& p, Interaction& ui)
 bool checkModelCommand(Project& p, Interaction& ui)
 {
     std::vector<Element> before;
-    before.reserve(static_cast<std::size_t>(std::max(p.elementCount, 0)));
-    for (int k = 1; k <= p.elementCount; ++k) {
+    before.reserve(static_cast<std::size_t>(p.elementCount()));
+    for (int k = 1; k <= p.elementCount(); ++k) {
         before.push_back(p.elements[k]);
     }
 
@@ -160,7 +160,7 @@ bool checkModelCommand(Project& p, Interaction& ui)
         ui.plain(kNoErrorsFound);
     }
 
-    for (int k = 1; k <= p.elementCount; ++k) {
+    for (int k = 1; k <= p.elementCount(); ++k) {
         if (!(p.elements[k] == before[static_cast<std::size_t>(k - 1)])) {
             return true;
         }

@@ -15,14 +15,14 @@ bool removeDoubleNodes(Project& p, Interaction& ui)
     int removed = 0;
     // Both bounds are read afresh: nodeCount shrinks as nodes go, and the
     // node that moves into place j is compared with node i next.
-    for (int i = 1; i <= p.nodeCount; ++i) {
+    for (int i = 1; i <= p.nodeCount(); ++i) {
         int j = i + 1;
-        while (j <= p.nodeCount) {
+        while (j <= p.nodeCount()) {
             if (!nodesCoincide(p.nodes[j], p.nodes[i])) {
                 ++j;
                 continue;
             }
-            for (int k = 1; k <= p.elementCount; ++k) {
+            for (int k = 1; k <= p.elementCount(); ++k) {
                 Element& e = p.elements[k];
                 if (e.startNode == j) {
                     e.startNode = i;
@@ -45,7 +45,7 @@ bool removeDoubleNodes(Project& p, Interaction& ui)
 bool removeFreeNodes(Project& p, Interaction&)
 {
     int n = 1;
-    while (n <= p.nodeCount) {
+    while (n <= p.nodeCount()) {
         if (nodeIsUsed(p, n)) {
             ++n;
         } else {
@@ -58,7 +58,7 @@ bool removeFreeNodes(Project& p, Interaction&)
 bool removeZeroLengthElements(Project& p, Interaction&)
 {
     int k = 1;
-    while (k <= p.elementCount) {
+    while (k <= p.elementCount()) {
         if (elementHasZeroLength(p, k)) {
             deleteElement(p, k);
             // The element that moved into place k has not been looked at;

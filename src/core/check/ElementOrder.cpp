@@ -6,9 +6,9 @@ namespace zorind {
 
 bool groupElementsByBoundary(Project& p)
 {
-    const int count = p.elementCount;
+    const int count = p.elementCount();
     int position = 1;
-    for (int b = 1; b <= p.boundaryCount; ++b) {
+    for (int b = 1; b <= p.boundaryCount(); ++b) {
         for (int k = 1; k <= count; ++k) {
             if (p.elements[k].boundary == b) {
                 p.elementScratch[position] = p.elements[k];
@@ -46,7 +46,7 @@ bool ChainWalk::coversTable(int elementCount) const
 
 ChainWalk walkChains(Project& p)
 {
-    const int count = p.elementCount;
+    const int count = p.elementCount();
     ChainWalk walk;
     walk.order.reserve(static_cast<std::size_t>(std::max(count, 0)));
 
@@ -62,7 +62,7 @@ ChainWalk walkChains(Project& p)
     };
 
     bool closed = false;
-    for (int b = 1; b <= p.boundaryCount; ++b) {
+    for (int b = 1; b <= p.boundaryCount(); ++b) {
         int first = 0;
         for (int k = 1; k <= count; ++k) {
             if (p.elements[k].boundary == b) {

@@ -6,7 +6,7 @@ namespace zorind {
 
 bool renumberElements(Project& p, Interaction& ui)
 {
-    const int count = p.elementCount;
+    const int count = p.elementCount();
     if (count <= 0) {
         return true;
     }

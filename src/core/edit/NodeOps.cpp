@@ -4,8 +4,7 @@ namespace zorind {
 
 bool nodeIsUsed(const Project& p, int n)
 {
-    for (int k = 1; k <= p.elementCount; ++k) {
-        const Element& e = p.elements[k];
+    for (const Element& e : p.elements) {
         if (e.startNode == n || e.endNode == n) {
             return true;
         }
@@ -15,11 +14,11 @@ bool nodeIsUsed(const Project& p, int n)
 
 bool elementHasZeroLength(const Project& p, int k)
 {
-    if (k < 1 || k > p.elementCount) {
+    if (!p.elements.contains(k)) {
         return false;
     }
     const Element& e = p.elements[k];
-    if (!nodeExists(p, e.startNode) || !nodeExists(p, e.endNode)) {
+    if (!p.nodes.contains(e.startNode) || !p.nodes.contains(e.endNode)) {
         return false;
     }
     return nodesCoincide(p.nodes[e.startNode], p.nodes[e.endNode]);
@@ -27,13 +26,10 @@ bool elementHasZeroLength(const Project& p, int k)
 
 bool deleteNode(Project& p, int n)
 {
-    if (!nodeExists(p, n)) {
+    if (!p.nodes.erase(n)) {
         return false;
     }
-    p.nodes.removeAt(n, p.nodeCount);
-    --p.nodeCount;
-    for (int k = 1; k <= p.elementCount; ++k) {
-        Element& e = p.elements[k];
+    for (Element& e : p.elements) {
         if (e.startNode > n) {
             --e.startNode;
         }
@@ -46,12 +42,7 @@ bool deleteNode(Project& p, int n)
 
 bool deleteElement(Project& p, int k)
 {
-    if (k < 1 || k > p.elementCount) {
-        return false;
-    }
-    p.elements.removeAt(k, p.elementCount);
-    --p.elementCount;
-    return true;
+    return p.elements.erase(k);
 }
 
 } // namespace zorind

@@ -11,11 +11,6 @@ inline bool nodesCoincide(const Node& a, const Node& b)
     return a.x == b.x && a.y == b.y;
 }
 
-inline bool nodeExists(const Project& project, int n)
-{
-    return n >= 1 && n <= project.nodeCount;
-}
-
 // Whether some element starts or ends at node n.
 bool nodeIsUsed(const Project& project, int n);
 

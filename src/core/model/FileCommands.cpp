@@ -118,7 +118,7 @@ bool openProjectPath(Project& p, Interaction& ui, const std::string& path, bool 
 
 bool saveProject(Project& p, Interaction& ui)
 {
-    if (p.nodeCount < 1) {
+    if (p.nodeCount() < 1) {
         ui.error("Ilość węzłów równa 0", "Błąd zapisu");
         return false;
     }
@@ -131,7 +131,7 @@ bool saveProject(Project& p, Interaction& ui)
 
 bool saveProjectPath(Project& p, Interaction& ui, const std::string& path, bool announce)
 {
-    if (p.nodeCount < 1) {
+    if (p.nodeCount() < 1) {
         ui.error("Ilość węzłów równa 0", "Błąd zapisu");
         return false;
     }

@@ -21,7 +21,7 @@ void resetProject(Project& p)
     p.conditions[1].atNode1 = 0.0f;
 
     p.boundaries[1].kind = OuterBoundary;
-    p.conditionCount = 1;
+    p.conditions.resize(1);
 
     p.edit.editMode = EditMode::Idle;
     p.resultsValid = 0;
@@ -50,10 +50,10 @@ void resetProject(Project& p)
     d.showMidValues = 0;
     d.showEndValues = 1;
 
-    p.nodeCount = 0;
-    p.elementCount = 0;
-    p.boundaryCount = 1;
-    p.internalPointCount = 0;
+    p.nodes.resize(0);
+    p.elements.resize(0);
+    p.boundaries.resize(1);
+    p.internalPoints.resize(0);
 
     p.ambientTemperature = 0.0f;
 }

@@ -101,11 +101,6 @@ struct EditState {
 
 // The single in-memory model every command reads and changes.
 struct Project {
-    int32_t nodeCount = 0;
-    int32_t elementCount = 0;
-    int32_t conditionCount = 1;
-    int32_t boundaryCount = 1;
-    int32_t internalPointCount = 0;
     int32_t analysisType = HeatFlow;
     float conductivity = 1.0f;
     float ambientTemperature = 0.0f;
@@ -118,12 +113,20 @@ struct Project {
 
     Table<Node, kMaxNodes> nodes;
     Table<Element, kMaxElements> elements;
-    Table<Element, kMaxElements> elementScratch;
-    Table<BoundaryCondition, kMaxConditions> conditions;
-    Table<Boundary, kMaxBoundaries> boundaries;
+    Table<BoundaryCondition, kMaxConditions> conditions{1};
+    Table<Boundary, kMaxBoundaries> boundaries{1};
     Table<InternalPoint, kMaxInternalPoints> internalPoints;
-    Table<ResultRecord, kMaxResults> elementResults;
-    Table<ResultRecord, kMaxResults> fluxResults;
+    // Indexed by element number; they have no count of their own.
+    NumberedArray<Element, kMaxElements> elementScratch;
+    NumberedArray<ResultRecord, kMaxResults> elementResults;
+    NumberedArray<ResultRecord, kMaxResults> fluxResults;
+
+    // The counts by the names the rest of the system uses.
+    int nodeCount() const { return nodes.count(); }
+    int elementCount() const { return elements.count(); }
+    int conditionCount() const { return conditions.count(); }
+    int boundaryCount() const { return boundaries.count(); }
+    int internalPointCount() const { return internalPoints.count(); }
 
     // Display state kept with the project and reset together with it.
     ViewTransform view;
@@ -142,13 +145,6 @@ void resetProject(Project& project);
 // The state of a freshly started program: resetProject plus the values only
 // start-up sets, with every table entry beyond its count zero.
 void initialiseProject(Project& project);
-
-// Whether adding `extra` entries to a table holding `count` keeps it within
-// its capacity.
-inline bool fitsCapacity(int count, int extra, int capacity)
-{
-    return count >= 0 && extra >= 0 && count <= capacity - extra;
-}
 
 // The message of a refused addition, shared by every command that adds
 // entries: "Osiągnięto maksymalną liczbę <what> (<capacity>)", where `what`

@@ -24,22 +24,22 @@ void appendInt(std::string& out, int value)
 std::string writeProjectText(const Project& p)
 {
     std::string out;
-    out.reserve(256 + 40 * static_cast<std::size_t>(p.nodeCount + p.conditionCount * 3 + p.internalPointCount));
+    out.reserve(256 + 40 * static_cast<std::size_t>(p.nodeCount() + p.conditionCount() * 3 + p.internalPointCount()));
 
-    appendInt(out, p.nodeCount);
-    for (int count : {p.elementCount, p.conditionCount, p.boundaryCount, p.internalPointCount}) {
+    appendInt(out, p.nodeCount());
+    for (int count : {p.elementCount(), p.conditionCount(), p.boundaryCount(), p.internalPointCount()}) {
         out += ' ';
         appendInt(out, count);
     }
     out += '\n';
 
-    for (int k = 1; k <= p.nodeCount; ++k) {
+    for (int k = 1; k <= p.nodeCount(); ++k) {
         appendFixed(out, p.nodes[k].x, 15);
         out += ' ';
         appendFixed(out, p.nodes[k].y, 15);
         out += '\n';
     }
-    for (int k = 1; k <= p.elementCount; ++k) {
+    for (int k = 1; k <= p.elementCount(); ++k) {
         const Element& e = p.elements[k];
         appendInt(out, e.startNode);
         out += ' ';
@@ -50,7 +50,7 @@ std::string writeProjectText(const Project& p)
         appendInt(out, e.boundary);
         out += '\n';
     }
-    for (int k = 1; k <= p.conditionCount; ++k) {
+    for (int k = 1; k <= p.conditionCount(); ++k) {
         const BoundaryCondition& c = p.conditions[k];
         const float values[] = {c.kind, c.atNode1, c.atMiddle, c.atNode2, c.atNode1Y, c.atMiddleY, c.atNode2Y};
         for (std::size_t i = 0; i < std::size(values); ++i) {
@@ -61,7 +61,7 @@ std::string writeProjectText(const Project& p)
         }
         out += '\n';
     }
-    for (int k = 1; k <= p.boundaryCount; ++k) {
+    for (int k = 1; k <= p.boundaryCount(); ++k) {
         appendInt(out, p.boundaries[k].kind);
         out += '\n';
     }
@@ -69,7 +69,7 @@ std::string writeProjectText(const Project& p)
     out += ' ';
     appendFixed(out, p.ambientTemperature, 6);
     out += '\n';
-    for (int k = 1; k <= p.internalPointCount; ++k) {
+    for (int k = 1; k <= p.internalPointCount(); ++k) {
         appendFixed(out, p.internalPoints[k].x, 6);
         out += ' ';
         appendFixed(out, p.internalPoints[k].y, 6);
@@ -159,36 +159,36 @@ std::optional<std::string> readProjectText(std::string_view text, Project& proje
     Project p = project;
     TokenReader in(text);
     try {
-        p.nodeCount = in.count("węzłów", kMaxNodes);
-        p.elementCount = in.count("elementów", kMaxElements);
-        p.conditionCount = in.count("warunków brzegowych", kMaxConditions);
-        p.boundaryCount = in.count("brzegów", kMaxBoundaries);
-        p.internalPointCount = in.count("punktów wewnętrznych", kMaxInternalPoints);
+        p.nodes.resize(in.count("węzłów", kMaxNodes));
+        p.elements.resize(in.count("elementów", kMaxElements));
+        p.conditions.resize(in.count("warunków brzegowych", kMaxConditions));
+        p.boundaries.resize(in.count("brzegów", kMaxBoundaries));
+        p.internalPoints.resize(in.count("punktów wewnętrznych", kMaxInternalPoints));
 
-        for (int k = 1; k <= p.nodeCount; ++k) {
+        for (int k = 1; k <= p.nodeCount(); ++k) {
             p.nodes[k].x = in.real("współrzędna węzła");
             p.nodes[k].y = in.real("współrzędna węzła");
         }
-        for (int k = 1; k <= p.elementCount; ++k) {
+        for (int k = 1; k <= p.elementCount(); ++k) {
             Element& e = p.elements[k];
             e.startNode = in.integer("węzeł elementu");
             e.endNode = in.integer("węzeł elementu");
             e.condition = in.integer("warunek elementu");
             e.boundary = in.integer("brzeg elementu");
         }
-        for (int k = 1; k <= p.conditionCount; ++k) {
+        for (int k = 1; k <= p.conditionCount(); ++k) {
             BoundaryCondition& c = p.conditions[k];
             for (float* value :
                  {&c.kind, &c.atNode1, &c.atMiddle, &c.atNode2, &c.atNode1Y, &c.atMiddleY, &c.atNode2Y}) {
                 *value = in.real("wartość warunku brzegowego");
             }
         }
-        for (int k = 1; k <= p.boundaryCount; ++k) {
+        for (int k = 1; k <= p.boundaryCount(); ++k) {
             p.boundaries[k].kind = in.integer("rodzaj brzegu");
         }
         p.conductivity = in.real("przewodność");
         p.ambientTemperature = in.real("temperatura otoczenia");
-        for (int k = 1; k <= p.internalPointCount; ++k) {
+        for (int k = 1; k <= p.internalPointCount(); ++k) {
             p.internalPoints[k].x = in.real("współrzędna punktu wewnętrznego");
             p.internalPoints[k].y = in.real("współrzędna punktu wewnętrznego");
         }

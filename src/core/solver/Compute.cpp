@@ -86,19 +86,13 @@ bool resultsStorable(const SolverContext& ctx)
 
 void prepareWorkspace(SolverContext& ctx, const Project& project)
 {
-    const int ne = project.elementCount;
-    const int ni = project.internalPointCount;
-    require(ne >= 0 && ne <= kMaxElements && ne <= kMaxResults, "element count");
-    require(ni >= 0 && ni <= kMaxInternalPoints, "internal point count");
-    require(project.nodeCount >= 0 && project.nodeCount <= kMaxNodes, "node count");
-    require(project.conditionCount >= 0 && project.conditionCount <= kMaxConditions, "condition count");
+    const int ne = project.elementCount();
+    const int ni = project.internalPointCount();
     for (int e = 1; e <= ne; ++e) {
         const Element& el = project.elements[e];
-        require(el.startNode >= 1 && el.startNode <= project.nodeCount && el.endNode >= 1 &&
-                    el.endNode <= project.nodeCount,
+        require(project.nodes.contains(el.startNode) && project.nodes.contains(el.endNode),
                 "node of element " + std::to_string(e));
-        require(el.condition >= 1 && el.condition <= project.conditionCount,
-                "condition of element " + std::to_string(e));
+        require(project.conditions.contains(el.condition), "condition of element " + std::to_string(e));
     }
 
     // A chain is a maximal run of consecutive elements on one boundary.

@@ -17,10 +17,9 @@ std::string formatResultValue(float value, char decimalSeparator)
 
 std::vector<ElementResultRow> elementResultRows(const Project& project)
 {
-    const int count = std::clamp(project.elementCount, 0, kMaxResults);
     std::vector<ElementResultRow> rows;
-    rows.reserve(static_cast<std::size_t>(count));
-    for (int e = 1; e <= count; ++e) {
+    rows.reserve(static_cast<std::size_t>(project.elementCount()));
+    for (int e : project.elements.numbers()) {
         const ResultRecord& potential = project.elementResults[e];
         const ResultRecord& flux = project.fluxResults[e];
         rows.push_back(
@@ -46,10 +45,9 @@ ResultsWindow resultsListCommand(const Project& project, Interaction& ui)
 
 std::vector<InternalResultRow> internalResultRows(const Project& project)
 {
-    const int count = std::clamp(project.internalPointCount, 0, kMaxInternalPoints);
     std::vector<InternalResultRow> rows;
-    rows.reserve(static_cast<std::size_t>(count));
-    for (int i = 1; i <= count; ++i) {
+    rows.reserve(static_cast<std::size_t>(project.internalPointCount()));
+    for (int i : project.internalPoints.numbers()) {
         rows.push_back({i, project.internalPoints[i].internalResult});
     }
     return rows;
@@ -121,11 +119,9 @@ bool scaleResults(Project& project, Interaction& ui, ScalingOption option)
         return false;
     }
     const auto coordinate = [&](const Node& n) { return scaling->alongY ? n.y : n.x; };
-    auto validNode = [&](int n) { return n >= 1 && n <= project.nodeCount && n <= kMaxNodes; };
-    const int elements = std::clamp(project.elementCount, 0, kMaxResults);
-    for (int e = 1; e <= elements; ++e) {
+    for (int e : project.elements.numbers()) {
         const Element& el = project.elements[e];
-        if (!validNode(el.startNode) || !validNode(el.endNode)) {
+        if (!project.nodes.contains(el.startNode) || !project.nodes.contains(el.endNode)) {
             continue; // no point to take the coordinate from
         }
         const float c1 = coordinate(project.nodes[el.startNode]);
@@ -137,9 +133,7 @@ bool scaleResults(Project& project, Interaction& ui, ScalingOption option)
         scaleValue(slot[2], cm, scaling->divide);
     }
     if (scaling->potential) {
-        const int points = std::clamp(project.internalPointCount, 0, kMaxInternalPoints);
-        for (int i = 1; i <= points; ++i) {
-            InternalPoint& point = project.internalPoints[i];
+        for (InternalPoint& point : project.internalPoints) {
             scaleValue(point.internalResult, scaling->alongY ? point.y : point.x, scaling->divide);
         }
     }

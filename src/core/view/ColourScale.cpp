@@ -14,7 +14,7 @@ namespace {
 constexpr int kLastEntry = ColourPalette::size - 1;
 
 // The slot values 1..3 of element 1..count, start-middle-end in turn.
-ColourScaleRange rangeOf(const Table<ResultRecord, kMaxResults>& table, int count)
+ColourScaleRange rangeOf(const NumberedArray<ResultRecord, kMaxResults>& table, int count)
 {
     float min = 0.0f;
     float max = 0.0f;
@@ -96,7 +96,7 @@ std::string formatRounded(double value, int significant, double exponentFrom, in
 
 ResultRanges resultRanges(const Project& project)
 {
-    const int count = std::min(project.elementCount, kMaxResults);
+    const int count = project.elementCount();
     return {rangeOf(project.elementResults, count), rangeOf(project.fluxResults, count)};
 }
 

@@ -19,21 +19,16 @@ std::string threeValues(const char* prefix, const BoundaryCondition& c, int deci
     return text;
 }
 
-int validConditions(const Project& p)
+bool isOuter(const Project& p, int boundary)
 {
-    return std::clamp(p.conditionCount, 0, kMaxConditions);
-}
-
-int validBoundaries(const Project& p)
-{
-    return std::clamp(p.boundaryCount, 0, kMaxBoundaries);
+    return p.boundaries.contains(boundary) && p.boundaries[boundary].kind == OuterBoundary;
 }
 
 } // namespace
 
 std::string describeCondition(const Project& project, int condition)
 {
-    if (condition < 1 || condition > validConditions(project)) {
+    if (!project.conditions.contains(condition)) {
         return {};
     }
     const BoundaryCondition& c = project.conditions[condition];
@@ -60,16 +55,13 @@ std::string describeCondition(const Project& project, int condition)
 
 std::string describeBoundary(const Project& project, int boundary)
 {
-    const bool outer =
-        Table<Boundary, kMaxBoundaries>::validIndex(boundary) && project.boundaries[boundary].kind == OuterBoundary;
-    return "Brzeg " + std::to_string(boundary) + (outer ? " zew" : " wew");
+    return "Brzeg " + std::to_string(boundary) + (isOuter(project, boundary) ? " zew" : " wew");
 }
 
 std::string currentSelectionText(const Project& project)
 {
     const int b = project.currentBoundary;
-    const bool outer = b >= 1 && b <= validBoundaries(project) && project.boundaries[b].kind == OuterBoundary;
-    return "Brzeg " + std::to_string(b) + (outer ? " z " : " w ") +
+    return "Brzeg " + std::to_string(b) + (isOuter(project, b) ? " z " : " w ") +
            describeCondition(project, project.currentCondition);
 }
 
@@ -85,13 +77,11 @@ ToolBarState toolBarState(const Project& project)
     s.fluxDown = d.showFlux == 1;
     s.resultButtonsEnabled = project.resultsValid == 1 && isPotentialAnalysis(project.analysisType);
 
-    const int conditions = validConditions(project);
-    for (int i = 1; i <= conditions; ++i) {
+    for (int i : project.conditions.numbers()) {
         s.conditionItems.push_back(describeCondition(project, i));
     }
     s.conditionIndex = project.currentCondition - 1;
-    const int boundaries = validBoundaries(project);
-    for (int b = 1; b <= boundaries; ++b) {
+    for (int b : project.boundaries.numbers()) {
         s.boundaryItems.push_back(describeBoundary(project, b));
     }
     s.boundaryIndex = project.currentBoundary - 1;
@@ -106,7 +96,7 @@ ToolBarState toolBarState(const Project& project)
 
 bool pickCondition(Project& project, int index)
 {
-    if (index < 0 || index + 1 > project.conditionCount) {
+    if (index < 0 || index + 1 > project.conditionCount()) {
         return false;
     }
     project.currentCondition = index + 1;
@@ -115,7 +105,7 @@ bool pickCondition(Project& project, int index)
 
 bool pickBoundary(Project& project, int index)
 {
-    if (index < 0 || index + 1 > project.boundaryCount) {
+    if (index < 0 || index + 1 > project.boundaryCount()) {
         return false;
     }
     project.currentBoundary = index + 1;

@@ -55,8 +55,8 @@ bool zoomOut(Project& project)
 
 bool showEverything(Project& project)
 {
-    const int count = std::min(project.nodeCount, kMaxNodes);
-    if (count <= 0) {
+    const int count = project.nodeCount();
+    if (count == 0) {
         return false;
     }
     float minX = project.nodes[1].x;

@@ -268,11 +268,11 @@ TEST(CheckModel, ChainCirclingForeverNeverWritesBeyondTheTable)
     addElement(p, 1, 2);
     addElement(p, 2, 3);
     addElement(p, 3, 2);
-    while (p.elementCount + 3 <= kMaxElements && p.nodeCount + 3 <= kMaxNodes) {
-        const float x = static_cast<float>(p.nodeCount) * 10.0f;
+    while (p.elementCount() + 3 <= kMaxElements && p.nodeCount() + 3 <= kMaxNodes) {
+        const float x = static_cast<float>(p.nodeCount()) * 10.0f;
         addPolygon(p, {{x, 0}, {x + 1, 0}, {x, 1}});
     }
-    ASSERT_GT(p.elementCount, kMaxElements / 2);
+    ASSERT_GT(p.elementCount(), kMaxElements / 2);
     ScriptedInteraction ui;
     EXPECT_EQ(checkModel(p, ui), 1);
     // The loop collected into entry 4 differs from the stored element 4.

@@ -23,7 +23,7 @@ using ::testing::IsEmpty;
 std::vector<Node> nodesOf(const Project& p)
 {
     std::vector<Node> out;
-    for (int n = 1; n <= p.nodeCount; ++n) {
+    for (int n = 1; n <= p.nodeCount(); ++n) {
         out.push_back(p.nodes[n]);
     }
     return out;
@@ -38,19 +38,19 @@ TEST(DeleteNode, LowersReferencesAboveAndKeepsThePoints)
     addElement(p, 4, 5);
     addElement(p, 1, 2);
     ASSERT_TRUE(deleteNode(p, 3));
-    EXPECT_EQ(p.nodeCount, 4);
+    EXPECT_EQ(p.nodeCount(), 4);
     EXPECT_THAT(elementsOf(p), ElementsAre(Element{3, 4, 1, 1}, Element{1, 2, 1, 1}));
     EXPECT_EQ(p.nodes[p.elements[1].startNode].x, 4.0f);
     EXPECT_EQ(p.nodes[5], Node{}) << "the freed slot is cleared";
 
     EXPECT_FALSE(deleteNode(p, 0));
     EXPECT_FALSE(deleteNode(p, 5));
-    EXPECT_EQ(p.nodeCount, 4);
+    EXPECT_EQ(p.nodeCount(), 4);
 
     ASSERT_TRUE(deleteElement(p, 1));
     EXPECT_THAT(elementsOf(p), ElementsAre(Element{1, 2, 1, 1}));
     EXPECT_FALSE(deleteElement(p, 2));
-    EXPECT_EQ(p.elementCount, 1);
+    EXPECT_EQ(p.elementCount(), 1);
 }
 
 TEST(RemoveDoubleNodes, MergesIntoTheLowerNumberAndReportsTheCount)
@@ -63,7 +63,7 @@ TEST(RemoveDoubleNodes, MergesIntoTheLowerNumberAndReportsTheCount)
     ScriptedInteraction ui;
     ui.answers = {true};
     EXPECT_TRUE(removeDoubleNodes(p, ui));
-    EXPECT_EQ(p.nodeCount, 2);
+    EXPECT_EQ(p.nodeCount(), 2);
     EXPECT_THAT(elementsOf(p), ElementsAre(Element{2, 1, 1, 1}));
     ASSERT_EQ(ui.shown.size(), 2u);
     EXPECT_TRUE(ui.shown[0].isQuestion);
@@ -120,7 +120,7 @@ TEST(RemoveDoubleNodes, AnsweringNoChangesNothing)
     ScriptedInteraction ui;
     ui.answers = {false};
     EXPECT_FALSE(removeDoubleNodes(p, ui));
-    EXPECT_EQ(p.nodeCount, 2);
+    EXPECT_EQ(p.nodeCount(), 2);
     EXPECT_THAT(elementsOf(p), ElementsAre(Element{1, 2, 1, 1}));
     EXPECT_THAT(ui.textsShown(), ElementsAre("Usunąć podwójne węzły ?"));
 }
@@ -140,13 +140,13 @@ TEST(RemoveFreeNodes, LeadingFreeNodesGoAndReferencesFollow)
     EXPECT_THAT(ui.textsShown(), IsEmpty());
     EXPECT_THAT(nodesOf(p), ElementsAre(Node{2, 0}, Node{3, 0}));
     EXPECT_THAT(elementsOf(p), ElementsAre(Element{1, 2, 1, 1}));
-    EXPECT_EQ(p.internalPointCount, points);
+    EXPECT_EQ(p.internalPointCount(), points);
 
     Project alone = emptyProject();
     addNode(alone, 1, 1);
     addNode(alone, 2, 2);
     EXPECT_TRUE(removeFreeNodes(alone, ui));
-    EXPECT_EQ(alone.nodeCount, 0);
+    EXPECT_EQ(alone.nodeCount(), 0);
 }
 
 TEST(RemoveZeroLengthElements, ConsecutiveOnesGoTogetherAndTheNodesStay)
@@ -168,7 +168,7 @@ TEST(RemoveZeroLengthElements, ConsecutiveOnesGoTogetherAndTheNodesStay)
     EXPECT_TRUE(removeZeroLengthElements(p, ui));
     EXPECT_THAT(ui.textsShown(), IsEmpty());
     EXPECT_THAT(elementsOf(p), ElementsAre(Element{1, 3, 1, 1}, Element{3, 1, 1, 1}, Element{0, 0, 1, 1}));
-    EXPECT_EQ(p.nodeCount, 4);
+    EXPECT_EQ(p.nodeCount(), 4);
 }
 
 TEST(CleanUp, RepairsWhatTheCheckComplainsAbout)
@@ -197,8 +197,8 @@ TEST(CleanUp, RepairsWhatTheCheckComplainsAbout)
     ui.clear();
     EXPECT_EQ(checkModel(p, ui), 0);
     EXPECT_THAT(ui.textsShown(), IsEmpty());
-    EXPECT_EQ(p.nodeCount, 4);
-    EXPECT_EQ(p.elementCount, 4);
+    EXPECT_EQ(p.nodeCount(), 4);
+    EXPECT_EQ(p.elementCount(), 4);
 }
 
 } // namespace

@@ -35,7 +35,7 @@ TEST(RenumberElements, TriangleOutOfOrderFollowsTheChainFromElementOne)
     addElement(p, 2, 3, 1);
     addElement(p, 1, 2, 2);
     addElement(p, 3, 1, 3);
-    p.conditionCount = 3;
+    p.conditions.resize(3);
     ScriptedInteraction ui;
     EXPECT_TRUE(renumberElements(p, ui));
     EXPECT_THAT(ui.textsShown(), IsEmpty());
@@ -87,8 +87,8 @@ TEST(RenumberElements, OrderedTableStaysAndEmptyTableOnlyRepaints)
     addNode(empty, 1, 1);
     EXPECT_TRUE(renumberElements(empty, ui));
     EXPECT_THAT(ui.textsShown(), IsEmpty());
-    EXPECT_EQ(empty.elementCount, 0);
-    EXPECT_EQ(empty.nodeCount, 1);
+    EXPECT_EQ(empty.elementCount(), 0);
+    EXPECT_EQ(empty.nodeCount(), 1);
 }
 
 TEST(RenumberElements, ReversedElementLeavesTheTableGroupedOnly)

@@ -29,7 +29,7 @@ TEST(NewProject, WithoutAnOpenProjectAsksNothingAndTakesTheChosenType)
     ScriptedInteraction ui;
     EXPECT_TRUE(newProject(p, ui, answer(5)));
     EXPECT_TRUE(ui.shown.empty());
-    EXPECT_EQ(p.nodeCount, 0);
+    EXPECT_EQ(p.nodeCount(), 0);
     EXPECT_EQ(p.titleText, "TAV ");
     EXPECT_TRUE(p.projectOpen);
     EXPECT_EQ(p.analysisType, 5);
@@ -47,7 +47,7 @@ TEST(NewProject, AnsweringNoKeepsEverything)
     EXPECT_EQ(ui.shown[0].text, "Tworząc nowy projekt utracisz wszystkie dane...");
     EXPECT_EQ(ui.shown[0].caption, "Nowy projekt");
     EXPECT_TRUE(ui.shown[0].isQuestion);
-    EXPECT_EQ(p.nodeCount, 3);
+    EXPECT_EQ(p.nodeCount(), 3);
     EXPECT_EQ(p.titleText, "TAV /a.tav");
 }
 
@@ -60,7 +60,7 @@ TEST(NewProject, CancellingTheTypeDialogLeavesHeatFlow)
     ScriptedInteraction ui;
     ui.answers = {true};
     EXPECT_TRUE(newProject(p, ui, answer(std::nullopt)));
-    EXPECT_EQ(p.nodeCount, 0);
+    EXPECT_EQ(p.nodeCount(), 0);
     EXPECT_EQ(p.analysisType, HeatFlow);
     EXPECT_EQ(p.resultsValid, 0);
 }
@@ -80,7 +80,7 @@ TEST_F(OpenProject, ReadsTheChosenFileAndSetsTheCaption)
     Project p = emptyProject();
     ui.files = {path};
     EXPECT_TRUE(openProject(p, ui));
-    EXPECT_EQ(p.nodeCount, 3);
+    EXPECT_EQ(p.nodeCount(), 3);
     EXPECT_EQ(p.titleText, "TAV " + path);
     EXPECT_TRUE(p.projectOpen);
     ASSERT_EQ(ui.fileDialogs.size(), 1u);
@@ -107,7 +107,7 @@ TEST_F(OpenProject, AnsweringNoKeepsTheModelButHidesResults)
     EXPECT_EQ(ui.textsShown(), std::vector<std::string>{"Czy chcesz utracić aktualne dane ?"});
     EXPECT_EQ(ui.shown[0].caption, "Otwórz plik");
     EXPECT_TRUE(ui.fileDialogs.empty());
-    EXPECT_EQ(p.nodeCount, 3);
+    EXPECT_EQ(p.nodeCount(), 3);
     EXPECT_EQ(p.resultsValid, 0);
     EXPECT_EQ(p.display.showPotential, 0);
     EXPECT_EQ(p.display.showFlux, 0);
@@ -122,7 +122,7 @@ TEST_F(OpenProject, CancellingTheDialogLeavesAnEmptyModelAndTheCaption)
     ui.answers = {true};
     ui.files = {std::nullopt};
     openProject(p, ui);
-    EXPECT_EQ(p.nodeCount, 0);
+    EXPECT_EQ(p.nodeCount(), 0);
     EXPECT_EQ(p.currentCondition, 1);
     EXPECT_EQ(p.titleText, "TAV /stary.tav");
 }
@@ -138,8 +138,8 @@ TEST_F(OpenProject, ADamagedFileGivesAnErrorAndAnEmptyModel)
     EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
     EXPECT_EQ(ui.shown[0].caption, "Odczyt z pliku");
     EXPECT_EQ(ui.shown[0].text.rfind("Błędny format pliku " + path, 0), 0u) << ui.shown[0].text;
-    EXPECT_EQ(p.nodeCount, 0);
-    EXPECT_EQ(p.elementCount, 0);
+    EXPECT_EQ(p.nodeCount(), 0);
+    EXPECT_EQ(p.elementCount(), 0);
     EXPECT_EQ(p.titleText, "TAV ") << "the caption names no file the empty model came from";
 }
 
@@ -151,7 +151,7 @@ TEST_F(OpenProject, AMissingFileGivesAnErrorAndAnEmptyModel)
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].text, "Nie można otworzyć pliku " + dir.file("brak.tav"));
     EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
-    EXPECT_EQ(p.nodeCount, 0);
+    EXPECT_EQ(p.nodeCount(), 0);
 }
 
 TEST(SaveProject, RefusesAnEmptyModel)
@@ -196,7 +196,7 @@ TEST(SaveProject, AFileThatCannotBeWrittenLeavesModelAndCaption)
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].text, "Nie można zapisać pliku " + path);
     EXPECT_EQ(ui.shown[0].caption, "Błąd zapisu");
-    EXPECT_EQ(p.nodeCount, 3);
+    EXPECT_EQ(p.nodeCount(), 3);
 }
 
 TEST(SaveProject, CancelChangesNothing)

@@ -105,13 +105,13 @@ TEST(ProjectFileRoundTrip, SaveAndOpenReproduceEveryTable)
 
     Project q = emptyProject();
     ASSERT_TRUE(loadProjectFile(path, q).ok());
-    ASSERT_EQ(q.nodeCount, 3);
+    ASSERT_EQ(q.nodeCount(), 3);
     for (int k = 1; k <= 3; ++k) {
         // Fifteen decimals of a float widened to double: exact.
         EXPECT_EQ(q.nodes[k], p.nodes[k]) << k;
         EXPECT_EQ(q.elements[k], p.elements[k]) << k;
     }
-    ASSERT_EQ(q.conditionCount, 2);
+    ASSERT_EQ(q.conditionCount(), 2);
     const BoundaryCondition& c = q.conditions[2];
     EXPECT_FLOAT_EQ(c.kind, 1.0f);
     EXPECT_NEAR(c.atNode1, 1.234567f, 1e-6);
@@ -120,9 +120,9 @@ TEST(ProjectFileRoundTrip, SaveAndOpenReproduceEveryTable)
     EXPECT_NEAR(c.atNode1Y, 4.5f, 1e-6);
     EXPECT_NEAR(c.atMiddleY, -4.5f, 1e-6);
     EXPECT_NEAR(c.atNode2Y, 9.0f, 1e-6);
-    ASSERT_EQ(q.boundaryCount, 2);
+    ASSERT_EQ(q.boundaryCount(), 2);
     EXPECT_EQ(q.boundaries[2].kind, InnerBoundary);
-    ASSERT_EQ(q.internalPointCount, 2);
+    ASSERT_EQ(q.internalPointCount(), 2);
     EXPECT_NEAR(q.internalPoints[2].x, 0.123456f, 1e-6);
     EXPECT_NEAR(q.internalPoints[1].y, -3.5f, 1e-6);
     EXPECT_FLOAT_EQ(q.conductivity, 52.5f);
@@ -135,7 +135,7 @@ TEST(ProjectFileReader, LineBreaksCarryNoMeaningAndTheClosingTextIsOptional)
     std::string text = "1 0 1 1 0 2.5 3.5\n\n 2 0 0 0 0 0 0 1 +4 0 10";
     Project p = emptyProject();
     ASSERT_FALSE(readProjectText(text, p).has_value());
-    EXPECT_EQ(p.nodeCount, 1);
+    EXPECT_EQ(p.nodeCount(), 1);
     EXPECT_FLOAT_EQ(p.nodes[1].y, 3.5f);
     EXPECT_FLOAT_EQ(p.conductivity, 4.0f);
     EXPECT_EQ(p.analysisType, 10);
@@ -164,8 +164,8 @@ TEST_P(DamagedFile, IsRefusedWithAReasonAndTheModelUntouched)
     auto problem = readProjectText(GetParam().text, p);
     ASSERT_TRUE(problem.has_value());
     EXPECT_NE(problem->find(GetParam().reasonFragment), std::string::npos) << *problem;
-    EXPECT_EQ(p.nodeCount, before.nodeCount);
-    EXPECT_EQ(p.elementCount, before.elementCount);
+    EXPECT_EQ(p.nodeCount(), before.nodeCount());
+    EXPECT_EQ(p.elementCount(), before.elementCount());
     EXPECT_EQ(p.nodes[2], before.nodes[2]);
     EXPECT_EQ(p.elements[3], before.elements[3]);
 }
@@ -205,7 +205,7 @@ TEST(ProjectFileReader, AcceptsTheCapacitiesExactly)
     text += "2 0 0 0 0 0 0\n1\n1 0\n1\n";
     Project p = emptyProject();
     ASSERT_FALSE(readProjectText(text, p).has_value());
-    EXPECT_EQ(p.nodeCount, 199);
+    EXPECT_EQ(p.nodeCount(), 199);
     EXPECT_FLOAT_EQ(p.nodes[199].x, 198.0f);
 }
 
@@ -278,7 +278,7 @@ TEST(ProjectFileDisk, ShippedExamplesAreReadable)
         Project p = emptyProject();
         FileResult r = loadProjectFile(std::string(ZORIND_EXAMPLES_DIR) + "/" + name, p);
         EXPECT_TRUE(r.ok()) << name << ": " << r.detail;
-        EXPECT_GT(p.elementCount, 0) << name;
+        EXPECT_GT(p.elementCount(), 0) << name;
     }
 }
 

@@ -8,11 +8,11 @@ namespace {
 
 void expectEmptyModel(const Project& p)
 {
-    EXPECT_EQ(p.nodeCount, 0);
-    EXPECT_EQ(p.elementCount, 0);
-    EXPECT_EQ(p.internalPointCount, 0);
-    EXPECT_EQ(p.conditionCount, 1);
-    EXPECT_EQ(p.boundaryCount, 1);
+    EXPECT_EQ(p.nodeCount(), 0);
+    EXPECT_EQ(p.elementCount(), 0);
+    EXPECT_EQ(p.internalPointCount(), 0);
+    EXPECT_EQ(p.conditionCount(), 1);
+    EXPECT_EQ(p.boundaryCount(), 1);
     EXPECT_EQ(p.boundaries[1].kind, OuterBoundary);
     EXPECT_FLOAT_EQ(p.conditions[1].kind, 2.0f);
     EXPECT_FLOAT_EQ(p.conditions[1].atNode1, 0.0f);
@@ -122,24 +122,30 @@ TEST(ProjectTables, NumberFromOneAndRefuseStrayReferences)
     EXPECT_EQ(p.elementResults.capacity, kMaxElements) << "a result record for every possible element";
 }
 
-TEST(ProjectTables, RemoveAtClosesTheGap)
+TEST(ProjectTables, KeepTheirCountWithinCapacity)
 {
-    Table<Node, 5> t;
-    for (int k = 1; k <= 4; ++k) {
-        t[k] = {static_cast<float>(k), 0};
-    }
-    t.removeAt(2, 4);
-    EXPECT_FLOAT_EQ(t[1].x, 1);
-    EXPECT_FLOAT_EQ(t[2].x, 3);
-    EXPECT_FLOAT_EQ(t[3].x, 4);
-    EXPECT_FLOAT_EQ(t[4].x, 0);
-}
+    Table<Node, 3> t;
+    EXPECT_EQ(t.append({1, 0}), 1);
+    EXPECT_EQ(t.append({2, 0}), 2);
+    EXPECT_EQ(t.append({3, 0}), 3);
+    EXPECT_EQ(t.append({4, 0}), 0) << "a full table refuses";
+    EXPECT_EQ(t.count(), 3);
+    EXPECT_FALSE(t.fits(1));
+    EXPECT_THROW(t.resize(4), std::out_of_range);
 
-TEST(ProjectCapacity, FitsCapacityGuardsEveryAddition)
-{
-    EXPECT_TRUE(fitsCapacity(198, 1, kMaxNodes));
-    EXPECT_FALSE(fitsCapacity(199, 1, kMaxNodes));
-    EXPECT_FALSE(fitsCapacity(190, 20, kMaxNodes));
+    EXPECT_FALSE(t.erase(0));
+    EXPECT_FALSE(t.erase(4));
+    EXPECT_TRUE(t.erase(2));
+    EXPECT_EQ(t.count(), 2);
+    EXPECT_FLOAT_EQ(t[2].x, 3);
+    EXPECT_FLOAT_EQ(t[3].x, 0) << "the freed slot is zeroed";
+    EXPECT_TRUE(t.contains(2));
+    EXPECT_FALSE(t.contains(3));
+    float sum = 0;
+    for (const Node& n : t) {
+        sum += n.x;
+    }
+    EXPECT_FLOAT_EQ(sum, 4);
     EXPECT_EQ(capacityMessage(kNodesGenitive, kMaxNodes), "Osiągnięto maksymalną liczbę węzłów (199)");
 }
 

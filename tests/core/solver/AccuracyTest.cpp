@@ -37,13 +37,13 @@ TEST(SolverAccuracy, CircleWithLinearPotentialReproducesItInside)
     }
     test::addInternalPoint(p, 0.0f, 0.0f);
     computeOrFail(p);
-    for (int i = 1; i <= p.internalPointCount; ++i) {
+    for (int i = 1; i <= p.internalPointCount(); ++i) {
         const InternalPoint& pt = p.internalPoints[i];
         EXPECT_NEAR(pt.internalResult, pt.x, 1e-3) << "point " << i;
     }
     // The flux q = -k du/dn = -n_x at the midpoints, n the outward normal
     // of the straight element.
-    for (int e = 1; e <= p.elementCount; ++e) {
+    for (int e = 1; e <= p.elementCount(); ++e) {
         const Node& a = p.nodes[p.elements[e].startNode];
         const Node& b = p.nodes[p.elements[e].endNode];
         const double length = std::hypot(b.x - a.x, b.y - a.y);
@@ -76,7 +76,7 @@ TEST(SolverAccuracy, AnnulusFollowsTheLogarithmicProfile)
         }
     }
     computeOrFail(p);
-    for (int i = 1; i <= p.internalPointCount; ++i) {
+    for (int i = 1; i <= p.internalPointCount(); ++i) {
         const InternalPoint& pt = p.internalPoints[i];
         const double r = std::hypot(pt.x - 5.0, pt.y - 5.0);
         const double exact = u1 * std::log(r / outer) / std::log(inner / outer);
@@ -127,13 +127,13 @@ TEST(SolverAccuracy, RectangleWithFluxAndInsulatedSidesIsLinear)
     Project p = slab(
         k, [](Project& model) { return test::addCondition(model, 2.0f, 10.0f, 10.0f, 10.0f); }, 3.0f);
     computeOrFail(p);
-    for (int i = 1; i <= p.internalPointCount; ++i) {
+    for (int i = 1; i <= p.internalPointCount(); ++i) {
         const InternalPoint& pt = p.internalPoints[i];
         const double exact = 50.0 - 10.0 / k * pt.x;
         EXPECT_NEAR(pt.internalResult, exact, 1e-3 * std::fabs(exact)) << "x = " << pt.x;
     }
     // The flux comes in through the fixed side as it leaves through the other.
-    for (int e = 1; e <= p.elementCount; ++e) {
+    for (int e = 1; e <= p.elementCount(); ++e) {
         const Element& el = p.elements[e];
         if (p.nodes[el.startNode].x == 0.0f && p.nodes[el.endNode].x == 0.0f) {
             for (int s = 1; s <= 3; ++s) {
@@ -164,7 +164,7 @@ TEST(SolverAccuracy, DoublingTheConductivityDoublesTheFluxesOfAPrescribedPotenti
     Project twice = prescribedRectangle(3.0f);
     computeOrFail(once);
     computeOrFail(twice);
-    for (int e = 1; e <= once.elementCount; ++e) {
+    for (int e = 1; e <= once.elementCount(); ++e) {
         for (int slot = 1; slot <= 3; ++slot) {
             const float q1 = once.fluxResults[e].slot[slot];
             const float q2 = twice.fluxResults[e].slot[slot];
@@ -178,7 +178,7 @@ TEST(SolverAccuracy, DoublingTheConductivityDoublesTheFluxesOfAPrescribedPotenti
     for (int i = 0; i < 4; ++i) {
         EXPECT_NEAR(once.fluxResults[middleElements[i]].slot[2], expected[i], 1e-2) << "side " << i;
     }
-    for (int i = 1; i <= once.internalPointCount; ++i) {
+    for (int i = 1; i <= once.internalPointCount(); ++i) {
         const double exact = 100.0 - 10.0 * once.internalPoints[i].x;
         EXPECT_NEAR(once.internalPoints[i].internalResult, exact, 1e-3 * exact);
         EXPECT_NEAR(twice.internalPoints[i].internalResult, once.internalPoints[i].internalResult, 1e-4);
@@ -200,12 +200,12 @@ TEST(SolverAccuracy, ConvectionSideMatchesTheSlabSolution)
     const double t0 = 50.0;
     const double surface = (k * t0 / a + h * ambient) / (k / a + h);
     const double q = h * (surface - ambient);
-    for (int i = 1; i <= p.internalPointCount; ++i) {
+    for (int i = 1; i <= p.internalPointCount(); ++i) {
         const InternalPoint& pt = p.internalPoints[i];
         const double exact = t0 - (t0 - surface) * pt.x / a;
         EXPECT_NEAR(pt.internalResult, exact, 1e-4 * exact) << "x = " << pt.x;
     }
-    for (int e = 1; e <= p.elementCount; ++e) {
+    for (int e = 1; e <= p.elementCount(); ++e) {
         const Element& el = p.elements[e];
         if (p.nodes[el.startNode].x == 4.0f && p.nodes[el.endNode].x == 4.0f) {
             for (int s = 1; s <= 3; ++s) {
@@ -225,7 +225,7 @@ TEST(SolverAccuracy, MetalConductivityIsSolvedCorrectly)
     Project p = slab(
         k, [](Project& model) { return test::addCondition(model, 2.0f, 5.0e8f, 5.0e8f, 5.0e8f); }, 3.0f);
     computeOrFail(p);
-    for (int i = 1; i <= p.internalPointCount; ++i) {
+    for (int i = 1; i <= p.internalPointCount(); ++i) {
         const InternalPoint& pt = p.internalPoints[i];
         const double exact = 50.0 - 5.0e8 / k * pt.x;
         EXPECT_NEAR(pt.internalResult, exact, 1e-3 * std::fabs(exact)) << "x = " << pt.x;
