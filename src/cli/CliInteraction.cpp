@@ -16,19 +16,12 @@ std::string CliInteraction::oneLine(std::string_view text)
     return line;
 }
 
-void CliInteraction::message(std::string_view text, std::string_view, MessageKind)
+void CliInteraction::print(std::FILE* out, std::string_view text)
 {
-    ++messages_;
     std::string line = oneLine(text);
     line += '\n';
-    std::fwrite(line.data(), 1, line.size(), out_);
-    std::fflush(out_);
-}
-
-bool CliInteraction::ask(std::string_view text, std::string_view caption)
-{
-    message(text, caption, MessageKind::Information);
-    return true;
+    std::fwrite(line.data(), 1, line.size(), out);
+    std::fflush(out);
 }
 
 } // namespace zorind::cli

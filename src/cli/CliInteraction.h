@@ -2,36 +2,36 @@
 
 #include <cstdio>
 
-#include "ui/Interaction.h"
+#include "ui/ScriptedInteraction.h"
 
 namespace zorind::cli {
 
 // The command line's Interaction: every question is answered Yes, every
-// message is printed on one line (a line break inside it written as the two
-// characters \n), prompts and file choices are cancelled.
-class CliInteraction : public Interaction {
+// message and question is printed on one line (a line break inside it
+// written as the two characters \n) unless the output is null, prompts and
+// file choices are cancelled.
+class CliInteraction : public ScriptedInteraction {
 public:
-    explicit CliInteraction(std::FILE* out) : out_(out) {}
+    explicit CliInteraction(std::FILE* out) : out_(out) { defaultAnswer = true; }
 
     void setOutput(std::FILE* out) { out_ = out; }
-    int messageCount() const { return messages_; }
-
-    void message(std::string_view text, std::string_view caption, MessageKind kind) override;
-    bool ask(std::string_view text, std::string_view caption) override;
-    std::optional<std::string> promptText(std::string_view, std::string_view, std::string_view) override
-    {
-        return std::nullopt;
-    }
-    std::optional<double> promptNumber(std::string_view, std::string_view, double) override { return std::nullopt; }
-    std::optional<std::string> chooseOpenFile(const FileDialogSpec&) override { return std::nullopt; }
-    std::optional<std::string> chooseSaveFile(const FileDialogSpec&) override { return std::nullopt; }
+    int messageCount() const { return static_cast<int>(shown.size()); }
 
     // One message as a single line.
     static std::string oneLine(std::string_view text);
+    // Prints one recorded message or question.
+    static void print(std::FILE* out, std::string_view text);
+
+protected:
+    void onShown(const Shown& entry) override
+    {
+        if (out_ != nullptr) {
+            print(out_, entry.text);
+        }
+    }
 
 private:
     std::FILE* out_;
-    int messages_ = 0;
 };
 
 } // namespace zorind::cli

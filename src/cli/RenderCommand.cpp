@@ -41,21 +41,9 @@ ImageSize parseSize(const std::string& text)
 
 // Keeps the messages of a run that may still succeed; they are printed only
 // if it fails, as a successful render prints nothing.
-class HeldMessages : public Interaction {
+class HeldMessages : public CliInteraction {
 public:
-    void message(std::string_view text, std::string_view, MessageKind) override { held_.emplace_back(text); }
-    bool ask(std::string_view text, std::string_view caption) override
-    {
-        message(text, caption, MessageKind::Information);
-        return true;
-    }
-    std::optional<std::string> promptText(std::string_view, std::string_view, std::string_view) override
-    {
-        return std::nullopt;
-    }
-    std::optional<double> promptNumber(std::string_view, std::string_view, double) override { return std::nullopt; }
-    std::optional<std::string> chooseOpenFile(const FileDialogSpec&) override { return std::nullopt; }
-    std::optional<std::string> chooseSaveFile(const FileDialogSpec&) override { return std::nullopt; }
+    HeldMessages() : CliInteraction(nullptr) {}
 
     void print(std::FILE* trace) const
     {
@@ -67,14 +55,10 @@ public:
                 std::fwrite(buffer, 1, n, stderr);
             }
         }
-        CliInteraction out(stderr);
-        for (const std::string& text : held_) {
-            out.message(text, {}, MessageKind::Plain);
+        for (const Shown& entry : shown) {
+            CliInteraction::print(stderr, entry.text);
         }
     }
-
-private:
-    std::vector<std::string> held_;
 };
 
 struct FileCloser {
@@ -91,7 +75,11 @@ QImage render(Project& project, Interaction& ui, ImageSize size)
     }
     for (int pass = 0; pass < 2; ++pass) {
         QPainter painter(&image);
-        if (!paintModel(painter, project, size.width, size.height, ui).repaintRequested) {
+        const PaintOutcome outcome = paintModel(painter, project, size.width, size.height);
+        if (outcome.message) {
+            ui.message(outcome.message->text, outcome.message->caption, outcome.message->kind);
+        }
+        if (!outcome.repaintRequested) {
             break;
         }
     }

@@ -400,7 +400,7 @@ QFont drawingFont()
     return font;
 }
 
-PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clientHeight, Interaction& ui)
+PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clientHeight)
 {
     PaintOutcome outcome;
     painter.save();
@@ -423,7 +423,7 @@ PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clie
     }
     drawBackgroundAndGrid(painter, clientWidth, clientHeight, grid);
     if (!grid.fits) {
-        ui.message(kGridOverflowMessage, kGridOverflowCaption, MessageKind::Plain);
+        outcome.message = PaintMessage{kGridOverflowMessage, kGridOverflowCaption, MessageKind::Plain};
         v.gridOn = 0;
         outcome.repaintRequested = true;
     }

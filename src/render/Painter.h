@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QFont>
+#include <optional>
+#include <string>
 
 #include "model/Project.h"
 #include "ui/Interaction.h"
@@ -10,9 +12,19 @@ class QPainter;
 namespace zorind {
 
 // What the window has to do after a repaint of the drawing area.
+// A message the painter has for the user. It cannot show it itself: a box
+// must not open inside a paint event.
+struct PaintMessage {
+    std::string text;
+    std::string caption;
+    MessageKind kind = MessageKind::Plain;
+};
+
 struct PaintOutcome {
     // The grid was too fine and has been switched off: repaint once more.
     bool repaintRequested = false;
+    // Shown by whoever painted, once the paint is over.
+    std::optional<PaintMessage> message;
     // Results were coloured: the colour-scale window is to be repainted and
     // shown. False: it is to be hidden.
     bool scaleVisible = false;
@@ -28,7 +40,7 @@ QFont drawingFont();
 // 20000 dots is switched off, after one message through `ui`), a zero grid
 // step (becomes 10) and the ColourScaleRange. The tool bars, selectors and
 // menu check marks are the window's, from toolBarState().
-PaintOutcome paintModel(QPainter& painter, Project& project, int clientWidth, int clientHeight, Interaction& ui);
+PaintOutcome paintModel(QPainter& painter, Project& project, int clientWidth, int clientHeight);
 
 // The content of the colour-scale window on a client area of the given
 // size: white background, a stroke per palette entry 1..199, value labels.

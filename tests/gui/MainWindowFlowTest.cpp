@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include "app/DrawingArea.h"
 #include "app/TGL.h"
 #include "lists/Tl_wyn.h"
 #include "model/FileCommands.h"
@@ -71,24 +72,24 @@ TEST_F(MainWindowFlow, ComputeEnablesTheResultButtonsAndColouringShowsTheScale)
     paint();
     EXPECT_TRUE(action("BT")->isEnabled());
     EXPECT_TRUE(action("BTN")->isEnabled());
-    EXPECT_FALSE(window.scaleWindow()->isVisible());
+    EXPECT_FALSE(window.window<Tskala>().isVisible());
 
     action("BT")->trigger();
     paint();
     EXPECT_TRUE(action("BT")->isChecked());
     EXPECT_TRUE(action("Temperatura1")->isChecked());
-    EXPECT_TRUE(window.scaleWindow()->isVisible());
+    EXPECT_TRUE(window.window<Tskala>().isVisible());
 
     action("BTN")->trigger();
     paint();
     EXPECT_FALSE(action("BT")->isChecked()) << "flux colouring releases potential colouring";
     EXPECT_TRUE(action("BTN")->isChecked());
-    EXPECT_TRUE(window.scaleWindow()->isVisible());
+    EXPECT_TRUE(window.window<Tskala>().isVisible());
 
     action("Strumie1")->trigger();
     paint();
     EXPECT_FALSE(action("BTN")->isChecked());
-    EXPECT_FALSE(window.scaleWindow()->isVisible()) << "hidden when nothing is coloured";
+    EXPECT_FALSE(window.window<Tskala>().isVisible()) << "hidden when nothing is coloured";
 }
 
 TEST_F(MainWindowFlow, ToggleButtonsReleaseEachOther)
@@ -184,11 +185,11 @@ TEST_F(MainWindowFlow, ResultsListNeedsResultsAndShowsTheStoredNumbers)
     EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
 
     action("Oblicz1")->trigger();
-    QTableWidget* grid = window.resultsList()->grid();
+    QTableWidget* grid = window.window<Tl_wyn>().grid();
     QString firstPotential;
-    QTimer::singleShot(0, window.resultsList(), [&] {
+    QTimer::singleShot(0, &window.window<Tl_wyn>(), [&] {
         firstPotential = grid->item(1, 1)->text();
-        window.resultsList()->accept();
+        window.window<Tl_wyn>().accept();
     });
     action("Listawynikw1")->trigger();
     EXPECT_EQ(grid->rowCount(), window.project().elementCount() + 1);
@@ -202,7 +203,7 @@ TEST_F(MainWindowFlow, ScalingTwiceDividesThePotentialsByYSquared)
     action("Oblicz1")->trigger();
     const Project computed = window.project();
 
-    Tskaluj_* dialog = window.scalingDialog();
+    Tskaluj_* dialog = &window.window<Tskaluj_>();
     EXPECT_EQ(dialog->checkedOption(), ScalingOption::NoScaling);
     for (int pass = 0; pass < 2; ++pass) {
         ui.answers = {true};

@@ -267,8 +267,7 @@ PaintOutcome repaint(Project& p)
 {
     QImage image(640, 480, QImage::Format_RGB32);
     QPainter painter(&image);
-    ScriptedInteraction ui;
-    return paintModel(painter, p, 640, 480, ui);
+    return paintModel(painter, p, 640, 480);
 }
 
 TEST(Tskala, ShownAfterColouringAndHiddenWhenBothViewsAreOff)

@@ -17,12 +17,14 @@ template <class T> T take(std::deque<T>& queue, T fallback)
 void ScriptedInteraction::message(std::string_view text, std::string_view caption, MessageKind kind)
 {
     shown.push_back({std::string(text), std::string(caption), kind, false});
+    onShown(shown.back());
 }
 
 bool ScriptedInteraction::ask(std::string_view text, std::string_view caption)
 {
     shown.push_back({std::string(text), std::string(caption), MessageKind::Information, true});
-    return take(answers, false);
+    onShown(shown.back());
+    return take(answers, defaultAnswer);
 }
 
 std::optional<std::string> ScriptedInteraction::promptText(std::string_view caption, std::string_view prompt,

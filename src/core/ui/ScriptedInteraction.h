@@ -9,8 +9,10 @@
 
 namespace zorind {
 
-// An Interaction that records every message and answers from queues. Used
-// by the tests; when a queue runs dry the answer is No / cancel.
+// An Interaction that records every message and question and answers from
+// queues; when a queue runs dry a question gets `defaultAnswer` and a prompt
+// or file choice is cancelled. The tests script it; the command line
+// derives from it to print what it records and answer Yes.
 class ScriptedInteraction : public Interaction {
 public:
     struct Shown {
@@ -24,6 +26,8 @@ public:
     std::deque<std::optional<std::string>> texts;
     std::deque<std::optional<double>> numbers;
     std::deque<std::optional<std::string>> files;
+
+    bool defaultAnswer = false;
 
     std::vector<Shown> shown;
     std::vector<FileDialogSpec> fileDialogs;
@@ -45,6 +49,10 @@ public:
         shown.clear();
         fileDialogs.clear();
     }
+
+protected:
+    // Called after every message and question is recorded.
+    virtual void onShown(const Shown& /*entry*/) {}
 };
 
 } // namespace zorind

@@ -182,6 +182,8 @@ QPixmap drawn(IconKind kind)
         p.drawEllipse(QPointF(12, 12), 9, 9);
         drawText(p, QStringLiteral("Z"), Qt::white, 13);
         break;
+    case IconKind::None:
+        break;
     }
     return pixmap;
 }
@@ -190,6 +192,9 @@ QPixmap drawn(IconKind kind)
 
 QIcon toolIcon(IconKind kind)
 {
+    if (kind == IconKind::None) {
+        return {};
+    }
     const QIcon fallback(drawn(kind));
     if (const char* name = themeName(kind)) {
         return QIcon::fromTheme(QString::fromLatin1(name), fallback);

@@ -27,6 +27,7 @@ enum class IconKind {
     Flux,
     AddBoundary,
     Application,
+    None, // no icon (menu items)
 };
 
 QIcon toolIcon(IconKind kind);

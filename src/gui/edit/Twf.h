@@ -26,7 +26,6 @@ public:
     // The label for an analysis type.
     static QString propertyLabel(int analysisType);
 
-    void setInteraction(Interaction& ui) { ui_ = &ui; }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -26,7 +26,6 @@ public:
 
     // The printer holding the choice; nothing before the first set-up.
     QPrinter* printer() const { return printer_.get(); }
-    void setInteraction(Interaction& ui) { ui_ = &ui; }
 
 private:
     Interaction* ui_;

@@ -29,7 +29,6 @@ public:
     QCheckBox* box(const char* name) const;
     QLineEdit* fieldX() const { return edit1_; }
     QLineEdit* fieldY() const { return edit2_; }
-    void setInteraction(Interaction& ui) { ui_ = &ui; }
 
     // Fills the controls from the settings in force (done on every showing).
     void fill();

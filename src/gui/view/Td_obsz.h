@@ -27,7 +27,6 @@ public:
     QLineEdit* bottomField() const { return edit4_; } // y of the lower-left corner
     QLineEdit* rightField() const { return edit1_; }  // x of the upper-right corner
     QLineEdit* topField() const { return edit2_; }    // y of the upper-right corner
-    void setInteraction(Interaction& ui) { ui_ = &ui; }
 
     // Fills the fields from the area in force (done on every showing).
     void fill();

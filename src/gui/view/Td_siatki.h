@@ -23,7 +23,6 @@ public:
 
     QLineEdit* fieldX() const { return edit1_; }
     QLineEdit* fieldY() const { return edit2_; }
-    void setInteraction(Interaction& ui) { ui_ = &ui; }
 
     // Fills the fields from the spacing in force (done on every showing).
     void fill();

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QKeyCombination>
+#include <span>
+
+#include "app/Icons.h"
+#include "view/Describe.h"
+
+namespace zorind {
+
+class TGL;
+
+// Where an entry of the command table goes.
+enum class Place {
+    Plik,
+    Dodaj,
+    Krzywa, // submenu of "&Dodaj"
+    Zmien,
+    Usun,
+    Listy,
+    Obliczenia,
+    Widok,
+    Ustawienia,
+    Pomoc,
+    SpeedPanel, // tool bar 1
+    Panel1,     // tool bar 2
+    Prawymenu,  // popup of the idle pointer
+    LamaPop,    // popup while a polyline is drawn
+};
+
+enum class Entry {
+    Command, // a menu item or tool button
+    Separator,
+    Submenu,  // where the submenu of that object name (a menu row) stands
+    Selector, // a drop-down list of tool bar 2, built by the window
+};
+
+// Whether an entry can be used. Nothing else enables or disables entries.
+enum class Enabled {
+    Always,
+    Never,       // shown greyed out for the whole run
+    WithResults, // BT and BTN: computed potential results
+};
+
+using Handler = void (*)(TGL&);
+
+// One menu item, tool button or popup item: where it goes, its object name,
+// its caption (menus) or hint (tool buttons), shortcut, icon, enabled rule,
+// the switch that checks it or holds it down, and the command it runs.
+struct CommandRow {
+    Place place;
+    Entry entry = Entry::Command;
+    const char* name = nullptr;
+    const char* text = nullptr;
+    QKeyCombination shortcut = {};
+    IconKind icon = IconKind::None;
+    Enabled enabled = Enabled::Always;
+    bool ToolBarState::*checked = nullptr; // checkable when set; refreshed by every repaint
+    Handler handler = nullptr;             // nullptr: choosing it does nothing
+};
+
+struct MenuRow {
+    Place place;
+    const char* name;
+    const char* caption;
+    Place parent; // itself for a menu of the menu bar
+};
+
+// The menus of the menu bar and its submenus, in order.
+std::span<const MenuRow> menuRows();
+// Every entry of the menus, tool bars and popups, each place's in order.
+std::span<const CommandRow> commandRows();
+
+} // namespace zorind

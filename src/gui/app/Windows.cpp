@@ -1,0 +1,51 @@
+#include "app/Windows.h"
+
+#include "edit/Twf.h"
+#include "lists/Tl_www.h"
+#include "lists/Tl_wyn.h"
+#include "view/T_ustaw.h"
+#include "view/Td_obsz.h"
+#include "view/Td_siatki.h"
+#include "view/Tskala.h"
+#include "view/Tskaluj_.h"
+#include "view/Ttypobl_.h"
+
+namespace zorind {
+
+namespace {
+
+// Windows take what they need of (project, interaction, parent); the
+// colour-scale window is a top-level window of its own beside the main one.
+template <class W> std::unique_ptr<W> create(Project& project, Interaction& ui, QWidget* mainWindow)
+{
+    if constexpr (std::is_same_v<W, Tskala>) {
+        auto scale = std::make_unique<W>(project);
+        // It never keeps the program running on its own.
+        scale->setAttribute(Qt::WA_QuitOnClose, false);
+        return scale;
+    } else if constexpr (std::is_constructible_v<W, Project&, Interaction&, QWidget*>) {
+        return std::make_unique<W>(project, ui, mainWindow);
+    } else if constexpr (std::is_constructible_v<W, Project&, QWidget*>) {
+        return std::make_unique<W>(project, mainWindow);
+    } else {
+        return std::make_unique<W>(mainWindow);
+    }
+}
+
+template <class... W>
+void createAll(std::tuple<std::unique_ptr<W>...>& all, Project& project, Interaction& ui, QWidget* mainWindow)
+{
+    // The comma fold runs left to right: the creation order is the list's.
+    ((std::get<std::unique_ptr<W>>(all) = create<W>(project, ui, mainWindow)), ...);
+}
+
+} // namespace
+
+WindowSet::WindowSet(Project& project, Interaction& ui, QWidget* mainWindow)
+{
+    createAll(windows_, project, ui, mainWindow);
+}
+
+WindowSet::~WindowSet() = default;
+
+} // namespace zorind

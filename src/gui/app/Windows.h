@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <tuple>
+#include <type_traits>
+
+#include "model/Project.h"
+#include "ui/Interaction.h"
+
+namespace zorind {
+
+class Td_siatki;
+class Td_obsz;
+class Twf;
+class Tl_www;
+class Tskala;
+class Ttypobl_;
+class T_ustaw;
+class Tskaluj_;
+class Tl_wyn;
+
+// Every dialog and list window of the program, in the order they are
+// created at start-up. A new window is one type in this list (in its place
+// in the order) and one line of the command table that opens it.
+template <class... Windows> struct WindowList {
+    using Owned = std::tuple<std::unique_ptr<Windows>...>;
+};
+using AllWindows = WindowList<Td_siatki, Td_obsz, Twf, Tl_www, Tskala, Ttypobl_, T_ustaw, Tskaluj_, Tl_wyn>;
+
+// The one owner of the dialogs and list windows. Each is created once, in
+// the order of AllWindows, handed the project and the interaction once, and
+// reused for the whole run: it refills its fields each time it is shown.
+class WindowSet {
+public:
+    WindowSet(Project& project, Interaction& ui, QWidget* mainWindow);
+    ~WindowSet();
+    WindowSet(const WindowSet&) = delete;
+    WindowSet& operator=(const WindowSet&) = delete;
+
+    template <class W> W& get() const { return *std::get<std::unique_ptr<W>>(windows_); }
+
+private:
+    AllWindows::Owned windows_;
+};
+
+} // namespace zorind
