@@ -24,8 +24,13 @@ public:
     // Draws the feedback that lies over the model picture.
     void paintOverlay(QPainter& painter);
 
+    // The client-area position of the last right press that opened a
+    // popup menu; the popup commands act there.
+    QPoint popupPoint() const { return popupPoint_; }
+
 private:
     Project& project_;
+    QPoint popupPoint_;
 };
 
 } // namespace zorind
