@@ -195,7 +195,7 @@ TEST(DescribeCondition, KindsWithoutATextAndBadNumbers)
     Project p = emptyProject();
     const int c = test::addCondition(p, 3, 1, 2, 3);
     p.analysisType = Elasticity;
-    EXPECT_EQ(describeCondition(p, c), "Nieznany:1.000 2.000 3.000");
+    EXPECT_EQ(describeCondition(p, c), "Nieznany rodzaj 3:1.000 2.000 3.000");
     EXPECT_EQ(describeCondition(p, 0), "");
     EXPECT_EQ(describeCondition(p, c + 1), "");
     EXPECT_EQ(describeCondition(p, 5000), "");
