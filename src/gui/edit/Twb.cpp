@@ -73,6 +73,12 @@ Twb::Twb(Project& project, Interaction& ui, QWidget* parent)
     connect(jeden_, &QCheckBox::toggled, this, [this](bool on) { oneValueToggled(on); });
     connect(values_[0], &QLineEdit::textChanged, this, [this] { firstValueChanged(); });
     oneValueToggled(true);
+
+    // Top to bottom, as the fields are laid out.
+    QWidget* const order[] = {edit1_, jeden_, temp_, strum_, konw_, values_[0], values_[1], values_[2], toto_};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 void Twb::showEvent(QShowEvent* event)

@@ -1,6 +1,7 @@
 #include "lists/Tl_wezw.h"
 
 #include <QTableWidget>
+#include <algorithm>
 
 #include "lists/ListRows.h"
 #include "view/NumberFields.h"
@@ -34,7 +35,11 @@ std::vector<QStringList> Tl_wezw::rows() const
 
 std::vector<int> Tl_wezw::columnWidths() const
 {
-    return {kPointListColumnWidths.begin(), kPointListColumnWidths.end()};
+    std::vector<int> widths(kPointListColumnWidths.begin(), kPointListColumnWidths.end());
+    // The number column is never narrower than the largest number, so that
+    // node 199 reads as 199 in any font.
+    widths[0] = std::max(widths[0], fontMetrics().horizontalAdvance(QStringLiteral("999")) + 8);
+    return widths;
 }
 
 } // namespace zorind
