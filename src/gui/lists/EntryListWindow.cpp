@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "lists/ListRows.h"
 
@@ -55,8 +56,11 @@ void EntryListWindow::rebuild()
 {
     list_->clear();
     numbers_.clear();
+    // Entries 16 pixels high, or as high as the font needs.
+    const int height = std::max(16, list_->fontMetrics().height());
     for (const Entry& entry : entries()) {
-        list_->addItem(entry.text);
+        auto* item = new QListWidgetItem(entry.text, list_);
+        item->setSizeHint(QSize(0, height));
         numbers_.push_back(entry.number);
     }
 }

@@ -95,6 +95,10 @@ TEST(DescribeCondition, EveryAnalysisTypeAndKind)
         p.conditions[c].kind = k.kind;
         EXPECT_EQ(describeCondition(p, c), k.text) << k.type << " " << k.kind;
     }
+    // A number naming no condition has no text.
+    EXPECT_EQ(describeCondition(p, 0), "");
+    EXPECT_EQ(describeCondition(p, c + 1), "");
+    EXPECT_EQ(describeCondition(p, 5000), "");
 }
 
 TEST(Selectors, ACurrentNumberNamingNoEntrySelectsNothing)
