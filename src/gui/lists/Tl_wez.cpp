@@ -13,6 +13,7 @@ Tl_wez::Tl_wez(const Project& project, QWidget* parent)
       project_(project)
 {
     grid()->setAccessibleName(windowTitle());
+    setFixedSize(size());
 }
 
 QStringList Tl_wez::header() const

@@ -13,6 +13,7 @@ Tl_wezw::Tl_wezw(const Project& project, QWidget* parent)
       project_(project)
 {
     grid()->setAccessibleName(windowTitle());
+    setFixedSize(size());
 }
 
 QStringList Tl_wezw::header() const
