@@ -93,13 +93,17 @@ bool QtInteraction::ask(std::string_view text, std::string_view caption)
 std::optional<std::string> QtInteraction::promptText(std::string_view caption, std::string_view prompt,
                                                      std::string_view initial)
 {
-    bool ok = false;
-    QString text = QInputDialog::getText(parent_, toQString(caption), toQString(prompt), QLineEdit::Normal,
-                                         toQString(initial), &ok);
-    if (!ok) {
+    QInputDialog box(parent_);
+    box.setWindowTitle(toQString(caption));
+    box.setLabelText(toQString(prompt));
+    box.setTextValue(toQString(initial));
+    // The program's own words on the buttons, whatever Qt's language.
+    box.setOkButtonText(QStringLiteral("OK"));
+    box.setCancelButtonText(QStringLiteral("Anuluj"));
+    if (box.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return fromQString(text);
+    return fromQString(box.textValue());
 }
 
 std::optional<double> QtInteraction::promptNumber(std::string_view caption, std::string_view prompt, double initial)
