@@ -99,8 +99,8 @@ TEST(ResultsList, RowsHoldTheStoredNumbersOfEveryElement)
     test::addPolygon(p, {{0, 0}, {1, 0}, {0, 1}});
     for (int e = 1; e <= 3; ++e) {
         for (int s = 1; s <= 3; ++s) {
-            p.elementResults[e].slot[s] = 10.0f * e + s;
-            p.fluxResults[e].slot[s] = -10.0f * e - s;
+            p.elementResults[e].slot[static_cast<std::size_t>(s)] = static_cast<float>(10 * e + s);
+            p.fluxResults[e].slot[static_cast<std::size_t>(s)] = static_cast<float>(-10 * e - s);
         }
     }
     const std::vector<ElementResultRow> rows = elementResultRows(p);
