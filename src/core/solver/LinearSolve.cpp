@@ -50,10 +50,11 @@ int kindOf(const SolverContext& ctx, int j)
 constexpr int kBlockRows = 32;
 
 #if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
-// A second copy of the hot loop for processors with AVX2, chosen at start-up.
+// Copies of the hot loops for processors with AVX-512 and AVX2, chosen at start-up.
 // Plain multiplications and subtractions in both copies (no fused
-// multiply-add), so both give the same numbers.
-#define ZORIND_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+// multiply-add: the compiler is told not to contract, since AVX-512 brings
+// the fused instructions), so every copy gives the same numbers.
+#define ZORIND_VECTOR_CLONES __attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
 #else
 #define ZORIND_VECTOR_CLONES
 #endif
@@ -73,6 +74,21 @@ inline void store4(double* p, const Vec4& v)
     std::memcpy(p, &v, sizeof v);
 }
 
+// One step inside the block: rows i+1..n, columns i+1..last, with pivot
+// row i (already divided by its pivot).
+ZORIND_VECTOR_CLONES
+void updateBlockColumns(double* const* rows, int i, int n, int last)
+{
+    const double* ai = rows[i];
+    for (int j = i + 1; j <= n; ++j) {
+        double* aj = rows[j];
+        const double e = aj[i];
+        for (int k = i + 1; k <= last; ++k) {
+            aj[k] = aj[k] - ai[k] * e;
+        }
+    }
+}
+
 // The trailing update of the blocked elimination: for rows r0..r1 and columns
 // c0..c1, a[j][k] = a[j][k] - a[m][k] · a[j][m] for m = m0..m1 one after the
 // other. Every element receives the same operations in the same order as in
@@ -81,7 +97,7 @@ inline void store4(double* p, const Vec4& v)
 ZORIND_VECTOR_CLONES
 void updateTrailing(double* const* rows, int r0, int r1, int m0, int m1, int c0, int c1)
 {
-    constexpr int kTileRows = 4;
+    constexpr int kTileRows = 6;
     constexpr int kTileColumns = 8;
     // Columns in chunks, so that the pivot rows' part stays in the first-level cache.
     constexpr int kChunk = 96;
@@ -296,13 +312,9 @@ void gaussSolve(SolverContext& ctx, int n)
             b[i] = b[i] / p;
             const double bi = b[i];
 
+            updateBlockColumns(row, i, n, last);
             for (int j = i + 1; j <= n; ++j) {
-                double* aj = row[j];
-                const double e = aj[i];
-                for (int k = i + 1; k <= last; ++k) {
-                    aj[k] = aj[k] - ai[k] * e;
-                }
-                b[j] = b[j] - bi * e;
+                b[j] = b[j] - bi * row[j][i];
             }
             checkFaults();
         }
