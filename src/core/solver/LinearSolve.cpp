@@ -7,6 +7,9 @@
 #include <utility>
 #include <vector>
 
+#include "solver/Integration.h"
+#include "solver/VectorMath.h"
+
 namespace zorind::solver {
 
 namespace {
@@ -48,31 +51,6 @@ int kindOf(const SolverContext& ctx, int j)
 
 // Pivot rows per block of the elimination.
 constexpr int kBlockRows = 32;
-
-#if defined(__GNUC__) && defined(__x86_64__) && !defined(__clang__)
-// Copies of the hot loops for processors with AVX-512 and AVX2, chosen at start-up.
-// Plain multiplications and subtractions in both copies (no fused
-// multiply-add: the compiler is told not to contract, since AVX-512 brings
-// the fused instructions), so every copy gives the same numbers.
-#define ZORIND_VECTOR_CLONES __attribute__((target_clones("avx512f", "avx2", "default"), optimize("fp-contract=off")))
-#else
-#define ZORIND_VECTOR_CLONES
-#endif
-
-// Four doubles; unaligned loads and stores through memcpy.
-typedef double Vec4 __attribute__((vector_size(32)));
-
-// Passed by reference: a vector in a register would make the calling
-// convention depend on the instruction set of the copy.
-inline void load4(Vec4& v, const double* p)
-{
-    std::memcpy(&v, p, sizeof v);
-}
-
-inline void store4(double* p, const Vec4& v)
-{
-    std::memcpy(p, &v, sizeof v);
-}
 
 // One step inside the block: rows i+1..n, columns i+1..last, with pivot
 // row i (already divided by its pivot).
@@ -367,17 +345,7 @@ void recoverNodalValues(SolverContext& ctx)
         }
     }
 
-    // Internal points: the free term of an interior point is 1, so the
-    // identity gives the potential directly.
-    for (int i = 1; i <= ctx.internalRowCount; ++i) {
-        const double* g = ctx.G.rowBase(nb + i);
-        const double* h = ctx.H.rowBase(nb + i);
-        double s = 0.0;
-        for (int j = 1; j <= nb; ++j) {
-            s = (s - g[j] * ctx.nodeFlux[j]) + h[j] * ctx.nodePotential[j];
-        }
-        ctx.internalPotential[i] = s;
-    }
+    evaluateInternalPoints(ctx);
 }
 
 void distributeToElements(SolverContext& ctx)
