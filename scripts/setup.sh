@@ -9,7 +9,7 @@ export ZORIND_ROOT
 ZORIND_PACKAGES=(
   cmake g++ ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev libopenblas-dev
   fonts-dejavu-core
 )
 

@@ -149,6 +149,8 @@ SolveStatus runSolution(SolverContext& ctx)
     FaultFlagsGuard flags;
     try {
         std::feclearexcept(kFaults);
+        // The internal points' rows are needed once, after the solve.
+        ctx.storeInternalRows = false;
         numberNodes(ctx);
         integrateBoundary(ctx);
         applyConditions(ctx);
