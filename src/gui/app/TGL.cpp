@@ -288,13 +288,20 @@ void TGL::newProjectCommand()
 
 void TGL::openProjectCommand()
 {
-    repaintIf(openProject(project_, routed_));
+    // The caption and the drawing show the file before its message does.
+    repaintIf(openProject(project_, routed_, [this] { showModelNow(); }));
 }
 
 void TGL::saveProjectCommand()
 {
-    saveProject(project_, routed_);
+    saveProject(project_, routed_, [this] { showModelNow(); });
     refreshCaption();
+}
+
+void TGL::showModelNow()
+{
+    refreshCaption();
+    drawingArea_->repaint();
 }
 
 void TGL::exitCommand()
