@@ -184,11 +184,9 @@ void TGL::buildStatusBar()
         panel->setAccessibleName(QString::fromUtf8(names[i]));
         panel->setFixedWidth(widths[i]);
         panel->setFrameStyle(i == 2 ? QFrame::NoFrame : (QFrame::Panel | QFrame::Sunken));
-        bar->addWidget(panel, i == 5 ? 1 : 0);
+        bar->addWidget(panel);
         statusPanels_[static_cast<std::size_t>(i)] = panel;
     }
-    statusPanels_[5]->setMinimumWidth(150);
-    statusPanels_[5]->setMaximumWidth(QWIDGETSIZE_MAX);
 }
 
 void TGL::requestRepaint()
