@@ -178,7 +178,7 @@ TEST(RenderCli, AnOutputThatCannotBeWrittenIsReported)
     fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read);
     const CliRun refused = runCli(dir, {"render", example("plyta.tav"), "-o", kept});
     EXPECT_EQ(refused.status, 2);
-    EXPECT_NE(refused.err.find("Brak uprawnień do zapisu."), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("Plik jest tylko do odczytu."), std::string::npos) << refused.err;
     EXPECT_EQ(readAll(kept), "stary obraz");
     const std::string replaced = dir.write("nowy.png", "stary obraz");
     fs::permissions(replaced, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);

@@ -382,7 +382,7 @@ FileResult writeFileSafely(const std::string& path, std::string_view bytes)
         // user whom the system would let write it.
         constexpr fs::perms anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
         if ((existing.permissions() & anyWrite) == fs::perms::none) {
-            return writeFailure(EACCES);
+            return {FileStatus::CannotWrite, "Plik jest tylko do odczytu."};
         }
         // Opening for appending writes nothing: it only asks whether this
         // user may write the file.

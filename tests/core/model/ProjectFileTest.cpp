@@ -359,7 +359,7 @@ TEST(ProjectFileDisk, AFailedSaveSaysWhy)
     EXPECT_EQ(saveProjectFile(triangle(), dir.file("folder.tav")).detail, "Pod tą nazwą jest folder.");
     const std::string readOnly = dir.write("tylko.tav", "chronione");
     std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
-    EXPECT_EQ(saveProjectFile(triangle(), readOnly).detail, "Brak uprawnień do zapisu.");
+    EXPECT_EQ(saveProjectFile(triangle(), readOnly).detail, "Plik jest tylko do odczytu.");
     EXPECT_EQ(saveProjectFile(triangle(), "/dev/null").detail, "To nie jest zwykły plik.");
 }
 
