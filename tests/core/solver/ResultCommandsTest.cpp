@@ -54,7 +54,8 @@ TEST(PhysicalProperties, APositiveNumberIsTakenInTheUsersOrTheCFormat)
 
 TEST(PhysicalProperties, AnythingElseIsBadDataAndChangesNothing)
 {
-    for (const char* text : {"", "abc", "0", "-1", "0,0", "1e39", "1e-50", "nan", "inf", "2,5x", "1 2"}) {
+    // 0,0000001 would be saved as 0.000000 and come back as 0.
+    for (const char* text : {"", "abc", "0", "-1", "0,0", "1e39", "1e-50", "nan", "inf", "2,5x", "1 2", "0,0000001"}) {
         Project p = test::emptyProject();
         p.conductivity = 3.0f;
         ScriptedInteraction ui;
