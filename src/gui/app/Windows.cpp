@@ -1,6 +1,10 @@
 #include "app/Windows.h"
 
+#include "edit/Tuwez.h"
+#include "edit/Tw_elem.h"
 #include "edit/Twf.h"
+#include "edit/Twwew.h"
+#include "edit/Twwez.h"
 #include "lists/Tl_www.h"
 #include "lists/Tl_wyn.h"
 #include "view/T_ustaw.h"

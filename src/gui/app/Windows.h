@@ -15,8 +15,12 @@ class Td_obsz;
 class Twf;
 class Tl_www;
 class Tskala;
+class Twwew;
 class Ttypobl_;
 class T_ustaw;
+class Tw_elem;
+class Tuwez;
+class Twwez;
 class Tskaluj_;
 class Tl_wyn;
 
@@ -26,7 +30,8 @@ class Tl_wyn;
 template <class... Windows> struct WindowList {
     using Owned = std::tuple<std::unique_ptr<Windows>...>;
 };
-using AllWindows = WindowList<Td_siatki, Td_obsz, Twf, Tl_www, Tskala, Ttypobl_, T_ustaw, Tskaluj_, Tl_wyn>;
+using AllWindows = WindowList<Td_siatki, Td_obsz, Twf, Tl_www, Tskala, Twwew, Ttypobl_, T_ustaw, Tw_elem, Tuwez, Twwez,
+                              Tskaluj_, Tl_wyn>;
 
 // The one owner of the dialogs and list windows. Each is created once, in
 // the order of AllWindows, handed the project and the interaction once, and
