@@ -11,7 +11,7 @@
 
 #include "app/DialogButtons.h"
 #include "app/QtInteraction.h"
-#include "edit/FieldLabels.h"
+#include "edit/DialogSupport.h"
 #include "edit/NodeEditing.h"
 #include "model/NumberFormat.h"
 
@@ -128,21 +128,16 @@ void Tw_elem::showEvent(QShowEvent* event)
         edit1_->setText(QString::number(shown));
     }
     numberChanged();
+    // The first activation runs with the showing.
     activation(true);
-    shownNotYetActive_ = true;
+    reactivation_.shown();
     QDialog::showEvent(event);
 }
 
 void Tw_elem::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::ActivationChange && isVisible()) {
-        if (!isActiveWindow()) {
-            shownNotYetActive_ = false;
-        } else if (shownNotYetActive_) {
-            shownNotYetActive_ = false;
-        } else {
-            reactivated();
-        }
+    if (event->type() == QEvent::ActivationChange && isVisible() && reactivation_.changed(isActiveWindow())) {
+        reactivated();
     }
     QDialog::changeEvent(event);
 }

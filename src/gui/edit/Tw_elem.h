@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "edit/DialogSupport.h"
 #include "model/Project.h"
 #include "ui/Interaction.h"
 
@@ -61,9 +62,7 @@ private:
     QComboBox* cnb_;
     QPushButton* zastosuj_;
     bool inNumberChange_ = false;
-    // The activation that follows the showing is the first one, already run
-    // with the showing itself.
-    bool shownNotYetActive_ = false;
+    Reactivation reactivation_;
 };
 
 } // namespace zorind

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/DialogButtons.h"
-#include "edit/FieldLabels.h"
+#include "edit/DialogSupport.h"
 #include "edit/InternalPoints.h"
 #include "model/NumberFormat.h"
 #include "view/NumberFields.h"
@@ -58,12 +58,17 @@ void Twwew::fill()
 void Twwew::showEvent(QShowEvent* event)
 {
     fill();
+    reactivation_.shown();
+    // A locked number leaves only the coordinates to type.
+    QLineEdit* first = project_.selectedNumber != 0 ? xx_ : edit1_;
+    first->setFocus();
+    first->selectAll();
     QDialog::showEvent(event);
 }
 
 void Twwew::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::ActivationChange && isVisible() && isActiveWindow()) {
+    if (event->type() == QEvent::ActivationChange && isVisible() && reactivation_.changed(isActiveWindow())) {
         fill();
     }
     QDialog::changeEvent(event);

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "edit/DialogSupport.h"
 #include "model/Project.h"
 #include "ui/Interaction.h"
 
@@ -42,6 +43,7 @@ private:
     QLineEdit* xx_;
     QLineEdit* yy_;
     bool inNumberChange_ = false;
+    Reactivation reactivation_;
 };
 
 } // namespace zorind
