@@ -1,9 +1,13 @@
 #include "app/Windows.h"
 
 #include "edit/Tobrzeg.h"
+#include "edit/Tuwez.h"
+#include "edit/Tw_elem.h"
 #include "edit/Twb.h"
 #include "edit/Twb_wek.h"
 #include "edit/Twf.h"
+#include "edit/Twwew.h"
+#include "edit/Twwez.h"
 #include "lists/Tl_brz.h"
 #include "lists/Tl_ele.h"
 #include "lists/Tl_wb.h"

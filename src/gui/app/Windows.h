@@ -19,11 +19,15 @@ class Twf;
 class Tl_wb;
 class Tl_www;
 class Tskala;
+class Twwew;
 class Ttypobl_;
 class T_ustaw;
 class Tl_wezw;
 class Twb_wek;
 class Tl_wez;
+class Tw_elem;
+class Tuwez;
+class Twwez;
 class Tskaluj_;
 class Twb;
 class Tl_wyn;
@@ -34,8 +38,8 @@ class Tl_wyn;
 template <class... Windows> struct WindowList {
     using Owned = std::tuple<std::unique_ptr<Windows>...>;
 };
-using AllWindows = WindowList<Td_siatki, Tl_brz, Tl_ele, Td_obsz, Tobrzeg, Twf, Tl_wb, Tl_www, Tskala, Ttypobl_,
-                              T_ustaw, Tl_wezw, Twb_wek, Tl_wez, Tskaluj_, Twb, Tl_wyn>;
+using AllWindows = WindowList<Td_siatki, Tl_brz, Tl_ele, Td_obsz, Tobrzeg, Twf, Tl_wb, Tl_www, Tskala, Twwew, Ttypobl_,
+                              T_ustaw, Tl_wezw, Tw_elem, Twb_wek, Tuwez, Twwez, Tl_wez, Tskaluj_, Twb, Tl_wyn>;
 
 // The one owner of the dialogs and list windows. Each is created once, in
 // the order of AllWindows, handed the project and the interaction once, and
