@@ -719,10 +719,23 @@ ElasticSolution solveElastic(const ExchangeModel& model)
         for (const ElementGeometry& g : geo) {
             nearest = std::min(nearest, distanceToSegment(p, g, 0.0, g.length));
         }
+        // Outside the body Somigliana's identity gives nothing meaningful.
+        int crossings = 0;
+        for (const ElementGeometry& g : geo) {
+            const double by = g.a.y + g.length * g.ty;
+            if ((g.a.y > p.y) != (by > p.y) && g.a.x + (p.y - g.a.y) / g.ty * g.tx > p.x) {
+                ++crossings;
+            }
+        }
+        const std::string name = "Punkt wewnętrzny " + std::to_string(nodeCount + static_cast<int>(i) + 1);
         if (nearest <= 1e-6 * minLength) {
-            r.onBoundary = true;
-            sol.notes.push_back("Punkt wewnętrzny " + std::to_string(nodeCount + static_cast<int>(i) + 1) +
-                                " leży na brzegu; jego wyniki są zerowe");
+            r.skipped = true;
+            sol.notes.push_back(name + " leży na brzegu; jego wyniki są zerowe");
+            continue;
+        }
+        if (crossings % 2 == 0) {
+            r.skipped = true;
+            sol.notes.push_back(name + " leży poza obszarem ciała; jego wyniki są zerowe");
             continue;
         }
         InteriorSums sums;

@@ -29,7 +29,7 @@ struct NodeResult {
 };
 
 struct PointResult {
-    bool onBoundary = false; // too close to the boundary to evaluate, every value 0
+    bool skipped = false; // on the boundary or outside the body: every value 0
     double ux = 0.0;
     double uy = 0.0;
     Stress stress;

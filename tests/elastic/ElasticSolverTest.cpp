@@ -125,7 +125,8 @@ TEST(ElasticSolver, UniformFieldSquareIsExactAtEveryNodeCornersIncluded)
 }
 
 // A body whose fixed side moves rigidly and whose other sides are free moves
-// rigidly as a whole: no stress, no force anywhere.
+// rigidly as a whole: no stress, no force anywhere. A node of no element and
+// a point outside the body are left out with a note.
 TEST(ElasticSolver, RigidBodyMotionLeavesTheBodyUnstressed)
 {
     ExchangeModel m;
@@ -140,9 +141,15 @@ TEST(ElasticSolver, RigidBodyMotionLeavesTheBodyUnstressed)
             m.displacements.push_back({i, rigid(p).x, rigid(p).y});
         }
     }
-    m.internalPoints = {{0.5, 0.5}};
+    m.nodes.push_back({3.0, 3.0});               // used by no element
+    m.internalPoints = {{0.5, 0.5}, {2.0, 0.5}}; // inside, outside
     const ElasticSolution s = solveText(m);
     const double stressScale = youngModulus * rot;
+    EXPECT_FALSE(s.nodes[12].used);
+    EXPECT_EQ(s.nodes[12].ux, 0.0);
+    EXPECT_TRUE(s.points[1].skipped);
+    EXPECT_THAT(s.notes, ::testing::Contains(::testing::HasSubstr("Węzeł 13 nie należy")));
+    EXPECT_THAT(s.notes, ::testing::Contains(::testing::HasSubstr("Punkt wewnętrzny 15 leży poza")));
     for (int i = 0; i < 12; ++i) {
         SCOPED_TRACE("node " + std::to_string(i + 1));
         const NodeResult& r = s.nodes[static_cast<std::size_t>(i)];
