@@ -627,6 +627,12 @@ ElasticSolution solveElastic(const ExchangeModel& model)
                 addH(row, na, half, 1.0 - cp.s0 / g.length);
                 addH(row, nb, half, cp.s0 / g.length);
             } else {
+                if (distanceToSegment(cp.p, g, 0.0, g.length) <= 1e-9 * g.length) {
+                    throw ElasticError(
+                        (cp.node >= 0 ? "Węzeł " + std::to_string(cp.node + 1)
+                                      : "Element " + std::to_string(cp.element + 1) + " w pobliżu węzła") +
+                        " leży na elemencie " + std::to_string(e + 1) + ": elementy brzegu nakładają się");
+                }
                 in = integrateRegular(mat, cp.p, g);
             }
             if (static_cast<int>(na) != cp.node) {

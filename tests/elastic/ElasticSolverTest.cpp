@@ -321,19 +321,31 @@ TEST(ElasticProgram, BadInputIsRefusedWithoutResultFile)
     slit.nodes.resize(2);
     slit.elements = {{0, 1}, {1, 0}};
     slit.tractions.clear();
+    ExchangeModel loose = good; // a second body that nothing holds
+    addLoop(loose, test::square(1.0, 1));
+    for (std::size_t i = 4; i < 8; ++i) {
+        loose.nodes[i].x += 3.0;
+        loose.tractions.push_back({static_cast<int>(i), 1e6, 0.0});
+    }
 
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"unreadable", ""},
-        {"empty", " "},
-        {"malformed number", "0 4 4 0 1 0 2.1e11 0.3\n1 0.0 x 0 0\n"},
-        {"truncated", exchangeText(good).substr(0, 60)},
-        {"nodes over capacity", exchangeText(tooMany)},
-        {"element names a missing node", exchangeText(missingNode)},
-        {"no displacement", exchangeText(unfixed)},
-        {"singular system", exchangeText(slit)},
-        {"trailing data", exchangeText(good) + "5 1 2\n"},
+    struct Case {
+        std::string name;
+        std::string text;
+        std::string message;
     };
-    for (const auto& [name, text] : cases) {
+    const std::vector<Case> cases = {
+        {"unreadable", "", "Nie można odczytać pliku danych"},
+        {"empty", " ", "wiersz 1: plik kończy się przedwcześnie"},
+        {"malformed number", "0 4 4 0 1 0 2.1e11 0.3\n1 0.0 x 0 0\n", "wiersz 2: oczekiwano liczby"},
+        {"truncated", exchangeText(good).substr(0, 60), "plik kończy się przedwcześnie"},
+        {"nodes over capacity", exchangeText(tooMany), "liczba węzłów 200 przekracza dopuszczalne 199"},
+        {"element names a missing node", exchangeText(missingNode), "węzeł 8 nie istnieje"},
+        {"no displacement", exchangeText(unfixed), "Brak przemieszczeń"},
+        {"overlapping elements", exchangeText(slit), "nakładają się"},
+        {"singular system", exchangeText(loose), "osobliwy"},
+        {"trailing data", exchangeText(good) + "5 1 2\n", "nadmiarowe dane"},
+    };
+    for (const auto& [name, text, message] : cases) {
         SCOPED_TRACE(name);
         std::filesystem::remove(data);
         if (name != "unreadable") {
@@ -343,6 +355,7 @@ TEST(ElasticProgram, BadInputIsRefusedWithoutResultFile)
         std::ostringstream err;
         EXPECT_EQ(runElastic(data, results, err), exitFailed);
         EXPECT_THAT(err.str(), ::testing::StartsWith("zorind-elastic: "));
+        EXPECT_THAT(err.str(), ::testing::HasSubstr(message));
         EXPECT_FALSE(std::filesystem::exists(results));
     }
     std::ofstream(data) << exchangeText(good, -1);
