@@ -6,7 +6,6 @@
 #include <array>
 #include <cmath>
 #include <numbers>
-#include <numeric>
 
 namespace zorind::elastic {
 
@@ -287,69 +286,92 @@ struct CollocationPoint {
 };
 
 // Orients every closed boundary so that its normals point out of the body: an
-// outer boundary runs anticlockwise, a boundary inside it clockwise.
+// outer boundary runs anticlockwise, a boundary inside it clockwise. Elements
+// stored against the run of their boundary are followed the other way.
+// Returns, per element, +1 when the normal lies to the right of start-to-end.
 std::vector<double> outwardSigns(const ExchangeModel& model, std::vector<std::string>& notes)
 {
     const std::size_t nodeCount = model.nodes.size();
-    std::vector<int> parent(nodeCount);
-    std::iota(parent.begin(), parent.end(), 0);
-    auto find = [&](int v) {
-        while (parent[static_cast<std::size_t>(v)] != v) {
-            v = parent[static_cast<std::size_t>(v)] =
-                parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(v)])];
-        }
-        return v;
+    const std::size_t elementCount = model.elements.size();
+    auto nodeOf = [&](std::size_t e, int side) {
+        return static_cast<std::size_t>(side == 0 ? model.elements[e].start : model.elements[e].end);
     };
-    for (const Element& e : model.elements) {
-        parent[static_cast<std::size_t>(find(e.start))] = find(e.end);
+    std::vector<std::vector<std::pair<std::size_t, int>>> at(nodeCount);
+    for (std::size_t e = 0; e < elementCount; ++e) {
+        at[nodeOf(e, 0)].emplace_back(e, 0);
+        at[nodeOf(e, 1)].emplace_back(e, 1);
     }
-    std::vector<double> area(nodeCount, 0.0);
-    for (const Element& e : model.elements) {
-        const Point& a = model.nodes[static_cast<std::size_t>(e.start)];
-        const Point& b = model.nodes[static_cast<std::size_t>(e.end)];
-        area[static_cast<std::size_t>(find(e.start))] += 0.5 * (a.x * b.y - b.x * a.y);
-    }
-    std::vector<double> componentSign(nodeCount, 1.0);
-    for (std::size_t c = 0; c < nodeCount; ++c) {
-        if (find(static_cast<int>(c)) != static_cast<int>(c)) {
+    // Walk each boundary from its first element: along[e] is +1 when e runs
+    // the same way, -1 when it is stored reversed. component[e] is that first
+    // element.
+    std::vector<double> along(elementCount, 0.0);
+    std::vector<std::size_t> component(elementCount, 0);
+    std::vector<std::size_t> firsts;
+    for (std::size_t seed = 0; seed < elementCount; ++seed) {
+        if (along[seed] != 0.0) {
             continue;
         }
-        const auto first = std::find_if(model.elements.begin(), model.elements.end(),
-                                        [&](const Element& e) { return find(e.start) == static_cast<int>(c); });
-        if (first == model.elements.end()) {
-            continue;
+        firsts.push_back(seed);
+        along[seed] = 1.0;
+        component[seed] = seed;
+        std::vector<std::size_t> stack = {seed};
+        while (!stack.empty()) {
+            const std::size_t e = stack.back();
+            stack.pop_back();
+            for (int side = 0; side < 2; ++side) {
+                const auto& ends = at[nodeOf(e, side)];
+                if (ends.size() != 2) {
+                    continue;
+                }
+                const auto& [next, nextSide] = ends[0].first == e && ends[0].second == side ? ends[1] : ends[0];
+                if (along[next] == 0.0) {
+                    along[next] = nextSide == side ? -along[e] : along[e];
+                    component[next] = seed;
+                    stack.push_back(next);
+                }
+            }
         }
-        const Point& a = model.nodes[static_cast<std::size_t>(first->start)];
-        const Point& b = model.nodes[static_cast<std::size_t>(first->end)];
+    }
+    std::vector<double> componentSign(elementCount, 1.0);
+    for (const std::size_t c : firsts) {
+        double area = 0.0;
+        bool mixed = false;
+        for (std::size_t e = 0; e < elementCount; ++e) {
+            if (component[e] == c) {
+                const Point& a = model.nodes[nodeOf(e, 0)];
+                const Point& b = model.nodes[nodeOf(e, 1)];
+                area += along[e] * 0.5 * (a.x * b.y - b.x * a.y);
+                mixed = mixed || along[e] < 0.0;
+            }
+        }
+        const Point& a = model.nodes[nodeOf(c, 0)];
+        const Point& b = model.nodes[nodeOf(c, 1)];
         const Point probe{0.5 * (a.x + b.x), 0.5 * (a.y + b.y)};
         // How many other boundaries enclose this one (even-odd rule per boundary).
-        std::vector<int> crossings(nodeCount, 0);
-        for (const Element& e : model.elements) {
-            const int other = find(e.start);
-            if (other == static_cast<int>(c)) {
+        std::vector<int> crossings(elementCount, 0);
+        for (std::size_t e = 0; e < elementCount; ++e) {
+            if (component[e] == c) {
                 continue;
             }
-            const Point& p = model.nodes[static_cast<std::size_t>(e.start)];
-            const Point& q = model.nodes[static_cast<std::size_t>(e.end)];
-            if ((p.y > probe.y) != (q.y > probe.y)) {
-                const double x = p.x + (probe.y - p.y) / (q.y - p.y) * (q.x - p.x);
-                if (x > probe.x) {
-                    ++crossings[static_cast<std::size_t>(other)];
-                }
+            const Point& p = model.nodes[nodeOf(e, 0)];
+            const Point& q = model.nodes[nodeOf(e, 1)];
+            if ((p.y > probe.y) != (q.y > probe.y) && p.x + (probe.y - p.y) / (q.y - p.y) * (q.x - p.x) > probe.x) {
+                ++crossings[component[e]];
             }
         }
         const auto depth = std::count_if(crossings.begin(), crossings.end(), [](int n) { return n % 2 == 1; });
         const double wanted = depth % 2 == 0 ? 1.0 : -1.0;
-        if (area[c] * wanted < 0.0) {
-            componentSign[c] = -1.0;
-            notes.push_back("Brzeg zawierający węzeł " + std::to_string(first->start + 1) +
-                            " ma odwrotny obieg; przyjęto normalne skierowane na zewnątrz ciała");
+        componentSign[c] = area * wanted < 0.0 ? -1.0 : 1.0;
+        const std::string where = "Brzeg zawierający węzeł " + std::to_string(model.elements[c].start + 1);
+        if (mixed) {
+            notes.push_back(where + " ma elementy skierowane przeciwnie do obiegu; przyjęto kierunek obiegu");
+        } else if (componentSign[c] < 0.0) {
+            notes.push_back(where + " ma odwrotny obieg; przyjęto normalne skierowane na zewnątrz ciała");
         }
     }
-    std::vector<double> signs;
-    signs.reserve(model.elements.size());
-    for (const Element& e : model.elements) {
-        signs.push_back(componentSign[static_cast<std::size_t>(find(e.start))]);
+    std::vector<double> signs(elementCount);
+    for (std::size_t e = 0; e < elementCount; ++e) {
+        signs[e] = along[e] * componentSign[component[e]];
     }
     return signs;
 }

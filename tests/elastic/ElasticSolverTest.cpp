@@ -45,19 +45,25 @@ struct UniformField {
 
 // The uniform field is reproduced exactly by linear elements, so every node
 // must come out exact: the corners of an all-fixed square (a traction of its
-// own on each side) and the corners where a fixed side meets a loaded one.
+// own on each side) and the corners where a fixed side meets a loaded one;
+// also when an element is stored against the run of its boundary.
 TEST(ElasticSolver, UniformFieldSquareIsExactAtEveryNodeCornersIncluded)
 {
     const UniformField f;
     const double side = 2.0;
     const int perSide = 4;
     const double h = side / perSide;
-    for (const bool loadedTop : {false, true}) {
-        SCOPED_TRACE(loadedTop ? "top side loaded" : "all sides fixed");
+    for (const int variant : {0, 1, 2}) {
+        const bool loadedTop = variant == 1;
+        const char* const names[] = {"all sides fixed", "top side loaded", "one element reversed"};
+        SCOPED_TRACE(names[variant]);
         ExchangeModel m;
         m.youngModulus = youngModulus;
         m.poissonRatio = poisson;
         addLoop(m, test::square(side, perSide));
+        if (variant == 2) {
+            std::swap(m.elements[5].start, m.elements[5].end);
+        }
         for (int i = 0; i < 4 * perSide; ++i) {
             const Point p = m.nodes[static_cast<std::size_t>(i)];
             const bool onTop = p.y == side;
