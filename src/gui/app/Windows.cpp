@@ -1,5 +1,6 @@
 #include "app/Windows.h"
 
+#include "edit/Tokrag_.h"
 #include "edit/Twf.h"
 #include "lists/Tl_www.h"
 #include "lists/Tl_wyn.h"
