@@ -28,6 +28,8 @@ void resetProject(Project& p)
     p.edit.editMode = EditMode::Idle;
     p.resultsValid = 0;
     p.edit.chainOpen = false;
+    // The repaint that follows a reset wipes any band off the screen.
+    p.edit.rubberBandShown = false;
 
     p.view.gridOn = 1;
     p.view.marginLeft = 10;

@@ -93,10 +93,29 @@ struct ResultRecord {
 
 enum class EditMode { Idle, PolylineEntry };
 
-// The part of the pointer-interaction state that a project reset clears.
+// A position in the drawing area's client area, in pixels (y down).
+struct PixelPoint {
+    int32_t x = 0;
+    int32_t y = 0;
+    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
+};
+
+// The pointer-interaction state of the main window. A project reset clears
+// the mode and the open chain; the rest is pointer feedback on the screen.
 struct EditState {
+    // Idle: no drawing command; PolylineEntry: left presses place points.
     EditMode editMode = EditMode::Idle;
+    // The first point of the polyline being drawn is placed: the rubber
+    // band runs from the last node.
     bool chainOpen = false;
+    // A rubber band is on the screen and must be drawn once more (inverted)
+    // to erase it. Every model repaint wipes it.
+    bool rubberBandShown = false;
+    PixelPoint rubberAnchor; // last node when the band was drawn
+    PixelPoint rubberEnd;    // pointer when the band was drawn
+    // Where the last right press that opened a popup menu was; the popup
+    // commands act there.
+    PixelPoint popupPoint;
 };
 
 // The single in-memory model every command reads and changes.

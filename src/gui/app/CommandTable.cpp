@@ -5,11 +5,13 @@
 #include "check/CleanUp.h"
 #include "check/Renumber.h"
 #include "edit/Boundaries.h"
+#include "edit/BoundaryConstruction.h"
 #include "edit/Conditions.h"
 #include "edit/InternalPoints.h"
 #include "edit/NodeEditing.h"
 #include "edit/PointerController.h"
 #include "edit/Tobrzeg.h"
+#include "edit/Tokrag_.h"
 #include "edit/Tuwez.h"
 #include "edit/Tw_elem.h"
 #include "edit/Twb.h"
@@ -77,6 +79,16 @@ void scaleResultsDialog(TGL& w)
         scaleResults(w.project(), w.interaction(), *option);
     }
     w.requestRepaint();
+}
+
+void polyline(TGL& w)
+{
+    w.repaintIf(startPolyline(w.project(), w.pointer()));
+}
+
+void circle(TGL& w)
+{
+    w.repaintIf(w.window<Tokrag_>().edit());
 }
 
 void analysisType(TGL& w)
@@ -165,11 +177,11 @@ const CommandRow kCommands[] = {
     {Place::Plik, Entry::Separator},
     {Place::Plik, Entry::Command, "Koniec1", "&Koniec", K(Qt::CTRL | Qt::Key_X), IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.exitCommand(); }},
 
-    {Place::Dodaj, Entry::Command, "Linielaman1", "&Linię łamaną", K(Qt::CTRL | Qt::Key_L)},
+    {Place::Dodaj, Entry::Command, "Linielaman1", "&Linię łamaną", K(Qt::CTRL | Qt::Key_L), IconKind::None, Enabled::Always, nullptr, polyline},
     {Place::Dodaj, Entry::Submenu, "Krzyw1"},
     {Place::Krzywa, Entry::Command, "N2katy1", "&2 kąty, środek, promień", none, IconKind::None, Enabled::Never},
     {Place::Krzywa, Entry::Command, "N3punkty1", "&3 punkty", none, IconKind::None, Enabled::Never},
-    {Place::Krzywa, Entry::Command, "Elips1", "&Elipsę"},
+    {Place::Krzywa, Entry::Command, "Elips1", "&Elipsę", none, IconKind::None, Enabled::Always, nullptr, circle},
     {Place::Dodaj, Entry::Command, "KrzywaNURBS1", "Krzywą NURBS", none, IconKind::None, Enabled::Never},
     {Place::Dodaj, Entry::Separator},
     {Place::Dodaj, Entry::Command, "Dodaj2", "Warunek &brzegowy", none, IconKind::None, Enabled::Always, nullptr, addConditionCommand},
@@ -245,8 +257,8 @@ const CommandRow kCommands[] = {
     {Place::SpeedPanel, Entry::Command, "OtworzB", "Otwórz plik", none, IconKind::Open, Enabled::Always, nullptr, [](TGL& w) { w.openProjectCommand(); }},
     {Place::SpeedPanel, Entry::Command, "ZapiszB", "Zapisz plik", none, IconKind::Save, Enabled::Always, nullptr, [](TGL& w) { w.saveProjectCommand(); }},
     {Place::SpeedPanel, Entry::Separator},
-    {Place::SpeedPanel, Entry::Command, "SpeedButton1", "Linia łamana", none, IconKind::Polyline},
-    {Place::SpeedPanel, Entry::Command, "SpeedButton2", "Okrąg", none, IconKind::Circle},
+    {Place::SpeedPanel, Entry::Command, "SpeedButton1", "Linia łamana", none, IconKind::Polyline, Enabled::Always, nullptr, polyline},
+    {Place::SpeedPanel, Entry::Command, "SpeedButton2", "Okrąg", none, IconKind::Circle, Enabled::Always, nullptr, circle},
     {Place::SpeedPanel, Entry::Command, "WarbrzegB", "Dodaj warunek brzegowy", none, IconKind::AddCondition, Enabled::Always, nullptr, addConditionCommand},
     {Place::SpeedPanel, Entry::Separator},
     {Place::SpeedPanel, Entry::Command, "BWEZLY", "Pokaż numery węzłów", none, IconKind::NodeNumbers, Enabled::Always, &B::nodeNumbersDown, repaintAfter<toggleNodeNumbers>},
@@ -276,9 +288,9 @@ const CommandRow kCommands[] = {
     {Place::Prawymenu, Entry::Command, "Usuwze1", "Usuń &węzeł", none, IconKind::None, Enabled::Always, nullptr, atPopupPoint<deleteNodeAtPointer>},
     {Place::Prawymenu, Entry::Command, "Usuwzewewntrzny1", "Usuń wę&zeł wewnętrzny", none, IconKind::None, Enabled::Always, nullptr, atPopupPoint<deleteInternalPointAtPointer>},
 
-    {Place::LamaPop, Entry::Command, "Koniecliniamanej1", "Koniec lini łamanej"},
-    {Place::LamaPop, Entry::Command, "Zamknijlinieaman1", "Zamknij linie łamaną"},
-    {Place::LamaPop, Entry::Command, "Usuostatnielement1", "Usuń ostatni element"},
+    {Place::LamaPop, Entry::Command, "Koniecliniamanej1", "Koniec lini łamanej", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(endPolyline(w.project(), w.pointer())); }},
+    {Place::LamaPop, Entry::Command, "Zamknijlinieaman1", "Zamknij linie łamaną", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(closePolyline(w.project(), w.interaction(), w.pointer())); }},
+    {Place::LamaPop, Entry::Command, "Usuostatnielement1", "Usuń ostatni element", none, IconKind::None, Enabled::Always, nullptr, repaintAfter<removeLastElement>},
 };
 // clang-format on
 

@@ -45,7 +45,7 @@ TGL::TGL(QWidget* parent) : QMainWindow(parent), qtUi_(this), routed_(qtUi_)
     windows_ = std::make_unique<WindowSet>(project_, routed_, this);
     printerSetup_ = std::make_unique<PrinterSetup>(routed_);
     chooseType_ = [this] { return window<Ttypobl_>().choose(); };
-    pointer_ = new PointerController(project_, this);
+    pointer_ = new PointerController(*this);
     drawingArea_->setPointerController(pointer_);
 
     resize(640, 480);
@@ -192,7 +192,7 @@ void TGL::buildStatusBar()
 void TGL::requestRepaint()
 {
     refreshCaption();
-    drawingArea_->update();
+    drawingArea_->repaintModel();
 }
 
 void TGL::repaintIf(bool due)

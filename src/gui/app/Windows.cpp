@@ -1,6 +1,7 @@
 #include "app/Windows.h"
 
 #include "edit/Tobrzeg.h"
+#include "edit/Tokrag_.h"
 #include "edit/Tuwez.h"
 #include "edit/Tw_elem.h"
 #include "edit/Twb.h"

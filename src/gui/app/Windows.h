@@ -28,6 +28,7 @@ class Tl_wez;
 class Tw_elem;
 class Tuwez;
 class Twwez;
+class Tokrag_;
 class Tskaluj_;
 class Twb;
 class Tl_wyn;
@@ -39,7 +40,7 @@ template <class... Windows> struct WindowList {
     using Owned = std::tuple<std::unique_ptr<Windows>...>;
 };
 using AllWindows = WindowList<Td_siatki, Tl_brz, Tl_ele, Td_obsz, Tobrzeg, Twf, Tl_wb, Tl_www, Tskala, Twwew, Ttypobl_,
-                              T_ustaw, Tl_wezw, Tw_elem, Twb_wek, Tuwez, Twwez, Tl_wez, Tskaluj_, Twb, Tl_wyn>;
+                              T_ustaw, Tl_wezw, Tw_elem, Twb_wek, Tuwez, Twwez, Tl_wez, Tokrag_, Tskaluj_, Twb, Tl_wyn>;
 
 // The one owner of the dialogs and list windows. Each is created once, in
 // the order of AllWindows, handed the project and the interaction once, and

@@ -3,34 +3,42 @@
 #include <QObject>
 #include <QPoint>
 
-class QPainter;
+#include "edit/Pointer.h"
 
 namespace zorind {
 
-struct Project;
+class TGL;
 
-// Carries the pointer handlers of the drawing area out on the window: the
-// drawing area hands it every press, move and release, and it draws its
-// feedback (markers, rubber band) over the painted model.
-class PointerController : public QObject {
+// Carries the pointer handlers out on the main window: the drawing area
+// hands it every press, move and release, it runs the core handlers on the
+// Project, and it does what they ask through the PointerFeedback port:
+// status-bar panels, popup menus, markers, new elements and the rubber
+// band drawn onto the drawing area's picture.
+class PointerController : public QObject, public PointerFeedback {
     Q_OBJECT
 public:
-    explicit PointerController(Project& project, QObject* parent = nullptr);
+    explicit PointerController(TGL& window);
 
     void pressed(Qt::MouseButton button, QPoint position);
     void moved(QPoint position);
     void released(Qt::MouseButton button, QPoint position);
-
-    // Draws the feedback that lies over the model picture.
-    void paintOverlay(QPainter& painter);
+    // The drawing area painted the model afresh: no band is on it any more.
+    void modelRepainted();
 
     // The client-area position of the last right press that opened a
     // popup menu; the popup commands act there.
-    QPoint popupPoint() const { return popupPoint_; }
+    QPoint popupPoint() const;
+
+    void setStatusText(int panel, std::string_view text) override;
+    void drawNodeMarker(PixelPoint topLeft, PixelPoint bottomRight) override;
+    void drawElementLine(PixelPoint from, PixelPoint to) override;
+    void invertRubberBand(PixelPoint from, PixelPoint to) override;
+    void openPopup(PopupMenu menu, PixelPoint topLeft) override;
 
 private:
-    Project& project_;
-    QPoint popupPoint_;
+    PointerEvent eventAt(QPoint position, PointerButton button = PointerButton::Left) const;
+
+    TGL& window_;
 };
 
 } // namespace zorind

@@ -92,7 +92,8 @@ TEST(ProjectReset, EmptiesTheModelButKeepsWhatOutlivesAProject)
     p.display = DisplaySettings{0, 0, 1, 1, 1, 1, 0, 0, 0, 1, 0, 1, 1, 1, 5.0f, 2};
     p.view.areaXMax = 7.0f;
     p.view.gridOn = 0;
-    p.edit = {EditMode::PolylineEntry, true};
+    p.edit.editMode = EditMode::PolylineEntry;
+    p.edit.chainOpen = true;
     p.showDisplacements = 1;
 
     resetProject(p);

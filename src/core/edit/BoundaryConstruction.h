@@ -1,0 +1,72 @@
+#pragma once
+
+#include "edit/Pointer.h"
+#include "model/Project.h"
+#include "ui/Interaction.h"
+
+namespace zorind {
+
+// Drawing boundaries: polylines point by point and circles from a dialog.
+// New nodes and elements go to the end of their tables and carry the
+// current condition and boundary.
+
+inline constexpr const char* kFirstPointPrompt = "Wskaż pierwszy punkt myszką";
+inline constexpr const char* kNextPointPrompt = "Wskaż kolejne punkty myszką";
+inline constexpr const char* kPolylineCaption = "Linia łamana";
+inline constexpr const char* kCircleCaption = "Parametry okręgu";
+// The full turn of a circle: slightly less than 2 pi, so the closing
+// element is a little longer than the others.
+inline constexpr double kStep2Pi = 6.283;
+
+// The results belong to another geometry: resultsValid and both result
+// views go off. Returns whether a result view was on (the picture changes).
+bool markResultsStale(Project& project);
+
+// "Linię łamaną": left presses place points from now on. A chain that was
+// interrupted by another command continues from its last node. Returns
+// whether to repaint (results were shown).
+bool startPolyline(Project& project, PointerFeedback& feedback);
+
+// "Koniec lini łamanej": the polyline stays open as drawn. Repaints.
+bool endPolyline(Project& project, PointerFeedback& feedback);
+
+// Places a polyline point at `at`: a node, and while a chain is open an
+// element from the previous last node to it. Refused whole, with a
+// message, when the node or the element does not fit. Returns the new
+// node's number, or 0 when refused.
+int placePolylinePoint(Project& project, Interaction& ui, ModelPoint at);
+
+// The first node of the chain that ends at the last node, found by walking
+// back from the last element (at a node shared by several elements, the
+// lowest-numbered one is followed). The last node itself when the chain
+// has no free end.
+int chainStart(const Project& project);
+
+// "Zamknij linie łamaną": after a Yes, an element joins the last node to
+// the chain's first one, in the chain's direction, and the polyline ends.
+// Nothing with fewer than 2 elements or a No; an error when the chain
+// cannot be closed. Returns whether to repaint.
+bool closePolyline(Project& project, Interaction& ui, PointerFeedback& feedback);
+
+// "Usuń ostatni element": while a chain is open, removes the last element
+// when it uses the last node, then the last node once no element uses it.
+// Removing the lone first point of a polyline leaves the elements of other
+// contours alone and waits for a new first point. Returns whether anything
+// changed (repaint).
+bool removeLastElement(Project& project);
+
+struct CircleSpec {
+    float centreX = 0.0f;
+    float centreY = 0.0f;
+    float radius = 10.0f;
+    int elements = 18;
+};
+
+// Appends a circle of `elements` nodes and elements around the centre,
+// counter-clockwise, clockwise on an inner current boundary. A radius that
+// is not positive or fewer than 3 elements are ignored silently; a circle
+// that does not fit into the tables is refused whole with a message.
+// Returns whether the circle was added.
+bool addCircle(Project& project, Interaction& ui, const CircleSpec& circle);
+
+} // namespace zorind

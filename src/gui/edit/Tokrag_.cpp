@@ -1,0 +1,105 @@
+#include "edit/Tokrag_.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <cmath>
+#include <limits>
+
+#include "app/DialogButtons.h"
+#include "model/NumberFormat.h"
+#include "view/NumberFields.h"
+
+namespace zorind {
+
+namespace {
+
+QLineEdit* field(QWidget* parent, const char* name, const char* text)
+{
+    auto* edit = new QLineEdit(QString::fromLatin1(text), parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    return edit;
+}
+
+void addLabelled(QFormLayout* form, const char* caption, QLineEdit* edit)
+{
+    auto* label = new QLabel(QString::fromUtf8(caption), edit->parentWidget());
+    label->setBuddy(edit);
+    edit->setAccessibleName(label->text());
+    form->addRow(label, edit);
+}
+
+std::optional<float> floatField(const QLineEdit* edit)
+{
+    const std::optional<double> value = parseNumberField(edit->text());
+    if (!value || std::fabs(*value) > static_cast<double>(std::numeric_limits<float>::max())) {
+        return std::nullopt;
+    }
+    return static_cast<float>(*value);
+}
+
+} // namespace
+
+Tokrag_::Tokrag_(Project& project, Interaction& ui, QWidget* parent) : QDialog(parent), project_(project), ui_(&ui)
+{
+    setObjectName(QStringLiteral("Tokrag_"));
+    setWindowTitle(QString::fromUtf8(kCircleCaption));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
+
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("GroupBox1"));
+    xx_ = field(frame, "xx", "0");
+    yy_ = field(frame, "yy", "0");
+    rr_ = field(frame, "rr", "10");
+    nnn_ = field(frame, "nnn", "18");
+
+    auto* form = new QFormLayout(frame);
+    auto* heading = new QLabel(QStringLiteral("Współrzędne środka okręgu"), frame);
+    heading->setObjectName(QStringLiteral("Label1"));
+    form->addRow(heading);
+    addLabelled(form, "x", xx_);
+    addLabelled(form, "y", yy_);
+    addLabelled(form, "Promień", rr_);
+    addLabelled(form, "Liczba elementów", nnn_);
+    xx_->setAccessibleName(QStringLiteral("Współrzędna x środka okręgu"));
+    yy_->setAccessibleName(QStringLiteral("Współrzędna y środka okręgu"));
+
+    QDialogButtonBox* buttons = okCancelButtons(this, [this] { okClicked(); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+std::optional<CircleSpec> Tokrag_::circle() const
+{
+    const std::optional<int> n = parseInt(nnn_->text().trimmed().toStdString());
+    const std::optional<float> r = floatField(rr_);
+    const std::optional<float> x = floatField(xx_);
+    const std::optional<float> y = floatField(yy_);
+    if (!n || !r || !x || !y) {
+        return std::nullopt;
+    }
+    return CircleSpec{*x, *y, *r, *n};
+}
+
+void Tokrag_::okClicked()
+{
+    if (const std::optional<CircleSpec> c = circle()) {
+        addCircle(project_, *ui_, *c);
+    }
+    accept();
+}
+
+bool Tokrag_::edit()
+{
+    exec();
+    return true;
+}
+
+} // namespace zorind
