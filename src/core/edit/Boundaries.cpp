@@ -34,14 +34,6 @@ bool hasElements(const Project& p, int boundary)
     return false;
 }
 
-// The results were computed for elements or nodes that have changed.
-void invalidateResults(Project& p)
-{
-    p.resultsValid = 0;
-    p.display.showPotential = 0;
-    p.display.showFlux = 0;
-}
-
 } // namespace
 
 bool addBoundary(Project& project, Interaction& ui, const std::function<bool()>& runDialog)

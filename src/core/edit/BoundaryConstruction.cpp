@@ -20,18 +20,9 @@ bool currentBoundaryIsInner(const Project& p)
 
 } // namespace
 
-bool markResultsStale(Project& p)
-{
-    const bool shown = p.display.showPotential == 1 || p.display.showFlux == 1;
-    p.resultsValid = 0;
-    p.display.showPotential = 0;
-    p.display.showFlux = 0;
-    return shown;
-}
-
 bool startPolyline(Project& p, PointerFeedback& feedback)
 {
-    const bool repaint = markResultsStale(p);
+    const bool repaint = invalidateResults(p);
     p.edit.editMode = EditMode::PolylineEntry;
     feedback.setStatusText(PanelPrompt, kFirstPointPrompt);
     return repaint;
@@ -60,7 +51,7 @@ int placePolylinePoint(Project& p, Interaction& ui, ModelPoint at)
         p.elements.append(newElement(p, n - 1, n));
     }
     p.edit.chainOpen = true;
-    markResultsStale(p);
+    invalidateResults(p);
     return n;
 }
 
@@ -120,7 +111,7 @@ bool closePolyline(Project& p, Interaction& ui, PointerFeedback& feedback)
     // The closing element keeps the direction of the chain.
     const bool lastRunsFromFirst = p.elements[p.elementCount()].startNode == first;
     p.elements.append(lastRunsFromFirst ? newElement(p, first, last) : newElement(p, last, first));
-    markResultsStale(p);
+    invalidateResults(p);
     p.edit.editMode = EditMode::Idle;
     p.edit.chainOpen = false;
     feedback.setStatusText(PanelPrompt, " ");
@@ -154,7 +145,7 @@ bool removeLastElement(Project& p)
         }
     }
     if (changed) {
-        markResultsStale(p);
+        invalidateResults(p);
     }
     return changed;
 }
@@ -188,7 +179,7 @@ bool addCircle(Project& p, Interaction& ui, const CircleSpec& c)
         p.elements.append(newElement(p, n, n + 1));
     }
     p.elements.append(newElement(p, last, first));
-    markResultsStale(p);
+    invalidateResults(p);
     return true;
 }
 

@@ -18,10 +18,6 @@ inline constexpr const char* kCircleCaption = "Parametry okręgu";
 // element is a little longer than the others.
 inline constexpr double kStep2Pi = 6.283;
 
-// The results belong to another geometry: resultsValid and both result
-// views go off. Returns whether a result view was on (the picture changes).
-bool markResultsStale(Project& project);
-
 // "Linię łamaną": left presses place points from now on. A chain that was
 // interrupted by another command continues from its last node. Returns
 // whether to repaint (results were shown).

@@ -68,7 +68,7 @@ bool addNode(Project& p, Interaction& ui, const DialogCall& nodeDialog)
         p.nodes.erase(n);
         return true;
     }
-    discardResults(p);
+    invalidateResults(p);
     return true;
 }
 
@@ -87,7 +87,7 @@ bool addElement(Project& p, Interaction& ui, const DialogCall& elementDialog)
         p.elements.erase(e);
         return true;
     }
-    discardResults(p);
+    invalidateResults(p);
     return true;
 }
 
@@ -120,7 +120,7 @@ bool deleteNodeByNumber(Project& p, Interaction& ui, const DialogCall& prompt)
         return false;
     }
     deleteNode(p, *k);
-    discardResults(p);
+    invalidateResults(p);
     return true;
 }
 
@@ -130,7 +130,7 @@ bool deleteElementByNumber(Project& p, const DialogCall& prompt)
     if (!k || !deleteElement(p, *k)) {
         return false;
     }
-    discardResults(p);
+    invalidateResults(p);
     return true;
 }
 
@@ -162,7 +162,7 @@ bool deleteNodeAtPointer(Project& p, Interaction& ui, int px, int py)
         }
     }
     deleteNode(p, picked);
-    discardResults(p);
+    invalidateResults(p);
     return true;
 }
 
@@ -178,7 +178,7 @@ bool storeNodeCoordinates(Project& p, Interaction& ui, std::optional<int> k, std
     Node& node = p.nodes[*k];
     if (node.x != *fx || node.y != *fy) {
         node = Node{*fx, *fy};
-        discardResults(p);
+        invalidateResults(p);
     }
     return true;
 }
@@ -191,7 +191,7 @@ bool storeElementProperties(Project& p, Interaction& ui, std::optional<int> k, c
     }
     if (p.elements[*k] != values) {
         p.elements[*k] = values;
-        discardResults(p);
+        invalidateResults(p);
     }
     return true;
 }

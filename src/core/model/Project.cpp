@@ -62,6 +62,15 @@ void resetProject(Project& p)
     p.ambientTemperature = 0.0f;
 }
 
+bool invalidateResults(Project& p)
+{
+    const bool shown = p.display.showPotential == 1 || p.display.showFlux == 1;
+    p.resultsValid = 0;
+    p.display.showPotential = 0;
+    p.display.showFlux = 0;
+    return shown;
+}
+
 void initialiseProject(Project& p)
 {
     p = Project{};

@@ -156,6 +156,11 @@ struct Project {
     int32_t showDisplacements = 0;
 };
 
+// Marks the results as belonging to another model: the geometry or the
+// element numbering they were computed for has changed, so nothing of them
+// may be shown. Returns whether a result view was on (a repaint is due).
+bool invalidateResults(Project& project);
+
 // Puts the Project back into the empty state (used by "Nowy" and "Otwórz").
 // Leaves projectOpen, titleText, paletteMode, showElementBoundaryNumbers,
 // showBcNumbers and the result tables alone.

@@ -2,11 +2,39 @@
 
 #include <array>
 #include <cstddef>
-#include <ranges>
 #include <stdexcept>
 #include <string>
 
 namespace zorind {
+
+// The numbers first..last as a range for range-for loops. (std::views::iota
+// would do, but the clang that builds the fuzzers cannot compile it against
+// this standard library.)
+class NumberRange {
+public:
+    class Iterator {
+    public:
+        explicit Iterator(int n) : n_(n) {}
+        int operator*() const { return n_; }
+        Iterator& operator++()
+        {
+            ++n_;
+            return *this;
+        }
+        bool operator!=(const Iterator& other) const { return n_ != other.n_; }
+
+    private:
+        int n_;
+    };
+
+    NumberRange(int first, int last) : first_(first), last_(last < first ? first - 1 : last) {}
+    Iterator begin() const { return Iterator(first_); }
+    Iterator end() const { return Iterator(last_ + 1); }
+
+private:
+    int first_;
+    int last_;
+};
 
 // Fixed storage numbered from 1, as the user sees and types the numbers.
 // Entry 0 exists only so that the numbering needs no offset; it is never
@@ -94,7 +122,7 @@ public:
     }
 
     // The numbers in use, 1..count(), for loops that need the number.
-    auto numbers() const { return std::views::iota(1, count_ + 1); }
+    NumberRange numbers() const { return NumberRange(1, count_); }
 
     // The entries in use, for loops that need only the entry.
     T* begin() { return this->entries_.data() + 1; }
