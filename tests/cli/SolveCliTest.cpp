@@ -202,10 +202,12 @@ TEST(SolveCli, AnnulusConservesTheFlowAndFollowsTheLogarithmicProfile)
     }
 }
 
-TEST(SolveCli, ElasticityIsNotComputedHere)
+TEST(SolveCli, ThermoelasticityIsNotComputedHere)
 {
     TempDir dir;
-    const CliRun run = runCli(dir, {"solve", example("wspornik.tav")});
+    Project p = readExample("wspornik.tav");
+    p.analysisType = Thermoelasticity;
+    const CliRun run = runCli(dir, {"solve", dir.write("termo.tav", writeProjectText(p))});
     EXPECT_EQ(run.status, 4);
     EXPECT_EQ(run.out, "");
 }

@@ -306,6 +306,13 @@ void TGL::exitCommand()
     }
 }
 
+void TGL::endWithoutAsking(int status)
+{
+    exitConfirmed_ = true;
+    close();
+    QCoreApplication::exit(status);
+}
+
 void TGL::printerSetupCommand()
 {
     printerSetup_->run(this);

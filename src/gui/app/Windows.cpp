@@ -3,6 +3,7 @@
 #include "edit/Twf.h"
 #include "lists/Tl_www.h"
 #include "lists/Tl_wyn.h"
+#include "lists/Tl_wyn_spr.h"
 #include "view/T_ustaw.h"
 #include "view/Td_obsz.h"
 #include "view/Td_siatki.h"

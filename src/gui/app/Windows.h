@@ -12,6 +12,7 @@ namespace zorind {
 
 class Td_siatki;
 class Td_obsz;
+class Tl_wyn_spr;
 class Twf;
 class Tl_www;
 class Tskala;
@@ -26,7 +27,7 @@ class Tl_wyn;
 template <class... Windows> struct WindowList {
     using Owned = std::tuple<std::unique_ptr<Windows>...>;
 };
-using AllWindows = WindowList<Td_siatki, Td_obsz, Twf, Tl_www, Tskala, Ttypobl_, T_ustaw, Tskaluj_, Tl_wyn>;
+using AllWindows = WindowList<Td_siatki, Td_obsz, Tl_wyn_spr, Twf, Tl_www, Tskala, Ttypobl_, T_ustaw, Tskaluj_, Tl_wyn>;
 
 // The one owner of the dialogs and list windows. Each is created once, in
 // the order of AllWindows, handed the project and the interaction once, and

@@ -1,0 +1,73 @@
+// The elasticity exchange as the main window runs it: "&Importuj z ..." reads
+// the result file of the working folder and "Lista wyników" then opens the
+// elasticity results window.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLocale>
+#include <QTableWidget>
+#include <QTimer>
+#include <filesystem>
+
+#include "app/TGL.h"
+#include "lists/Tl_wyn_spr.h"
+#include "model/FileCommands.h"
+#include "support/DialogTesting.h"
+#include "support/ResultFiles.h"
+#include "support/TempDir.h"
+#include "ui/ScriptedInteraction.h"
+
+namespace zorind {
+namespace {
+
+// Runs the test in a working folder of its own.
+class WorkingFolder {
+public:
+    WorkingFolder() : previous_(std::filesystem::current_path()) { std::filesystem::current_path(dir.path()); }
+    ~WorkingFolder() { std::filesystem::current_path(previous_); }
+    test::TempDir dir;
+
+private:
+    std::filesystem::path previous_;
+};
+
+TEST(ElasticityWindow, ImportedResultsAreListedPerNode)
+{
+    test::LocaleGuard polish(QLocale(QLocale::Polish, QLocale::Poland));
+    WorkingFolder work;
+    work.dir.write("tav_ed.wyn", test::resultFile(test::sampleResults(6)));
+    ScriptedInteraction ui;
+    TGL window;
+    window.setInteraction(&ui);
+    ASSERT_TRUE(openProjectPath(window.project(), ui, std::string(ZORIND_EXAMPLES_DIR) + "/wspornik.tav", false));
+
+    ui.answers = {true};
+    window.action("Importujz1")->trigger();
+    ASSERT_EQ(ui.shown.size(), 1u) << ui.shown.back().text;
+    EXPECT_EQ(window.project().resultsValid, 1);
+
+    Tl_wyn_spr& list = window.window<Tl_wyn_spr>();
+    QTableWidget* grid = list.grid();
+    QStringList header;
+    QString forceY;
+    QTimer::singleShot(0, &list, [&] {
+        for (int c = 0; c < grid->columnCount(); ++c) {
+            header << grid->item(0, c)->text();
+        }
+        forceY = grid->item(2, 4)->text();
+        list.accept();
+    });
+    window.action("Listawynikw1")->trigger();
+    EXPECT_EQ(header.join(u'|'),
+              QStringLiteral("Nr węz.|przem.X|przem.Y|siła X|siła Y|sig.X|sig.Y|sig.Z|tau XY|sig.red."));
+    EXPECT_EQ(grid->rowCount(), 7);
+    EXPECT_EQ(forceY, QStringLiteral("-6,500000"));
+    EXPECT_EQ(grid->columnWidth(0), 40);
+    for (int c = 1; c < 10; ++c) {
+        EXPECT_EQ(grid->columnWidth(c), 60) << c;
+    }
+    EXPECT_EQ(list.windowTitle(), QStringLiteral("Lista wyników"));
+}
+
+} // namespace
+} // namespace zorind
