@@ -42,20 +42,13 @@ TEST(ExportElasticityCli, WritesTheExchangeFileIntoTheFolderGiven)
     fs::create_directory(dir.path() / "out");
     const CliRun run = runCli(dir, {"export-elasticity", example("wspornik.tav"), "-C", "out"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("Wyeksportowano plik do PURDEX"), std::string::npos);
     EXPECT_EQ(lines(test::readAll(dir.file("out/tav_ed.dat"))).front(), "0 6 6 0 1 0 210000003072.000000 0.300000");
     EXPECT_FALSE(fs::exists(dir.path() / "tav_ed.dat"));
 
-    EXPECT_EQ(runCli(dir, {"export-elasticity", example("wspornik.tav")}).status, 0);
-    EXPECT_TRUE(fs::exists(dir.path() / "tav_ed.dat")) << "the current folder by default";
-
-    TempDir other;
-    const CliRun refused = runCli(other, {"export-elasticity", example("plyta.tav")});
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_NE(refused.err.find("Eksportuje tylko pliki dla obliczeń spężystych"), std::string::npos);
-    EXPECT_FALSE(fs::exists(other.path() / "tav_ed.dat"));
-    EXPECT_EQ(runCli(other, {"export-elasticity", example("wspornik.tav"), "-C", "brak"}).status, 2);
+    EXPECT_EQ(runCli(dir, {"export-elasticity", example("plyta.tav")}).status, 1);
+    EXPECT_EQ(runCli(dir, {"export-elasticity", example("wspornik.tav"), "-C", "brak"}).status, 2);
+    EXPECT_FALSE(fs::exists(dir.path() / "tav_ed.dat"));
 }
 
 TEST(ImportResultsCli, PrintsEveryNodesNineValuesExactly)
@@ -133,24 +126,15 @@ TEST(SolveElasticityCli, ExportsRunsTheSolverBesideTheProgramAndImports)
                                                    "6 6.5 -6 0.25 6 60 2 3 1 600\n");
     EXPECT_NE(run.err.find("fake solver talking"), std::string::npos) << "its output kept off the results";
     EXPECT_FALSE(fs::exists(installed.dir.path() / "tav_ed.dat")) << "the exchange stays in its scratch folder";
-}
 
-TEST(SolveElasticityCli, ASolverThatFailsOrIsMissingGivesThree)
-{
-    InstalledWithSolver failing("#!/bin/sh\necho 'zły plik' >&2\nexit 5\n");
-    const CliRun failed = failing.solve(example("wspornik.tav"));
-    EXPECT_EQ(failed.status, 3);
-    EXPECT_EQ(failed.out, "");
-    EXPECT_NE(failed.err.find("zły plik"), std::string::npos);
-    EXPECT_NE(failed.err.find("(kod 5)"), std::string::npos) << failed.err;
-
-    InstalledWithSolver headerless("#!/bin/sh\necho nothing > \"$2\"\n");
-    EXPECT_EQ(headerless.solve(example("wspornik.tav")).status, 3);
-
-    InstalledWithSolver missing("");
-    const CliRun notThere = missing.solve(example("wspornik.tav"));
-    EXPECT_EQ(notThere.status, 3);
-    EXPECT_NE(notThere.err.find("zorind-elastic"), std::string::npos) << notThere.err;
+    // A solver that fails, one that writes no results, none at all.
+    for (const char* script : {"#!/bin/sh\necho 'zły plik' >&2\nexit 5\n", "#!/bin/sh\necho x > \"$2\"\n", ""}) {
+        InstalledWithSolver broken(script);
+        const CliRun failed = broken.solve(example("wspornik.tav"));
+        EXPECT_EQ(failed.status, 3) << script;
+        EXPECT_EQ(failed.out, "");
+        EXPECT_FALSE(failed.err.empty());
+    }
 }
 
 // The real solver program, once it is built beside zorind-cli: the

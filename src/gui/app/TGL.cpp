@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <exception>
@@ -310,7 +311,11 @@ void TGL::endWithoutAsking(int status)
 {
     exitConfirmed_ = true;
     close();
-    QCoreApplication::exit(status);
+    // Only a running event loop can be ended; asking for it without one
+    // would make every later modal loop return at once.
+    if (QThread::currentThread()->loopLevel() > 0) {
+        QCoreApplication::exit(status);
+    }
 }
 
 void TGL::printerSetupCommand()
