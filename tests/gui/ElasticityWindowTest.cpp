@@ -1,18 +1,12 @@
-// The elasticity exchange as the main window runs it: the real process
-// launcher, and "&Importuj z ..." followed by "Lista wyników".
+// "&Eksportuj do ..." as the main window runs it, with the real process
+// launcher.
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QLocale>
-#include <QTableWidget>
-#include <QTimer>
 #include <filesystem>
 
 #include "app/TGL.h"
-#include "lists/Tl_wyn_spr.h"
 #include "model/FileCommands.h"
-#include "support/DialogTesting.h"
-#include "support/ResultFiles.h"
 #include "support/TempDir.h"
 #include "ui/ScriptedInteraction.h"
 
@@ -57,36 +51,6 @@ TEST(ElasticityWindow, ExportStartsSolverExeAndEndsTheProgram)
     ASSERT_EQ(ui.shown.size(), 2u) << ui.shown.back().text;
     EXPECT_TRUE(ui.shown[1].isQuestion);
     EXPECT_FALSE(window.isVisible()) << "the program ends without asking";
-}
-
-TEST(ElasticityWindow, ImportedResultsAreListedPerNode)
-{
-    test::LocaleGuard polish(QLocale(QLocale::Polish, QLocale::Poland));
-    WorkingFolder work;
-    work.dir.write("tav_ed.wyn", test::resultFile(test::sampleResults(6)));
-    ScriptedInteraction ui;
-    TGL window;
-    window.setInteraction(&ui);
-    ASSERT_TRUE(openProjectPath(window.project(), ui, std::string(ZORIND_EXAMPLES_DIR) + "/wspornik.tav", false));
-    ui.answers = {true};
-    window.action("Importujz1")->trigger();
-
-    Tl_wyn_spr& list = window.window<Tl_wyn_spr>();
-    QTableWidget* grid = list.grid();
-    QStringList cells;
-    QTimer::singleShot(0, &list, [&] {
-        for (int c = 0; c < grid->columnCount(); ++c) {
-            cells << grid->item(0, c)->text() + QLatin1Char('=') + grid->item(2, c)->text();
-        }
-        list.accept();
-    });
-    window.action("Listawynikw1")->trigger();
-    EXPECT_EQ(cells.join(QLatin1Char('|')).toStdString(),
-              std::string("Nr węz.=2|przem.X=0,002000|przem.Y=-0,004000|siła X=21,000000|siła Y=-6,500000|"
-                          "sig.X=200,000000|sig.Y=-100,000000|sig.Z=30,000000|tau XY=14,000000|sig.red.=240,000000"));
-    EXPECT_EQ(grid->rowCount(), 7);
-    EXPECT_EQ(grid->columnWidth(0), 40);
-    EXPECT_EQ(grid->columnWidth(9), 60);
 }
 
 } // namespace
