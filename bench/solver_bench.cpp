@@ -8,8 +8,13 @@
 //   BM_Eliminate           gaussSolve alone
 //   BM_PrepareAndRelease   sizes, allocation and copy of the model, then release (first touch of the pages)
 //   BM_Compute             the whole "&Oblicz": check, copy, the six steps, storing, release
+//   BM_ComputeBaseline     the same with the steps as they were (fresh storage, straightforward
+//                          integration and elimination), side by side
+//   BM_NumberAndIntegrateBaseline  the integration as it was
 #include <benchmark/benchmark.h>
 
+#include "check/CheckModel.h"
+#include "core/solver/StraightforwardSolver.h"
 #include "solver/Compute.h"
 #include "solver/Integration.h"
 #include "solver/LinearSolve.h"
@@ -67,6 +72,25 @@ void BM_NumberAndIntegrate(benchmark::State& state)
     solver::releaseWorkspace(ctx);
 }
 BENCHMARK(BM_NumberAndIntegrate)->Unit(benchmark::kMillisecond);
+
+// The same with today's integration kept as the baseline: element by element,
+// the library logarithm point by point.
+void BM_NumberAndIntegrateBaseline(benchmark::State& state)
+{
+    solver::SolverContext ctx;
+    prepared(ctx);
+    for (auto _ : state) {
+        solver::numberNodes(ctx);
+        solver::straightforward::integrateBoundary(ctx);
+        benchmark::DoNotOptimize(ctx.G[1][1]);
+    }
+    workspaceCounters(state, ctx);
+    state.counters["element_integrals_per_s"] =
+        benchmark::Counter(static_cast<double>((ctx.boundaryNodeCount + ctx.internalRowCount) * ctx.elementCount),
+                           benchmark::Counter::kIsIterationInvariantRate);
+    solver::releaseWorkspace(ctx);
+}
+BENCHMARK(BM_NumberAndIntegrateBaseline)->Unit(benchmark::kMillisecond);
 
 void BM_Solve(benchmark::State& state)
 {
@@ -148,6 +172,35 @@ void BM_Compute(benchmark::State& state)
     state.counters["workspace_bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_Compute)->Unit(benchmark::kMillisecond);
+
+// "&Oblicz" as it was, for comparison in the same run: a fresh workspace
+// every time (its pages faulted in anew), today's integration with every
+// internal row stored, the elimination one pivot row at a time.
+void BM_ComputeBaseline(benchmark::State& state)
+{
+    SilentInteraction ui;
+    Project p = model();
+    for (auto _ : state) {
+        if (checkModel(p, ui) != 0) {
+            state.SkipWithError("the largest model did not pass the check");
+            break;
+        }
+        solver::SolverContext ctx;
+        ctx.trace = nullptr;
+        solver::prepareWorkspace(ctx, p);
+        solver::numberNodes(ctx);
+        solver::straightforward::integrateBoundary(ctx);
+        solver::applyConditions(ctx);
+        solver::straightforward::gaussSolve(ctx, ctx.boundaryNodeCount);
+        solver::recoverNodalValues(ctx);
+        solver::distributeToElements(ctx);
+        solver::storeResults(ctx, p);
+        p.resultsValid = 1;
+        solver::releaseWorkspace(ctx);
+        solver::releaseKeptStorage();
+    }
+}
+BENCHMARK(BM_ComputeBaseline)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

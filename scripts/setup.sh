@@ -9,8 +9,9 @@ export ZORIND_ROOT
 ZORIND_PACKAGES=(
   cmake g++ ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
-  fonts-dejavu-core
+  libgtest-dev libgmock-dev googletest libbenchmark-dev libopenblas-dev
+  libeigen3-dev
+  fonts-dejavu-core qt6-translations-l10n
 )
 
 zorind_install_packages() {

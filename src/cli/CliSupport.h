@@ -34,6 +34,8 @@ public:
     std::optional<std::string> takePositional();
     // Throws UsageError when anything is left.
     void expectEmpty() const;
+    // Everything left, in order, removed.
+    std::vector<std::string> takeAll() { return std::move(args_); }
 
 private:
     std::vector<std::string> args_;

@@ -1,15 +1,19 @@
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "CliSupport.h"
 #include "Painter.h"
 #include "model/NumberFormat.h"
+#include "model/ProjectFile.h"
 #include "solver/Compute.h"
 #include "view/DisplayCommands.h"
 #include "view/ViewCommands.h"
@@ -86,6 +90,25 @@ QImage render(Project& project, Interaction& ui, ImageSize size)
     return image;
 }
 
+// Writes the image as PNG the way projects are saved: into a temporary file
+// first, then in place of the target, so that a full disk never leaves a
+// broken picture where the old one was; a target the user may not write is
+// refused. Empty on success, otherwise why it failed.
+std::optional<std::string> writeImage(const QImage& image, const std::string& path)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        return std::string("Nie można utworzyć obrazu");
+    }
+    const FileResult result =
+        writeFileSafely(path, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+    if (!result.ok()) {
+        return result.detail;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int runRender(Arguments args)
@@ -118,6 +141,13 @@ int runRender(Arguments args)
     }
     if (!views.empty()) {
         const int status = computeStatus(computeCommand(project, messages, trace.get()));
+        if (status == kExitNotComputedHere) {
+            messages.print(trace.get());
+            CliInteraction::print(stderr, "Potencjał i strumień są obliczane tylko w zadaniach potencjalnych (typ " +
+                                              std::to_string(project.analysisType) +
+                                              " nie jest liczony przez ten program); obraz nie został narysowany");
+            return status;
+        }
         if (status != kExitOk) {
             messages.print(trace.get());
             return status;
@@ -140,9 +170,10 @@ int runRender(Arguments args)
     QGuiApplication app(argc, argv);
 
     const QImage image = render(project, messages, size);
-    if (image.isNull() || !image.save(QString::fromStdString(*out), "PNG")) {
+    if (const std::optional<std::string> failure = writeImage(image, *out)) {
         messages.print(trace.get());
-        std::fprintf(stderr, "Nie można zapisać obrazu do pliku %s\n", out->c_str());
+        CliInteraction::print(stderr, "Nie można zapisać obrazu do pliku " + *out +
+                                          (failure->empty() ? std::string() : "\n" + *failure));
         return kExitUsage;
     }
     return kExitOk;

@@ -1,8 +1,12 @@
+#include <algorithm>
 #include <cstdio>
+#include <numeric>
 #include <string>
+#include <vector>
 
 #include "CliSupport.h"
 #include "model/NumberFormat.h"
+#include "solver/AnalysisSettings.h"
 #include "solver/Compute.h"
 
 namespace zorind::cli {
@@ -15,11 +19,28 @@ std::string number(float value)
     return formatGeneral(static_cast<double>(value), 9);
 }
 
-std::string textResults(const Project& p)
+// Where each element of the file stands after the check's stable grouping
+// by boundary (boundary 1 first): row k of the output is element k of the
+// file, whose results are stored at position rowOf[k].
+std::vector<int> positionsAfterGrouping(const Project& p)
+{
+    std::vector<int> order(static_cast<std::size_t>(p.elementCount()));
+    std::iota(order.begin(), order.end(), 1);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return p.elements[a].boundary < p.elements[b].boundary; });
+    std::vector<int> rowOf(order.size() + 1, 0);
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        rowOf[static_cast<std::size_t>(order[i])] = static_cast<int>(i) + 1;
+    }
+    return rowOf;
+}
+
+std::string textResults(const Project& p, const std::vector<int>& rowOf)
 {
     std::string out = "# Nr Pot.1 Pot.s Pot.2 Stru.1 Stru.s Stru.2\n";
-    for (int e = 1; e <= p.elementCount(); ++e) {
-        out += std::to_string(e);
+    for (int k = 1; k <= p.elementCount(); ++k) {
+        const int e = rowOf[static_cast<std::size_t>(k)];
+        out += std::to_string(k);
         for (int s = 1; s <= 3; ++s) {
             out += ' ' + number(p.elementResults[e].slot[static_cast<std::size_t>(s)]);
         }
@@ -42,14 +63,15 @@ std::string triple(const ResultRecord& r)
     return '[' + number(r.slot[1]) + ',' + number(r.slot[2]) + ',' + number(r.slot[3]) + ']';
 }
 
-std::string jsonResults(const Project& p)
+std::string jsonResults(const Project& p, const std::vector<int>& rowOf)
 {
     std::string out = "{\"elements\":[";
-    for (int e = 1; e <= p.elementCount(); ++e) {
-        if (e > 1) {
+    for (int k = 1; k <= p.elementCount(); ++k) {
+        const int e = rowOf[static_cast<std::size_t>(k)];
+        if (k > 1) {
             out += ',';
         }
-        out += "{\"n\":" + std::to_string(e) + ",\"potential\":" + triple(p.elementResults[e]) +
+        out += "{\"n\":" + std::to_string(k) + ",\"potential\":" + triple(p.elementResults[e]) +
                ",\"flux\":" + triple(p.fluxResults[e]) + '}';
     }
     out += "],\"internalPoints\":[";
@@ -80,6 +102,9 @@ int runSolve(Arguments args)
     if (!loadProject(project, *file)) {
         return kExitUsage;
     }
+    // The check regroups the elements by boundary; the results are printed
+    // in the order and numbering of the file.
+    const std::vector<int> rowOf = positionsAfterGrouping(project);
     CliInteraction ui(stderr);
     // The elimination's trace lines go with the messages, not with the
     // results.
@@ -88,10 +113,20 @@ int runSolve(Arguments args)
         return solveElasticity(project);
     }
     const int status = computeStatus(outcome);
+    if (status == kExitNotComputedHere) {
+        // The window simply does nothing here; a script must learn why.
+        std::string type = std::to_string(project.analysisType);
+        for (const AnalysisTypeChoice& choice : kAnalysisTypeChoices) {
+            if (choice.code == project.analysisType) {
+                type += std::string(" (") + choice.caption + ")";
+            }
+        }
+        std::fprintf(stderr, "Typ obliczeń %s nie jest liczony przez to polecenie\n", type.c_str());
+    }
     if (status != kExitOk) {
         return status;
     }
-    const std::string out = json ? jsonResults(project) : textResults(project);
+    const std::string out = json ? jsonResults(project, rowOf) : textResults(project, rowOf);
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
     return kExitOk;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "QtColours.h"
@@ -493,19 +494,24 @@ void paintColourScale(QPainter& painter, const ColourPalette& palette, const Col
     const ColourScaleLayout layout = colourScaleLayout(range, clientHeight);
     // Each stroke covers only about half of its entry's share of the
     // height; round ends, each drawn over the one before, close the gaps
-    // into one continuous bar.
+    // into one continuous bar. Every label follows its own stroke, from the
+    // top down, so that a label's white background never cuts into the part
+    // of the bar drawn after it.
+    auto nextLabel = layout.labels.begin();
+    const auto writeLabelsUpTo = [&](int entry) {
+        for (; nextLabel != layout.labels.end() && nextLabel->afterEntry <= entry; ++nextLabel) {
+            labels.writeScaleValue(nextLabel->x, nextLabel->y, nextLabel->value, kBlack, kWhite);
+        }
+    };
     for (const ScaleStroke& stroke : layout.strokes) {
         QPen strokePen =
             pen(toQColor(palette.colours[static_cast<std::size_t>(stroke.entry)]), ColourScaleLayout::strokeWidth);
         strokePen.setCapStyle(Qt::RoundCap);
         painter.setPen(strokePen);
         painter.drawLine(ColourScaleLayout::strokeX, stroke.y0, ColourScaleLayout::strokeX, stroke.y1);
+        writeLabelsUpTo(stroke.entry);
     }
-    // The labels go on top of the whole bar, so that no later stroke covers
-    // the end of a wide label.
-    for (const ScaleLabel& label : layout.labels) {
-        labels.writeScaleValue(label.x, label.y, label.value, kBlack, kWhite);
-    }
+    writeLabelsUpTo(std::numeric_limits<int>::max());
     painter.restore();
 }
 

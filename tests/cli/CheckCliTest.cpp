@@ -102,6 +102,10 @@ TEST(CliCheck, UnreadableFileAndUsageErrorsExitTwo)
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "Nie można otworzyć pliku " + missing + "\n");
+    // A folder is no project file either.
+    run = runCli(dir, {"check", dir.path().string()});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "Nie można otworzyć pliku " + dir.path().string() + "\n");
 
     const std::string damaged = dir.write("damaged.tav", "3 1 1 1 0\n0 0\n1 x\n");
     run = runCli(dir, {"check", damaged});

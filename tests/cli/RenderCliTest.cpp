@@ -92,6 +92,7 @@ TEST(RenderCli, ElasticityIsNotComputedHereAndNoPictureIsWritten)
     TempDir dir;
     const CliRun run = runCli(dir, {"render", example("wspornik.tav"), "--potential", "-o", "out.png"});
     EXPECT_EQ(run.status, 4);
+    EXPECT_NE(run.err.find("tylko w zadaniach potencjalnych"), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(dir.file("out.png")));
 }
 
@@ -169,6 +170,22 @@ TEST(RenderCli, AnOutputThatCannotBeWrittenIsReported)
     const CliRun run = runCli(dir, {"render", example("plyta.tav"), "-o", "folder.png"});
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("folder.png"), std::string::npos) << run.err;
+
+    // A picture marked read-only is refused and kept; a writable one is
+    // replaced by a whole new picture and keeps its mode.
+    namespace fs = std::filesystem;
+    const std::string kept = dir.write("stary.png", "stary obraz");
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read);
+    const CliRun refused = runCli(dir, {"render", example("plyta.tav"), "-o", kept});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("Plik jest tylko do odczytu."), std::string::npos) << refused.err;
+    EXPECT_EQ(readAll(kept), "stary obraz");
+    const std::string replaced = dir.write("nowy.png", "stary obraz");
+    fs::permissions(replaced, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_EQ(runCli(dir, {"render", example("plyta.tav"), "-o", replaced}).status, 0);
+    EXPECT_EQ(pngHeader(replaced).width, 640u);
+    EXPECT_EQ(fs::status(replaced).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 } // namespace

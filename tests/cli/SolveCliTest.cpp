@@ -2,6 +2,7 @@
 // written for the occasion.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -202,14 +203,46 @@ TEST(SolveCli, AnnulusConservesTheFlowAndFollowsTheLogarithmicProfile)
     }
 }
 
-TEST(SolveCli, ThermoelasticityIsNotComputedHere)
+TEST(SolveCli, RowsFollowTheFileWhenBoundariesInterleave)
+{
+    // The annulus with its elements dealt alternately from the inner and the
+    // outer circle: the check regroups them, the output must not.
+    Project p = readExample("pierscien.tav");
+    std::vector<Element> inner;
+    std::vector<Element> outer;
+    for (const Element& e : p.elements) {
+        (e.boundary == 2 ? inner : outer).push_back(e);
+    }
+    ASSERT_FALSE(inner.empty());
+    int k = 1;
+    for (std::size_t i = 0; i < std::max(inner.size(), outer.size()); ++i) {
+        for (const std::vector<Element>* group : {&inner, &outer}) {
+            if (i < group->size()) {
+                p.elements[k++] = (*group)[i];
+            }
+        }
+    }
+    TempDir dir;
+    const CliRun run = runCli(dir, {"solve", dir.write("przeplot.tav", writeProjectText(p))});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const SolveOutput out = parseText(run.out);
+    ASSERT_EQ(static_cast<int>(out.elements.size()), p.elementCount());
+    for (int e = 1; e <= p.elementCount(); ++e) {
+        const std::vector<std::string>& row = out.elements[static_cast<std::size_t>(e - 1)];
+        EXPECT_EQ(row[0], std::to_string(e));
+        EXPECT_EQ(number(row[1]), p.elements[e].boundary == 2 ? 100.0 : 0.0) << "row " << e;
+    }
+}
+
+TEST(SolveCli, ATypeNotComputedHereSaysSo)
 {
     TempDir dir;
-    Project p = readExample("wspornik.tav");
+    Project p = readExample("plyta.tav");
     p.analysisType = Thermoelasticity;
     const CliRun run = runCli(dir, {"solve", dir.write("termo.tav", writeProjectText(p))});
     EXPECT_EQ(run.status, 4);
     EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "Typ obliczeń 11 (termosprężystość) nie jest liczony przez to polecenie\n");
 }
 
 TEST(SolveCli, CheckErrorsAndFailuresGiveTheirStatuses)
@@ -236,7 +269,9 @@ TEST(SolveCli, CheckErrorsAndFailuresGiveTheirStatuses)
     unknownKind.conditions[1].kind = 5.0f;
     const CliRun failed = runCli(dir, {"solve", dir.write("rodzaj.tav", writeProjectText(unknownKind))});
     EXPECT_EQ(failed.status, 3);
-    EXPECT_NE(failed.err.find("Błąd podczas obliczeń\n"), std::string::npos) << failed.err;
+    EXPECT_NE(failed.err.find("Błąd podczas obliczeń\\nElement 1 ma warunek brzegowy 1 nieznanego rodzaju (5)"),
+              std::string::npos)
+        << failed.err;
 }
 
 // A metal plate: the elimination writes its trace lines, which must not mix

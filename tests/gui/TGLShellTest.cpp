@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
@@ -12,6 +16,7 @@
 #include <QToolBar>
 
 #include "app/Application.h"
+#include "app/QtInteraction.h"
 #include "app/TGL.h"
 #include "model/ProjectFile.h"
 #include "support/ModelBuilders.h"
@@ -173,11 +178,33 @@ TEST_F(TGLShell, StatusBarHasSixPanels)
     const int widths[6] = {60, 60, 5, 150, 150, 150};
     for (int i = 0; i < 6; ++i) {
         ASSERT_NE(window.statusPanel(i), nullptr);
-        EXPECT_GE(window.statusPanel(i)->minimumWidth(), widths[i]) << i;
+        EXPECT_EQ(window.statusPanel(i)->minimumWidth(), widths[i]) << i;
+        EXPECT_EQ(window.statusPanel(i)->maximumWidth(), widths[i]) << i;
     }
     EXPECT_EQ(window.statusPanel(0)->text(), u("x="));
     EXPECT_EQ(window.statusPanel(1)->text(), u("y="));
     EXPECT_EQ(window.statusPanel(2)->frameShape(), QFrame::NoFrame);
+}
+
+TEST(QtTexts, QtsOwnButtonsSpeakPolish)
+{
+    QMessageBox box(QMessageBox::Question, u("Pytanie"), u("Tak czy nie?"), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), u("&Tak"));
+    EXPECT_EQ(box.button(QMessageBox::No)->text(), u("&Nie"));
+}
+
+TEST(FileDialogs, AllFilesMeansEveryNameAndAnExistingNameIsTakenAsTyped)
+{
+    EXPECT_EQ(QtInteraction::nameFilters(projectOpenDialog()),
+              QStringList({u("Pliki edytora (*.tav)"), u("Wszystkie pliki (*)")}));
+
+    test::TempDir dir;
+    const QString bare = QString::fromStdString(dir.write("projekt", "1 0 1 1 0"));
+    const QString tav = QString::fromStdString(dir.write("model.tav", "1 0 1 1 0"));
+    EXPECT_EQ(QtInteraction::openedName(bare, u("tav")), bare);
+    EXPECT_EQ(QtInteraction::openedName(tav.chopped(4), u("tav")), tav) << "the extension is added when needed";
+    const QString missing = QString::fromStdString(dir.file("brak"));
+    EXPECT_EQ(QtInteraction::openedName(missing, u("tav")), missing);
 }
 
 TEST_F(TGLShell, PopupMenusHoldTheirItems)

@@ -336,7 +336,23 @@ TEST(Tskala, DocksToTheRightOfTheMainWindowAndNarrowsOneThatOverhangs)
     const int before = main.width();
     scale.dockBeside(main);
     EXPECT_EQ(main.width(), before - scale.frameGeometry().width());
-    EXPECT_EQ(scale.frameGeometry().left(), main.frameGeometry().right() + 1);
+    // Narrowed by its width, the main window still leaves no room for the
+    // scale beside it: the scale moves over it, on the screen.
+    EXPECT_TRUE(screen.contains(scale.frameGeometry()));
+}
+
+TEST(Tskala, AMainWindowEndingAtTheScreensEdgeIsNarrowedToo)
+{
+    QWidget main;
+    const QRect screen = main.screen()->availableGeometry();
+    main.show();
+    Project p = colouredProject();
+    Tskala scale(p);
+    main.resize(300, 200);
+    main.move(screen.right() + 1 - main.frameGeometry().width(), screen.top() + 30);
+    scale.dockBeside(main);
+    EXPECT_EQ(main.width(), 300 - scale.frameGeometry().width());
+    EXPECT_TRUE(screen.contains(scale.frameGeometry()));
 }
 
 TEST(PrinterSetup, NeitherCrashesNorHangsWithOrWithoutPrinters)

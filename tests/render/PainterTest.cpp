@@ -619,5 +619,30 @@ TEST(ColourScalePainter, StrokesInPaletteColoursAndLabels)
     }
 }
 
+TEST(ColourScalePainter, EachLabelFollowsItsStrokeSoTheBarStaysWhole)
+{
+    // Labels in exponent form are wide enough to reach the bar; drawn after
+    // the whole bar, their white background would cut gaps into it.
+    Project p = emptyProject();
+    const ColourScaleRange range{-9.8765e8f, 4.9e6f, 0.0f};
+    QImage image(kScaleWindowWidth, kScaleWindowHeight, QImage::Format_RGB32);
+    image.fill(kUntouched);
+    {
+        QPainter painter(&image);
+        paintColourScale(painter, p.palette, range, image.width(), image.height());
+    }
+    const ColourScaleLayout layout = colourScaleLayout(range, kScaleWindowHeight);
+    // The strokes just below each label lie within its box and are drawn
+    // after it.
+    for (std::size_t l = 0; l + 1 < layout.labels.size(); ++l) {
+        const int entry = layout.labels[l].afterEntry;
+        for (int next = entry + 1; next <= entry + 3; ++next) {
+            const ScaleStroke& stroke = layout.strokes[static_cast<std::size_t>(next - 1)];
+            ASSERT_LT(stroke.y0, layout.labels[l].y + 12);
+            EXPECT_NE(rgb(image, 60, stroke.y0), kWhitePixel) << "entry " << next;
+        }
+    }
+}
+
 } // namespace
 } // namespace zorind

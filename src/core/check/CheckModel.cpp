@@ -37,24 +37,70 @@ double twiceSignedArea(const Project& p, int b)
     return sum;
 }
 
+// Whether the point lies inside the closed chain of boundary c (crossing
+// number of a ray towards +x).
+bool insideBoundary(const Project& p, int c, double x, double y)
+{
+    bool inside = false;
+    for (const Element& e : p.elements) {
+        if (e.boundary != c) {
+            continue;
+        }
+        const double x1 = p.nodes[e.startNode].x;
+        const double y1 = p.nodes[e.startNode].y;
+        const double x2 = p.nodes[e.endNode].x;
+        const double y2 = p.nodes[e.endNode].y;
+        if ((y1 > y) != (y2 > y) && x < x1 + (y - y1) * (x2 - x1) / (y2 - y1)) {
+            inside = !inside;
+        }
+    }
+    return inside;
+}
+
+// Whether boundary b lies inside boundary c: most of b's nodes do (a node
+// shared with c or lying on it does not decide alone).
+bool boundaryInside(const Project& p, int b, int c)
+{
+    int in = 0;
+    int out = 0;
+    for (const Element& e : p.elements) {
+        if (e.boundary != b) {
+            continue;
+        }
+        const Node& n = p.nodes[e.startNode];
+        (insideBoundary(p, c, n.x, n.y) ? in : out) += 1;
+    }
+    return in > out;
+}
+
 // The solver takes the right-hand normal of every element as the outward
-// one, which holds only when the region lies to the left of each boundary.
+// one, which holds only when the region lies to the left of each boundary:
+// a boundary that lies inside no other must run anticlockwise, a hole (one
+// inside another) clockwise, an island inside a hole anticlockwise again.
+// The boundary's "zew/wew" flag plays no part in the solution and is not
+// trusted here; the geometry decides.
 void warnAboutOrientation(const Project& p, Interaction& ui)
 {
     for (int b = 1; b <= p.boundaryCount(); ++b) {
-        const int kind = p.boundaries[b].kind;
-        if (kind != OuterBoundary && kind != InnerBoundary) {
-            continue;
-        }
         const double area = twiceSignedArea(p, b);
+        if (area == 0.0) {
+            continue; // no elements, or nothing enclosed
+        }
+        int depth = 0;
+        for (int c = 1; c <= p.boundaryCount(); ++c) {
+            if (c != b && boundaryInside(p, b, c)) {
+                ++depth;
+            }
+        }
+        const bool hole = depth % 2 == 1;
         const std::string number = std::to_string(b);
-        if (kind == OuterBoundary && area < 0.0) {
+        if (!hole && area < 0.0) {
             ui.exclamation("Brzeg " + number +
                                " (zewnętrzny) biegnie zgodnie z ruchem wskazówek zegara.\n"
                                "Brzeg zewnętrzny powinien biec przeciwnie do ruchu wskazówek zegara, "
                                "inaczej strumienie na brzegu i wyniki w węzłach wewnętrznych będą błędne.",
                            kOrientationCaption);
-        } else if (kind == InnerBoundary && area > 0.0) {
+        } else if (hole && area > 0.0) {
             ui.exclamation("Brzeg " + number +
                                " (wewnętrzny) biegnie przeciwnie do ruchu wskazówek zegara.\n"
                                "Brzeg wewnętrzny powinien biec zgodnie z ruchem wskazówek zegara, "
@@ -70,13 +116,6 @@ int checkModel(Project& p, Interaction& ui)
 {
     int result = 0;
     const int elementCount = p.elementCount();
-
-    // Scratch entries that neither the grouping nor the chain walk reach are
-    // compared too; start them from a known state rather than from whatever
-    // the last command left there.
-    for (int k = 1; k <= elementCount; ++k) {
-        p.elementScratch[k] = Element{};
-    }
 
     for (int k = 1; k <= elementCount; ++k) {
         if (!elementReferencesValid(p, p.elements[k])) {
@@ -117,6 +156,14 @@ int checkModel(Project& p, Interaction& ui)
         return result;
     }
 
+    // The grouping fills one scratch entry per element whose boundary exists;
+    // an element with any other boundary number is not placed.
+    int grouped = 0;
+    for (int k = 1; k <= elementCount; ++k) {
+        if (p.boundaries.contains(p.elements[k].boundary)) {
+            ++grouped;
+        }
+    }
     if (!groupElementsByBoundary(p)) {
         ui.plain("Nie można posortować elementów");
         result = 1;
@@ -132,7 +179,10 @@ int checkModel(Project& p, Interaction& ui)
         result = 1;
     }
 
-    for (int k = 1; k <= elementCount; ++k) {
+    // Only the entries the grouping or the walk filled hold an expected
+    // order; the rest is left over from earlier commands and says nothing.
+    const int filled = std::max(grouped, static_cast<int>(walk.order.size()));
+    for (int k = 1; k <= filled; ++k) {
         if (!(p.elements[k] == p.elementScratch[k])) {
             ui.plain("Błędne elementy.\nRenumeruj elementy");
             result = 1;

@@ -45,4 +45,11 @@ bool deleteElement(Project& p, int k)
     return p.elements.erase(k);
 }
 
+void discardResults(Project& p)
+{
+    p.resultsValid = 0;
+    p.display.showPotential = 0;
+    p.display.showFlux = 0;
+}
+
 } // namespace zorind

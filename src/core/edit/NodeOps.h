@@ -29,4 +29,10 @@ bool deleteNode(Project& project, int n);
 // Its nodes stay. Returns false, changing nothing, when k is not an element.
 bool deleteElement(Project& project, int k);
 
+// Results are stored per element number and belong to the geometry they
+// were computed for: an edit that adds, deletes or renumbers nodes or
+// elements, moves a node or changes an element calls this so that nothing
+// stale is shown or listed (both result views go off with them).
+void discardResults(Project& project);
+
 } // namespace zorind

@@ -1,6 +1,11 @@
 #include "model/FileCommands.h"
 
+#include "model/NumberFormat.h"
 #include "model/ProjectFile.h"
+
+#include <array>
+#include <charconv>
+#include <vector>
 
 namespace zorind {
 
@@ -34,11 +39,78 @@ std::string lastCharacters(const std::string& text, std::size_t characters)
 
 void showReadFailure(Interaction& ui, const std::string& path, const FileResult& result)
 {
-    if (result.status == FileStatus::CannotOpen) {
-        ui.error("Nie można otworzyć pliku " + path, "Odczyt z pliku");
-    } else {
+    switch (result.status) {
+    case FileStatus::TooLarge:
+        ui.error("Plik " + path + " jest zbyt duży na plik projektu (" + result.detail +
+                     " bajtów; plik projektu ma najwyżej " + std::to_string(kMaxProjectFileSize / 1024) + " kB)",
+                 "Odczyt z pliku");
+        break;
+    case FileStatus::Damaged:
         ui.error("Błędny format pliku " + path + "\n" + result.detail, "Odczyt z pliku");
+        break;
+    default:
+        ui.error("Nie można otworzyć pliku " + path, "Odczyt z pliku");
+        break;
     }
+}
+
+// The shortest text that reads back as the same float ("1e-07").
+std::string shortestText(float value)
+{
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+// The values the file keeps with fewer decimals than a float can hold: a
+// non-zero value written as 0 comes back as 0 (a conductivity of 0 is then
+// taken as 1 by the solver). One line per such value.
+std::vector<std::string> valuesSavedAsZero(const Project& p)
+{
+    std::vector<std::string> lost;
+    auto check = [&](float value, int decimals, const std::string& what) {
+        if (value != 0.0f && parseFiniteDouble(formatFixed(value, decimals)).value_or(1.0) == 0.0) {
+            lost.push_back(what + " (" + shortestText(value) + ")");
+        }
+    };
+    for (int k = 1; k <= p.nodeCount(); ++k) {
+        check(p.nodes[k].x, 15, "węzeł " + std::to_string(k) + ", x");
+        check(p.nodes[k].y, 15, "węzeł " + std::to_string(k) + ", y");
+    }
+    for (int k = 1; k <= p.conditionCount(); ++k) {
+        const BoundaryCondition& c = p.conditions[k];
+        const float values[] = {c.kind, c.atNode1, c.atMiddle, c.atNode2, c.atNode1Y, c.atMiddleY, c.atNode2Y};
+        for (std::size_t i = 0; i < std::size(values); ++i) {
+            check(values[i], 6, "warunek brzegowy " + std::to_string(k) + ", wartość " + std::to_string(i + 1));
+        }
+    }
+    check(p.conductivity, 6, "przewodność");
+    check(p.ambientTemperature, 6, "temperatura otoczenia");
+    for (int k = 1; k <= p.internalPointCount(); ++k) {
+        check(p.internalPoints[k].x, 6, "węzeł wewnętrzny " + std::to_string(k) + ", x");
+        check(p.internalPoints[k].y, 6, "węzeł wewnętrzny " + std::to_string(k) + ", y");
+    }
+    return lost;
+}
+
+// Saving must not change the model behind the user's back: values the file
+// would turn into 0 are named and the user decides. True to go on.
+bool acceptValuesSavedAsZero(const Project& p, Interaction& ui)
+{
+    const std::vector<std::string> lost = valuesSavedAsZero(p);
+    if (lost.empty()) {
+        return true;
+    }
+    constexpr std::size_t kListed = 8;
+    std::string text = "Plik przechowuje sześć miejsc po przecinku; te wartości zostaną zapisane jako 0:";
+    for (std::size_t i = 0; i < lost.size() && i < kListed; ++i) {
+        text += "\n" + lost[i];
+    }
+    if (lost.size() > kListed) {
+        text += "\n... i " + std::to_string(lost.size() - kListed) + " innych";
+    }
+    text += "\nZapisać mimo to ?";
+    return ui.ask(text, "Zapis do pliku");
 }
 
 } // namespace
@@ -74,7 +146,7 @@ bool newProject(Project& p, Interaction& ui, const ChooseAnalysisType& chooseAna
     return true;
 }
 
-bool openProject(Project& p, Interaction& ui)
+bool openProject(Project& p, Interaction& ui, const ShowModel& showModel)
 {
     p.resultsValid = 0;
     p.display.showFlux = 0;
@@ -93,11 +165,11 @@ bool openProject(Project& p, Interaction& ui)
     if (!path) {
         return true;
     }
-    openProjectPath(p, ui, *path, true);
+    openProjectPath(p, ui, *path, true, showModel);
     return true;
 }
 
-bool openProjectPath(Project& p, Interaction& ui, const std::string& path, bool announce)
+bool openProjectPath(Project& p, Interaction& ui, const std::string& path, bool announce, const ShowModel& showModel)
 {
     resetProject(p);
     p.projectOpen = true;
@@ -106,17 +178,23 @@ bool openProjectPath(Project& p, Interaction& ui, const std::string& path, bool 
         // The model is empty now: the caption must not name a file it did
         // not come from.
         p.titleText = "TAV ";
+        if (showModel) {
+            showModel();
+        }
         showReadFailure(ui, path, result);
         return false;
     }
     p.titleText = projectCaption(path);
+    if (showModel) {
+        showModel();
+    }
     if (announce) {
         ui.exclamation("Odczytano dane z pliku " + path, "Odczyt z pliku");
     }
     return true;
 }
 
-bool saveProject(Project& p, Interaction& ui)
+bool saveProject(Project& p, Interaction& ui, const ShowModel& showModel)
 {
     if (p.nodeCount() < 1) {
         ui.error("Ilość węzłów równa 0", "Błąd zapisu");
@@ -126,21 +204,28 @@ bool saveProject(Project& p, Interaction& ui)
     if (!path) {
         return false;
     }
-    return saveProjectPath(p, ui, *path, true);
+    return saveProjectPath(p, ui, *path, true, showModel);
 }
 
-bool saveProjectPath(Project& p, Interaction& ui, const std::string& path, bool announce)
+bool saveProjectPath(Project& p, Interaction& ui, const std::string& path, bool announce, const ShowModel& showModel)
 {
     if (p.nodeCount() < 1) {
         ui.error("Ilość węzłów równa 0", "Błąd zapisu");
         return false;
     }
+    if (!acceptValuesSavedAsZero(p, ui)) {
+        return false;
+    }
     FileResult result = saveProjectFile(p, path);
     if (!result.ok()) {
-        ui.error("Nie można zapisać pliku " + path, "Błąd zapisu");
+        ui.error("Nie można zapisać pliku " + path + (result.detail.empty() ? "" : "\n" + result.detail),
+                 "Błąd zapisu");
         return false;
     }
     p.titleText = projectCaption(path);
+    if (showModel) {
+        showModel();
+    }
     if (announce) {
         ui.exclamation("Zapisano dane do pliku " + path, "Zapis do pliku");
     }

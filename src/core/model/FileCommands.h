@@ -13,6 +13,10 @@ namespace zorind {
 // nothing on "Anuluj".
 using ChooseAnalysisType = std::function<std::optional<int>()>;
 
+// Brings the window up to date (caption, drawing) before a command's
+// closing message, so that the message is read over the new state.
+using ShowModel = std::function<void()>;
+
 // "TAV " followed by the path, shortened at the front of the path with "..."
 // so that the caption never exceeds its 199 characters.
 std::string projectCaption(const std::string& path);
@@ -21,19 +25,22 @@ std::string projectCaption(const std::string& path);
 bool newProject(Project& project, Interaction& ui, const ChooseAnalysisType& chooseAnalysisType);
 
 // "Otwórz": asks, resets, shows the open dialog and reads the file.
-bool openProject(Project& project, Interaction& ui);
+bool openProject(Project& project, Interaction& ui, const ShowModel& showModel = {});
 
 // Reads `path` into a freshly reset project as "Otwórz" does once the file
 // is chosen (used for a file named on the command line). `announce` shows
 // the "Odczytano dane z pliku" box after success. Returns true when the file
 // was read; on failure the error is shown and the model stays empty.
-bool openProjectPath(Project& project, Interaction& ui, const std::string& path, bool announce);
+bool openProjectPath(Project& project, Interaction& ui, const std::string& path, bool announce,
+                     const ShowModel& showModel = {});
 
 // "&Zapisz" / "Zapisz &jako": always asks for the file name.
-bool saveProject(Project& project, Interaction& ui);
+bool saveProject(Project& project, Interaction& ui, const ShowModel& showModel = {});
 
 // Saves to a known path (without the dialog), with the same checks and
-// messages. Returns true when the file was written.
-bool saveProjectPath(Project& project, Interaction& ui, const std::string& path, bool announce);
+// messages. Values the file would store as 0 although they are not are
+// named first, and the user may cancel. Returns true when the file was written.
+bool saveProjectPath(Project& project, Interaction& ui, const std::string& path, bool announce,
+                     const ShowModel& showModel = {});
 
 } // namespace zorind

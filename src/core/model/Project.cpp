@@ -17,8 +17,10 @@ void resetProject(Project& p)
 
     p.palette = buildPalette(p.display.paletteMode);
 
+    // A new model's elements carry condition 1: none of the previous
+    // model's values may stay in it.
+    p.conditions[1] = BoundaryCondition{};
     p.conditions[1].kind = 2.0f;
-    p.conditions[1].atNode1 = 0.0f;
 
     p.boundaries[1].kind = OuterBoundary;
     p.conditions.resize(1);
@@ -63,8 +65,6 @@ void initialiseProject(Project& p)
     p = Project{};
     p.display.paletteMode = 1;
     resetProject(p);
-    p.conditions[1].atMiddle = 0.0f;
-    p.conditions[1].atNode2 = 0.0f;
     p.display.showElementBoundaryNumbers = 0;
     p.display.showBcNumbers = 1;
 }

@@ -1,6 +1,9 @@
 #include "model/ProjectFile.h"
 
 #include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -83,6 +86,30 @@ std::string writeProjectText(const Project& p)
 
 namespace {
 
+// A bad token as the message shows it: at most a short excerpt, every byte
+// that is not plain printable ASCII written as \xNN, so that a binary file
+// can never make the message box taller than the screen.
+std::string excerpt(std::string_view token)
+{
+    constexpr std::size_t kShown = 24;
+    std::string out;
+    for (std::size_t i = 0; i < token.size() && i < kShown; ++i) {
+        const auto c = static_cast<unsigned char>(token[i]);
+        if (c >= 0x20 && c < 0x7F && c != '\\') {
+            out += static_cast<char>(c);
+        } else {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 0x0F];
+        }
+    }
+    if (token.size() > kShown) {
+        out += "...";
+    }
+    return out;
+}
+
 // Splits the text into whitespace-separated tokens and remembers the line of
 // each, so that a damaged file can be pointed at.
 class TokenReader {
@@ -116,7 +143,7 @@ public:
         std::string_view token = next(what);
         auto value = parseInt(token);
         if (!value) {
-            throw Failure{where() + "niepoprawna liczba całkowita \"" + std::string(token) + "\" (" + what + ")"};
+            throw Failure{where() + "niepoprawna liczba całkowita \"" + excerpt(token) + "\" (" + what + ")"};
         }
         return *value;
     }
@@ -126,7 +153,7 @@ public:
         std::string_view token = next(what);
         auto value = parseFiniteFloat(token);
         if (!value) {
-            throw Failure{where() + "niepoprawna wartość \"" + std::string(token) + "\" (" + what + ")"};
+            throw Failure{where() + "niepoprawna wartość \"" + excerpt(token) + "\" (" + what + ")"};
         }
         return *value;
     }
@@ -156,6 +183,11 @@ private:
 
 std::optional<std::string> readProjectText(std::string_view text, Project& project)
 {
+    // A byte-order mark, as some editors write at the start of a file.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        text.remove_prefix(kByteOrderMark.size());
+    }
     Project p = project;
     TokenReader in(text);
     try {
@@ -202,70 +234,211 @@ std::optional<std::string> readProjectText(std::string_view text, Project& proje
 
 FileResult loadProjectFile(const std::string& path, Project& project)
 {
+    namespace fs = std::filesystem;
+    // Only a regular file can hold a project: a folder, a device (/dev/zero
+    // never ends) or a pipe (which would wait for a writer) is refused
+    // before it is opened.
+    std::error_code ec;
+    const fs::file_status status = fs::status(fs::path(path), ec);
+    if (ec || !fs::is_regular_file(status)) {
+        return {FileStatus::CannotOpen, {}};
+    }
+    const std::uintmax_t size = fs::file_size(fs::path(path), ec);
+    if (!ec && size > kMaxProjectFileSize) {
+        return {FileStatus::TooLarge, std::to_string(size)};
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         return {FileStatus::CannotOpen, {}};
     }
-    std::ostringstream content;
-    content << file.rdbuf();
+    // The file may grow while it is read: never take more than the limit.
+    std::string content(kMaxProjectFileSize + 1, '\0');
+    file.read(content.data(), static_cast<std::streamsize>(content.size()));
     if (file.bad()) {
         return {FileStatus::CannotOpen, {}};
     }
-    if (auto problem = readProjectText(content.str(), project)) {
+    content.resize(static_cast<std::size_t>(file.gcount()));
+    if (content.size() > kMaxProjectFileSize) {
+        return {FileStatus::TooLarge, std::to_string(content.size())};
+    }
+    if (auto problem = readProjectText(content, project)) {
         return {FileStatus::Damaged, *problem};
     }
     return {};
 }
 
-FileResult saveProjectFile(const Project& project, const std::string& path)
+namespace {
+
+namespace fs = std::filesystem;
+
+// Why a write failed, in the user's words, from the system's error number.
+std::string writeFailureReason(int error)
 {
-    namespace fs = std::filesystem;
-    const std::string text = writeProjectText(project);
+    switch (error) {
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return "Brak miejsca na dysku.";
+    case EACCES:
+    case EPERM:
+        return "Brak uprawnień do zapisu.";
+    case EROFS:
+        return "System plików jest tylko do odczytu.";
+    case ENOENT:
+    case ENOTDIR:
+        return "Folder nie istnieje.";
+    case EISDIR:
+        return "Pod tą nazwą jest folder.";
+    default:
+        return std::string("Błąd systemu: ") + std::strerror(error) + ".";
+    }
+}
 
+FileResult writeFailure(int error)
+{
+    return {FileStatus::CannotWrite, writeFailureReason(error)};
+}
+
+// The file a name stands for: links are followed to their end, also to a
+// target that does not exist yet (saving through a link creates the target
+// and keeps the link).
+fs::path resolveLinks(fs::path path)
+{
     std::error_code ec;
-    // Saving through a link writes the file it points to, and the link stays.
-    fs::path target = fs::weakly_canonical(fs::path(path), ec);
-    if (ec) {
-        target = fs::path(path);
+    for (int hop = 0; hop < 40 && fs::is_symlink(fs::symlink_status(path, ec)); ++hop) {
+        fs::path next = fs::read_symlink(path, ec);
+        if (ec) {
+            break;
+        }
+        path = next.is_absolute() ? next : path.parent_path() / next;
     }
-    // An existing file keeps its permissions; one the user may not write is
-    // refused, as writing it in place would be.
-    std::optional<fs::perms> kept;
+    return path;
+}
+
+// Writes `bytes` to a new file at `path` and closes it; 0 or the error
+// number of the failure (the file is removed then).
+int writeNewFile(const fs::path& path, std::string_view bytes)
+{
+    errno = 0;
+    std::FILE* out = std::fopen(path.c_str(), "wbx");
+    if (out == nullptr) {
+        return errno != 0 ? errno : EIO;
+    }
+    errno = 0;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    ok = std::fflush(out) == 0 && ok;
+    int error = ok ? 0 : (errno != 0 ? errno : EIO);
+    if (std::fclose(out) != 0 && error == 0) {
+        error = errno != 0 ? errno : EIO;
+    }
+    if (error != 0) {
+        std::error_code ignored;
+        fs::remove(path, ignored);
+    }
+    return error;
+}
+
+// Overwrites an existing file in place, keeping its owner, mode and links;
+// 0 or the error number.
+int overwriteInPlace(const fs::path& path, std::string_view bytes)
+{
+    errno = 0;
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    if (out == nullptr) {
+        return errno != 0 ? errno : EIO;
+    }
+    errno = 0;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    ok = std::fflush(out) == 0 && ok;
+    int error = ok ? 0 : (errno != 0 ? errno : EIO);
+    if (std::fclose(out) != 0 && error == 0) {
+        error = errno != 0 ? errno : EIO;
+    }
+    return error;
+}
+
+} // namespace
+
+FileResult writeFileSafely(const std::string& path, std::string_view bytes)
+{
+    const fs::path target = resolveLinks(fs::path(path));
+    std::error_code ec;
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    if (!fs::is_directory(folder, ec)) {
+        return writeFailure(ENOENT);
+    }
+
     const fs::file_status existing = fs::status(target, ec);
-    if (!ec && fs::exists(existing)) {
-        if (!fs::is_regular_file(existing) || (existing.permissions() & fs::perms::owner_write) == fs::perms::none) {
-            return {FileStatus::CannotWrite, {}};
+    const bool replacing = !ec && fs::exists(existing);
+    if (replacing) {
+        if (fs::is_directory(existing)) {
+            return writeFailure(EISDIR);
         }
-        kept = existing.permissions();
+        if (!fs::is_regular_file(existing)) {
+            return {FileStatus::CannotWrite, "To nie jest zwykły plik."};
+        }
+        // A file marked read-only for everybody stays untouched, also for a
+        // user whom the system would let write it.
+        constexpr fs::perms anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+        if ((existing.permissions() & anyWrite) == fs::perms::none) {
+            return {FileStatus::CannotWrite, "Plik jest tylko do odczytu."};
+        }
+        // Opening for appending writes nothing: it only asks whether this
+        // user may write the file.
+        errno = 0;
+        std::FILE* probe = std::fopen(target.c_str(), "ab");
+        if (probe == nullptr) {
+            return writeFailure(errno != 0 ? errno : EACCES);
+        }
+        std::fclose(probe);
     }
 
+    // The whole text goes to a temporary file beside the target first, so
+    // that a full disk or a failing device is found before the target is
+    // touched.
     std::random_device entropy;
-    const fs::path temporary = fs::path(target.string() + ".zapis-" + std::to_string(entropy() % 1000000u) + ".tmp");
+    fs::path temporary;
+    int error = EEXIST;
+    for (int attempt = 0; attempt < 8 && error == EEXIST; ++attempt) {
+        temporary = fs::path(target.string() + ".zapis-" + std::to_string(entropy() % 1000000u) + ".tmp");
+        error = writeNewFile(temporary, bytes);
+    }
+    if (error != 0) {
+        return writeFailure(error);
+    }
 
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file) {
-            return {FileStatus::CannotWrite, {}};
-        }
-        file.write(text.data(), static_cast<std::streamsize>(text.size()));
-        file.flush();
-        if (!file) {
-            file.close();
+    if (!replacing) {
+        fs::rename(temporary, target, ec);
+        if (ec) {
             std::error_code ignored;
             fs::remove(temporary, ignored);
-            return {FileStatus::CannotWrite, {}};
+            return writeFailure(ec.value());
         }
+        return {};
     }
-    if (kept) {
-        fs::permissions(temporary, *kept, ec);
+
+    // An existing file is rewritten in place, so that it keeps its owner,
+    // its mode and its other names. Should that fail half-way, the complete
+    // temporary copy takes its place: the content is never lost.
+    error = overwriteInPlace(target, bytes);
+    if (error != 0) {
+        fs::permissions(temporary, existing.permissions(), ec);
+        std::error_code renamed;
+        fs::rename(temporary, target, renamed);
+        if (renamed) {
+            std::error_code ignored;
+            fs::remove(temporary, ignored);
+        }
+        return writeFailure(error);
     }
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return {FileStatus::CannotWrite, ec.message()};
-    }
+    fs::remove(temporary, ec);
     return {};
+}
+
+FileResult saveProjectFile(const Project& project, const std::string& path)
+{
+    return writeFileSafely(path, writeProjectText(project));
 }
 
 } // namespace zorind

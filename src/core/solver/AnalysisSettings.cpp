@@ -46,7 +46,10 @@ bool applyConductivity(Project& project, Interaction& ui, std::optional<double> 
 {
     const bool acceptable = value && std::isfinite(*value) && *value > 0.0 &&
                             *value <= static_cast<double>(std::numeric_limits<float>::max()) &&
-                            static_cast<float>(*value) > 0.0f;
+                            static_cast<float>(*value) > 0.0f &&
+                            // The project file keeps six decimals: a value it would store
+                            // as 0 would come back as 0, which the solver replaces by 1.
+                            parseFiniteDouble(formatFixed(static_cast<float>(*value), 6)).value_or(0.0) > 0.0;
     if (!acceptable) {
         ui.error(kBadDataMessage, kPhysicalPropertiesTitle);
         return false;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "check/CheckModel.h"
+#include "model/NumberFormat.h"
 #include "solver/Integration.h"
 #include "solver/LinearSolve.h"
 
@@ -149,6 +150,8 @@ SolveStatus runSolution(SolverContext& ctx)
     FaultFlagsGuard flags;
     try {
         std::feclearexcept(kFaults);
+        // The internal points' rows are needed once, after the solve.
+        ctx.storeInternalRows = false;
         numberNodes(ctx);
         integrateBoundary(ctx);
         applyConditions(ctx);
@@ -207,6 +210,24 @@ private:
     bool on_ = true;
 };
 
+// The potential solver knows the kinds 1 (potential), 2 (flux) and 3
+// (convection); any other kind on an element (a file from elsewhere, a
+// condition left from another analysis) is named so that the user can find
+// it. Empty when every element's condition has a known kind.
+std::string unknownConditionKind(const Project& p)
+{
+    for (int e = 1; e <= p.elementCount(); ++e) {
+        const int c = p.elements[e].condition;
+        const float kind = p.conditions[c].kind;
+        if (kind != 1.0f && kind != 2.0f && kind != 3.0f) {
+            return "Element " + std::to_string(e) + " ma warunek brzegowy " + std::to_string(c) +
+                   " nieznanego rodzaju (" + formatGeneral(static_cast<double>(kind), 9) +
+                   "); dozwolone rodzaje to 1, 2 i 3.";
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 ComputeOutcome computeCommand(Project& project, Interaction& ui, std::FILE* trace)
@@ -219,6 +240,16 @@ ComputeOutcome computeCommand(Project& project, Interaction& ui, std::FILE* trac
         // Elasticity is computed by the external solver, thermoelasticity by
         // nothing.
         return ComputeOutcome::NotComputedHere;
+    }
+
+    if (project.elementCount() == 0) {
+        ui.error(std::string(kComputeFailedMessage) + "\nModel nie zawiera elementów: nie ma czego obliczać.",
+                 kComputeCaption);
+        return ComputeOutcome::Failed;
+    }
+    if (const std::string fault = unknownConditionKind(project); !fault.empty()) {
+        ui.error(std::string(kComputeFailedMessage) + "\n" + fault, kComputeCaption);
+        return ComputeOutcome::Failed;
     }
 
     BusyGuard busy(ui);

@@ -1,6 +1,10 @@
 #include "solver/Integration.h"
 
 #include <cmath>
+#include <optional>
+#include <vector>
+
+#include "solver/VectorMath.h"
 
 namespace zorind::solver {
 
@@ -143,6 +147,117 @@ void numberNodes(SolverContext& ctx)
     }
 }
 
+namespace {
+
+// The elements' geometry lane by lane: four elements per vector, the last
+// group filled up with copies of the last element (whose results are not
+// used).
+struct ElementLanes {
+    std::vector<double> x1, y1, x2, y2, x3, y3, length;
+    int count = 0;
+
+    explicit ElementLanes(int elements) : count(elements)
+    {
+        const std::size_t padded = static_cast<std::size_t>((elements + 3) / 4 * 4);
+        for (std::vector<double>* v : {&x1, &y1, &x2, &y2, &x3, &y3, &length}) {
+            v->assign(padded, 0.0);
+        }
+    }
+    void set(int e, double ax1, double ay1, double ax2, double ay2, double ax3, double ay3, double len)
+    {
+        const auto i = static_cast<std::size_t>(e);
+        x1[i] = ax1;
+        y1[i] = ay1;
+        x2[i] = ax2;
+        y2[i] = ay2;
+        x3[i] = ax3;
+        y3[i] = ay3;
+        length[i] = len;
+    }
+    void pad()
+    {
+        for (std::size_t i = static_cast<std::size_t>(count); i < x1.size(); ++i) {
+            set(static_cast<int>(i), x1[static_cast<std::size_t>(count - 1)], y1[static_cast<std::size_t>(count - 1)],
+                x2[static_cast<std::size_t>(count - 1)], y2[static_cast<std::size_t>(count - 1)],
+                x3[static_cast<std::size_t>(count - 1)], y3[static_cast<std::size_t>(count - 1)],
+                length[static_cast<std::size_t>(count - 1)]);
+        }
+    }
+    std::size_t padded() const { return x1.size(); }
+};
+
+// The ten-point integrals of the point (px, py) against every element, four
+// elements at a time; element e's G and H go to g[3e..3e+2] and h[3e..3e+2]
+// (0-based). An element with a node at the point is not integrated by the
+// rule: its flag in `atNode` is set and its slots are left for the exact
+// integrals. Each lane does the arithmetic of one element in the order the
+// rule has always been summed, so a lane's result does not depend on its
+// neighbours or on the copy of the loop that runs.
+ZORIND_VECTOR_CLONES
+void integrateLanes(const ElementLanes& el, double px, double py, double conductivity, double* g, double* h,
+                    unsigned char* atNode)
+{
+    const ShapeTable& table = shapes();
+    const double k = conductivity;
+    for (std::size_t e = 0; e < el.padded(); e += 4) {
+        Vec4 x1, y1, x2, y2, x3, y3, len;
+        load4(x1, &el.x1[e]);
+        load4(y1, &el.y1[e]);
+        load4(x2, &el.x2[e]);
+        load4(y2, &el.y2[e]);
+        load4(x3, &el.x3[e]);
+        load4(y3, &el.y3[e]);
+        load4(len, &el.length[e]);
+        const Int4 singular = ((px == x1) & (py == y1)) | ((px == x2) & (py == y2)) | ((px == x3) & (py == y3));
+        const Vec4 deltaX = x3 - x1;
+        const Vec4 deltaY = y3 - y1;
+        Vec4 sumG[3] = {{0.0, 0.0, 0.0, 0.0}, {0.0, 0.0, 0.0, 0.0}, {0.0, 0.0, 0.0, 0.0}};
+        Vec4 sumH[3] = {{0.0, 0.0, 0.0, 0.0}, {0.0, 0.0, 0.0, 0.0}, {0.0, 0.0, 0.0, 0.0}};
+        for (std::size_t p = 0; p < kGaussPoints.size(); ++p) {
+            const double w = kGaussPoints[p].weight;
+            const Vec4 dx = table.towardNode1[p] * x1 + table.towardNode3[p] * x3 - px;
+            const Vec4 dy = table.towardNode1[p] * y1 + table.towardNode3[p] * y3 - py;
+            // ln(1/r) taken as -ln(r²)/2: the same value without a square root
+            // and a division. Lanes at a node of their element would divide
+            // zero by zero; they take 1 and are replaced by the exact values.
+            Vec4 r2 = dx * dx + dy * dy;
+            r2 = singular ? Vec4{1.0, 1.0, 1.0, 1.0} : r2;
+            // The library's logarithm lane by lane: a vectorised one within a
+            // unit in the last place changes the results that are rounding
+            // noise (a flux of 1e-14 where the exact value is 0) by far more
+            // than a last bit, and one that rounds as the library does costs
+            // more than the library.
+            Vec4 lnR2;
+            for (int lane = 0; lane < 4; ++lane) {
+                lnR2[lane] = std::log(r2[lane]);
+            }
+            const Vec4 gw = -0.5 * lnR2 * w;
+            // (r·ñ)/r² with ñ = (Δy, −Δx)/L; the L cancels against the Jacobian.
+            const Vec4 hw = (dx * deltaY - dy * deltaX) / r2 * w;
+            for (std::size_t a = 0; a < 3; ++a) {
+                const double na = table.n[p][a];
+                sumG[a] += na * gw;
+                sumH[a] += na * hw;
+            }
+        }
+        // The factors common to every point (L / (4π k) for G, 1 / (4π) for
+        // H) applied once at the end.
+        for (std::size_t a = 0; a < 3; ++a) {
+            const Vec4 ga = sumG[a] * len / (4.0 * kPi * k);
+            const Vec4 ha = sumH[a] / (4.0 * kPi);
+            for (std::size_t lane = 0; lane < 4 && e + lane < static_cast<std::size_t>(el.count); ++lane) {
+                g[3 * (e + lane) + a] = ga[lane];
+                h[3 * (e + lane) + a] = ha[lane];
+            }
+        }
+        for (std::size_t lane = 0; lane < 4 && e + lane < static_cast<std::size_t>(el.count); ++lane) {
+            atNode[e + lane] = singular[lane] != 0 ? 1 : 0;
+        }
+    }
+}
+
+} // namespace
+
 ElementIntegrals integrateElement(double px, double py, double x1, double y1, double x2, double y2, double x3,
                                   double y3, double length, double conductivity)
 {
@@ -172,42 +287,100 @@ ElementIntegrals integrateElement(double px, double py, double x1, double y1, do
         return out;
     }
 
-    // The sums over the ten points are taken in rule order; the factors common
-    // to every point (L / (4π k) for G, 1 / (4π) for H) are applied once at
-    // the end.
-    const double deltaX = x3 - x1;
-    const double deltaY = y3 - y1;
-    const ShapeTable& table = shapes();
-    double sumG[3] = {0.0, 0.0, 0.0};
-    double sumH[3] = {0.0, 0.0, 0.0};
-    for (std::size_t p = 0; p < kGaussPoints.size(); ++p) {
-        const double w = kGaussPoints[p].weight;
-        const double dx = table.towardNode1[p] * x1 + table.towardNode3[p] * x3 - px;
-        const double dy = table.towardNode1[p] * y1 + table.towardNode3[p] * y3 - py;
-        // ln(1/r) taken as -ln(r²)/2: the same value without a square root
-        // and a division, which cost a third of the integration time.
-        const double r2 = dx * dx + dy * dy;
-        const double gw = -0.5 * std::log(r2) * w;
-        // (r·ñ)/r² with ñ = (Δy, −Δx)/L; the L cancels against the Jacobian.
-        const double hw = (dx * deltaY - dy * deltaX) / r2 * w;
-        for (std::size_t a = 0; a < 3; ++a) {
-            const double na = table.n[p][a];
-            sumG[a] += na * gw;
-            sumH[a] += na * hw;
-        }
-    }
-    for (std::size_t a = 0; a < 3; ++a) {
-        out.g[a] = sumG[a] * L / (4.0 * kPi * k);
-        out.h[a] = sumH[a] / (4.0 * kPi);
-    }
+    ElementLanes one(1);
+    one.set(0, x1, y1, x2, y2, x3, y3, L);
+    one.pad();
+    unsigned char atNode = 0;
+    integrateLanes(one, px, py, k, out.g.data(), out.h.data(), &atNode);
     return out;
 }
+
+namespace {
+
+// The elements in lanes, with their nodes, for one integration.
+struct ElementSet {
+    ElementLanes lanes;
+    std::vector<int> nodes; // element e (0-based) at 3e..3e+2
+    std::vector<double> g, h;
+    std::vector<unsigned char> atNode;
+
+    explicit ElementSet(const SolverContext& ctx)
+        : lanes(ctx.elementCount), nodes(static_cast<std::size_t>(3 * ctx.elementCount)),
+          g(static_cast<std::size_t>(3 * ctx.elementCount)), h(static_cast<std::size_t>(3 * ctx.elementCount)),
+          atNode(static_cast<std::size_t>(ctx.elementCount))
+    {
+        for (int e = 1; e <= ctx.elementCount; ++e) {
+            const int n1 = ctx.elementNodes[e][1];
+            const int n2 = ctx.elementNodes[e][2];
+            const int n3 = ctx.elementNodes[e][3];
+            nodes[static_cast<std::size_t>(3 * e - 3)] = n1;
+            nodes[static_cast<std::size_t>(3 * e - 2)] = n2;
+            nodes[static_cast<std::size_t>(3 * e - 1)] = n3;
+            lanes.set(e - 1, ctx.nodeX[n1], ctx.nodeY[n1], ctx.nodeX[n2], ctx.nodeY[n2], ctx.nodeX[n3], ctx.nodeY[n3],
+                      ctx.elementLength[e]);
+        }
+        if (ctx.elementCount > 0) {
+            lanes.pad();
+        }
+    }
+};
+
+// Row j of G and H (columns 1..nb) into gRow and hRow, which take p[t] as
+// column t; the diagonal of H from the row sum for a boundary node.
+void integrateRow(const SolverContext& ctx, ElementSet& set, int j, double* gRow, double* hRow)
+{
+    const int nb = ctx.boundaryNodeCount;
+    const int ne = ctx.elementCount;
+    const double px = ctx.nodeX[j];
+    const double py = ctx.nodeY[j];
+    for (int t = 1; t <= nb; ++t) {
+        gRow[t] = 0.0;
+        hRow[t] = 0.0;
+    }
+    if (ne > 0) {
+        integrateLanes(set.lanes, px, py, ctx.conductivity, set.g.data(), set.h.data(), set.atNode.data());
+    }
+    // Assembly in increasing element-local column: element k owns columns
+    // 3k-2, 3k-1, 3k, so walking the elements in order and their three nodes
+    // in order adds every local column in turn.
+    for (int k = 0; k < ne; ++k) {
+        const auto base = static_cast<std::size_t>(3 * k);
+        if (set.atNode[static_cast<std::size_t>(k)] != 0) {
+            const ElementLanes& el = set.lanes;
+            const auto i = static_cast<std::size_t>(k);
+            const ElementIntegrals exact = integrateElement(px, py, el.x1[i], el.y1[i], el.x2[i], el.y2[i], el.x3[i],
+                                                            el.y3[i], el.length[i], ctx.conductivity);
+            for (std::size_t a = 0; a < 3; ++a) {
+                set.g[base + a] = exact.g[a];
+                set.h[base + a] = exact.h[a];
+            }
+        }
+        for (std::size_t a = 0; a < 3; ++a) {
+            const int node = set.nodes[base + a];
+            gRow[node] += set.g[base + a];
+            hRow[node] += set.h[base + a];
+        }
+    }
+    // The diagonal of H from the row sum, in place of the free term and the
+    // singular part.
+    if (j <= nb) {
+        double sum = 0.0;
+        for (int t = 1; t <= nb; ++t) {
+            if (t != j) {
+                sum += hRow[t];
+            }
+        }
+        hRow[j] = -sum;
+    }
+}
+
+} // namespace
 
 void integrateBoundary(SolverContext& ctx)
 {
     const int nb = ctx.boundaryNodeCount;
     const int ne = ctx.elementCount;
-    const int rows = nb + ctx.internalRowCount;
+    const int rows = ctx.storeInternalRows ? nb + ctx.internalRowCount : nb;
 
     for (int e = 1; e <= ne; ++e) {
         for (int a = 1; a <= 3; ++a) {
@@ -215,42 +388,42 @@ void integrateBoundary(SolverContext& ctx)
         }
     }
 
+    ElementSet set(ctx);
     for (int j = 1; j <= rows; ++j) {
-        const double px = ctx.nodeX[j];
-        const double py = ctx.nodeY[j];
-        const DoubleMatrix::Row gRow = ctx.G[j];
-        const DoubleMatrix::Row hRow = ctx.H[j];
+        integrateRow(ctx, set, j, ctx.G.rowBase(j), ctx.H.rowBase(j));
+    }
+}
+
+void evaluateInternalPoints(SolverContext& ctx)
+{
+    if (ctx.internalRowCount <= 0) {
+        return;
+    }
+    const int nb = ctx.boundaryNodeCount;
+    std::optional<ElementSet> set;
+    std::vector<double> g;
+    std::vector<double> h;
+    if (!ctx.storeInternalRows) {
+        set.emplace(ctx);
+        g.resize(static_cast<std::size_t>(nb) + 1);
+        h.resize(static_cast<std::size_t>(nb) + 1);
+    }
+    for (int i = 1; i <= ctx.internalRowCount; ++i) {
+        const double* gr = g.data();
+        const double* hr = h.data();
+        if (ctx.storeInternalRows) {
+            gr = ctx.G.rowBase(nb + i);
+            hr = ctx.H.rowBase(nb + i);
+        } else {
+            integrateRow(ctx, *set, nb + i, g.data(), h.data());
+        }
+        // The free term of an interior point is 1, so the identity gives the
+        // potential directly.
+        double s = 0.0;
         for (int t = 1; t <= nb; ++t) {
-            gRow[t] = 0.0;
-            hRow[t] = 0.0;
+            s = (s - gr[t] * ctx.nodeFlux[t]) + hr[t] * ctx.nodePotential[t];
         }
-        // Assembly in increasing element-local column: element k owns
-        // columns 3k-2, 3k-1, 3k, so walking the elements in order and their
-        // three nodes in order adds every local column in turn.
-        for (int k = 1; k <= ne; ++k) {
-            const int n1 = ctx.elementNodes[k][1];
-            const int n2 = ctx.elementNodes[k][2];
-            const int n3 = ctx.elementNodes[k][3];
-            const ElementIntegrals in =
-                integrateElement(px, py, ctx.nodeX[n1], ctx.nodeY[n1], ctx.nodeX[n2], ctx.nodeY[n2], ctx.nodeX[n3],
-                                 ctx.nodeY[n3], ctx.elementLength[k], ctx.conductivity);
-            const int nodes[3] = {n1, n2, n3};
-            for (int a = 0; a < 3; ++a) {
-                gRow[nodes[a]] += in.g[static_cast<std::size_t>(a)];
-                hRow[nodes[a]] += in.h[static_cast<std::size_t>(a)];
-            }
-        }
-        // The diagonal of H from the row sum, in place of the free term and
-        // the singular part.
-        if (j <= nb) {
-            double sum = 0.0;
-            for (int t = 1; t <= nb; ++t) {
-                if (t != j) {
-                    sum += hRow[t];
-                }
-            }
-            hRow[j] = -sum;
-        }
+        ctx.internalPotential[i] = s;
     }
 }
 

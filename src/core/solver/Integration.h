@@ -43,8 +43,15 @@ void numberNodes(SolverContext& ctx);
 // its normal derivative (H) for every solver node, assembled over the boundary
 // nodes; the diagonal of H comes from the row sums. A solver node that is a
 // node of the element is integrated analytically (H is then zero), any other
-// point by the ten-point rule. Rows of internal points get no diagonal term.
+// point by the ten-point rule. Rows of internal points get no diagonal term;
+// they are left out when the context says not to store them.
 void integrateBoundary(SolverContext& ctx);
+
+// The potential at every internal point from the boundary integral identity
+// u = Σ H·u − Σ G·q over its row, from the stored rows of G and H or, when the
+// context does not store them, from each row integrated in turn. Needs
+// nodePotential and nodeFlux; fills internalPotential.
+void evaluateInternalPoints(SolverContext& ctx);
 
 // The element integrals of one solver node against one element: G and H
 // with the three quadratic shape functions. Exposed for the tests.

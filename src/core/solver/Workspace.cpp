@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 #include "ui/FatalError.h"
 
@@ -12,6 +13,87 @@ namespace {
 
 std::size_t allocationCeiling = std::size_t{1} << 40;
 
+// Every block carries its capacity in a header ahead of it, so that a
+// returned block can serve a later request of at most that size. The header
+// keeps the block on malloc's alignment.
+constexpr std::size_t kHeader = 16;
+
+std::size_t capacityOf(void* block)
+{
+    std::size_t capacity = 0;
+    std::memcpy(&capacity, static_cast<char*>(block) - kHeader, sizeof capacity);
+    return capacity;
+}
+
+void freeBlock(void* block)
+{
+    std::free(static_cast<char*>(block) - kHeader);
+}
+
+// Blocks returned by the release routines, kept for the next computation:
+// the window computes the same model again and again, and a fresh workspace
+// would fault in every page of its matrices anew (a tenth of the largest
+// model's compute). allocateWorkspace frees whatever it did not reuse, so
+// when the model grows past the kept storage, the storage goes; the rest is
+// freed when the program ends.
+class KeptBlocks {
+public:
+    KeptBlocks() = default;
+    KeptBlocks(const KeptBlocks&) = delete;
+    KeptBlocks& operator=(const KeptBlocks&) = delete;
+    ~KeptBlocks()
+    {
+        freeAll();
+        ended() = true;
+    }
+
+    // Blocks released while static objects are being destroyed, after this
+    // one, are freed at once.
+    static bool& ended()
+    {
+        static bool flag = false;
+        return flag;
+    }
+
+    void keep(void* block) { blocks_.push_back(block); }
+
+    // The smallest kept block of at least `bytes`, taken out; or nothing.
+    void* take(std::size_t bytes)
+    {
+        std::size_t best = blocks_.size();
+        for (std::size_t i = 0; i < blocks_.size(); ++i) {
+            const std::size_t capacity = capacityOf(blocks_[i]);
+            if (capacity >= bytes && (best == blocks_.size() || capacity < capacityOf(blocks_[best]))) {
+                best = i;
+            }
+        }
+        if (best == blocks_.size()) {
+            return nullptr;
+        }
+        void* block = blocks_[best];
+        blocks_[best] = blocks_.back();
+        blocks_.pop_back();
+        return block;
+    }
+
+    void freeAll()
+    {
+        for (void* block : blocks_) {
+            freeBlock(block);
+        }
+        blocks_.clear();
+    }
+
+private:
+    std::vector<void*> blocks_;
+};
+
+KeptBlocks& keptBlocks()
+{
+    static KeptBlocks kept;
+    return kept;
+}
+
 // Storage for `count` objects of `size` bytes, or nothing when the request
 // overflows, exceeds the ceiling or the system refuses it.
 void* obtain(std::size_t count, std::size_t size)
@@ -20,11 +102,45 @@ void* obtain(std::size_t count, std::size_t size)
         return nullptr;
     }
     const std::size_t bytes = count * size;
-    if (bytes > allocationCeiling) {
+    if (bytes > allocationCeiling || bytes > std::numeric_limits<std::size_t>::max() - kHeader) {
         return nullptr;
     }
-    return std::malloc(bytes);
+    if (!KeptBlocks::ended()) {
+        if (void* block = keptBlocks().take(bytes)) {
+            return block;
+        }
+    }
+    auto* raw = static_cast<char*>(std::malloc(bytes + kHeader));
+    if (raw == nullptr) {
+        return nullptr;
+    }
+    std::memcpy(raw, &bytes, sizeof bytes);
+    return raw + kHeader;
 }
+
+// Gives a block obtained above back for reuse.
+void giveBack(void* block)
+{
+    if (block == nullptr) {
+        return;
+    }
+    if (KeptBlocks::ended()) {
+        freeBlock(block);
+        return;
+    }
+    keptBlocks().keep(block);
+}
+
+} // namespace
+
+void releaseKeptStorage()
+{
+    if (!KeptBlocks::ended()) {
+        keptBlocks().freeAll();
+    }
+}
+
+namespace {
 
 // Number of addressable elements of lo..hi (0 for an empty range).
 long long extent(int lo, int hi)
@@ -44,7 +160,7 @@ std::size_t setAllocationCeiling(std::size_t bytes)
 
 template <class T> void OffsetVector<T>::reset()
 {
-    std::free(block_);
+    giveBack(block_);
     block_ = nullptr;
     low_ = 1;
     high_ = 0;
@@ -52,8 +168,8 @@ template <class T> void OffsetVector<T>::reset()
 
 template <class T> void OffsetMatrix<T>::reset()
 {
-    std::free(block_);
-    std::free(rows_);
+    giveBack(block_);
+    giveBack(rows_);
     block_ = nullptr;
     rows_ = nullptr;
     rowLow_ = 1;
@@ -109,7 +225,7 @@ template <class U> OffsetMatrix<U> allocateMatrix(int nrl, int nrh, int ncl, int
     }
     auto* block = static_cast<U*>(obtain(elements, sizeof(U)));
     if (block == nullptr) {
-        std::free(rows);
+        giveBack(rows);
         fatalError(kMatrixBlockFailure);
     }
     rows[0] = nullptr;
@@ -213,6 +329,8 @@ void allocateWorkspace(SolverContext& ctx)
     ctx.localColumnCount = localColumns;
     ctx.chainElementEnd[0] = 0;
     ctx.chainNodeEnd[0] = 0;
+    // Kept storage this model had no use for was too small for it.
+    releaseKeptStorage();
 }
 
 void releaseWorkspace(SolverContext& ctx)

@@ -191,6 +191,13 @@ void releaseDvector(DoubleVector& v, int nl);
 void releaseMatrix(DoubleMatrix& m, int nrl, int ncl);
 void releaseIntMatrix(IntMatrix& m, int nrl, int ncl);
 
+// The release routines keep the storage for the next allocations, which
+// take the smallest kept block that is large enough (the window computes the
+// same model again and again, and fresh storage costs a page fault per page).
+// allocateWorkspace frees whatever it did not reuse; this frees everything
+// kept now. What is kept at the end of the program is freed then.
+void releaseKeptStorage();
+
 // Requests for more bytes than this in one array are treated as refused by
 // the system. Far above anything the model tables can ask for; the tests lower
 // it to reach the failure path. Returns the previous ceiling.
@@ -238,6 +245,12 @@ struct SolverContext {
     DoubleVector localPotential;    // 1..L
     DoubleVector internalPotential; // 1..ni+1
 
+    // Whether integrateBoundary stores the internal points' rows of G and H.
+    // The compute command does not: it needs them once, in the evaluation of
+    // the internal points, which then integrates each row when it comes to
+    // it (the same numbers without 5 MB of rows for the largest model).
+    bool storeInternalRows = true;
+
     // Where the elimination writes its trace lines (standard output by
     // default; the command line sends them to standard error so that they do
     // not mix with the results).
@@ -252,7 +265,8 @@ struct SolverContext {
 // allocates every array, sets localColumnCount and element 0 of the two chain
 // tables. Any array still held from an earlier computation is released first.
 void allocateWorkspace(SolverContext& ctx);
-// Releases every array allocateWorkspace obtained.
+// Releases every array allocateWorkspace obtained (kept for the next
+// computation, see releaseKeptStorage).
 void releaseWorkspace(SolverContext& ctx);
 // The bytes the workspace holds now (all arrays together).
 std::size_t workspaceBytes(const SolverContext& ctx);

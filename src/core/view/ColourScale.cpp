@@ -88,6 +88,10 @@ std::string formatRounded(double value, int significant, double exponentFrom, in
     const double rounded = roundToSignificant(value, significant);
     std::string text =
         std::fabs(rounded) >= exponentFrom ? scientific(rounded, significant - 1) : formatFixed(rounded, decimals);
+    // A value that rounds to zero is zero: no sign in front of it.
+    if (!text.empty() && text[0] == '-' && text.find_first_not_of("0.", 1) == std::string::npos) {
+        text.erase(0, 1);
+    }
     replaceDecimalPoint(text, decimalPoint);
     return text;
 }
@@ -169,12 +173,12 @@ ColourScaleLayout colourScaleLayout(const ColourScaleRange& range, int clientHei
             const double value = layout.labels.empty()
                                      ? static_cast<double>(range.scaleMin)
                                      : static_cast<double>(range.scaleMin) + j * static_cast<double>(range.scaleStep);
-            layout.labels.push_back({5, static_cast<int>((2 * j + 1) * h / 420 + 5), value});
+            layout.labels.push_back({5, static_cast<int>((2 * j + 1) * h / 420 + 5), value, j});
             last = y1;
         }
     }
     layout.labels.push_back(
-        {5, static_cast<int>((2 * kLastEntry + 1) * h / 420 + 5), static_cast<double>(range.scaleMax)});
+        {5, static_cast<int>((2 * kLastEntry + 1) * h / 420 + 5), static_cast<double>(range.scaleMax), kLastEntry});
     return layout;
 }
 

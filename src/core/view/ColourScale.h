@@ -61,6 +61,10 @@ struct ScaleLabel {
     int x = 0;
     int y = 0;
     double value = 0.0;
+    // Written right after the stroke of this palette entry (200: after the
+    // last stroke), so that strokes and labels are drawn in one pass from
+    // the top.
+    int afterEntry = 0;
 };
 struct ColourScaleLayout {
     static constexpr int strokeX = 60;

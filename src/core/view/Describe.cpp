@@ -50,7 +50,10 @@ std::string describeCondition(const Project& project, int condition)
             return threeValues("Przemiesz:", c, 3);
         }
     }
-    return threeValues("Nieznany:", c, 3);
+    // A kind this analysis has no name for (a convection condition left in
+    // an elasticity model, a damaged file): say so and still show the values.
+    const std::string prefix = "Nieznany rodzaj " + formatGeneral(static_cast<double>(c.kind), 6) + ":";
+    return threeValues(prefix.c_str(), c, 3);
 }
 
 std::string describeBoundary(const Project& project, int boundary)
@@ -80,11 +83,13 @@ ToolBarState toolBarState(const Project& project)
     for (int i : project.conditions.numbers()) {
         s.conditionItems.push_back(describeCondition(project, i));
     }
-    s.conditionIndex = project.currentCondition - 1;
+    // A current number that names no entry (after a reset, a shorter file)
+    // selects nothing rather than a wrong entry.
+    s.conditionIndex = project.conditions.contains(project.currentCondition) ? project.currentCondition - 1 : -1;
     for (int b : project.boundaries.numbers()) {
         s.boundaryItems.push_back(describeBoundary(project, b));
     }
-    s.boundaryIndex = project.currentBoundary - 1;
+    s.boundaryIndex = project.boundaries.contains(project.currentBoundary) ? project.currentBoundary - 1 : -1;
 
     s.normalsChecked = d.normalsFlag == 1;
     s.conditionsChecked = d.showBoundaryConditions == 1;

@@ -9,10 +9,10 @@ namespace zorind {
 
 // The one-line text of boundary condition i as the condition selector CWB
 // and the status bar show it, e.g. "Pot:5.00 5.00 5.00" or
-// "Strum:0.000 0.000 0.000". Thermoelasticity reads its conditions as
-// elasticity does; a kind that has no text of its own is shown as
-// "Nieznany:" with its three values. Empty for a number that names no
-// condition.
+// "Strum:0.000 0.000 0.000". Thermoelasticity, which has no dialog of its
+// own, reads its conditions as elasticity does; a kind that has no text of
+// its own is shown as "Nieznany rodzaj 3:" with its three values. Empty for
+// a number that names no condition.
 std::string describeCondition(const Project& project, int condition);
 
 // "Brzeg 2 wew": the text of boundary b in the selector CBRZEG.

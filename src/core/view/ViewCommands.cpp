@@ -41,6 +41,18 @@ float grownByOne(float max)
     return std::nextafter(max, std::numeric_limits<float>::infinity());
 }
 
+// A fitted bound of exactly 0 moved outwards by a hundredth of the extent.
+void moveOffZero(float& low, float& high)
+{
+    const float border = (high - low) / 100.0f;
+    if (low == 0.0f) {
+        low = -border;
+    }
+    if (high == 0.0f) {
+        high = border;
+    }
+}
+
 } // namespace
 
 bool zoomIn(Project& project)
@@ -84,6 +96,13 @@ bool showEverything(Project& project)
     if (minY == maxY) {
         maxY = grownByOne(maxY);
     }
+    // The scale counts a bound of exactly 0 as 1 (which keeps the default
+    // area's look); on a fitted area that would cut the far edge off, or
+    // turn a model smaller than one unit upside down. Such a bound moves
+    // out by a hundredth of the extent instead, so every node stays inside
+    // the drawing area, upright.
+    moveOffZero(minX, maxX);
+    moveOffZero(minY, maxY);
     ViewTransform& v = project.view;
     v.areaXMax = maxX;
     v.areaYMax = maxY;

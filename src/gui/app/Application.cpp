@@ -1,6 +1,9 @@
 #include "app/Application.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <exception>
 
 #include "model/Project.h"
@@ -19,6 +22,20 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QString::fromUtf8(kApplicationTitle));
     setApplicationVersion(QString::fromUtf8(kApplicationVersion));
+    installPolishTranslation();
+}
+
+bool Application::installPolishTranslation()
+{
+    // Qt's own texts (Yes/No, the file dialogs) in Polish like everything
+    // else; without Debian's translations they stay in English.
+    auto* translator = new QTranslator(this);
+    if (!translator->load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return installTranslator(translator);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

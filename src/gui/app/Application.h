@@ -14,6 +14,9 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
     static void showError(const char* what);
+    // Loads Qt's Polish translation (qtbase_pl); false when it is not
+    // installed.
+    bool installPolishTranslation();
     // Replaces the error box (tests record the text instead of blocking).
     static void setErrorReporter(std::function<void(const QString&)> reporter);
 };

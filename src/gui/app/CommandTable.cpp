@@ -8,9 +8,26 @@
 #include "check/CheckModel.h"
 #include "check/CleanUp.h"
 #include "check/Renumber.h"
+#include "edit/Boundaries.h"
+#include "edit/Conditions.h"
+#include "edit/InternalPoints.h"
+#include "edit/NodeEditing.h"
+#include "edit/PointerController.h"
+#include "edit/Tobrzeg.h"
+#include "edit/Tuwez.h"
+#include "edit/Tw_elem.h"
+#include "edit/Twb.h"
+#include "edit/Twb_wek.h"
 #include "edit/Twf.h"
+#include "edit/Twwew.h"
+#include "edit/Twwez.h"
 #include "exchange/ExportCommand.h"
 #include "exchange/ImportCommand.h"
+#include "lists/Tl_brz.h"
+#include "lists/Tl_ele.h"
+#include "lists/Tl_wb.h"
+#include "lists/Tl_wez.h"
+#include "lists/Tl_wezw.h"
 #include "lists/Tl_www.h"
 #include "lists/Tl_wyn.h"
 #include "lists/Tl_wyn_spr.h"
@@ -19,6 +36,7 @@
 #include "solver/Compute.h"
 #include "solver/ResultLists.h"
 #include "view/DisplayCommands.h"
+#include "view/NumberFields.h"
 #include "view/T_ustaw.h"
 #include "view/Td_obsz.h"
 #include "view/Td_siatki.h"
@@ -90,6 +108,52 @@ void analysisType(TGL& w)
     }
 }
 
+// The condition dialog of the analysis type, opened on selectedNumber.
+ConditionDialogRunner conditionDialog(TGL& w)
+{
+    return [&w](ConditionDialogKind kind) {
+        return kind == ConditionDialogKind::Elasticity ? w.window<Twb_wek>().edit() : w.window<Twb>().edit();
+    };
+}
+
+void addConditionCommand(TGL& w)
+{
+    w.repaintIf(addCondition(w.project(), w.interaction(), conditionDialog(w)));
+}
+
+void addBoundaryCommand(TGL& w)
+{
+    w.repaintIf(addBoundary(w.project(), w.interaction(), [&w] { return w.window<Tobrzeg>().edit(); }));
+}
+
+// A list window opens only when its table has entries. The boundary and
+// condition lists may change the current entry, which the tool bar shows.
+template <class Window> void showList(TGL& w, int entries, bool repaintAfter = false)
+{
+    if (entries >= 1) {
+        w.window<Window>().exec();
+        w.repaintIf(repaintAfter);
+    }
+}
+
+// A command's modal dialog: true when it closed with OK.
+template <class W> DialogCall dialogOf(TGL& w)
+{
+    return [&w] { return w.window<W>().edit(); };
+}
+
+DialogCall numberPrompt(TGL& w)
+{
+    return [&w] { return w.window<Tuwez>().ask(); };
+}
+
+// Popup commands act where the popup was opened.
+template <bool (*command)(Project&, Interaction&, int, int)> void atPopupPoint(TGL& w)
+{
+    const QPoint at = w.pointer().popupPoint();
+    w.repaintIf(command(w.project(), w.interaction(), at.x(), at.y()));
+}
+
 using B = ToolBarState;
 using K = QKeyCombination;
 constexpr K none{};
@@ -130,41 +194,41 @@ const CommandRow kCommands[] = {
     {Place::Krzywa, Entry::Command, "Elips1", "&Elipsę"},
     {Place::Dodaj, Entry::Command, "KrzywaNURBS1", "Krzywą NURBS", none, IconKind::None, Enabled::Never},
     {Place::Dodaj, Entry::Separator},
-    {Place::Dodaj, Entry::Command, "Dodaj2", "Warunek &brzegowy"},
-    {Place::Dodaj, Entry::Command, "DBrzeg", "Brze&g"},
+    {Place::Dodaj, Entry::Command, "Dodaj2", "Warunek &brzegowy", none, IconKind::None, Enabled::Always, nullptr, addConditionCommand},
+    {Place::Dodaj, Entry::Command, "DBrzeg", "Brze&g", none, IconKind::None, Enabled::Always, nullptr, addBoundaryCommand},
     {Place::Dodaj, Entry::Separator},
-    {Place::Dodaj, Entry::Command, "Wze1", "&Węzeł"},
-    {Place::Dodaj, Entry::Command, "Element1", "&Element"},
-    {Place::Dodaj, Entry::Command, "Wzewewntrzny1", "Wę&zeł wewnętrzny"},
-    {Place::Dodaj, Entry::Command, "Siatkwzwwewntrznych1", "&Siatkę węzłów wewnętrznych"},
+    {Place::Dodaj, Entry::Command, "Wze1", "&Węzeł", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(addNode(w.project(), w.interaction(), dialogOf<Twwez>(w))); }},
+    {Place::Dodaj, Entry::Command, "Element1", "&Element", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(addElement(w.project(), w.interaction(), dialogOf<Tw_elem>(w))); }},
+    {Place::Dodaj, Entry::Command, "Wzewewntrzny1", "Wę&zeł wewnętrzny", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(addInternalPoint(w.project(), w.interaction(), dialogOf<Twwew>(w))); }},
+    {Place::Dodaj, Entry::Command, "Siatkwzwwewntrznych1", "&Siatkę węzłów wewnętrznych", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(gridOfInternalPoints(w.project(), w.interaction(), numberPrompt(w))); }},
 
-    {Place::Zmien, Entry::Command, "Warunekbrzegowy1", "Warunek &brzegowy"},
+    {Place::Zmien, Entry::Command, "Warunekbrzegowy1", "Warunek &brzegowy", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(changeCondition(w.project(), conditionDialog(w))); }},
     {Place::Zmien, Entry::Separator},
-    {Place::Zmien, Entry::Command, "Wasnocielementu1", "Własności &elementu"},
-    {Place::Zmien, Entry::Command, "Wsprzdnewza1", "Współrzędne &węzła"},
-    {Place::Zmien, Entry::Command, "Wspwzawewntrznego1", "Współ. wę&zła wewnętrznego"},
+    {Place::Zmien, Entry::Command, "Wasnocielementu1", "Własności &elementu", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(editElement(w.project(), dialogOf<Tw_elem>(w))); }},
+    {Place::Zmien, Entry::Command, "Wsprzdnewza1", "Współrzędne &węzła", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(editNode(w.project(), dialogOf<Twwez>(w))); }},
+    {Place::Zmien, Entry::Command, "Wspwzawewntrznego1", "Współ. wę&zła wewnętrznego", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(editInternalPoint(w.project(), dialogOf<Twwew>(w))); }},
     {Place::Zmien, Entry::Separator},
     {Place::Zmien, Entry::Command, "Wasnocifizyczne1", "Własności &fizyczne", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.window<Twf>().edit(); }},
     {Place::Zmien, Entry::Separator},
-    {Place::Zmien, Entry::Command, "Przesubrzeg1", "&Przesuń brzeg"},
+    {Place::Zmien, Entry::Command, "Przesubrzeg1", "&Przesuń brzeg", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(moveBoundary(w.project(), w.interaction(), decimalSeparator())); }},
 
-    {Place::Usun, Entry::Command, "Wze2", "&Węzeł"},
-    {Place::Usun, Entry::Command, "Element2", "&Element"},
-    {Place::Usun, Entry::Command, "Wzewewntrzny2", "Wę&zeł wewnętrzny"},
-    {Place::Usun, Entry::Command, "Brzeg2", "&Brzeg"},
+    {Place::Usun, Entry::Command, "Wze2", "&Węzeł", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(deleteNodeByNumber(w.project(), w.interaction(), numberPrompt(w))); }},
+    {Place::Usun, Entry::Command, "Element2", "&Element", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(deleteElementByNumber(w.project(), numberPrompt(w))); }},
+    {Place::Usun, Entry::Command, "Wzewewntrzny2", "Wę&zeł wewnętrzny", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(deleteInternalPointByNumber(w.project(), numberPrompt(w))); }},
+    {Place::Usun, Entry::Command, "Brzeg2", "&Brzeg", none, IconKind::None, Enabled::Always, nullptr, runCommand<deleteBoundary>},
     {Place::Usun, Entry::Separator},
     {Place::Usun, Entry::Command, "Podwjnewzy1", "&Podwójne węzły", none, IconKind::None, Enabled::Always, nullptr, runCommand<removeDoubleNodes>},
     {Place::Usun, Entry::Command, "Wolnewzy1", "&Wolne węzły", none, IconKind::None, Enabled::Always, nullptr, runCommand<removeFreeNodes>},
     {Place::Usun, Entry::Command, "Elementyozerowejdugoci1", "Ele&menty o zerowej długości", none, IconKind::None, Enabled::Always, nullptr, runCommand<removeZeroLengthElements>},
     {Place::Usun, Entry::Separator},
-    {Place::Usun, Entry::Command, "Wszystkiewzywewntrzne1", "Wszystkie węzły wew&nętrzne"},
+    {Place::Usun, Entry::Command, "Wszystkiewzywewntrzne1", "Wszystkie węzły wew&nętrzne", none, IconKind::None, Enabled::Always, nullptr, runCommand<deleteAllInternalPoints>},
 
-    {Place::Listy, Entry::Command, "Wzw1", "&Węzłów"},
-    {Place::Listy, Entry::Command, "Elementw1", "&Elementów"},
-    {Place::Listy, Entry::Command, "Wzwwewntrznych1", "Wę&złów wewnętrznych"},
+    {Place::Listy, Entry::Command, "Wzw1", "&Węzłów", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { showList<Tl_wez>(w, w.project().nodeCount()); }},
+    {Place::Listy, Entry::Command, "Elementw1", "&Elementów", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { showList<Tl_ele>(w, w.project().elementCount()); }},
+    {Place::Listy, Entry::Command, "Wzwwewntrznych1", "Wę&złów wewnętrznych", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { showList<Tl_wezw>(w, w.project().internalPointCount()); }},
     {Place::Listy, Entry::Separator},
-    {Place::Listy, Entry::Command, "Warunkwbrzegowych1", "Warunków &brzegowych"},
-    {Place::Listy, Entry::Command, "Brzegw1", "Brze&gów"},
+    {Place::Listy, Entry::Command, "Warunkwbrzegowych1", "Warunków &brzegowych", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { showList<Tl_wb>(w, w.project().conditionCount(), true); }},
+    {Place::Listy, Entry::Command, "Brzegw1", "Brze&gów", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { showList<Tl_brz>(w, w.project().boundaryCount(), true); }},
     {Place::Listy, Entry::Command, "Strukturaprojektu1", "&Struktura projektu", none, IconKind::None, Enabled::Never},
 
     {Place::Obliczenia, Entry::Command, "Renumerujelementy1", "&Renumeruj elementy", none, IconKind::None, Enabled::Always, nullptr, runCommand<renumberElements>},
@@ -205,7 +269,7 @@ const CommandRow kCommands[] = {
     {Place::SpeedPanel, Entry::Separator},
     {Place::SpeedPanel, Entry::Command, "SpeedButton1", "Linia łamana", none, IconKind::Polyline},
     {Place::SpeedPanel, Entry::Command, "SpeedButton2", "Okrąg", none, IconKind::Circle},
-    {Place::SpeedPanel, Entry::Command, "WarbrzegB", "Dodaj warunek brzegowy", none, IconKind::AddCondition},
+    {Place::SpeedPanel, Entry::Command, "WarbrzegB", "Dodaj warunek brzegowy", none, IconKind::AddCondition, Enabled::Always, nullptr, addConditionCommand},
     {Place::SpeedPanel, Entry::Separator},
     {Place::SpeedPanel, Entry::Command, "BWEZLY", "Pokaż numery węzłów", none, IconKind::NodeNumbers, Enabled::Always, &B::nodeNumbersDown, repaintAfter<toggleNodeNumbers>},
     {Place::SpeedPanel, Entry::Command, "BELE", "Pokaż numery elementów", none, IconKind::ElementNumbers, Enabled::Always, &B::elementNumbersDown, repaintAfter<toggleElementNumbers>},
@@ -222,17 +286,17 @@ const CommandRow kCommands[] = {
     {Place::SpeedPanel, Entry::Command, "BTN", "Pokaż wartości strumieni", none, IconKind::Flux, Enabled::WithResults, &B::fluxDown, repaintAfter<toggleFlux>},
 
     {Place::Panel1, Entry::Selector, "CBRZEG", "Aktualny brzeg"},
-    {Place::Panel1, Entry::Command, "SpeedButton3", "Dodaj brzeg", none, IconKind::AddBoundary},
+    {Place::Panel1, Entry::Command, "SpeedButton3", "Dodaj brzeg", none, IconKind::AddBoundary, Enabled::Always, nullptr, addBoundaryCommand},
     {Place::Panel1, Entry::Selector, "CWB", "Aktualny warunke brzegowy"},
-    {Place::Panel1, Entry::Command, "SpeedButton4", "Dodaj warunek brzegowy", none, IconKind::AddCondition},
+    {Place::Panel1, Entry::Command, "SpeedButton4", "Dodaj warunek brzegowy", none, IconKind::AddCondition, Enabled::Always, nullptr, addConditionCommand},
 
-    {Place::Prawymenu, Entry::Command, "Wstawww", "Wstaw wę&zeł wewnętrzny"},
+    {Place::Prawymenu, Entry::Command, "Wstawww", "Wstaw wę&zeł wewnętrzny", none, IconKind::None, Enabled::Always, nullptr, atPopupPoint<insertInternalPointAtPointer>},
     {Place::Prawymenu, Entry::Command, "Zmiewasnocielementu1", "Zmień własności elementu", none, IconKind::None, Enabled::Never},
     // Choosing it only closes the menu.
     {Place::Prawymenu, Entry::Command, "Zmiewarunekbrzegowy1", "Zmień warunek brzegowy"},
     {Place::Prawymenu, Entry::Command, "Usuelement1", "Usuń &element", none, IconKind::None, Enabled::Never},
-    {Place::Prawymenu, Entry::Command, "Usuwze1", "Usuń &węzeł"},
-    {Place::Prawymenu, Entry::Command, "Usuwzewewntrzny1", "Usuń wę&zeł wewnętrzny"},
+    {Place::Prawymenu, Entry::Command, "Usuwze1", "Usuń &węzeł", none, IconKind::None, Enabled::Always, nullptr, atPopupPoint<deleteNodeAtPointer>},
+    {Place::Prawymenu, Entry::Command, "Usuwzewewntrzny1", "Usuń wę&zeł wewnętrzny", none, IconKind::None, Enabled::Always, nullptr, atPopupPoint<deleteInternalPointAtPointer>},
 
     {Place::LamaPop, Entry::Command, "Koniecliniamanej1", "Koniec lini łamanej"},
     {Place::LamaPop, Entry::Command, "Zamknijlinieaman1", "Zamknij linie łamaną"},

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
@@ -22,21 +23,12 @@ std::string fromQString(const QString& text)
 
 namespace {
 
-QString filterList(const FileDialogSpec& request)
-{
-    QStringList parts;
-    for (const FileFilter& f : request.filters) {
-        parts << toQString(f.name);
-    }
-    return parts.join(QStringLiteral(";;"));
-}
-
 std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogSpec& request, bool save)
 {
     QFileDialog dialog(parent, toQString(request.title));
-    dialog.setNameFilters(filterList(request).split(QStringLiteral(";;")));
-    dialog.setDefaultSuffix(toQString(request.defaultExtension));
+    dialog.setNameFilters(QtInteraction::nameFilters(request));
     if (save) {
+        dialog.setDefaultSuffix(toQString(request.defaultExtension));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::ReadOnly, false);
@@ -44,16 +36,49 @@ std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogSpec& 
         // the default extension; some desktop dialogs do not.
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     } else {
+        // No default suffix here: Qt would add it also to the name of an
+        // existing file without one. The extension is tried afterwards, only
+        // for a name that does not exist.
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setFileMode(QFileDialog::AnyFile);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return fromQString(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+    QString chosen = dialog.selectedFiles().constFirst();
+    if (!save) {
+        chosen = QtInteraction::openedName(chosen, toQString(request.defaultExtension));
+    }
+    return fromQString(QDir::toNativeSeparators(chosen));
 }
 
 } // namespace
+
+QStringList QtInteraction::nameFilters(const FileDialogSpec& request)
+{
+    QStringList filters;
+    for (const FileFilter& f : request.filters) {
+        QString label = toQString(f.name);
+        const qsizetype paren = label.indexOf(QStringLiteral(" ("));
+        if (paren >= 0) {
+            label.truncate(paren);
+        }
+        // "*.*" stands for every file; Qt would take it literally and hide
+        // the names without a dot.
+        const QString pattern = f.pattern == "*.*" ? QStringLiteral("*") : toQString(f.pattern);
+        filters << label + QStringLiteral(" (") + pattern + QLatin1Char(')');
+    }
+    return filters;
+}
+
+QString QtInteraction::openedName(const QString& typed, const QString& defaultExtension)
+{
+    if (QFileInfo::exists(typed) || defaultExtension.isEmpty() || !QFileInfo(typed).suffix().isEmpty()) {
+        return typed;
+    }
+    const QString withExtension = typed + QLatin1Char('.') + defaultExtension;
+    return QFileInfo::exists(withExtension) ? withExtension : typed;
+}
 
 void QtInteraction::message(std::string_view text, std::string_view caption, MessageKind kind)
 {
@@ -93,13 +118,17 @@ bool QtInteraction::ask(std::string_view text, std::string_view caption)
 std::optional<std::string> QtInteraction::promptText(std::string_view caption, std::string_view prompt,
                                                      std::string_view initial)
 {
-    bool ok = false;
-    QString text = QInputDialog::getText(parent_, toQString(caption), toQString(prompt), QLineEdit::Normal,
-                                         toQString(initial), &ok);
-    if (!ok) {
+    QInputDialog box(parent_);
+    box.setWindowTitle(toQString(caption));
+    box.setLabelText(toQString(prompt));
+    box.setTextValue(toQString(initial));
+    // The program's own words on the buttons, whatever Qt's language.
+    box.setOkButtonText(QStringLiteral("OK"));
+    box.setCancelButtonText(QStringLiteral("Anuluj"));
+    if (box.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return fromQString(text);
+    return fromQString(box.textValue());
 }
 
 std::optional<double> QtInteraction::promptNumber(std::string_view caption, std::string_view prompt, double initial)

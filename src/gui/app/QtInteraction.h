@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 #include "ui/Interaction.h"
@@ -20,6 +21,13 @@ public:
     std::optional<std::string> chooseOpenFile(const FileDialogSpec& request) override;
     std::optional<std::string> chooseSaveFile(const FileDialogSpec& request) override;
     void busy(bool on) override;
+
+    // The file dialogs' filters in Qt's form; "*.*" matches every name.
+    static QStringList nameFilters(const FileDialogSpec& request);
+    // The file an open dialog's entry names: the entry itself when it
+    // exists, otherwise the entry with the default extension when that
+    // exists and the entry has none.
+    static QString openedName(const QString& typed, const QString& defaultExtension);
 
 private:
     QWidget* parent_;

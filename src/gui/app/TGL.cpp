@@ -185,11 +185,9 @@ void TGL::buildStatusBar()
         panel->setAccessibleName(QString::fromUtf8(names[i]));
         panel->setFixedWidth(widths[i]);
         panel->setFrameStyle(i == 2 ? QFrame::NoFrame : (QFrame::Panel | QFrame::Sunken));
-        bar->addWidget(panel, i == 5 ? 1 : 0);
+        bar->addWidget(panel);
         statusPanels_[static_cast<std::size_t>(i)] = panel;
     }
-    statusPanels_[5]->setMinimumWidth(150);
-    statusPanels_[5]->setMaximumWidth(QWIDGETSIZE_MAX);
 }
 
 void TGL::requestRepaint()
@@ -289,13 +287,20 @@ void TGL::newProjectCommand()
 
 void TGL::openProjectCommand()
 {
-    repaintIf(openProject(project_, routed_));
+    // The caption and the drawing show the file before its message does.
+    repaintIf(openProject(project_, routed_, [this] { showModelNow(); }));
 }
 
 void TGL::saveProjectCommand()
 {
-    saveProject(project_, routed_);
+    saveProject(project_, routed_, [this] { showModelNow(); });
     refreshCaption();
+}
+
+void TGL::showModelNow()
+{
+    refreshCaption();
+    drawingArea_->repaint();
 }
 
 void TGL::exitCommand()

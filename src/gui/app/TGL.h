@@ -66,6 +66,9 @@ public:
     void requestRepaint();
     void repaintIf(bool due);
     void refreshCaption();
+    // The caption and the drawing follow the Project at once (not at the
+    // next event), for a message that must be read over the new state.
+    void showModelNow();
     // The tool-bar and menu refresh rule, run by every repaint.
     void refreshControls();
     void paintDrawing(QPainter& painter, int clientWidth, int clientHeight);

@@ -11,14 +11,26 @@
 namespace zorind {
 
 class Td_siatki;
+class Tl_brz;
+class Tl_ele;
 class Td_obsz;
 class Tl_wyn_spr;
+class Tobrzeg;
 class Twf;
+class Tl_wb;
 class Tl_www;
 class Tskala;
+class Twwew;
 class Ttypobl_;
 class T_ustaw;
+class Tl_wezw;
+class Twb_wek;
+class Tl_wez;
+class Tw_elem;
+class Tuwez;
+class Twwez;
 class Tskaluj_;
+class Twb;
 class Tl_wyn;
 
 // Every dialog and list window of the program, in the order they are
@@ -27,7 +39,9 @@ class Tl_wyn;
 template <class... Windows> struct WindowList {
     using Owned = std::tuple<std::unique_ptr<Windows>...>;
 };
-using AllWindows = WindowList<Td_siatki, Td_obsz, Tl_wyn_spr, Twf, Tl_www, Tskala, Ttypobl_, T_ustaw, Tskaluj_, Tl_wyn>;
+using AllWindows =
+    WindowList<Td_siatki, Tl_brz, Tl_ele, Td_obsz, Tl_wyn_spr, Tobrzeg, Twf, Tl_wb, Tl_www, Tskala, Twwew, Ttypobl_,
+               T_ustaw, Tl_wezw, Tw_elem, Twb_wek, Tuwez, Twwez, Tl_wez, Tskaluj_, Twb, Tl_wyn>;
 
 // The one owner of the dialogs and list windows. Each is created once, in
 // the order of AllWindows, handed the project and the interaction once, and

@@ -1,3 +1,5 @@
+#include <QDir>
+#include <QFileInfo>
 #include <exception>
 
 #include "app/Application.h"
@@ -12,8 +14,10 @@ int main(int argc, char** argv)
         window.show();
         if (argc > 1) {
             // A project named on the command line opens as "Otwórz" reads it.
+            // The caption shows the full path, as after "Otwórz".
+            const QString path = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
             zorind::openProjectPath(window.project(), window.interaction(),
-                                    QString::fromLocal8Bit(argv[1]).toStdString(), false);
+                                    QDir::toNativeSeparators(path).toStdString(), false);
             window.requestRepaint();
         }
         return app.exec();

@@ -26,7 +26,6 @@ public:
     // The label for an analysis type.
     static QString propertyLabel(int analysisType);
 
-
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -3,9 +3,13 @@
 #include "solver/ResultLists.h"
 #include "view/NumberFields.h"
 
+#include <algorithm>
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -26,6 +30,10 @@ GridListWindow::GridListWindow(const QString& objectName, const QString& title, 
     grid_->verticalHeader()->setVisible(false);
     grid_->verticalHeader()->setDefaultSectionSize(18);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A number is read whole or not at all: no wrapping (which cut every
+    // value with one digit before the point to "d....") and no eliding.
+    grid_->setWordWrap(false);
+    grid_->setTextElideMode(Qt::ElideNone);
 
     QDialogButtonBox* buttons = okCancelButtons(this, {}, false);
 
@@ -64,9 +72,25 @@ void GridListWindow::rebuild()
             put(static_cast<int>(r) + 1, c, cells[c], c == 0);
         }
     }
+    // The window's widths are the least a column gets; a column grows to
+    // its widest text, header and exponents included.
     const std::vector<int> widths = columnWidths();
-    for (std::size_t c = 0; c < widths.size(); ++c) {
-        grid_->setColumnWidth(static_cast<int>(c), widths[c]);
+    const int defaultWidth = grid_->horizontalHeader()->defaultSectionSize();
+    int total = 0;
+    for (int c = 0; c < grid_->columnCount(); ++c) {
+        const auto index = static_cast<std::size_t>(c);
+        const int least = index < widths.size() ? widths[index] : defaultWidth;
+        grid_->resizeColumnToContents(c);
+        grid_->setColumnWidth(c, std::max(least, grid_->columnWidth(c)));
+        total += grid_->columnWidth(c);
+    }
+    // Widen the window, as far as the screen allows, so that every column
+    // shows without scrolling sideways.
+    const int chrome = width() - grid_->viewport()->width();
+    const int wanted = total + chrome + grid_->verticalScrollBar()->sizeHint().width();
+    const int room = screen() != nullptr ? screen()->availableGeometry().width() : wanted;
+    if (width() < wanted) {
+        resize(std::min(wanted, room), height());
     }
 }
 

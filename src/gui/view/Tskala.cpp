@@ -42,14 +42,28 @@ void Tskala::applyPaintOutcome(const PaintOutcome& outcome, QWidget* mainWindow)
 
 void Tskala::dockBeside(QWidget& mainWindow)
 {
-    const QRect frame = mainWindow.frameGeometry();
     const QScreen* screen = mainWindow.screen();
-    if (screen != nullptr && screen->geometry().right() + 1 < frame.left() + frame.width()) {
-        mainWindow.resize(std::max(mainWindow.minimumWidth(), mainWindow.width() - frameGeometry().width()),
-                          mainWindow.height());
+    const QSize own = frameGeometry().size();
+    if (screen == nullptr) {
+        const QRect frame = mainWindow.frameGeometry();
+        move(frame.left() + frame.width(), frame.top());
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    // A main window that reaches the right edge leaves no room beside it:
+    // it gives up the scale window's width (a maximised one cannot).
+    const QRect frame = mainWindow.frameGeometry();
+    if (frame.left() + frame.width() + own.width() > area.left() + area.width() && !mainWindow.isMaximized() &&
+        !mainWindow.isFullScreen()) {
+        mainWindow.resize(std::max(mainWindow.minimumWidth(), mainWindow.width() - own.width()), mainWindow.height());
     }
     const QRect narrowed = mainWindow.frameGeometry();
-    move(narrowed.left() + narrowed.width(), narrowed.top());
+    // Beside the main window where it fits; otherwise over its right edge,
+    // but always wholly on the screen.
+    const int left =
+        std::max(area.left(), std::min(narrowed.left() + narrowed.width(), area.left() + area.width() - own.width()));
+    const int top = std::max(area.top(), std::min(narrowed.top(), area.top() + area.height() - own.height()));
+    move(left, top);
 }
 
 void Tskala::paintEvent(QPaintEvent*)

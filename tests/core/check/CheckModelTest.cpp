@@ -280,8 +280,11 @@ TEST(CheckModel, ChainCirclingForeverNeverWritesBeyondTheTable)
                                              "Błędne elementy.\nRenumeruj elementy"));
 }
 
-TEST(CheckModel, EveryElementOnAMissingBoundary)
+TEST(CheckModel, MissingBoundaryDoesNotAskForRenumberingOfAnOrderedTable)
 {
+    // Entries that neither the grouping nor the chain walk filled hold no
+    // expected order: comparing them would ask for a renumbering that cannot
+    // help.
     Project p = triangleNodes();
     addElement(p, 1, 2, 1, 5);
     addElement(p, 2, 3, 1, 5);
@@ -291,9 +294,18 @@ TEST(CheckModel, EveryElementOnAMissingBoundary)
     EXPECT_EQ(checkModel(p, ui), 1);
     EXPECT_THAT(ui.textsShown(),
                 ElementsAre("Błędne dane elementu 1.", "Błędne dane elementu 2.", "Błędne dane elementu 3.",
-                            "Nie można posortować elementów", "Nie można posortować elementów (2)",
-                            "Błędne elementy.\nRenumeruj elementy"));
+                            "Nie można posortować elementów", "Nie można posortować elementów (2)"));
     EXPECT_EQ(elementsOf(p), before);
+
+    Project q = triangleNodes();
+    addElement(q, 1, 2);
+    addElement(q, 2, 3);
+    addElement(q, 3, 1);
+    addElement(q, 1, 3, 1, 4); // no boundary 4
+    ui.clear();
+    EXPECT_EQ(checkModel(q, ui), 1);
+    EXPECT_THAT(ui.textsShown(), ElementsAre("Błędne dane elementu 4.", "Nie można posortować elementów",
+                                             "Nie można posortować elementów (2)"));
 }
 
 TEST(CheckModelOrientation, WrongWayBoundariesAreWarnedAboutWithoutFailingTheCheck)
@@ -337,14 +349,14 @@ TEST(CheckModelOrientation, ElasticityModelsAreNotWarned)
     }
 }
 
-TEST(CheckModelOrientation, CorrectOrUnknownOrientationStaysQuiet)
+TEST(CheckModelOrientation, CorrectOrientationStaysQuiet)
 {
     Project p = emptyProject();
     addBoundary(p, InnerBoundary);
-    addBoundary(p, 7); // a kind read from a foreign file: no rule applies
+    addBoundary(p, 7); // a kind read from a foreign file
     addPolygon(p, {{0, 0}, {10, 0}, {10, 10}, {0, 10}}, 1, 1);
     addPolygon(p, {{2, 2}, {2, 4}, {4, 4}, {4, 2}}, 1, 2);
-    addPolygon(p, {{6, 6}, {8, 6}, {8, 8}}, 1, 3);
+    addPolygon(p, {{6, 6}, {6, 8}, {8, 8}}, 1, 3);
     ScriptedInteraction ui;
     EXPECT_EQ(checkModel(p, ui), 0);
     EXPECT_THAT(ui.textsShown(), IsEmpty());
@@ -358,14 +370,31 @@ TEST(CheckModelOrientation, CorrectOrUnknownOrientationStaysQuiet)
     EXPECT_EQ(ui.shown[0].kind, MessageKind::Exclamation);
 }
 
-TEST(CheckModelOrientation, NoWarningWhenTheCheckFails)
+TEST(CheckModelOrientation, NestingDecidesOuterAndInnerWhateverTheFlagSays)
 {
+    // Every boundary flagged outer, as the boundary dialog preselects it.
+    // 1: outer square anticlockwise (right); 2: hole clockwise (right);
+    // 3: hole anticlockwise (wrong); 4: island inside hole 2, clockwise
+    // (wrong); 5: a separate region outside everything, clockwise (wrong).
     Project p = emptyProject();
-    addPolygon(p, {{0, 0}, {0, 10}, {10, 10}, {10, 0}}, 1, 1); // clockwise
-    addNode(p, 50, 50);                                        // free
+    for (int b = 2; b <= 5; ++b) {
+        addBoundary(p, OuterBoundary);
+    }
+    addPolygon(p, {{0, 0}, {20, 0}, {20, 20}, {0, 20}}, 1, 1);
+    addPolygon(p, {{2, 2}, {2, 10}, {10, 10}, {10, 2}}, 1, 2);
+    addPolygon(p, {{12, 12}, {16, 12}, {16, 16}, {12, 16}}, 1, 3);
+    addPolygon(p, {{4, 4}, {4, 6}, {6, 6}, {6, 4}}, 1, 4);
+    addPolygon(p, {{30, 0}, {30, 5}, {35, 5}, {35, 0}}, 1, 5);
     ScriptedInteraction ui;
-    EXPECT_EQ(checkModel(p, ui), 1);
-    EXPECT_THAT(ui.textsShown(), ElementsAre("Węzeł 5 nie posiada odwołania do elementu.\nUsuń wolne węzły."));
+    EXPECT_EQ(checkModel(p, ui), 0);
+    const auto texts = ui.textsShown();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].substr(0, texts[0].find('\n')),
+              "Brzeg 3 (wewnętrzny) biegnie przeciwnie do ruchu wskazówek zegara.");
+    EXPECT_EQ(texts[1].substr(0, texts[1].find('\n')),
+              "Brzeg 4 (zewnętrzny) biegnie zgodnie z ruchem wskazówek zegara.");
+    EXPECT_EQ(texts[2].substr(0, texts[2].find('\n')),
+              "Brzeg 5 (zewnętrzny) biegnie zgodnie z ruchem wskazówek zegara.");
 }
 
 } // namespace

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <utility>
+#include <vector>
+
 #include "model/FileCommands.h"
 #include "model/ProjectFile.h"
 #include "support/ModelBuilders.h"
@@ -194,9 +198,49 @@ TEST(SaveProject, AFileThatCannotBeWrittenLeavesModelAndCaption)
     EXPECT_FALSE(saveProject(p, ui));
     EXPECT_EQ(p.titleText, "TAV /stary.tav");
     ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].text, "Nie można zapisać pliku " + path);
+    EXPECT_EQ(ui.shown[0].text, "Nie można zapisać pliku " + path + "\nFolder nie istnieje.");
     EXPECT_EQ(ui.shown[0].caption, "Błąd zapisu");
     EXPECT_EQ(p.nodeCount(), 3);
+}
+
+TEST(SaveProject, ValuesTheFileWouldTurnIntoZeroAreNamedAndTheUserDecides)
+{
+    test::TempDir dir;
+    Project p = someModel();
+    p.conductivity = 1e-7f;
+    p.conditions[1].atMiddle = -2e-7f;
+    p.conditions[1].atNode2 = 4e-7f; // written as 0.000000 too
+    p.conditions[1].atNode1 = 6e-7f; // written as 0.000001: kept
+    const std::string path = dir.file("m.tav");
+    ScriptedInteraction ui;
+    ui.answers = {false, true};
+    EXPECT_FALSE(saveProjectPath(p, ui, path, false));
+    EXPECT_FALSE(std::filesystem::exists(path));
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_TRUE(ui.shown[0].isQuestion);
+    EXPECT_EQ(ui.shown[0].text, "Plik przechowuje sześć miejsc po przecinku; te wartości zostaną zapisane jako 0:\n"
+                                "warunek brzegowy 1, wartość 3 (-2e-07)\n"
+                                "warunek brzegowy 1, wartość 4 (4e-07)\n"
+                                "przewodność (1e-07)\n"
+                                "Zapisać mimo to ?");
+    EXPECT_TRUE(saveProjectPath(p, ui, path, false));
+    EXPECT_TRUE(std::filesystem::exists(path));
+}
+
+TEST(OpenAndSave, TheWindowShowsTheNewStateBeforeTheMessage)
+{
+    test::TempDir dir;
+    Project p = someModel();
+    ScriptedInteraction ui;
+    const std::string path = dir.file("m.tav");
+    std::vector<std::pair<std::string, std::size_t>> seen; // caption, messages shown so far
+    const ShowModel show = [&] { seen.emplace_back(p.titleText, ui.shown.size()); };
+    ASSERT_TRUE(saveProjectPath(p, ui, path, true, show));
+    ASSERT_TRUE(openProjectPath(p, ui, path, true, show));
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0], std::make_pair("TAV " + path, std::size_t{0}));
+    EXPECT_EQ(seen[1], std::make_pair("TAV " + path, std::size_t{1}));
+    EXPECT_EQ(ui.shown.size(), 2u);
 }
 
 TEST(SaveProject, CancelChangesNothing)

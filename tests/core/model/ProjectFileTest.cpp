@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <locale>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "model/ProjectFile.h"
 #include "support/ModelBuilders.h"
 #include "support/TempDir.h"
@@ -270,6 +273,94 @@ TEST(ProjectFileDisk, AReadOnlyFileIsRefusedAndKept)
     EXPECT_EQ(saveProjectFile(triangle(), path).status, FileStatus::CannotWrite);
     EXPECT_EQ(test::readAll(path), "chronione");
     fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+}
+
+TEST(ProjectFileReader, AByteOrderMarkIsSkipped)
+{
+    Project p = emptyProject();
+    ASSERT_FALSE(readProjectText(std::string("\xEF\xBB\xBF") + kTriangleFile, p).has_value());
+    EXPECT_EQ(p.nodeCount(), 3);
+}
+
+TEST(ProjectFileReader, ABadTokenIsQuotedShortAndEscaped)
+{
+    Project p = emptyProject();
+    const std::string binary = "1 0 1 1 0\n" + std::string(5000, '\x01') + "\r\x1b[2J";
+    const std::optional<std::string> reason = readProjectText(binary, p);
+    ASSERT_TRUE(reason.has_value());
+    EXPECT_LT(reason->size(), 200u) << *reason;
+    EXPECT_NE(reason->find("\\x01\\x01"), std::string::npos) << *reason;
+    for (char c : *reason) {
+        EXPECT_GE(static_cast<unsigned char>(c), 0x20) << "a control byte reaches the message";
+    }
+}
+
+TEST(ProjectFileDisk, OnlyRegularFilesOfAProjectsSizeAreRead)
+{
+    test::TempDir dir;
+    Project p = emptyProject();
+    // A folder, an empty device, an endless one and a pipe without a writer
+    // (which would wait for ever): none is opened.
+    const std::string pipe = dir.file("potok.tav");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& path : {dir.path().string(), std::string("/dev/null"), std::string("/dev/zero"), pipe}) {
+        EXPECT_EQ(loadProjectFile(path, p).status, FileStatus::CannotOpen) << path;
+    }
+    // Blanks beyond any project's size.
+    const std::string big = dir.write("duzy.tav", kTriangleFile + std::string(kMaxProjectFileSize, ' '));
+    const FileResult result = loadProjectFile(big, p);
+    EXPECT_EQ(result.status, FileStatus::TooLarge);
+    EXPECT_EQ(p.nodeCount(), 0);
+}
+
+TEST(ProjectFileDisk, SaveOverAnExistingFileKeepsItsOwnerModeAndOtherNames)
+{
+    namespace fs = std::filesystem;
+    test::TempDir dir;
+    const std::string path = dir.write("wspolny.tav", "stare dane");
+    const std::string other = dir.file("drugi.tav");
+    fs::create_hard_link(path, other);
+    // Writable by the group only, not by its owner.
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::group_write);
+    struct stat before {};
+    ASSERT_EQ(stat(path.c_str(), &before), 0);
+    const bool rootMayGiveAway = geteuid() == 0 && chown(path.c_str(), 65534, 65534) == 0;
+
+    ASSERT_TRUE(saveProjectFile(triangle(), path).ok());
+    EXPECT_EQ(test::readAll(path), kTriangleFile);
+    EXPECT_EQ(test::readAll(other), kTriangleFile) << "the other name sees the saved file";
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::group_write);
+    struct stat after {};
+    ASSERT_EQ(stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    if (rootMayGiveAway) {
+        EXPECT_EQ(after.st_uid, 65534u);
+        EXPECT_EQ(after.st_gid, 65534u);
+    }
+}
+
+TEST(ProjectFileDisk, SaveThroughALinkToAFileNotYetThereCreatesIt)
+{
+    namespace fs = std::filesystem;
+    test::TempDir dir;
+    const std::string link = dir.file("skrot.tav");
+    fs::create_symlink("cel.tav", link);
+    ASSERT_TRUE(saveProjectFile(triangle(), link).ok());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(test::readAll(dir.file("cel.tav")), kTriangleFile);
+}
+
+TEST(ProjectFileDisk, AFailedSaveSaysWhy)
+{
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.file("folder.tav"));
+    EXPECT_EQ(saveProjectFile(triangle(), dir.file("brak/m.tav")).detail, "Folder nie istnieje.");
+    EXPECT_EQ(saveProjectFile(triangle(), dir.file("folder.tav")).detail, "Pod tą nazwą jest folder.");
+    const std::string readOnly = dir.write("tylko.tav", "chronione");
+    std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
+    EXPECT_EQ(saveProjectFile(triangle(), readOnly).detail, "Plik jest tylko do odczytu.");
+    EXPECT_EQ(saveProjectFile(triangle(), "/dev/null").detail, "To nie jest zwykły plik.");
 }
 
 TEST(ProjectFileDisk, ShippedExamplesAreReadable)

@@ -106,9 +106,9 @@ TEST(ProjectReset, EmptiesTheModelButKeepsWhatOutlivesAProject)
     EXPECT_EQ(p.display.showBcNumbers, 0);
     EXPECT_FLOAT_EQ(p.elementResults[1].slot[1], 42.0f);
     EXPECT_FLOAT_EQ(p.internalPoints[1].internalResult, 3.0f);
-    // Condition 1 gets kind and first value only.
-    EXPECT_FLOAT_EQ(p.conditions[1].atMiddle, 8.0f);
-    EXPECT_FLOAT_EQ(p.conditions[1].atNode2, 9.0f);
+    // Condition 1 starts afresh: a new model's elements must not carry the
+    // previous model's values.
+    EXPECT_EQ(p.conditions[1], (BoundaryCondition{2.0f, 0, 0, 0, 0, 0, 0, 0}));
     // The palette follows the kept mode.
     EXPECT_EQ(p.palette.colours[0], (Rgb{0, 0, 255}));
 }

@@ -162,10 +162,13 @@ TEST(ComputeCommand, OtherFailuresAreComputationErrorsAndStoreNothing)
     // A condition kind the potential solver does not know (left over from
     // some other analysis, or read from a file).
     Project p = plate();
-    p.conditions[1].kind = 4.0f;
     ScriptedInteraction ui;
+    p.elements[2].condition = test::addCondition(p, 7.5f, 0, 0, 0);
     EXPECT_EQ(computeCommand(p, ui, nullptr), ComputeOutcome::Failed);
-    expectLastMessage(ui, "Błąd podczas obliczeń", "Obliczenia", MessageKind::Error);
+    expectLastMessage(ui,
+                      "Błąd podczas obliczeń\nElement 2 ma warunek brzegowy 4 nieznanego rodzaju (7.5); "
+                      "dozwolone rodzaje to 1, 2 i 3.",
+                      "Obliczenia", MessageKind::Error);
     EXPECT_TRUE(resultsUntouched(p));
     EXPECT_EQ(p.resultsValid, 0);
 
@@ -173,7 +176,8 @@ TEST(ComputeCommand, OtherFailuresAreComputationErrorsAndStoreNothing)
     Project empty = test::emptyProject();
     ScriptedInteraction ui2;
     EXPECT_EQ(computeCommand(empty, ui2, nullptr), ComputeOutcome::Failed);
-    expectLastMessage(ui2, "Błąd podczas obliczeń", "Obliczenia", MessageKind::Error);
+    expectLastMessage(ui2, "Błąd podczas obliczeń\nModel nie zawiera elementów: nie ma czego obliczać.", "Obliczenia",
+                      MessageKind::Error);
     EXPECT_EQ(empty.resultsValid, 0);
 }
 

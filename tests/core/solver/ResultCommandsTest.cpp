@@ -54,7 +54,8 @@ TEST(PhysicalProperties, APositiveNumberIsTakenInTheUsersOrTheCFormat)
 
 TEST(PhysicalProperties, AnythingElseIsBadDataAndChangesNothing)
 {
-    for (const char* text : {"", "abc", "0", "-1", "0,0", "1e39", "1e-50", "nan", "inf", "2,5x", "1 2"}) {
+    // 0,0000001 would be saved as 0.000000 and come back as 0.
+    for (const char* text : {"", "abc", "0", "-1", "0,0", "1e39", "1e-50", "nan", "inf", "2,5x", "1 2", "0,0000001"}) {
         Project p = test::emptyProject();
         p.conductivity = 3.0f;
         ScriptedInteraction ui;
@@ -99,8 +100,8 @@ TEST(ResultsList, RowsHoldTheStoredNumbersOfEveryElement)
     test::addPolygon(p, {{0, 0}, {1, 0}, {0, 1}});
     for (int e = 1; e <= 3; ++e) {
         for (int s = 1; s <= 3; ++s) {
-            p.elementResults[e].slot[s] = 10.0f * e + s;
-            p.fluxResults[e].slot[s] = -10.0f * e - s;
+            p.elementResults[e].slot[static_cast<std::size_t>(s)] = static_cast<float>(10 * e + s);
+            p.fluxResults[e].slot[static_cast<std::size_t>(s)] = static_cast<float>(-10 * e - s);
         }
     }
     const std::vector<ElementResultRow> rows = elementResultRows(p);

@@ -150,6 +150,15 @@ TEST(ValueLabel, ThreeSignificantDigitsThenTwoDecimals)
     EXPECT_EQ(formatValueLabel(static_cast<float>(12.345)), "12.30");
 }
 
+TEST(ValueLabel, AValueRoundingToZeroHasNoSign)
+{
+    EXPECT_EQ(formatValueLabel(-0.001), "0.00");
+    EXPECT_EQ(formatValueLabel(-0.0), "0.00");
+    EXPECT_EQ(formatValueLabel(-0.004, ","), "0,00");
+    EXPECT_EQ(formatScaleLabel(-0.00001), "0.0000");
+    EXPECT_EQ(formatValueLabel(-0.006), "-0.01");
+}
+
 TEST(ValueLabel, ExponentFormBeyondThreeIntegerDigits)
 {
     EXPECT_EQ(formatValueLabel(1234.5), "1.23e+03");

@@ -173,34 +173,6 @@ TEST(Selectors, PickingAnEntryMakesItCurrent)
     EXPECT_EQ(p.currentBoundary, 2);
 }
 
-TEST(DescribeCondition, PotentialAndElasticityTexts)
-{
-    Project p = emptyProject();
-    const int c = test::addCondition(p, 1, -1.005f, 2, 3.5f);
-    p.conditions[c].atNode1Y = 9;
-    EXPECT_EQ(describeCondition(p, c), "Pot:-1.00 2.00 3.50");
-    p.conditions[c].kind = 2;
-    EXPECT_EQ(describeCondition(p, c), "Strum:-1.005 2.000 3.500");
-    p.analysisType = Elasticity;
-    // Only the x components are shown.
-    EXPECT_EQ(describeCondition(p, c), "Przemiesz:-1.005 2.000 3.500");
-    p.conditions[c].kind = 1;
-    EXPECT_EQ(describeCondition(p, c), "Obc.ciąg.:-1.00 2.00 3.50");
-    p.analysisType = Thermoelasticity;
-    EXPECT_EQ(describeCondition(p, c), "Obc.ciąg.:-1.00 2.00 3.50");
-}
-
-TEST(DescribeCondition, KindsWithoutATextAndBadNumbers)
-{
-    Project p = emptyProject();
-    const int c = test::addCondition(p, 3, 1, 2, 3);
-    p.analysisType = Elasticity;
-    EXPECT_EQ(describeCondition(p, c), "Nieznany:1.000 2.000 3.000");
-    EXPECT_EQ(describeCondition(p, 0), "");
-    EXPECT_EQ(describeCondition(p, c + 1), "");
-    EXPECT_EQ(describeCondition(p, 5000), "");
-}
-
 TEST(StatusText, CurrentBoundaryLetterAndConditionText)
 {
     Project p = emptyProject();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "support/ModelBuilders.h"
 #include "ui/ScriptedInteraction.h"
@@ -242,6 +243,38 @@ TEST(ShowEverything, OneNodeGivesAUnitArea)
     showEverything(q);
     EXPECT_GT(q.view.areaXMax, q.view.areaXMin);
     EXPECT_GT(q.view.areaYMax, q.view.areaYMin);
+}
+
+TEST(ShowEverything, EveryNodeLiesInsideTheDrawingAreaUpright)
+{
+    // Models touching the axes from above and from below, and models smaller
+    // than one unit: the scale's "a zero bound counts as 1" must neither cut
+    // them nor turn them over.
+    const std::vector<std::pair<ModelPoint, ModelPoint>> boxes = {
+        {{0, 0}, {10, 5}},        {{-5, -3}, {0, 0}},  {{0, 0}, {1, 0.5f}}, {{-1, -0.5f}, {0, 0}},
+        {{0, 0}, {0.02f, 0.01f}}, {{2, 0}, {3, 0.4f}}, {{0, 0}, {0, 0}}};
+    for (const auto& [low, high] : boxes) {
+        Project p = emptyProject();
+        test::addNode(p, low.x, low.y);
+        test::addNode(p, high.x, high.y);
+        test::addNode(p, low.x, high.y);
+        ASSERT_TRUE(showEverything(p));
+        ViewTransform& v = p.view;
+        v.updateScales(640, 480);
+        // A node on the edge may land a rounding error beyond it.
+        constexpr double kRounding = 1e-3;
+        for (const Node& n : p.nodes) {
+            EXPECT_GE(v.screenX(n.x), v.marginLeft - kRounding) << n.x;
+            EXPECT_LE(v.screenX(n.x), v.marginLeft + v.drawWidth() + kRounding) << n.x;
+            EXPECT_GE(v.screenY(n.y), v.marginTop - kRounding) << n.y;
+            EXPECT_LE(v.screenY(n.y), v.marginTop + v.drawHeight() + kRounding) << n.y;
+        }
+        if (high.y > low.y) {
+            EXPECT_LT(v.screenY(high.y), v.screenY(low.y)) << "upright";
+            // The model fills most of the height rather than a corner of it.
+            EXPECT_GT(v.screenY(low.y) - v.screenY(high.y), 0.9 * v.drawHeight());
+        }
+    }
 }
 
 TEST(ShowEverything, WithoutNodesNothingHappens)

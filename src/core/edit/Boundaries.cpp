@@ -1,0 +1,150 @@
+#include "edit/Boundaries.h"
+
+#include <cfloat>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "edit/Conditions.h"
+#include "model/NumberFormat.h"
+
+namespace zorind {
+
+namespace {
+
+// A boundary number as typed: anything that is not an integer counts as 0,
+// which names no boundary.
+int typedNumber(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    const std::size_t last = text.find_last_not_of(" \t");
+    if (first == std::string::npos) {
+        return 0;
+    }
+    return parseInt(std::string_view(text).substr(first, last - first + 1)).value_or(0);
+}
+
+bool hasElements(const Project& p, int boundary)
+{
+    for (const Element& e : p.elements) {
+        if (e.boundary == boundary) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The results were computed for elements or nodes that have changed.
+void invalidateResults(Project& p)
+{
+    p.resultsValid = 0;
+    p.display.showPotential = 0;
+    p.display.showFlux = 0;
+}
+
+} // namespace
+
+bool addBoundary(Project& project, Interaction& ui, const std::function<bool()>& runDialog)
+{
+    const int n = project.boundaries.append(Boundary{});
+    if (n == 0) {
+        ui.error(capacityMessage(kBoundariesGenitive, kMaxBoundaries), kBoundaryCaption);
+        return false;
+    }
+    project.selectedNumber = n;
+    if (runDialog()) {
+        project.currentBoundary = n;
+    } else {
+        project.boundaries.erase(n);
+    }
+    return true;
+}
+
+bool storeBoundaryKind(Project& project, Interaction& ui, std::optional<int> number, int kind)
+{
+    if (!number || !project.boundaries.contains(*number)) {
+        ui.error(kBadDataMessage, kBoundaryCaption);
+        return false;
+    }
+    project.boundaries[*number].kind = kind == InnerBoundary ? InnerBoundary : OuterBoundary;
+    return true;
+}
+
+bool deleteBoundary(Project& project, Interaction& ui)
+{
+    const std::optional<std::string> text = ui.promptText(kDeleteBoundaryCaption, kBoundaryNumberPrompt, "1");
+    if (!text) {
+        return false;
+    }
+    const int b = typedNumber(*text);
+    if (!project.boundaries.contains(b)) {
+        ui.plain(kNoSuchBoundary);
+        return false;
+    }
+    if (hasElements(project, b)) {
+        if (!ui.ask(kDeleteBoundaryQuestion, kDeleteBoundaryCaption)) {
+            return true;
+        }
+        std::vector<Element> kept;
+        for (const Element& e : project.elements) {
+            if (e.boundary != b) {
+                kept.push_back(e);
+            }
+        }
+        project.elements.resize(0);
+        for (const Element& e : kept) {
+            project.elements.append(e);
+        }
+        invalidateResults(project);
+    }
+    return true;
+}
+
+bool moveBoundary(Project& project, Interaction& ui, char decimalSeparator)
+{
+    const std::optional<std::string> number = ui.promptText(kMoveBoundaryCaption, kBoundaryNumberPrompt, "1");
+    if (!number) {
+        return false;
+    }
+    const std::optional<std::string> shiftX = ui.promptText(kMoveBoundaryCaption, kShiftXPrompt, "");
+    if (!shiftX) {
+        return false;
+    }
+    const std::optional<std::string> shiftY = ui.promptText(kMoveBoundaryCaption, kShiftYPrompt, *shiftX);
+    if (!shiftY) {
+        return false;
+    }
+    const int b = typedNumber(*number);
+    const double dx = parseDecimalText(*shiftX, decimalSeparator).value_or(0.0);
+    const double dy = parseDecimalText(*shiftY, decimalSeparator).value_or(0.0);
+    if (!project.boundaries.contains(b)) {
+        ui.plain(kNoSuchBoundary);
+        return false;
+    }
+    // Worked out on a copy first, so that a shift no float can hold leaves
+    // every node where it was.
+    auto moved = project.nodes;
+    bool any = false;
+    for (const Element& e : project.elements) {
+        if (e.boundary != b || !moved.contains(e.startNode)) {
+            continue;
+        }
+        Node& n = moved[e.startNode];
+        const double x = static_cast<double>(n.x) + dx;
+        const double y = static_cast<double>(n.y) + dy;
+        if (!(std::fabs(x) <= static_cast<double>(FLT_MAX)) || !(std::fabs(y) <= static_cast<double>(FLT_MAX))) {
+            ui.error(kBadDataMessage, kMoveBoundaryCaption);
+            return false;
+        }
+        n.x = static_cast<float>(x);
+        n.y = static_cast<float>(y);
+        any = true;
+    }
+    if (any && (dx != 0.0 || dy != 0.0)) {
+        project.nodes = moved;
+        invalidateResults(project);
+    }
+    return true;
+}
+
+} // namespace zorind

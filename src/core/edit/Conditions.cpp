@@ -1,0 +1,138 @@
+#include "edit/Conditions.h"
+
+#include <cfloat>
+#include <cmath>
+
+namespace zorind {
+
+ConditionDialogKind conditionDialogFor(int analysisType)
+{
+    if (isPotentialAnalysis(analysisType)) {
+        return ConditionDialogKind::Potential;
+    }
+    return analysisType == Elasticity ? ConditionDialogKind::Elasticity : ConditionDialogKind::None;
+}
+
+bool addCondition(Project& project, Interaction& ui, const ConditionDialogRunner& runDialog)
+{
+    const int n = project.conditions.append({1.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f});
+    if (n == 0) {
+        ui.error(capacityMessage(kConditionsGenitive, kMaxConditions), kConditionCaption);
+        return false;
+    }
+    project.selectedNumber = n;
+    const ConditionDialogKind dialog = conditionDialogFor(project.analysisType);
+    if (dialog != ConditionDialogKind::None) {
+        if (runDialog(dialog)) {
+            project.currentCondition = n;
+        } else {
+            project.conditions.erase(n);
+        }
+    }
+    return true;
+}
+
+bool changeCondition(Project& project, const ConditionDialogRunner& runDialog)
+{
+    project.selectedNumber = 0;
+    const ConditionDialogKind dialog = conditionDialogFor(project.analysisType);
+    if (dialog != ConditionDialogKind::None) {
+        runDialog(dialog);
+    }
+    return true;
+}
+
+RadioCaptions potentialRadioCaptions(int analysisType)
+{
+    switch (analysisType) {
+    case ElectricPotential:
+        return {"potencjał elektryczny", "strumień elektryczny"};
+    case MagneticPotential:
+        return {"potencjał magnetyczny", "strumień magnetyczny"};
+    case HydrodynamicPressure:
+        return {"ciśnienie", "-gęstość*przysp."};
+    case PotentialFlow:
+        return {"funckcja strumienia", "różn.f.strum.po norm."};
+    default:
+        return {"temperatura", "strumień ciepła"};
+    }
+}
+
+std::optional<float> storedValue(std::optional<double> typed)
+{
+    if (!typed || !std::isfinite(*typed) || std::fabs(*typed) > static_cast<double>(FLT_MAX)) {
+        return std::nullopt;
+    }
+    return static_cast<float>(*typed);
+}
+
+namespace {
+
+// Step 1 of storing: the number and the values the dialog uses must read.
+bool readable(const ConditionEntry& entry, std::size_t valueCount)
+{
+    if (!entry.number) {
+        return false;
+    }
+    for (std::size_t i = 0; i < valueCount; ++i) {
+        if (!entry.values[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool storePotentialCondition(Project& project, Interaction& ui, const ConditionEntry& entry)
+{
+    if (!readable(entry, 3)) {
+        ui.error(kBadDataMessage, kConditionCaption);
+        return false;
+    }
+    float kind = entry.kind == 1 ? 1.0f : entry.kind == 2 ? 2.0f : 3.0f;
+    if (entry.kind == 3) {
+        // The ambient temperature belongs to the whole project: it is taken
+        // before the number is checked.
+        if (!entry.ambient) {
+            return false;
+        }
+        project.ambientTemperature = *entry.ambient;
+        kind = 3.0f;
+    }
+    const int n = *entry.number;
+    if (!project.conditions.contains(n)) {
+        ui.error(kBadDataMessage, kConditionCaption);
+        return false;
+    }
+    BoundaryCondition& c = project.conditions[n];
+    c.kind = kind;
+    c.atNode1 = *entry.values[0];
+    c.atMiddle = *entry.values[1];
+    c.atNode2 = *entry.values[2];
+    return true;
+}
+
+bool storeElasticityCondition(Project& project, Interaction& ui, const ConditionEntry& entry)
+{
+    if (!readable(entry, 6)) {
+        ui.error(kBadDataMessage, kConditionCaption);
+        return false;
+    }
+    const int n = *entry.number;
+    if (!project.conditions.contains(n)) {
+        ui.error(kBadDataMessage, kConditionCaption);
+        return false;
+    }
+    BoundaryCondition& c = project.conditions[n];
+    c.kind = entry.kind == 2 ? 2.0f : 1.0f;
+    c.atNode1 = *entry.values[0];
+    c.atMiddle = *entry.values[1];
+    c.atNode2 = *entry.values[2];
+    c.atNode1Y = *entry.values[3];
+    c.atMiddleY = *entry.values[4];
+    c.atNode2Y = *entry.values[5];
+    return true;
+}
+
+} // namespace zorind

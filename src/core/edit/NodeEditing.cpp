@@ -1,0 +1,199 @@
+#include "edit/NodeEditing.h"
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "edit/NodeOps.h"
+#include "model/NumberFormat.h"
+
+namespace zorind {
+
+namespace {
+constexpr const char* kDeleteNodeCaption = "Usuwanie węzła";
+} // namespace
+
+std::optional<int> promptForNumber(Project& p, PromptKind kind, const DialogCall& prompt)
+{
+    p.selectedNumber = static_cast<int32_t>(kind);
+    if (!prompt()) {
+        return std::nullopt;
+    }
+    return p.selectedNumber;
+}
+
+std::optional<float> coordinateValue(std::optional<double> typed)
+{
+    if (!typed || !std::isfinite(*typed) || std::fabs(*typed) > std::numeric_limits<float>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<float>(*typed);
+}
+
+std::string nodeItemText(const Project& p, int n)
+{
+    const Node& node = p.nodes[n];
+    return "nr " + std::to_string(n) + ", x" + formatFixed(node.x, 3) + ", y" + formatFixed(node.y, 3);
+}
+
+std::string conditionItemText(const Project& p, int c)
+{
+    const BoundaryCondition& bc = p.conditions[c];
+    const char* kind = bc.kind == 1.0f   ? "temperatura"
+                       : bc.kind == 2.0f ? "strumień"
+                       : bc.kind == 3.0f ? "konwekcja"
+                                         : "nieznany";
+    std::string text = "nr " + std::to_string(c) + ", " + kind;
+    for (float value : {bc.atNode1, bc.atMiddle, bc.atNode2}) {
+        text += ' ';
+        appendFixed(text, value, 3);
+    }
+    return text;
+}
+
+std::string boundaryItemText(const Project& p, int b)
+{
+    return "nr " + std::to_string(b) + (p.boundaries[b].kind == OuterBoundary ? ", zewnętrzny" : ", wewnętrzny");
+}
+
+bool addNode(Project& p, Interaction& ui, const DialogCall& nodeDialog)
+{
+    const int n = p.nodes.append(Node{0.0f, 0.0f});
+    if (n == 0) {
+        ui.plain(capacityMessage(kNodesGenitive, kMaxNodes));
+        return false;
+    }
+    p.selectedNumber = n;
+    if (!nodeDialog()) {
+        p.nodes.erase(n);
+        return true;
+    }
+    discardResults(p);
+    return true;
+}
+
+bool addElement(Project& p, Interaction& ui, const DialogCall& elementDialog)
+{
+    if (p.nodeCount() < 2) {
+        return false;
+    }
+    const int e = p.elements.append(Element{1, 1, 1, 1});
+    if (e == 0) {
+        ui.plain(capacityMessage(kElementsGenitive, kMaxElements));
+        return false;
+    }
+    p.selectedNumber = e;
+    if (!elementDialog()) {
+        p.elements.erase(e);
+        return true;
+    }
+    discardResults(p);
+    return true;
+}
+
+bool editNode(Project& p, const DialogCall& nodeDialog)
+{
+    p.selectedNumber = 0;
+    if (p.nodeCount() > 0) {
+        nodeDialog();
+    }
+    return true;
+}
+
+bool editElement(Project& p, const DialogCall& elementDialog)
+{
+    p.selectedNumber = 0;
+    if (p.elementCount() > 0) {
+        elementDialog();
+    }
+    return true;
+}
+
+bool deleteNodeByNumber(Project& p, Interaction& ui, const DialogCall& prompt)
+{
+    const std::optional<int> k = promptForNumber(p, PromptKind::Node, prompt);
+    if (!k || !p.nodes.contains(*k)) {
+        return false;
+    }
+    if (nodeIsUsed(p, *k)) {
+        ui.error("Nie mogę usunąć węzła, który występuje w elemencie", "Usuanie węzła");
+        return false;
+    }
+    deleteNode(p, *k);
+    discardResults(p);
+    return true;
+}
+
+bool deleteElementByNumber(Project& p, const DialogCall& prompt)
+{
+    const std::optional<int> k = promptForNumber(p, PromptKind::Element, prompt);
+    if (!k || !deleteElement(p, *k)) {
+        return false;
+    }
+    discardResults(p);
+    return true;
+}
+
+bool deleteNodeAtPointer(Project& p, Interaction& ui, int px, int py)
+{
+    if (p.nodeCount() <= 0) {
+        return false;
+    }
+    const ModelPoint at = p.view.snapToGrid(px, py);
+    int picked = 0;
+    for (int n : p.nodes.numbers()) {
+        if (p.nodes[n].x == at.x && p.nodes[n].y == at.y) {
+            picked = n;
+            break;
+        }
+    }
+    if (picked == 0) {
+        ui.message(kNothingPicked, kDeleteNodeCaption, MessageKind::Plain);
+        return true;
+    }
+    if (!ui.ask("Usunąć węzeł " + std::to_string(picked) + " ?", kDeleteNodeCaption)) {
+        return true;
+    }
+    // From the end, so that a removal never moves an element not yet seen.
+    for (int k = p.elementCount(); k >= 1; --k) {
+        const Element& e = p.elements[k];
+        if (e.startNode == picked || e.endNode == picked) {
+            deleteElement(p, k);
+        }
+    }
+    deleteNode(p, picked);
+    discardResults(p);
+    return true;
+}
+
+bool storeNodeCoordinates(Project& p, Interaction& ui, std::optional<int> k, std::optional<double> x,
+                          std::optional<double> y)
+{
+    const std::optional<float> fx = coordinateValue(x);
+    const std::optional<float> fy = coordinateValue(y);
+    if (!k || !p.nodes.contains(*k) || !fx || !fy) {
+        ui.error(kBadDataText, kBadDataCaption);
+        return false;
+    }
+    Node& node = p.nodes[*k];
+    if (node.x != *fx || node.y != *fy) {
+        node = Node{*fx, *fy};
+        discardResults(p);
+    }
+    return true;
+}
+
+bool storeElementProperties(Project& p, Interaction& ui, std::optional<int> k, const Element& values)
+{
+    if (!k || !p.elements.contains(*k)) {
+        ui.error("Błędne dane", kElementDialogTitle);
+        return false;
+    }
+    if (p.elements[*k] != values) {
+        p.elements[*k] = values;
+        discardResults(p);
+    }
+    return true;
+}
+
+} // namespace zorind

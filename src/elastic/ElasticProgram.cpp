@@ -1,0 +1,47 @@
+#include "ElasticProgram.h"
+
+#include "ElasticSolver.h"
+#include "ExchangeModel.h"
+#include "ResultWriter.h"
+
+#include <exception>
+#include <new>
+
+namespace zorind::elastic {
+
+int runElastic(const std::filesystem::path& data, const std::filesystem::path& results, std::ostream& err)
+{
+    std::error_code ec;
+    if (std::filesystem::equivalent(data, results, ec)) {
+        err << "zorind-elastic: plik wyników nie może być plikiem danych\n";
+        return exitUsage;
+    }
+    try {
+        const ExchangeModel model = readExchangeFile(data);
+        const ElasticSolution solution = solveElastic(model);
+        writeResultFile(results, model, solution);
+        return exitSolved;
+    } catch (const ElasticError& e) {
+        err << "zorind-elastic: " << e.what() << "\n";
+    } catch (const std::bad_alloc&) {
+        err << "zorind-elastic: brak pamięci na obliczenie\n";
+    } catch (const std::exception& e) {
+        err << "zorind-elastic: błąd: " << e.what() << "\n";
+    }
+    // Results of an earlier run would pass for results of this one.
+    std::filesystem::remove(results, ec);
+    return exitFailed;
+}
+
+int runElasticMain(int argc, const char* const* argv, std::ostream& err)
+{
+    if (argc != 3) {
+        err << "Użycie: zorind-elastic DANE WYNIKI\n"
+               "  DANE   plik wymiany zapisany przez eksport (tav_ed.dat)\n"
+               "  WYNIKI plik wyników do importu (tav_ed.wyn)\n";
+        return exitUsage;
+    }
+    return runElastic(argv[1], argv[2], err);
+}
+
+} // namespace zorind::elastic

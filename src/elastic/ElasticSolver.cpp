@@ -1,0 +1,789 @@
+#include "ElasticSolver.h"
+
+#include <Eigen/Dense>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace zorind::elastic {
+
+namespace {
+
+using std::numbers::pi;
+using Block = std::array<std::array<double, 2>, 2>;
+
+// A node is a corner when the boundary turns there by more than this; there
+// the traction may jump and each side gets a traction of its own.
+constexpr double cornerAngleDegrees = 1.0;
+// A segment is integrated directly once it is no longer than its distance
+// from the collocation point; nearer segments are halved.
+constexpr double subdivisionRatio = 1.0;
+constexpr int maxSubdivisionDepth = 30;
+// Below this the LU factors are taken for a singular system: sound models
+// stay above 1e-4, and the results are written in single precision anyway.
+constexpr double minReciprocalCondition = 1e-9;
+
+// Gauss-Legendre rules on [-1, 1]: abscissae and weights.
+constexpr std::array<double, 8> gauss8x = {-0.9602898564975363, -0.7966664774136267, -0.5255324099163290,
+                                           -0.1834346424956498, 0.1834346424956498,  0.5255324099163290,
+                                           0.7966664774136267,  0.9602898564975363};
+constexpr std::array<double, 8> gauss8w = {0.1012285362903763, 0.2223810344533745, 0.3137066458778873,
+                                           0.3626837833783620, 0.3626837833783620, 0.3137066458778873,
+                                           0.2223810344533745, 0.1012285362903763};
+constexpr std::array<double, 4> gauss4x = {-0.8611363115940526, -0.3399810435848563, 0.3399810435848563,
+                                           0.8611363115940526};
+constexpr std::array<double, 4> gauss4w = {0.3478548451374538, 0.6521451548625461, 0.6521451548625461,
+                                           0.3478548451374538};
+constexpr std::array<double, 6> gauss6x = {-0.9324695142031521, -0.6612093864662645, -0.2386191860831969,
+                                           0.2386191860831969,  0.6612093864662645,  0.9324695142031521};
+constexpr std::array<double, 6> gauss6w = {0.1713244923791704, 0.3607615672176393, 0.4679139345726910,
+                                           0.4679139345726910, 0.3607615672176393, 0.1713244923791704};
+constexpr std::array<double, 2> gauss2x = {-0.5773502691896257, 0.5773502691896257};
+constexpr std::array<double, 2> gauss2w = {1.0, 1.0};
+constexpr std::array<double, 3> gauss3x = {-0.7745966692414834, 0.0, 0.7745966692414834};
+constexpr std::array<double, 3> gauss3w = {0.5555555555555556, 0.8888888888888888, 0.5555555555555556};
+
+struct Material {
+    explicit Material(double e, double poisson)
+        : young(e), nu(poisson), mu(e / (2.0 * (1.0 + poisson))), cU(1.0 / (8.0 * pi * mu * (1.0 - poisson))),
+          cT(1.0 / (4.0 * pi * (1.0 - poisson))), cS(mu / (2.0 * pi * (1.0 - poisson)))
+    {
+    }
+    double young;
+    double nu;
+    double mu;
+    double cU; // displacement kernel
+    double cT; // traction and stress-from-traction kernels
+    double cS; // stress-from-displacement kernel
+};
+
+struct ElementGeometry {
+    int start = 0;
+    int end = 0;
+    Point a;
+    double length = 0.0;
+    double tx = 0.0; // unit tangent, start to end
+    double ty = 0.0;
+    double nx = 0.0; // unit normal pointing out of the body
+    double ny = 0.0;
+};
+
+double xLogX(double x)
+{
+    return x > 0.0 ? x * std::log(x) : 0.0;
+}
+
+// Coordinates come from single-precision values, so squares cannot overflow
+// a double and the plain root serves where std::hypot would cost a fifth of
+// the run.
+double length(double x, double y)
+{
+    return std::sqrt(x * x + y * y);
+}
+
+double distanceToSegment(Point p, const ElementGeometry& g, double s1, double s2)
+{
+    const double s = std::clamp((p.x - g.a.x) * g.tx + (p.y - g.a.y) * g.ty, s1, s2);
+    return length(p.x - (g.a.x + s * g.tx), p.y - (g.a.y + s * g.ty));
+}
+
+// Calls f(rx, ry, Na, Nb, weight) at the Gauss points of [s1, s2] of the
+// element, halving segments that lie close to p.
+template <class F> void integrateNear(Point p, const ElementGeometry& g, double s1, double s2, int depth, F& f)
+{
+    const double len = s2 - s1;
+    const double d = distanceToSegment(p, g, s1, s2);
+    if (len > subdivisionRatio * d && depth < maxSubdivisionDepth) {
+        const double mid = 0.5 * (s1 + s2);
+        integrateNear(p, g, s1, mid, depth + 1, f);
+        integrateNear(p, g, mid, s2, depth + 1, f);
+        return;
+    }
+    // Fewer points the farther the segment: the error of an n-point rule
+    // falls roughly as (len / 4d)^2n; each step keeps it below about 1e-10.
+    auto apply = [&](const auto& xs, const auto& ws) {
+        for (std::size_t k = 0; k < xs.size(); ++k) {
+            const double s = 0.5 * (s1 + s2) + 0.5 * len * xs[k];
+            const double nb = s / g.length;
+            f(g.a.x + s * g.tx - p.x, g.a.y + s * g.ty - p.y, 1.0 - nb, nb, 0.5 * len * ws[k]);
+        }
+    };
+    if (d > 40.0 * len) {
+        apply(gauss2x, gauss2w);
+    } else if (d > 10.0 * len) {
+        apply(gauss3x, gauss3w);
+    } else if (d > 4.0 * len) {
+        apply(gauss4x, gauss4w);
+    } else if (d > 2.0 * len) {
+        apply(gauss6x, gauss6w);
+    } else {
+        apply(gauss8x, gauss8w);
+    }
+}
+
+// Kelvin's plane-strain displacement and traction kernels for r = field - source.
+void kelvin(const Material& m, double rx, double ry, double nx, double ny, Block& u, Block& t)
+{
+    const double r = length(rx, ry);
+    const std::array<double, 2> d = {rx / r, ry / r};
+    const std::array<double, 2> n = {nx, ny};
+    const double drdn = d[0] * nx + d[1] * ny;
+    const double logTerm = (3.0 - 4.0 * m.nu) * std::log(1.0 / r);
+    const double c1 = 1.0 - 2.0 * m.nu;
+    for (std::size_t i = 0; i < 2; ++i) {
+        for (std::size_t j = 0; j < 2; ++j) {
+            const double delta = i == j ? 1.0 : 0.0;
+            u[i][j] = m.cU * (logTerm * delta + d[i] * d[j]);
+            t[i][j] = -m.cT / r * (drdn * (c1 * delta + 2.0 * d[i] * d[j]) - c1 * (d[i] * n[j] - d[j] * n[i]));
+        }
+    }
+}
+
+void addScaled(Block& to, const Block& from, double factor)
+{
+    for (std::size_t i = 0; i < 2; ++i) {
+        for (std::size_t j = 0; j < 2; ++j) {
+            to[i][j] += factor * from[i][j];
+        }
+    }
+}
+
+// Integrals of the kernels against the element's two shape functions.
+struct ElementIntegrals {
+    Block ua{}; // U against the start node's shape function
+    Block ub{};
+    Block ta{};
+    Block tb{};
+};
+
+ElementIntegrals integrateRegular(const Material& m, Point p, const ElementGeometry& g)
+{
+    ElementIntegrals out;
+    Block u{};
+    Block t{};
+    auto f = [&](double rx, double ry, double na, double nb, double w) {
+        kelvin(m, rx, ry, g.nx, g.ny, u, t);
+        addScaled(out.ua, u, na * w);
+        addScaled(out.ub, u, nb * w);
+        addScaled(out.ta, t, na * w);
+        addScaled(out.tb, t, nb * w);
+    };
+    integrateNear(p, g, 0.0, g.length, 0, f);
+    return out;
+}
+
+// The element holding the collocation point at distance s0 from its start:
+// the logarithm of U and the principal value of T integrated in closed form
+// (on a straight element dr/dn vanishes and r,i r,j is constant).
+ElementIntegrals integrateOwn(const Material& m, const ElementGeometry& g, double s0)
+{
+    const double len = g.length;
+    const double a = s0;
+    const double b = len - s0;
+    const double i0 = xLogX(a) - a + xLogX(b) - b;                                           // ∫ ln|s-s0|
+    const double i1 = 0.5 * b * xLogX(b) - 0.25 * b * b - 0.5 * a * xLogX(a) + 0.25 * a * a; // ∫ (s-s0) ln|s-s0|
+    const double ja = (1.0 - s0 / len) * i0 - i1 / len;
+    const double jb = (s0 / len) * i0 + i1 / len;
+    const std::array<double, 2> t = {g.tx, g.ty};
+    ElementIntegrals out;
+    for (std::size_t i = 0; i < 2; ++i) {
+        for (std::size_t j = 0; j < 2; ++j) {
+            const double delta = i == j ? 1.0 : 0.0;
+            out.ua[i][j] = m.cU * (-(3.0 - 4.0 * m.nu) * ja * delta + t[i] * t[j] * 0.5 * len);
+            out.ub[i][j] = m.cU * (-(3.0 - 4.0 * m.nu) * jb * delta + t[i] * t[j] * 0.5 * len);
+        }
+    }
+    // T = k A / (s - s0) with A antisymmetric; at an end node only the other
+    // node's share is finite, the own share comes from rigid-body motion.
+    const double k = (1.0 - 2.0 * m.nu) * m.cT;
+    const double a01 = g.tx * g.ny - g.ty * g.nx;
+    double pa = 0.0;
+    double pb = 0.0;
+    if (a == 0.0) {
+        pb = 1.0;
+    } else if (b == 0.0) {
+        pa = -1.0;
+    } else {
+        const double lg = std::log(b / a);
+        pa = (1.0 - s0 / len) * lg - 1.0;
+        pb = (s0 / len) * lg + 1.0;
+    }
+    out.ta = {{{0.0, k * a01 * pa}, {-k * a01 * pa, 0.0}}};
+    out.tb = {{{0.0, k * a01 * pb}, {-k * a01 * pb, 0.0}}};
+    return out;
+}
+
+// Somigliana's identity at an interior point, one quadrature point's share:
+// U t - T u for the displacement, D t - S u for the stresses (xx, yy, xy),
+// with the kernels contracted against the traction t and displacement u
+// there, so that each point costs one root and one logarithm.
+struct InteriorSums {
+    double ux = 0.0;
+    double uy = 0.0;
+    double sxx = 0.0;
+    double syy = 0.0;
+    double sxy = 0.0;
+};
+
+void addInterior(const Material& m, double rx, double ry, double nx, double ny, Point t, Point u, double w,
+                 InteriorSums& out)
+{
+    const double r = length(rx, ry);
+    const double dx = rx / r;
+    const double dy = ry / r;
+    const double nu = m.nu;
+    const double c1 = 1.0 - 2.0 * nu;
+    const double drdn = dx * nx + dy * ny;
+    const double dt = dx * t.x + dy * t.y;
+    const double du = dx * u.x + dy * u.y;
+    const double nDotU = nx * u.x + ny * u.y;
+    const double logTerm = (3.0 - 4.0 * nu) * std::log(1.0 / r);
+    const double cT = m.cT / r;
+
+    // U t - T u
+    const double tuX = -cT * (drdn * (c1 * u.x + 2.0 * dx * du) - c1 * (dx * nDotU - nx * du));
+    const double tuY = -cT * (drdn * (c1 * u.y + 2.0 * dy * du) - c1 * (dy * nDotU - ny * du));
+    out.ux += w * (m.cU * (logTerm * t.x + dx * dt) - tuX);
+    out.uy += w * (m.cU * (logTerm * t.y + dy * dt) - tuY);
+
+    // D t
+    const double dXX = cT * (c1 * (2.0 * t.x * dx - dt) + 2.0 * dx * dx * dt);
+    const double dYY = cT * (c1 * (2.0 * t.y * dy - dt) + 2.0 * dy * dy * dt);
+    const double dXY = cT * (c1 * (t.x * dy + t.y * dx) + 2.0 * dx * dy * dt);
+    // S u
+    const double cS = m.cS / (r * r);
+    auto s = [&](double di, double dj, double ni, double nj, double ui, double uj, double delta) {
+        return cS * (2.0 * drdn * (c1 * delta * du + nu * (ui * dj + uj * di) - 4.0 * di * dj * du) +
+                     2.0 * nu * (ni * dj + nj * di) * du + c1 * (2.0 * nDotU * di * dj + nj * ui + ni * uj) -
+                     (1.0 - 4.0 * nu) * nDotU * delta);
+    };
+    out.sxx += w * (dXX - s(dx, dx, nx, nx, u.x, u.x, 1.0));
+    out.syy += w * (dYY - s(dy, dy, ny, ny, u.y, u.y, 1.0));
+    out.sxy += w * (dXY - s(dx, dy, nx, ny, u.x, u.y, 0.0));
+}
+
+// A traction shared by one or more element ends at a node.
+struct TractionVariable {
+    int node = 0;
+    bool known = false;
+    double x = 0.0;
+    double y = 0.0;
+    int firstEnd = 0; // element end (2e + side) used for a shifted collocation point
+};
+
+struct ElementEnd {
+    int element = 0;
+    int side = 0; // 0 start, 1 end
+};
+
+struct CollocationPoint {
+    Point p;
+    int node = -1;    // collocation at this node, or
+    int element = -1; // at distance s0 along this element
+    double s0 = 0.0;
+};
+
+// Orients every closed boundary so that its normals point out of the body: an
+// outer boundary runs anticlockwise, a boundary inside it clockwise. Elements
+// stored against the run of their boundary are followed the other way.
+// Returns, per element, +1 when the normal lies to the right of start-to-end.
+std::vector<double> outwardSigns(const ExchangeModel& model, std::vector<std::string>& notes)
+{
+    const std::size_t nodeCount = model.nodes.size();
+    const std::size_t elementCount = model.elements.size();
+    auto nodeOf = [&](std::size_t e, int side) {
+        return static_cast<std::size_t>(side == 0 ? model.elements[e].start : model.elements[e].end);
+    };
+    std::vector<std::vector<std::pair<std::size_t, int>>> at(nodeCount);
+    for (std::size_t e = 0; e < elementCount; ++e) {
+        at[nodeOf(e, 0)].emplace_back(e, 0);
+        at[nodeOf(e, 1)].emplace_back(e, 1);
+    }
+    // Walk each boundary from its first element: along[e] is +1 when e runs
+    // the same way, -1 when it is stored reversed. component[e] is that first
+    // element.
+    std::vector<double> along(elementCount, 0.0);
+    std::vector<std::size_t> component(elementCount, 0);
+    std::vector<std::size_t> firsts;
+    for (std::size_t seed = 0; seed < elementCount; ++seed) {
+        if (along[seed] != 0.0) {
+            continue;
+        }
+        firsts.push_back(seed);
+        along[seed] = 1.0;
+        component[seed] = seed;
+        std::vector<std::size_t> stack = {seed};
+        while (!stack.empty()) {
+            const std::size_t e = stack.back();
+            stack.pop_back();
+            for (int side = 0; side < 2; ++side) {
+                const auto& ends = at[nodeOf(e, side)];
+                if (ends.size() != 2) {
+                    continue;
+                }
+                const auto& [next, nextSide] = ends[0].first == e && ends[0].second == side ? ends[1] : ends[0];
+                if (along[next] == 0.0) {
+                    along[next] = nextSide == side ? -along[e] : along[e];
+                    component[next] = seed;
+                    stack.push_back(next);
+                }
+            }
+        }
+    }
+    std::vector<double> componentSign(elementCount, 1.0);
+    for (const std::size_t c : firsts) {
+        double area = 0.0;
+        bool mixed = false;
+        for (std::size_t e = 0; e < elementCount; ++e) {
+            if (component[e] == c) {
+                const Point& a = model.nodes[nodeOf(e, 0)];
+                const Point& b = model.nodes[nodeOf(e, 1)];
+                area += along[e] * 0.5 * (a.x * b.y - b.x * a.y);
+                mixed = mixed || along[e] < 0.0;
+            }
+        }
+        const Point& a = model.nodes[nodeOf(c, 0)];
+        const Point& b = model.nodes[nodeOf(c, 1)];
+        const Point probe{0.5 * (a.x + b.x), 0.5 * (a.y + b.y)};
+        // How many other boundaries enclose this one (even-odd rule per boundary).
+        std::vector<int> crossings(elementCount, 0);
+        for (std::size_t e = 0; e < elementCount; ++e) {
+            if (component[e] == c) {
+                continue;
+            }
+            const Point& p = model.nodes[nodeOf(e, 0)];
+            const Point& q = model.nodes[nodeOf(e, 1)];
+            if ((p.y > probe.y) != (q.y > probe.y) && p.x + (probe.y - p.y) / (q.y - p.y) * (q.x - p.x) > probe.x) {
+                ++crossings[component[e]];
+            }
+        }
+        const auto depth = std::count_if(crossings.begin(), crossings.end(), [](int n) { return n % 2 == 1; });
+        const double wanted = depth % 2 == 0 ? 1.0 : -1.0;
+        componentSign[c] = area * wanted < 0.0 ? -1.0 : 1.0;
+        const std::string where = "Brzeg zawierający węzeł " + std::to_string(model.elements[c].start + 1);
+        if (mixed) {
+            notes.push_back(where + " ma elementy skierowane przeciwnie do obiegu; przyjęto kierunek obiegu");
+        } else if (componentSign[c] < 0.0) {
+            notes.push_back(where + " ma odwrotny obieg; przyjęto normalne skierowane na zewnątrz ciała");
+        }
+    }
+    std::vector<double> signs(elementCount);
+    for (std::size_t e = 0; e < elementCount; ++e) {
+        signs[e] = along[e] * componentSign[component[e]];
+    }
+    return signs;
+}
+
+void checkDistinctNodes(const ExchangeModel& model, const std::vector<std::vector<ElementEnd>>& ends, double size)
+{
+    for (std::size_t i = 0; i < model.nodes.size(); ++i) {
+        for (std::size_t j = i + 1; j < model.nodes.size(); ++j) {
+            if (ends[i].empty() || ends[j].empty()) {
+                continue;
+            }
+            if (std::hypot(model.nodes[i].x - model.nodes[j].x, model.nodes[i].y - model.nodes[j].y) <= 1e-9 * size) {
+                throw ElasticError("Węzły " + std::to_string(i + 1) + " i " + std::to_string(j + 1) +
+                                   " leżą w tym samym miejscu; usuń podwójne węzły przed obliczeniem");
+            }
+        }
+    }
+}
+
+} // namespace
+
+Stress planeStrainStress(double sx, double sy, double txy, double poissonRatio)
+{
+    Stress s;
+    s.sx = sx;
+    s.sy = sy;
+    s.txy = txy;
+    s.sz = poissonRatio * (sx + sy);
+    s.reduced = std::sqrt(0.5 * ((sx - sy) * (sx - sy) + (sy - s.sz) * (sy - s.sz) + (s.sz - sx) * (s.sz - sx)) +
+                          3.0 * txy * txy);
+    return s;
+}
+
+ElasticSolution solveElastic(const ExchangeModel& model)
+{
+    const Material mat(model.youngModulus, model.poissonRatio);
+    const int nodeCount = static_cast<int>(model.nodes.size());
+    const auto nn = static_cast<std::size_t>(nodeCount);
+    const auto ne = model.elements.size();
+    ElasticSolution sol;
+    if (ne == 0) {
+        throw ElasticError("Model nie ma elementów brzegowych");
+    }
+
+    // Element geometry and the element ends at every node.
+    const std::vector<double> signs = outwardSigns(model, sol.notes);
+    std::vector<ElementGeometry> geo(ne);
+    std::vector<std::vector<ElementEnd>> ends(nn);
+    double minX = model.nodes[0].x, maxX = minX, minY = model.nodes[0].y, maxY = minY;
+    for (std::size_t e = 0; e < ne; ++e) {
+        ElementGeometry& g = geo[e];
+        g.start = model.elements[e].start;
+        g.end = model.elements[e].end;
+        g.a = model.nodes[static_cast<std::size_t>(g.start)];
+        const Point& b = model.nodes[static_cast<std::size_t>(g.end)];
+        g.length = std::hypot(b.x - g.a.x, b.y - g.a.y);
+        g.tx = (b.x - g.a.x) / g.length;
+        g.ty = (b.y - g.a.y) / g.length;
+        g.nx = signs[e] * g.ty;
+        g.ny = -signs[e] * g.tx;
+        ends[static_cast<std::size_t>(g.start)].push_back({static_cast<int>(e), 0});
+        ends[static_cast<std::size_t>(g.end)].push_back({static_cast<int>(e), 1});
+        for (const Point& p : {g.a, b}) {
+            minX = std::min(minX, p.x);
+            maxX = std::max(maxX, p.x);
+            minY = std::min(minY, p.y);
+            maxY = std::max(maxY, p.y);
+        }
+    }
+    const double size = std::max(maxX - minX, maxY - minY);
+    checkDistinctNodes(model, ends, size);
+
+    // Boundary conditions per node.
+    std::vector<bool> uKnown(nn, false);
+    std::vector<Point> uValue(nn);
+    std::vector<bool> hasTraction(nn, false);
+    std::vector<Point> tValue(nn);
+    int fixedNodes = 0;
+    for (const NodalValue& v : model.displacements) {
+        uKnown[static_cast<std::size_t>(v.node)] = true;
+        uValue[static_cast<std::size_t>(v.node)] = {v.x, v.y};
+        if (!ends[static_cast<std::size_t>(v.node)].empty()) {
+            ++fixedNodes;
+        }
+    }
+    if (fixedNodes == 0) {
+        throw ElasticError("Brak przemieszczeń zadanych na brzegu: ruch ciała jako sztywnego nie jest zablokowany");
+    }
+    if (fixedNodes == 1) {
+        throw ElasticError(
+            "Przemieszczenie zadane tylko w jednym węźle: obrót ciała jako sztywnego nie jest zablokowany");
+    }
+    for (const NodalValue& v : model.tractions) {
+        hasTraction[static_cast<std::size_t>(v.node)] = true;
+        tValue[static_cast<std::size_t>(v.node)] = {v.x, v.y};
+    }
+
+    // Traction variables: one per element end where the traction may jump,
+    // one shared by both ends where the boundary runs straight on.
+    std::vector<TractionVariable> vars;
+    std::vector<int> endVar(2 * ne, -1);
+    auto newVar = [&](int node, bool known, Point value, const ElementEnd& end) {
+        vars.push_back({node, known, value.x, value.y, 2 * end.element + end.side});
+        return static_cast<int>(vars.size()) - 1;
+    };
+    auto endIndex = [](const ElementEnd& end) { return static_cast<std::size_t>(2 * end.element + end.side); };
+    auto isCorner = [&](const std::vector<ElementEnd>& at) {
+        if (at.size() != 2) {
+            return at.size() > 2;
+        }
+        const ElementGeometry& g1 = geo[static_cast<std::size_t>(at[0].element)];
+        const ElementGeometry& g2 = geo[static_cast<std::size_t>(at[1].element)];
+        const double s1 = at[0].side == 1 ? 1.0 : -1.0; // along g1 into the node
+        const double s2 = at[1].side == 0 ? 1.0 : -1.0; // along g2 out of the node
+        const double turnCos = s1 * s2 * (g1.tx * g2.tx + g1.ty * g2.ty);
+        return turnCos < std::cos(cornerAngleDegrees * pi / 180.0);
+    };
+    auto otherNode = [&](const ElementEnd& end) {
+        const ElementGeometry& g = geo[static_cast<std::size_t>(end.element)];
+        return static_cast<std::size_t>(end.side == 0 ? g.end : g.start);
+    };
+    for (std::size_t j = 0; j < nn; ++j) {
+        const std::vector<ElementEnd>& at = ends[j];
+        const int node = static_cast<int>(j);
+        if (at.empty()) {
+            sol.notes.push_back("Węzeł " + std::to_string(j + 1) +
+                                " nie należy do żadnego elementu; jego wyniki są zerowe");
+            continue;
+        }
+        if (at.size() == 1) {
+            sol.notes.push_back("Węzeł " + std::to_string(j + 1) + " kończy brzeg, który nie jest zamknięty");
+        }
+        if (!uKnown[j]) {
+            const int v = newVar(node, true, tValue[j], at[0]);
+            for (const ElementEnd& end : at) {
+                endVar[endIndex(end)] = v;
+            }
+            continue;
+        }
+        // A node with a displacement. A displacement element puts both its
+        // nodes on the displacement list, so an element leading to a node
+        // without a displacement carries a load, at this node the node's load
+        // line (none: zero load). An element leading to a node with a
+        // displacement only is taken as a displacement element. An element
+        // between two nodes with both a displacement and a load takes the
+        // other side from its neighbour at the node.
+        enum Side { undecided, loaded, fixed };
+        std::vector<Side> side(at.size(), fixed);
+        for (std::size_t k = 0; k < at.size(); ++k) {
+            const std::size_t m = otherNode(at[k]);
+            side[k] = !uKnown[m] ? loaded : (hasTraction[j] && hasTraction[m] ? undecided : fixed);
+        }
+        if (at.size() == 2 && side[0] == undecided && side[1] != undecided) {
+            side[0] = side[1] == loaded ? fixed : loaded;
+        } else if (at.size() == 2 && side[1] == undecided && side[0] != undecided) {
+            side[1] = side[0] == loaded ? fixed : loaded;
+        }
+        const bool anyLoaded = std::count(side.begin(), side.end(), loaded) > 0;
+        if (hasTraction[j] && !anyLoaded) {
+            sol.notes.push_back("W węźle " + std::to_string(j + 1) +
+                                " nie rozpoznano strony obciążenia; przyjęto samo przemieszczenie");
+        }
+        std::replace(side.begin(), side.end(), undecided, fixed);
+        std::vector<std::size_t> unknownEnds;
+        for (std::size_t k = 0; k < at.size(); ++k) {
+            if (side[k] == loaded) {
+                endVar[endIndex(at[k])] = newVar(node, true, tValue[j], at[k]);
+            } else {
+                unknownEnds.push_back(k);
+            }
+        }
+        if (unknownEnds.size() == 2 && at.size() == 2 && !isCorner(at)) {
+            const int v = newVar(node, false, {}, at[unknownEnds[0]]);
+            endVar[endIndex(at[0])] = v;
+            endVar[endIndex(at[1])] = v;
+        } else {
+            for (std::size_t k : unknownEnds) {
+                endVar[endIndex(at[k])] = newVar(node, false, {}, at[k]);
+            }
+            if (unknownEnds.size() > 1) {
+                ++sol.cornerNodes;
+            }
+        }
+    }
+
+    // Unknown numbering: displacements of free nodes, then unknown tractions.
+    std::vector<int> uColumn(nn, -1);
+    int unknowns = 0;
+    for (std::size_t j = 0; j < nn; ++j) {
+        if (!ends[j].empty() && !uKnown[j]) {
+            uColumn[j] = unknowns;
+            unknowns += 2;
+        }
+    }
+    std::vector<int> tColumn(vars.size(), -1);
+    std::vector<int> unknownVarsAt(nn, 0);
+    for (std::size_t v = 0; v < vars.size(); ++v) {
+        if (!vars[v].known) {
+            tColumn[v] = unknowns;
+            unknowns += 2;
+            ++unknownVarsAt[static_cast<std::size_t>(vars[v].node)];
+        }
+    }
+
+    // Collocation at the node where it has one unknown pair; where it has more
+    // (a fixed corner), a quarter element into each adjacent element.
+    std::vector<CollocationPoint> points;
+    for (std::size_t j = 0; j < nn; ++j) {
+        if (ends[j].empty()) {
+            continue;
+        }
+        const int pairs = (uKnown[j] ? 0 : 1) + unknownVarsAt[j];
+        if (pairs == 1) {
+            points.push_back({model.nodes[j], static_cast<int>(j), -1, 0.0});
+        } else if (pairs > 1) {
+            for (const TractionVariable& v : vars) {
+                if (v.node != static_cast<int>(j) || v.known) {
+                    continue;
+                }
+                const auto e = static_cast<std::size_t>(v.firstEnd / 2);
+                const ElementGeometry& g = geo[e];
+                const double s0 = v.firstEnd % 2 == 0 ? 0.25 * g.length : 0.75 * g.length;
+                points.push_back({{g.a.x + s0 * g.tx, g.a.y + s0 * g.ty}, -1, static_cast<int>(e), s0});
+            }
+        }
+    }
+    if (2 * static_cast<int>(points.size()) != unknowns) {
+        throw ElasticError("Wewnętrzny błąd programu: liczba równań różni się od liczby niewiadomych");
+    }
+    sol.unknowns = unknowns;
+
+    // The mixed system assembled directly: each H and G block goes to its
+    // unknown's column, or times its known value to the right-hand side. The
+    // traction columns are scaled by the shear modulus so that they are of
+    // the displacement columns' order.
+    const auto rows = static_cast<Eigen::Index>(2 * points.size());
+    Eigen::MatrixXd a = Eigen::MatrixXd::Zero(rows, rows);
+    Eigen::VectorXd rhs = Eigen::VectorXd::Zero(rows);
+    auto addH = [&](Eigen::Index row, std::size_t node, const Block& b, double factor) {
+        for (std::size_t i = 0; i < 2; ++i) {
+            const Eigen::Index r = row + static_cast<Eigen::Index>(i);
+            if (uColumn[node] >= 0) {
+                a(r, uColumn[node]) += factor * b[i][0];
+                a(r, uColumn[node] + 1) += factor * b[i][1];
+            } else {
+                rhs(r) -= factor * (b[i][0] * uValue[node].x + b[i][1] * uValue[node].y);
+            }
+        }
+    };
+    auto addG = [&](Eigen::Index row, std::size_t var, const Block& b) {
+        for (std::size_t i = 0; i < 2; ++i) {
+            const Eigen::Index r = row + static_cast<Eigen::Index>(i);
+            if (tColumn[var] >= 0) {
+                a(r, tColumn[var]) -= mat.mu * b[i][0];
+                a(r, tColumn[var] + 1) -= mat.mu * b[i][1];
+            } else {
+                rhs(r) += b[i][0] * vars[var].x + b[i][1] * vars[var].y;
+            }
+        }
+    };
+    for (std::size_t p = 0; p < points.size(); ++p) {
+        const CollocationPoint& cp = points[p];
+        const auto row = static_cast<Eigen::Index>(2 * p);
+        Block rowSum{};
+        for (std::size_t e = 0; e < ne; ++e) {
+            const ElementGeometry& g = geo[e];
+            const auto na = static_cast<std::size_t>(g.start);
+            const auto nb = static_cast<std::size_t>(g.end);
+            ElementIntegrals in;
+            if (cp.node >= 0 && (g.start == cp.node || g.end == cp.node)) {
+                in = integrateOwn(mat, g, g.start == cp.node ? 0.0 : g.length);
+            } else if (cp.element == static_cast<int>(e)) {
+                in = integrateOwn(mat, g, cp.s0);
+                const Block half = {{{0.5, 0.0}, {0.0, 0.5}}};
+                addH(row, na, half, 1.0 - cp.s0 / g.length);
+                addH(row, nb, half, cp.s0 / g.length);
+            } else {
+                if (distanceToSegment(cp.p, g, 0.0, g.length) <= 1e-9 * g.length) {
+                    throw ElasticError(
+                        (cp.node >= 0 ? "Węzeł " + std::to_string(cp.node + 1)
+                                      : "Element " + std::to_string(cp.element + 1) + " w pobliżu węzła") +
+                        " leży na elemencie " + std::to_string(e + 1) + ": elementy brzegu nakładają się");
+                }
+                in = integrateRegular(mat, cp.p, g);
+            }
+            if (static_cast<int>(na) != cp.node) {
+                addH(row, na, in.ta, 1.0);
+                addScaled(rowSum, in.ta, 1.0);
+            }
+            if (static_cast<int>(nb) != cp.node) {
+                addH(row, nb, in.tb, 1.0);
+                addScaled(rowSum, in.tb, 1.0);
+            }
+            addG(row, static_cast<std::size_t>(endVar[2 * e]), in.ua);
+            addG(row, static_cast<std::size_t>(endVar[2 * e + 1]), in.ub);
+        }
+        if (cp.node >= 0) {
+            // Rigid-body translation: the free term and the principal value
+            // balance every other displacement column of the row.
+            addH(row, static_cast<std::size_t>(cp.node), rowSum, -1.0);
+        }
+    }
+    if (!a.allFinite() || !rhs.allFinite()) {
+        throw ElasticError("Nie można scałkować brzegu: sprawdź, czy elementy nie przecinają się ani nie nakładają");
+    }
+    const Eigen::PartialPivLU<Eigen::MatrixXd> lu(a);
+    const Eigen::VectorXd x = lu.solve(rhs);
+    if (!(lu.rcond() > minReciprocalCondition) || !x.allFinite()) {
+        throw ElasticError("Układ równań jest osobliwy: sprawdź warunki brzegowe i geometrię brzegu");
+    }
+
+    // Displacements and tractions everywhere on the boundary.
+    std::vector<Point> u = uValue;
+    for (std::size_t j = 0; j < nn; ++j) {
+        if (uColumn[j] >= 0) {
+            u[j] = {x(uColumn[j]), x(uColumn[j] + 1)};
+        }
+    }
+    std::vector<Point> t(vars.size());
+    for (std::size_t v = 0; v < vars.size(); ++v) {
+        t[v] =
+            tColumn[v] >= 0 ? Point{x(tColumn[v]) * mat.mu, x(tColumn[v] + 1) * mat.mu} : Point{vars[v].x, vars[v].y};
+    }
+    auto endTraction = [&](std::size_t e, int side) {
+        return t[static_cast<std::size_t>(endVar[2 * e + static_cast<std::size_t>(side)])];
+    };
+
+    // Nodal results: consistent forces, and stresses from each adjacent
+    // element's traction and tangential strain, averaged.
+    sol.nodes.assign(nn, NodeResult{});
+    const double ePrime = mat.young / (1.0 - mat.nu * mat.nu);
+    const double nuPrime = mat.nu / (1.0 - mat.nu);
+    for (std::size_t j = 0; j < nn; ++j) {
+        NodeResult& r = sol.nodes[j];
+        if (ends[j].empty()) {
+            continue;
+        }
+        r.used = true;
+        r.ux = u[j].x;
+        r.uy = u[j].y;
+        double sx = 0.0, sy = 0.0, txy = 0.0;
+        for (const ElementEnd& end : ends[j]) {
+            const auto e = static_cast<std::size_t>(end.element);
+            const ElementGeometry& g = geo[e];
+            const Point own = endTraction(e, end.side);
+            const Point far = endTraction(e, 1 - end.side);
+            r.fx += g.length * (own.x / 3.0 + far.x / 6.0);
+            r.fy += g.length * (own.y / 3.0 + far.y / 6.0);
+            const Point& ua = u[static_cast<std::size_t>(g.start)];
+            const Point& ub = u[static_cast<std::size_t>(g.end)];
+            const double strain = ((ub.x - ua.x) * g.tx + (ub.y - ua.y) * g.ty) / g.length;
+            const double snn = own.x * g.nx + own.y * g.ny;
+            const double sns = own.x * g.tx + own.y * g.ty;
+            const double sss = ePrime * strain + nuPrime * snn;
+            sx += snn * g.nx * g.nx + sss * g.tx * g.tx + 2.0 * sns * g.nx * g.tx;
+            sy += snn * g.ny * g.ny + sss * g.ty * g.ty + 2.0 * sns * g.ny * g.ty;
+            txy += snn * g.nx * g.ny + sss * g.tx * g.ty + sns * (g.nx * g.ty + g.ny * g.tx);
+        }
+        const auto count = static_cast<double>(ends[j].size());
+        r.stress = planeStrainStress(sx / count, sy / count, txy / count, mat.nu);
+    }
+
+    // Internal points by Somigliana's identity.
+    double minLength = geo[0].length;
+    for (const ElementGeometry& g : geo) {
+        minLength = std::min(minLength, g.length);
+    }
+    sol.points.assign(model.internalPoints.size(), PointResult{});
+    for (std::size_t i = 0; i < model.internalPoints.size(); ++i) {
+        const Point& p = model.internalPoints[i];
+        PointResult& r = sol.points[i];
+        double nearest = size;
+        for (const ElementGeometry& g : geo) {
+            nearest = std::min(nearest, distanceToSegment(p, g, 0.0, g.length));
+        }
+        // Outside the body Somigliana's identity gives nothing meaningful.
+        int crossings = 0;
+        for (const ElementGeometry& g : geo) {
+            const double by = g.a.y + g.length * g.ty;
+            if ((g.a.y > p.y) != (by > p.y) && g.a.x + (p.y - g.a.y) / g.ty * g.tx > p.x) {
+                ++crossings;
+            }
+        }
+        const std::string name = "Punkt wewnętrzny " + std::to_string(nodeCount + static_cast<int>(i) + 1);
+        if (nearest <= 1e-6 * minLength) {
+            r.skipped = true;
+            sol.notes.push_back(name + " leży na brzegu; jego wyniki są zerowe");
+            continue;
+        }
+        if (crossings % 2 == 0) {
+            r.skipped = true;
+            sol.notes.push_back(name + " leży poza obszarem ciała; jego wyniki są zerowe");
+            continue;
+        }
+        InteriorSums sums;
+        for (std::size_t e = 0; e < ne; ++e) {
+            const ElementGeometry& g = geo[e];
+            const Point ta = endTraction(e, 0);
+            const Point tb = endTraction(e, 1);
+            const Point& ua = u[static_cast<std::size_t>(g.start)];
+            const Point& ub = u[static_cast<std::size_t>(g.end)];
+            auto f = [&](double rx, double ry, double na, double nb, double w) {
+                addInterior(mat, rx, ry, g.nx, g.ny, {na * ta.x + nb * tb.x, na * ta.y + nb * tb.y},
+                            {na * ua.x + nb * ub.x, na * ua.y + nb * ub.y}, w, sums);
+            };
+            integrateNear(p, g, 0.0, g.length, 0, f);
+        }
+        r.ux = sums.ux;
+        r.uy = sums.uy;
+        r.stress = planeStrainStress(sums.sxx, sums.syy, sums.sxy, mat.nu);
+    }
+    return sol;
+}
+
+} // namespace zorind::elastic

@@ -1,0 +1,25 @@
+#include "edit/ConditionFields.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+#include "model/NumberFormat.h"
+
+namespace zorind {
+
+std::optional<int> parseNumberText(const QString& text)
+{
+    return parseInt(text.trimmed().toStdString());
+}
+
+QLabel* addLabelledField(QGridLayout* grid, int row, int column, const QString& caption, QWidget* field,
+                         QWidget* parent)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setBuddy(field);
+    grid->addWidget(label, row, column);
+    grid->addWidget(field, row, column + 1);
+    return label;
+}
+
+} // namespace zorind

@@ -1,0 +1,72 @@
+#include "edit/Tuwez.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "app/DialogButtons.h"
+#include "model/NumberFormat.h"
+
+namespace zorind {
+
+Tuwez::Tuwez(Project& project, QWidget* parent)
+    : QDialog(parent), project_(project), label_(new QLabel(this)), edit1_(new QLineEdit(this))
+{
+    setObjectName(QStringLiteral("Tuwez"));
+    setWindowTitle(QStringLiteral("Podaj numer"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
+    label_->setObjectName(QStringLiteral("Label"));
+    edit1_->setObjectName(QStringLiteral("Edit1"));
+    label_->setBuddy(edit1_);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(label_);
+    row->addWidget(edit1_);
+    QDialogButtonBox* buttons = okCancelButtons(this, [this] { okClicked(); });
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QString Tuwez::promptLabel(int kind)
+{
+    switch (kind) {
+    case 1:
+        return QStringLiteral("Numer węzła");
+    case 2:
+        return QStringLiteral("Numer elementu");
+    case 3:
+        return QStringLiteral("Nr węz. wewnętrznego");
+    case 8:
+        return QStringLiteral("Ilość punktów w osi");
+    default:
+        return {};
+    }
+}
+
+void Tuwez::showEvent(QShowEvent* event)
+{
+    label_->setText(promptLabel(project_.selectedNumber));
+    edit1_->setText(QStringLiteral("0"));
+    // Typing replaces the "0" at once.
+    edit1_->selectAll();
+    edit1_->setFocus();
+    QDialog::showEvent(event);
+}
+
+void Tuwez::okClicked()
+{
+    project_.selectedNumber = parseInt(edit1_->text().trimmed().toStdString()).value_or(-1);
+    accept();
+}
+
+bool Tuwez::ask()
+{
+    return exec() == QDialog::Accepted;
+}
+
+} // namespace zorind

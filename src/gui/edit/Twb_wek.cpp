@@ -1,0 +1,206 @@
+#include "edit/Twb_wek.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "app/DialogButtons.h"
+#include "edit/ConditionFields.h"
+#include "edit/Conditions.h"
+#include "view/NumberFields.h"
+
+namespace zorind {
+
+Twb_wek::Twb_wek(Project& project, Interaction& ui, QWidget* parent)
+    : QDialog(parent), project_(project), ui_(&ui), edit1_(new QLineEdit(this)),
+      jeden_(new QCheckBox(QString::fromUtf8("WB stały na elemencie"), this)),
+      temp_(new QRadioButton(QString::fromUtf8("obciążenie ciągłe"), this)),
+      strum_(new QRadioButton(QStringLiteral("przemieszczenie"), this))
+{
+    setObjectName(QStringLiteral("Twb_wek"));
+    setWindowTitle(QString::fromUtf8(kConditionCaption));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
+    edit1_->setObjectName(QStringLiteral("Edit1"));
+    jeden_->setObjectName(QStringLiteral("jeden"));
+    jeden_->setChecked(true);
+    temp_->setObjectName(QStringLiteral("temp"));
+    strum_->setObjectName(QStringLiteral("strum"));
+
+    auto* grid = new QGridLayout;
+    addLabelledField(grid, 0, 0, QStringLiteral("Numer"), edit1_, this);
+    grid->addWidget(jeden_, 1, 0, 1, 3);
+
+    auto* kinds = new QGroupBox(this);
+    kinds->setAccessibleName(QStringLiteral("Rodzaj warunku"));
+    auto* kindLayout = new QVBoxLayout(kinds);
+    kindLayout->addWidget(temp_);
+    kindLayout->addWidget(strum_);
+    grid->addWidget(kinds, 2, 0, 1, 3);
+
+    const QString columnX = QStringLiteral("W kierunku X");
+    const QString columnY = QStringLiteral("W kierunku Y");
+    grid->addWidget(new QLabel(columnX, this), 3, 1);
+    grid->addWidget(new QLabel(columnY, this), 3, 2);
+    for (std::size_t i = 0; i < xs_.size(); ++i) {
+        const int row = static_cast<int>(i) + 4;
+        const QString caption = QString::fromUtf8(kConditionValueLabels[i]);
+        xs_[i] = new QLineEdit(this);
+        xs_[i]->setObjectName(QStringLiteral("w%1").arg(i + 1));
+        ys_[i] = new QLineEdit(this);
+        ys_[i]->setObjectName(QStringLiteral("w%1y").arg(i + 1));
+        // The row label is the x field's buddy; both fields carry the
+        // column in their names so that a screen reader tells them apart.
+        addLabelledField(grid, row, 0, caption, xs_[i], this);
+        grid->addWidget(ys_[i], row, 2);
+        xs_[i]->setAccessibleName(caption + QStringLiteral(" – ") + columnX);
+        ys_[i]->setAccessibleName(caption + QStringLiteral(" – ") + columnY);
+    }
+
+    QDialogButtonBox* buttons = okCancelButtons(this, [this] { okClicked(); });
+    QPushButton* apply = buttons->addButton(QStringLiteral("Zastosuj"), QDialogButtonBox::ApplyRole);
+    apply->setObjectName(QStringLiteral("Button3"));
+    connect(apply, &QPushButton::clicked, this, [this] { store(); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(edit1_, &QLineEdit::textChanged, this, [this] { numberChanged(); });
+    connect(jeden_, &QCheckBox::toggled, this, [this](bool on) { oneValueToggled(on); });
+    connect(xs_[0], &QLineEdit::textChanged, this, [this] { copyFirstValues(); });
+    connect(ys_[0], &QLineEdit::textChanged, this, [this] { copyFirstValues(); });
+    oneValueToggled(true);
+}
+
+void Twb_wek::showEvent(QShowEvent* event)
+{
+    fill();
+    QDialog::showEvent(event);
+}
+
+void Twb_wek::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isVisible() && isActiveWindow()) {
+        fill();
+    }
+    QDialog::changeEvent(event);
+}
+
+void Twb_wek::fill()
+{
+    filling_ = true;
+    edit1_->setText(QString::number(project_.selectedNumber));
+    filling_ = false;
+    for (std::size_t i = 0; i < xs_.size(); ++i) {
+        xs_[i]->setText(QStringLiteral("0"));
+        ys_[i]->setText(QStringLiteral("0"));
+    }
+    temp_->setChecked(true);
+    if (project_.conditions.contains(project_.selectedNumber)) {
+        load(project_.selectedNumber);
+    }
+}
+
+void Twb_wek::load(int condition)
+{
+    const BoundaryCondition& c = project_.conditions[condition];
+    if (c.kind == 2.0f) {
+        strum_->setChecked(true);
+    } else {
+        temp_->setChecked(true);
+    }
+    const std::array<float, 3> x{c.atNode1, c.atMiddle, c.atNode2};
+    const std::array<float, 3> y{c.atNode1Y, c.atMiddleY, c.atNode2Y};
+    const bool constant = x[0] == x[1] && x[1] == x[2] && y[0] == y[1] && y[1] == y[2];
+    {
+        const QSignalBlocker quiet(jeden_);
+        jeden_->setChecked(constant);
+    }
+    // Both first values before the others, since each copies into both
+    // columns while `jeden` is ticked.
+    xs_[0]->setText(floatFieldText(x[0]));
+    ys_[0]->setText(floatFieldText(y[0]));
+    for (std::size_t i = 1; i < xs_.size(); ++i) {
+        xs_[i]->setText(floatFieldText(x[i]));
+        ys_[i]->setText(floatFieldText(y[i]));
+        xs_[i]->setEnabled(!constant);
+        ys_[i]->setEnabled(!constant);
+    }
+}
+
+void Twb_wek::numberChanged()
+{
+    if (filling_) {
+        return;
+    }
+    if (project_.selectedNumber != 0) {
+        const QSignalBlocker quiet(edit1_);
+        edit1_->setText(QString::number(project_.selectedNumber));
+        return;
+    }
+    const std::optional<int> n = parseNumberText(edit1_->text());
+    if (n && project_.conditions.contains(*n)) {
+        load(*n);
+    }
+}
+
+void Twb_wek::oneValueToggled(bool on)
+{
+    if (on) {
+        copyFirstValues();
+    }
+    for (std::size_t i = 1; i < xs_.size(); ++i) {
+        xs_[i]->setEnabled(!on);
+        ys_[i]->setEnabled(!on);
+    }
+}
+
+void Twb_wek::copyFirstValues()
+{
+    if (!jeden_->isChecked()) {
+        return;
+    }
+    for (std::size_t i = 1; i < xs_.size(); ++i) {
+        xs_[i]->setText(xs_[0]->text());
+        ys_[i]->setText(ys_[0]->text());
+    }
+}
+
+bool Twb_wek::store()
+{
+    ConditionEntry entry;
+    entry.number = parseNumberText(edit1_->text());
+    const bool one = jeden_->isChecked();
+    for (std::size_t i = 0; i < xs_.size(); ++i) {
+        entry.values[i] = storedValue(parseNumberField(xs_[one ? 0 : i]->text()));
+        entry.values[i + 3] = storedValue(parseNumberField(ys_[one ? 0 : i]->text()));
+    }
+    entry.kind = strum_->isChecked() ? 2 : 1;
+    return storeElasticityCondition(project_, *ui_, entry);
+}
+
+void Twb_wek::okClicked()
+{
+    if (store()) {
+        accept();
+    } else {
+        reject();
+    }
+}
+
+bool Twb_wek::edit()
+{
+    return exec() == QDialog::Accepted;
+}
+
+} // namespace zorind

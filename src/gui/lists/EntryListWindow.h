@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <vector>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace zorind {
+
+// The pattern shared by the modal text-list windows: a heading at the top
+// left, the list below it, "OK" at the bottom right and, in the lists that
+// can make an entry current, "Ustal jako aktualny" at the bottom left. The
+// entries are rebuilt every time the window is shown, so each opening shows
+// the Project as it is now, every entry once.
+class EntryListWindow : public QDialog {
+    Q_OBJECT
+public:
+    struct Entry {
+        int number = 0; // the model number the entry names
+        QString text;
+    };
+
+    EntryListWindow(const QString& objectName, const QString& title, const QString& heading, QSize clientSize,
+                    QSize listSize, bool withMakeCurrent, QWidget* parent);
+
+    QListWidget* list() const { return list_; }
+    QLabel* heading() const { return heading_; }
+    // "Ustal jako aktualny", or nullptr.
+    QPushButton* makeCurrentButton() const { return makeCurrent_; }
+    // Refills the list from the Project.
+    void rebuild();
+    // The model number of the selected entry; 0 when none is selected.
+    int selectedNumber() const;
+
+protected:
+    virtual std::vector<Entry> entries() const = 0;
+    // "Ustal jako aktualny" for the entry naming `number` (0: none chosen).
+    virtual void makeCurrent(int /*number*/) {}
+
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QLabel* heading_;
+    QListWidget* list_;
+    QPushButton* makeCurrent_ = nullptr;
+    std::vector<int> numbers_;
+};
+
+} // namespace zorind

@@ -1,0 +1,46 @@
+#include "lists/Tl_wez.h"
+
+#include <QTableWidget>
+#include <algorithm>
+
+#include "lists/ListRows.h"
+#include "view/NumberFields.h"
+
+namespace zorind {
+
+Tl_wez::Tl_wez(const Project& project, QWidget* parent)
+    : GridListWindow(QStringLiteral("Tl_wez"), QString::fromUtf8(kNodeListTitle), QSize(278, 376), parent),
+      project_(project)
+{
+    grid()->setAccessibleName(windowTitle());
+    setFixedSize(size());
+}
+
+QStringList Tl_wez::header() const
+{
+    QStringList out;
+    for (const char* cell : kPointListHeaders) {
+        out << QString::fromUtf8(cell);
+    }
+    return out;
+}
+
+std::vector<QStringList> Tl_wez::rows() const
+{
+    std::vector<QStringList> out;
+    for (const auto& row : nodeListRows(project_, decimalSeparator())) {
+        out.push_back({QString::fromStdString(row[0]), QString::fromStdString(row[1]), QString::fromStdString(row[2])});
+    }
+    return out;
+}
+
+std::vector<int> Tl_wez::columnWidths() const
+{
+    std::vector<int> widths(kPointListColumnWidths.begin(), kPointListColumnWidths.end());
+    // The number column is never narrower than the largest number, so that
+    // node 199 reads as 199 in any font.
+    widths[0] = std::max(widths[0], fontMetrics().horizontalAdvance(QStringLiteral("999")) + 8);
+    return widths;
+}
+
+} // namespace zorind

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "lists/GridListWindow.h"
+#include "model/Project.h"
+
+namespace zorind {
+
+// "Lista węzłów": the coordinates of every node.
+class Tl_wez : public GridListWindow {
+    Q_OBJECT
+public:
+    Tl_wez(const Project& project, QWidget* parent = nullptr);
+
+protected:
+    QStringList header() const override;
+    std::vector<QStringList> rows() const override;
+    std::vector<int> columnWidths() const override;
+
+private:
+    const Project& project_;
+};
+
+} // namespace zorind

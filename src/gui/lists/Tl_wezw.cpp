@@ -1,0 +1,46 @@
+#include "lists/Tl_wezw.h"
+
+#include <QTableWidget>
+#include <algorithm>
+
+#include "lists/ListRows.h"
+#include "view/NumberFields.h"
+
+namespace zorind {
+
+Tl_wezw::Tl_wezw(const Project& project, QWidget* parent)
+    : GridListWindow(QStringLiteral("Tl_wezw"), QString::fromUtf8(kInternalPointListTitle), QSize(278, 376), parent),
+      project_(project)
+{
+    grid()->setAccessibleName(windowTitle());
+    setFixedSize(size());
+}
+
+QStringList Tl_wezw::header() const
+{
+    QStringList out;
+    for (const char* cell : kPointListHeaders) {
+        out << QString::fromUtf8(cell);
+    }
+    return out;
+}
+
+std::vector<QStringList> Tl_wezw::rows() const
+{
+    std::vector<QStringList> out;
+    for (const auto& row : internalPointListRows(project_, decimalSeparator())) {
+        out.push_back({QString::fromStdString(row[0]), QString::fromStdString(row[1]), QString::fromStdString(row[2])});
+    }
+    return out;
+}
+
+std::vector<int> Tl_wezw::columnWidths() const
+{
+    std::vector<int> widths(kPointListColumnWidths.begin(), kPointListColumnWidths.end());
+    // The number column is never narrower than the largest number, so that
+    // node 199 reads as 199 in any font.
+    widths[0] = std::max(widths[0], fontMetrics().horizontalAdvance(QStringLiteral("999")) + 8);
+    return widths;
+}
+
+} // namespace zorind

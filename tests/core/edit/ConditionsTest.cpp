@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "edit/Conditions.h"
+#include "support/ModelBuilders.h"
+#include "ui/ScriptedInteraction.h"
+#include "view/Describe.h"
+
+namespace zorind {
+namespace {
+
+using test::emptyProject;
+
+TEST(AddCondition, KeptAndCurrentAfterOkDroppedAfterCancelNoDialogForThermoelasticity)
+{
+    Project p = emptyProject();
+    ScriptedInteraction ui;
+    std::vector<ConditionDialogKind> opened;
+    bool answer = true;
+    const ConditionDialogRunner dialog = [&](ConditionDialogKind kind) {
+        opened.push_back(kind);
+        EXPECT_EQ(p.selectedNumber, p.conditionCount()); // opened on the new condition
+        EXPECT_EQ(p.conditions[p.conditionCount()], (BoundaryCondition{1.0f}));
+        return answer;
+    };
+    EXPECT_TRUE(addCondition(p, ui, dialog));
+    EXPECT_EQ(p.conditionCount(), 2);
+    EXPECT_EQ(p.currentCondition, 2);
+
+    answer = false;
+    p.analysisType = Elasticity;
+    EXPECT_TRUE(addCondition(p, ui, dialog));
+    EXPECT_EQ(p.conditionCount(), 2);
+    EXPECT_EQ(p.currentCondition, 2);
+    EXPECT_EQ(p.selectedNumber, 3); // stays at the last add
+
+    p.analysisType = Thermoelasticity;
+    EXPECT_TRUE(addCondition(p, ui, dialog));
+    EXPECT_EQ(p.conditionCount(), 3);
+    EXPECT_EQ(p.conditions[3], (BoundaryCondition{1.0f}));
+    EXPECT_EQ(p.currentCondition, 2);
+    EXPECT_EQ(opened, (std::vector{ConditionDialogKind::Potential, ConditionDialogKind::Elasticity}));
+
+    // Changing opens with a free number field, and not at all for type 11.
+    EXPECT_TRUE(changeCondition(p, dialog));
+    EXPECT_EQ(p.selectedNumber, 0);
+    EXPECT_EQ(opened.size(), 2u);
+    EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST(AddCondition, AFullTableIsRefusedAndLeftAsItWas)
+{
+    Project p = emptyProject();
+    while (test::addCondition(p, 2, 0, 0, 0) != 0) {
+    }
+    p.currentCondition = 5;
+    ScriptedInteraction ui;
+    bool opened = false;
+    EXPECT_FALSE(addCondition(p, ui, [&](ConditionDialogKind) { return opened = true; }));
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(p.conditionCount(), kMaxConditions);
+    EXPECT_EQ(p.currentCondition, 5);
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, "Osiągnięto maksymalną liczbę warunków brzegowych (99)");
+    EXPECT_EQ(ui.shown[0].caption, "Warunek brzegowy");
+}
+
+TEST(DescribeCondition, EveryAnalysisTypeAndKind)
+{
+    Project p = emptyProject();
+    const int c = test::addCondition(p, 1, 0.5f, 1.25f, -2.0f);
+    p.conditions[c].atNode1Y = 7; // never shown
+    struct Case {
+        int type;
+        float kind;
+        const char* text;
+    };
+    const Case cases[] = {
+        {HeatFlow, 1, "Pot:0.50 1.25 -2.00"},
+        {ElectricPotential, 2, "Strum:0.500 1.250 -2.000"},
+        {MagneticPotential, 3, "Konwek.0.500 1.250 -2.000"},
+        {HydrodynamicPressure, 1, "Pot:0.50 1.25 -2.00"},
+        {PotentialFlow, 2, "Strum:0.500 1.250 -2.000"},
+        {PotentialFlow, 0, "Nieznany rodzaj 0:0.500 1.250 -2.000"},
+        {Elasticity, 1, "Obc.ciąg.:0.50 1.25 -2.00"},
+        {Elasticity, 2, "Przemiesz:0.500 1.250 -2.000"},
+        {Elasticity, 3, "Nieznany rodzaj 3:0.500 1.250 -2.000"},
+        {Elasticity, 2.5f, "Nieznany rodzaj 2.5:0.500 1.250 -2.000"},
+        // Thermoelasticity has no dialog of its own: read as elasticity.
+        {Thermoelasticity, 1, "Obc.ciąg.:0.50 1.25 -2.00"},
+        {Thermoelasticity, 2, "Przemiesz:0.500 1.250 -2.000"},
+        {Thermoelasticity, 3, "Nieznany rodzaj 3:0.500 1.250 -2.000"},
+    };
+    for (const Case& k : cases) {
+        p.analysisType = k.type;
+        p.conditions[c].kind = k.kind;
+        EXPECT_EQ(describeCondition(p, c), k.text) << k.type << " " << k.kind;
+    }
+    // A number naming no condition has no text.
+    EXPECT_EQ(describeCondition(p, 0), "");
+    EXPECT_EQ(describeCondition(p, c + 1), "");
+    EXPECT_EQ(describeCondition(p, 5000), "");
+}
+
+TEST(Selectors, ACurrentNumberNamingNoEntrySelectsNothing)
+{
+    Project p = emptyProject();
+    p.currentCondition = 0;
+    p.currentBoundary = 3;
+    const ToolBarState s = toolBarState(p);
+    EXPECT_EQ(s.conditionIndex, -1);
+    EXPECT_EQ(s.boundaryIndex, -1);
+    EXPECT_EQ(s.conditionItems.size(), 1u);
+    EXPECT_EQ(currentSelectionText(p), "Brzeg 3 w ");
+}
+
+} // namespace
+} // namespace zorind

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cmath>
+#include <optional>
+#include <utility>
+
+#include "edit/NodeEditing.h"
+#include "model/Project.h"
+
+namespace zorind::test {
+
+// The number prompt answering `n` (nothing: cancelled); `kind`, when given,
+// gets the prompt kind it was opened with.
+inline DialogCall answering(Project& p, std::optional<int> n, int* kind = nullptr)
+{
+    return [&p, n, kind] {
+        if (kind != nullptr) {
+            *kind = p.selectedNumber;
+        }
+        if (n) {
+            p.selectedNumber = *n;
+        }
+        return n.has_value();
+    };
+}
+
+// The client pixel that shows model point (x, y) in a 640 x 480 window.
+inline std::pair<int, int> pixelAt(Project& p, float x, float y)
+{
+    p.view.updateScales(640, 480);
+    return {static_cast<int>(std::lround(p.view.screenX(x))), static_cast<int>(std::lround(p.view.screenY(y)))};
+}
+
+} // namespace zorind::test
