@@ -65,4 +65,9 @@ int runRender(Arguments args);
 int runExportElasticity(Arguments args);
 int runImportResults(Arguments args);
 
+// solve on an elasticity project (already checked): exports to a scratch
+// folder, runs zorind-elastic from this program's folder, imports and prints
+// the elasticity results list. 0 solved, 3 the solver failed.
+int solveElasticity(Project& project);
+
 } // namespace zorind::cli

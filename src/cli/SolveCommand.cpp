@@ -108,7 +108,11 @@ int runSolve(Arguments args)
     CliInteraction ui(stderr);
     // The elimination's trace lines go with the messages, not with the
     // results.
-    const int status = computeStatus(computeCommand(project, ui, stderr));
+    const ComputeOutcome outcome = computeCommand(project, ui, stderr);
+    if (outcome == ComputeOutcome::NotComputedHere && project.analysisType == Elasticity) {
+        return solveElasticity(project);
+    }
+    const int status = computeStatus(outcome);
     if (status == kExitNotComputedHere) {
         // The window simply does nothing here; a script must learn why.
         std::string type = std::to_string(project.analysisType);

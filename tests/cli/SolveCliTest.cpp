@@ -203,14 +203,6 @@ TEST(SolveCli, AnnulusConservesTheFlowAndFollowsTheLogarithmicProfile)
     }
 }
 
-TEST(SolveCli, ElasticityIsNotComputedHere)
-{
-    TempDir dir;
-    const CliRun run = runCli(dir, {"solve", example("wspornik.tav")});
-    EXPECT_EQ(run.status, 4);
-    EXPECT_EQ(run.out, "");
-}
-
 TEST(SolveCli, RowsFollowTheFileWhenBoundariesInterleave)
 {
     // The annulus with its elements dealt alternately from the inner and the

@@ -1,5 +1,9 @@
 #include "app/CommandTable.h"
 
+#include <QCoreApplication>
+#include <filesystem>
+
+#include "app/QtSolverLauncher.h"
 #include "app/TGL.h"
 #include "check/CheckModel.h"
 #include "check/CleanUp.h"
@@ -19,6 +23,8 @@
 #include "edit/Twf.h"
 #include "edit/Twwew.h"
 #include "edit/Twwez.h"
+#include "exchange/ExportCommand.h"
+#include "exchange/ImportCommand.h"
 #include "lists/Tl_brz.h"
 #include "lists/Tl_ele.h"
 #include "lists/Tl_wb.h"
@@ -26,6 +32,7 @@
 #include "lists/Tl_wezw.h"
 #include "lists/Tl_www.h"
 #include "lists/Tl_wyn.h"
+#include "lists/Tl_wyn_spr.h"
 #include "model/ShellCommands.h"
 #include "solver/AnalysisSettings.h"
 #include "solver/Compute.h"
@@ -68,8 +75,23 @@ void resultsList(TGL& w)
         w.window<Tl_wyn>().exec();
         break;
     case ResultsWindow::ElasticityResults:
+        w.window<Tl_wyn_spr>().exec();
+        break;
     case ResultsWindow::None:
         break;
+    }
+}
+
+// "&Eksportuj do ...": the exchange file goes to the working folder; a
+// solver that starts ends this program with status 0, without the exit
+// question, as the user was told.
+void exportElasticity(TGL& w)
+{
+    QtSolverLauncher launcher;
+    const ExportOutcome outcome = exportCommand(w.project(), w.interaction(), launcher, std::filesystem::current_path(),
+                                                QCoreApplication::applicationDirPath().toStdString());
+    if (outcome == ExportOutcome::SolverStarted) {
+        w.endWithoutAsking(0);
     }
 }
 
@@ -169,8 +191,8 @@ const CommandRow kCommands[] = {
     {Place::Plik, Entry::Command, "Zapisz1", "&Zapisz", K(Qt::CTRL | Qt::Key_S), IconKind::None, Enabled::Never, nullptr, [](TGL& w) { w.saveProjectCommand(); }},
     {Place::Plik, Entry::Command, "Zapiszjako1", "Zapisz &jako", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.saveProjectCommand(); }},
     {Place::Plik, Entry::Separator},
-    {Place::Plik, Entry::Command, "Importujz1", "&Importuj z ..."},
-    {Place::Plik, Entry::Command, "Eksportujdo1", "&Eksportuj do ..."},
+    {Place::Plik, Entry::Command, "Importujz1", "&Importuj z ...", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(importResultsCommand(w.project(), w.interaction(), std::filesystem::current_path().string())); }},
+    {Place::Plik, Entry::Command, "Eksportujdo1", "&Eksportuj do ...", none, IconKind::None, Enabled::Always, nullptr, exportElasticity},
     {Place::Plik, Entry::Separator},
     {Place::Plik, Entry::Command, "Drukuj1", "&Drukuj", none, IconKind::None, Enabled::Never},
     {Place::Plik, Entry::Command, "Ustawieniadrukarki1", "&Ustawienia drukarki", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.printerSetupCommand(); }},

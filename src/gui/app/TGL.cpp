@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <exception>
@@ -308,6 +309,17 @@ void TGL::exitCommand()
         requestRepaint();
         exitConfirmed_ = true;
         close();
+    }
+}
+
+void TGL::endWithoutAsking(int status)
+{
+    exitConfirmed_ = true;
+    close();
+    // Only a running event loop can be ended; asking for it without one
+    // would make every later modal loop return at once.
+    if (QThread::currentThread()->loopLevel() > 0) {
+        QCoreApplication::exit(status);
     }
 }
 

@@ -84,6 +84,9 @@ public:
     void openProjectCommand();
     void saveProjectCommand();
     void exitCommand();
+    // Ends the program at once, without the exit question: the event loop
+    // returns `status` (the elasticity solver has taken over).
+    void endWithoutAsking(int status);
     void printerSetupCommand();
 
 public slots:

@@ -14,6 +14,7 @@ class Td_siatki;
 class Tl_brz;
 class Tl_ele;
 class Td_obsz;
+class Tl_wyn_spr;
 class Tobrzeg;
 class Twf;
 class Tl_wb;
@@ -39,8 +40,9 @@ class Tl_wyn;
 template <class... Windows> struct WindowList {
     using Owned = std::tuple<std::unique_ptr<Windows>...>;
 };
-using AllWindows = WindowList<Td_siatki, Tl_brz, Tl_ele, Td_obsz, Tobrzeg, Twf, Tl_wb, Tl_www, Tskala, Twwew, Ttypobl_,
-                              T_ustaw, Tl_wezw, Tw_elem, Twb_wek, Tuwez, Twwez, Tl_wez, Tokrag_, Tskaluj_, Twb, Tl_wyn>;
+using AllWindows =
+    WindowList<Td_siatki, Tl_brz, Tl_ele, Td_obsz, Tl_wyn_spr, Tobrzeg, Twf, Tl_wb, Tl_www, Tskala, Twwew, Ttypobl_,
+               T_ustaw, Tl_wezw, Tw_elem, Twb_wek, Tuwez, Twwez, Tl_wez, Tokrag_, Tskaluj_, Twb, Tl_wyn>;
 
 // The one owner of the dialogs and list windows. Each is created once, in
 // the order of AllWindows, handed the project and the interaction once, and

@@ -1,0 +1,62 @@
+#include "exchange/ExportCommand.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "exchange/ExchangeFile.h"
+
+namespace zorind {
+
+SolverLaunch solverLaunch(const std::filesystem::path& workingDirectory, const std::filesystem::path& programDirectory)
+{
+    SolverLaunch launch;
+    launch.arguments = {kExchangeFileName, kResultFileName};
+    launch.workingDirectory = workingDirectory.string();
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(workingDirectory / kExternalSolverName, ec)) {
+        launch.program = std::string("./") + kExternalSolverName;
+    } else {
+        launch.program = (programDirectory / kInstalledSolverName).string();
+    }
+    return launch;
+}
+
+ExportOutcome writeExchangeFile(const Project& project, Interaction& ui, const std::filesystem::path& directory)
+{
+    if (project.analysisType != Elasticity) {
+        ui.error(kExportRefusedMessage, kExportCaption);
+        return ExportOutcome::Refused;
+    }
+    const std::string text = exchangeFileText(project);
+    const std::filesystem::path path = directory / kExchangeFileName;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (out) {
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.close();
+    }
+    if (!out) {
+        // Without the file the solver has nothing to read: it is not offered.
+        ui.error("Nie można zapisać pliku " + path.string(), kExportCaption);
+        return ExportOutcome::CannotWrite;
+    }
+    ui.exclamation(kExportedMessage, kExportCaption);
+    return ExportOutcome::Exported;
+}
+
+ExportOutcome exportCommand(const Project& project, Interaction& ui, SolverLauncher& launcher,
+                            const std::filesystem::path& workingDirectory,
+                            const std::filesystem::path& programDirectory)
+{
+    const ExportOutcome written = writeExchangeFile(project, ui, workingDirectory);
+    if (written != ExportOutcome::Exported || !ui.ask(kStartSolverQuestion, kExportCaption)) {
+        return written;
+    }
+    const SolverLaunch launch = solverLaunch(workingDirectory, programDirectory);
+    if (!launcher.start(launch.program, launch.arguments, launch.workingDirectory)) {
+        ui.error("Nie można uruchomić modułu liczącego " + launch.program, kExportCaption);
+        return ExportOutcome::SolverNotStarted;
+    }
+    return ExportOutcome::SolverStarted;
+}
+
+} // namespace zorind

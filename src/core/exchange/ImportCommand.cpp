@@ -1,0 +1,77 @@
+#include "exchange/ImportCommand.h"
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "exchange/ExchangeFile.h"
+#include "exchange/ResultFile.h"
+
+namespace zorind {
+
+void storeResults(const ResultFileContent& content, Project& project)
+{
+    int k = 0;
+    for (const NodeResultValues& node : content.nodes) {
+        std::array<float, 8>& e = project.elementResults[++k].slot;
+        if (node.motionRead) {
+            e[1] = node.dx;
+            e[2] = node.dy;
+            project.fluxResults[k].slot[1] = node.fx;
+            project.fluxResults[k].slot[2] = node.fy;
+        }
+        if (node.stressesSet) {
+            e[3] = node.sigmaX;
+            e[4] = node.sigmaY;
+            e[5] = node.sigmaZ;
+            e[6] = node.tauXY;
+            e[7] = node.reduced;
+        }
+    }
+}
+
+ImportOutcome importResults(Project& project, Interaction& ui, const std::string& path)
+{
+    if (project.nodeCount() < 1) {
+        return ImportOutcome::NoNodes;
+    }
+    std::error_code ec;
+    std::ifstream in;
+    if (!std::filesystem::is_directory(path, ec)) {
+        in.open(path, std::ios::binary);
+    }
+    std::ostringstream text;
+    if (in.is_open()) {
+        text << in.rdbuf();
+    }
+    if (!in.is_open() || in.bad()) {
+        ui.error("Nie można odczytać pliku wyników " + path, kImportCaption);
+        return ImportOutcome::CannotOpen;
+    }
+    const ResultFileContent report = readResultText(text.str(), project.nodeCount());
+    if (!report.headerFound) {
+        ui.error("W pliku " + path + " nie ma wyników: nie znaleziono wiersza nagłówka", kImportCaption);
+        return ImportOutcome::NoHeader;
+    }
+    storeResults(report, project);
+    project.resultsValid = 1;
+    if (!report.complete) {
+        ui.exclamation("Plik " + path + " urywa się przed końcem wyników; wczytano wyniki do miejsca przerwania",
+                       kImportCaption);
+        return ImportOutcome::Partial;
+    }
+    return ImportOutcome::Complete;
+}
+
+bool importResultsCommand(Project& project, Interaction& ui, const std::string& directory)
+{
+    if (project.nodeCount() < 1 || !ui.ask(kImportQuestion, kImportCaption)) {
+        return false;
+    }
+    importResults(project, ui, (std::filesystem::path(directory) / kResultFileName).string());
+    return true;
+}
+
+} // namespace zorind

@@ -1,0 +1,193 @@
+// The import of elasticity results: the result file reader, the command's
+// messages and the number format of the elasticity results list.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "exchange/ElasticityResults.h"
+#include "exchange/ImportCommand.h"
+#include "exchange/ResultFile.h"
+#include "support/ModelBuilders.h"
+#include "support/ResultFiles.h"
+#include "support/TempDir.h"
+#include "ui/ScriptedInteraction.h"
+
+namespace zorind {
+namespace {
+
+using test::NodeResult;
+using test::resultFile;
+using test::resultPair;
+using test::sampleResults;
+
+const std::string kHeader(test::kHeader);
+
+// What a record of `n` gives, with or without its block 2 record.
+NodeResultValues valuesOf(const NodeResult& n, bool withStresses = true)
+{
+    NodeResultValues v{true, n.dx, n.dy, n.fx, n.fy, true};
+    if (withStresses) {
+        v.sigmaX = n.sigmaX;
+        v.sigmaY = n.sigmaY;
+        v.sigmaZ = n.sigmaZ;
+        v.tauXY = n.tauXY;
+        v.reduced = n.reduced;
+    }
+    return v;
+}
+
+bool nothingTaken(const ResultFileContent& c)
+{
+    return std::all_of(c.nodes.begin(), c.nodes.end(), [](const auto& n) { return n == NodeResultValues{}; });
+}
+
+TEST(ResultFile, RecordsFillTheNodesInFileOrderAndASecondPairOverwrites)
+{
+    std::vector<NodeResult> first = sampleResults(3);
+    first[0].number = 3;
+    first[2].number = 1;
+    ResultFileContent c = readResultText(resultFile(first), 3);
+    EXPECT_TRUE(c.complete);
+    ASSERT_EQ(c.nodes.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_EQ(c.nodes[k], valuesOf(first[k])) << "node " << k + 1;
+    }
+
+    std::vector<NodeResult> second = sampleResults(3);
+    second[1].dx = 42.0f;
+    c = readResultText(resultFile(first) + " notes\n" + resultPair(second), 3);
+    EXPECT_EQ(c.headerCount, 2);
+    EXPECT_EQ(c.nodes[1], valuesOf(second[1]));
+}
+
+TEST(ResultFile, OnlyTheExactHeaderLineCounts)
+{
+    const std::string pair = resultPair(sampleResults(2));
+    const std::string afterHeader = pair.substr(kHeader.size());
+    for (const std::string& changed : {pair.substr(1), " " + pair, kHeader + " " + afterHeader,
+                                       kHeader.substr(0, kHeader.size() - 1) + "y" + afterHeader, std::string()}) {
+        const ResultFileContent c = readResultText(changed, 2);
+        EXPECT_FALSE(c.headerFound) << changed.substr(0, changed.find('\n'));
+        EXPECT_TRUE(nothingTaken(c));
+    }
+}
+
+TEST(ResultFile, ReadingStopsAtTheFirstFailureKeepingWhatWasRead)
+{
+    const std::vector<NodeResult> nodes = sampleResults(3);
+    const std::string whole = resultFile(nodes);
+
+    // The file ends inside node 3's block 2 record: its stresses stay zero,
+    // as block 1 left them.
+    ResultFileContent c = readResultText(whole.substr(0, whole.size() - 8), 3);
+    EXPECT_TRUE(c.headerFound);
+    EXPECT_FALSE(c.complete);
+    EXPECT_EQ(c.nodes[1], valuesOf(nodes[1]));
+    EXPECT_EQ(c.nodes[2], valuesOf(nodes[2], false));
+
+    // A word in node 2's block 1 record: node 1 is taken, the others are
+    // not, and a later pair is not read either.
+    std::string broken = whole;
+    broken.replace(broken.find(" 21 "), 4, " bad ");
+    c = readResultText(broken + resultPair(nodes), 3);
+    EXPECT_EQ(c.headerCount, 1);
+    EXPECT_EQ(c.nodes[0], valuesOf(nodes[0], false));
+    EXPECT_EQ(c.nodes[1], NodeResultValues{});
+
+    c = readResultText(kHeader + "\n", 3);
+    EXPECT_TRUE(c.headerFound) << "a header as the last line";
+    EXPECT_TRUE(nothingTaken(c));
+}
+
+TEST(ResultFile, NumbersAreReadAsScanfReadsThem)
+{
+    // Carriage returns before line feeds, numbers that touch, signs,
+    // exponents, tabs and line ends inside a record, a magnitude too small
+    // for a float.
+    const std::string text = "banner\r\n" + kHeader +
+                             "\r\n headings\r\n1 1.5-2.5 +3E2\t-.25\r\n2\r\n 1e-3 2. -0 4\r\n" +
+                             "\r\nline 2\r\nline 3\r\n1 0 0 10 11 12 13 14\r\n2 0 0 1e-50 21 22 23 1e+3\r\n";
+    const ResultFileContent c = readResultText(text, 2);
+    ASSERT_TRUE(c.complete);
+    EXPECT_EQ(c.nodes[0], valuesOf({1, 1.5f, -2.5f, 300.0f, -0.25f, 10, 11, 12, 13, 14}));
+    EXPECT_EQ(c.nodes[1], valuesOf({2, 0.001f, 2.0f, 0.0f, 4.0f, 0.0f, 21, 22, 23, 1000.0f}));
+
+    // Too large for a float, infinity, NaN, an integer too large: the end.
+    for (const char* record : {"1 0 0 0 1e39", "1 0 0 0 inf", "1 0 0 0 nan", "99999999999 0 0 0 0"}) {
+        EXPECT_TRUE(nothingTaken(readResultText(kHeader + "\n\n" + record + "\n", 1))) << record;
+    }
+}
+
+TEST(ResultFile, LinesAreTakenAsA255CharacterBufferTakesThem)
+{
+    const std::string pair = resultPair(sampleResults(1));
+    EXPECT_TRUE(readResultText(std::string(300, '=') + "\n" + pair, 1).complete);
+    // 254 characters fill the buffer: the rest of the line is read as a line
+    // of its own, here the header.
+    EXPECT_TRUE(readResultText(std::string(254, '=') + pair, 1).complete);
+    EXPECT_FALSE(readResultText(std::string(253, '=') + pair, 1).headerFound);
+    // A headings line longer than that leaves its rest to block 1.
+    EXPECT_TRUE(nothingTaken(readResultText(kHeader + "\n" + std::string(260, 'N') + "\n1 1 2 3 4\n", 1)));
+}
+
+TEST(ImportCommand, AsksReportsFailuresAndValidatesOnceTheHeaderIsFound)
+{
+    test::TempDir dir;
+    Project p = test::emptyProject();
+    ScriptedInteraction ui;
+    ui.defaultAnswer = true;
+    EXPECT_FALSE(importResultsCommand(p, ui, dir.path().string()));
+    EXPECT_TRUE(ui.shown.empty()) << "no nodes, no question";
+
+    test::addPolygon(p, {{0, 0}, {4, 0}, {4, 3}});
+    p.elementResults[1].slot[1] = 5.0f;
+    ui.answers = {false};
+    EXPECT_FALSE(importResultsCommand(p, ui, dir.path().string()));
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, "Importowac wyniki ?");
+    EXPECT_EQ(ui.shown[0].caption, "Import wynikow z PURDEX");
+
+    // No file, a folder, a file without the header: said, nothing changes.
+    ui.clear();
+    EXPECT_TRUE(importResultsCommand(p, ui, dir.path().string()));
+    EXPECT_EQ(importResults(p, ui, dir.path().string()), ImportOutcome::CannotOpen);
+    EXPECT_EQ(importResults(p, ui, dir.write("x.wyn", "no results\n")), ImportOutcome::NoHeader);
+    ASSERT_EQ(ui.shown.size(), 4u);
+    for (std::size_t i = 1; i < 4; ++i) {
+        EXPECT_EQ(ui.shown[i].kind, MessageKind::Error);
+        EXPECT_EQ(ui.shown[i].caption, "Import wynikow z PURDEX");
+    }
+    EXPECT_EQ(p.resultsValid, 0);
+    EXPECT_EQ(p.elementResults[1].slot[1], 5.0f);
+
+    // A file cut short validates what was read, with a warning.
+    const std::string whole = resultFile(sampleResults(3));
+    ui.clear();
+    EXPECT_EQ(importResults(p, ui, dir.write("cut.wyn", whole.substr(0, whole.size() - 10))), ImportOutcome::Partial);
+    EXPECT_EQ(p.resultsValid, 1);
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].kind, MessageKind::Exclamation);
+    EXPECT_EQ(p.elementResults[1].slot[1], sampleResults(1)[0].dx);
+}
+
+TEST(ElasticityResults, ValuesShowWithSixSignificantDigitsAndSixDecimals)
+{
+    const std::pair<float, const char*> cases[] = {
+        {0.0f, "0.000000"},
+        {1.23456789f, "1.234570"},
+        {-0.000123456f, "-0.000123"},
+        {123456.7f, "123457.000000"},
+        {999999.4f, "999999.000000"},
+        {999999.6f, "1.00000E+06"},
+        {-1234567.0f, "-1.23457E+06"},
+        {-2.5e-10f, "0.000000"},
+        {3.0e20f, "3.00000E+20"},
+    };
+    for (auto [value, text] : cases) {
+        EXPECT_EQ(formatElasticityValue(value, '.'), text) << value;
+    }
+    EXPECT_EQ(formatElasticityValue(-1.5f, ','), "-1,500000");
+}
+
+} // namespace
+} // namespace zorind
