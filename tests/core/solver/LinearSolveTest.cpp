@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "solver/Compute.h"
@@ -120,6 +121,32 @@ TEST(GaussSolve, APivotThatIsOnlyNoiseIsReplacedFromBelow)
     EXPECT_NEAR(ctx.rightHandSide[1], 1.0, 1e-6);
     EXPECT_NEAR(ctx.rightHandSide[2], 1.0, 1e-12);
     EXPECT_NEAR(ctx.rightHandSide[3], 2.0, 1e-12);
+}
+
+TEST(GaussSolve, BothPivotTolerancesSitWhereTheyAre)
+{
+    // Absolute threshold 1e-8: a pivot of 5e-8 is used quietly, one of 2e-9
+    // (with nothing larger below it) is traced.
+    for (const auto& [pivot, traced] : {std::pair{5e-8, 0}, std::pair{2e-9, 1}}) {
+        SolverContext ctx;
+        TraceCapture trace;
+        ctx.trace = trace.file();
+        loadSystem(ctx, {{pivot, 0}, {0, 1}}, {pivot, 1});
+        gaussSolve(ctx, 2);
+        EXPECT_EQ(count(trace.text(), std::string(kSingularTraceLine) + "\n"), traced) << pivot;
+    }
+    // Relative tolerance 1e-12 of the column's largest entry (here 1e-9,
+    // below the absolute threshold so that only this rule can exchange):
+    // 5e-22 is noise and is exchanged for row 2, 5e-21 is kept. Row 1 of
+    // the eliminated matrix shows which row became the pivot row.
+    const double below = 1e-9;
+    for (const auto& [pivot, exchanged] : {std::pair{5e-22, true}, std::pair{5e-21, false}}) {
+        SolverContext ctx;
+        ctx.trace = nullptr;
+        loadSystem(ctx, {{pivot, 1}, {below, 2}}, {1, 1});
+        gaussSolve(ctx, 2);
+        EXPECT_EQ(ctx.systemMatrix[1][2], exchanged ? 2 / below : 1 / pivot) << pivot;
+    }
 }
 
 TEST(GaussSolve, ASingularSystemIsRefused)

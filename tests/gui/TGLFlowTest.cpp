@@ -56,6 +56,14 @@ protected:
 
     QAction* action(const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); }
 
+    // Lets the window run its own pending repaints; nothing is painted by hand.
+    void settle()
+    {
+        for (int i = 0; i < 5; ++i) {
+            QCoreApplication::processEvents();
+        }
+    }
+
     ScriptedInteraction ui;
     TGL window;
 };
@@ -90,6 +98,32 @@ TEST_F(MainWindowFlow, ComputeEnablesTheResultButtonsAndColouringShowsTheScale)
     paint();
     EXPECT_FALSE(action("BTN")->isChecked());
     EXPECT_FALSE(window.window<Tskala>().isVisible()) << "hidden when nothing is coloured";
+}
+
+TEST_F(MainWindowFlow, ComputeAndScalingRepaintByThemselves)
+{
+    open("plyta.tav");
+    settle();
+    action("Oblicz1")->trigger();
+    settle();
+    EXPECT_TRUE(action("BT")->isEnabled()) << "only a repaint enables the result buttons";
+    action("BT")->trigger();
+    settle();
+    Tskala& scale = window.window<Tskala>();
+    ASSERT_TRUE(scale.isVisible());
+    const float maxBefore = window.project().scaleRange.scaleMax;
+    const QImage scaleBefore = scale.grab().toImage();
+
+    Tskaluj_& dialog = window.window<Tskaluj_>();
+    ui.answers = {true};
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        dialog.button(ScalingOption::PotentialTimesY)->setChecked(true);
+        dialog.accept();
+    });
+    action("Skalujwyniki1")->trigger();
+    settle();
+    EXPECT_NE(window.project().scaleRange.scaleMax, maxBefore) << "the repaint takes the scaled range";
+    EXPECT_NE(scale.grab().toImage(), scaleBefore) << "the colour scale shows the new range";
 }
 
 TEST_F(MainWindowFlow, ToggleButtonsReleaseEachOther)

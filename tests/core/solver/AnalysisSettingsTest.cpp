@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "solver/AnalysisSettings.h"
+#include "support/SolverModels.h"
+#include "ui/ScriptedInteraction.h"
+
+namespace zorind {
+namespace {
+
+TEST(AnalysisType, OkSetsTheTypeAndForgetsTheResultsEvenWithoutAChange)
+{
+    for (const AnalysisTypeChoice& choice : kAnalysisTypeChoices) {
+        Project p = test::emptyProject();
+        p.resultsValid = 1;
+        EXPECT_TRUE(applyAnalysisType(p, choice.code));
+        EXPECT_EQ(p.analysisType, choice.code);
+        EXPECT_EQ(p.resultsValid, 0);
+    }
+    Project p = test::emptyProject();
+    p.analysisType = ElectricPotential;
+    p.resultsValid = 1;
+    EXPECT_FALSE(applyAnalysisType(p, 7));
+    EXPECT_EQ(p.analysisType, ElectricPotential);
+    EXPECT_EQ(p.resultsValid, 1);
+}
+
+TEST(PhysicalProperties, TheLabelFollowsTheAnalysisType)
+{
+    EXPECT_EQ(conductivityLabel(HeatFlow), "Przewodność cieplna");
+    EXPECT_EQ(conductivityLabel(ElectricPotential), "Przewodność elektryzna");
+    EXPECT_EQ(conductivityLabel(MagneticPotential), "Przewodność magnetyczna");
+    EXPECT_EQ(conductivityLabel(HydrodynamicPressure), "Przewodność");
+    EXPECT_EQ(conductivityLabel(Elasticity), "Przewodność");
+}
+
+TEST(PhysicalProperties, APositiveNumberIsTakenInTheUsersOrTheCFormat)
+{
+    Project p = test::emptyProject();
+    p.resultsValid = 1;
+    ScriptedInteraction ui;
+    EXPECT_TRUE(applyConductivityText(p, ui, " 2,5 ", ','));
+    EXPECT_EQ(p.conductivity, 2.5f);
+    EXPECT_TRUE(applyConductivityText(p, ui, "6.0e7", ','));
+    EXPECT_EQ(p.conductivity, 6.0e7f);
+    EXPECT_TRUE(applyConductivityText(p, ui, "0.25", '.'));
+    EXPECT_EQ(p.conductivity, 0.25f);
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_EQ(p.resultsValid, 1);
+}
+
+TEST(PhysicalProperties, AnythingElseIsBadDataAndChangesNothing)
+{
+    // 0,0000001 would be saved as 0.000000 and come back as 0.
+    for (const char* text : {"", "abc", "0", "-1", "0,0", "1e39", "1e-50", "nan", "inf", "2,5x", "1 2", "0,0000001"}) {
+        Project p = test::emptyProject();
+        p.conductivity = 3.0f;
+        ScriptedInteraction ui;
+        EXPECT_FALSE(applyConductivityText(p, ui, text, ',')) << text;
+        EXPECT_EQ(p.conductivity, 3.0f) << text;
+        ASSERT_EQ(ui.shown.size(), 1u) << text;
+        EXPECT_EQ(ui.shown[0].text, "Złe dane");
+        EXPECT_EQ(ui.shown[0].caption, "Własności fizyczne");
+        EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
+    }
+    Project p = test::emptyProject();
+    ScriptedInteraction ui;
+    EXPECT_FALSE(applyConductivity(p, ui, std::nullopt));
+    EXPECT_FALSE(applyConductivity(p, ui, std::numeric_limits<double>::infinity()));
+    EXPECT_EQ(p.conductivity, 1.0f);
+}
+
+} // namespace
+} // namespace zorind
