@@ -316,12 +316,13 @@ fs::path resolveLinks(fs::path path)
     return path;
 }
 
-// Writes `bytes` to a new file at `path` and closes it; 0 or the error
-// number of the failure (the file is removed then).
-int writeNewFile(const fs::path& path, std::string_view bytes)
+// Writes `bytes` through fopen mode `mode` and closes the file; 0 or the
+// error number of the failure. `opened` tells whether the file was opened.
+int writeThrough(const fs::path& path, const char* mode, std::string_view bytes, bool& opened)
 {
     errno = 0;
-    std::FILE* out = std::fopen(path.c_str(), "wbx");
+    std::FILE* out = std::fopen(path.c_str(), mode);
+    opened = out != nullptr;
     if (out == nullptr) {
         return errno != 0 ? errno : EIO;
     }
@@ -332,7 +333,16 @@ int writeNewFile(const fs::path& path, std::string_view bytes)
     if (std::fclose(out) != 0 && error == 0) {
         error = errno != 0 ? errno : EIO;
     }
-    if (error != 0) {
+    return error;
+}
+
+// Writes `bytes` to a new file at `path`; 0 or the error number of the
+// failure (the file is removed then).
+int writeNewFile(const fs::path& path, std::string_view bytes)
+{
+    bool opened = false;
+    const int error = writeThrough(path, "wbx", bytes, opened);
+    if (error != 0 && opened) {
         std::error_code ignored;
         fs::remove(path, ignored);
     }
@@ -343,19 +353,8 @@ int writeNewFile(const fs::path& path, std::string_view bytes)
 // 0 or the error number.
 int overwriteInPlace(const fs::path& path, std::string_view bytes)
 {
-    errno = 0;
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    if (out == nullptr) {
-        return errno != 0 ? errno : EIO;
-    }
-    errno = 0;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-    ok = std::fflush(out) == 0 && ok;
-    int error = ok ? 0 : (errno != 0 ? errno : EIO);
-    if (std::fclose(out) != 0 && error == 0) {
-        error = errno != 0 ? errno : EIO;
-    }
-    return error;
+    bool opened = false;
+    return writeThrough(path, "wb", bytes, opened);
 }
 
 } // namespace
