@@ -19,22 +19,20 @@ namespace {
 // step must close its box.
 void answerBoxes(std::vector<std::function<void(QWidget&)>> steps)
 {
-    auto queue = std::make_shared<std::vector<std::function<void(QWidget&)>>>(std::move(steps));
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [queue, poll] {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, steps = std::move(steps), next = std::size_t{0}]() mutable {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || !modal->isVisible()) {
-            QTimer::singleShot(5, *poll);
             return;
         }
-        auto step = queue->front();
-        queue->erase(queue->begin());
-        step(*modal);
-        if (!queue->empty()) {
-            QTimer::singleShot(5, *poll);
+        steps[next++](*modal);
+        if (next == steps.size()) {
+            poll->stop();
+            poll->deleteLater();
         }
-    };
-    QTimer::singleShot(0, *poll);
+    });
+    poll->start();
 }
 
 struct Seen {
