@@ -194,7 +194,8 @@ TEST_F(Tw_elemTest, ApplyStoresWithoutClosingAndABadNumberIsRefused)
             dialog.numberField()->setText(QStringLiteral("x"));
             dialog.applyButton()->click();
             // The window coming back after the error box: element 1's number
-            // with every list on its first item.
+            // with element 1's own values, so that OK cannot put the lists'
+            // first items over element 1.
             dialog.reactivated();
             afterReactivation = selected();
             EXPECT_EQ(dialog.numberField()->text(), QStringLiteral("1"));
@@ -206,7 +207,7 @@ TEST_F(Tw_elemTest, ApplyStoresWithoutClosingAndABadNumberIsRefused)
     EXPECT_EQ(p.elements[3], (Element{3, 1, 1, 2}));
     EXPECT_EQ(ui.textsShown(), std::vector<std::string>{"Błędne dane"});
     EXPECT_EQ(ui.shown[0].caption, "Własności elementu");
-    EXPECT_EQ(afterReactivation, (std::vector<int>{0, 0, 0, 0}));
+    EXPECT_EQ(afterReactivation, (std::vector<int>{1, 2, 1, 1}));
     EXPECT_EQ(p.elements[1], (Element{2, 3, 2, 2}));
 }
 

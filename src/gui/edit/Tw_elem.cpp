@@ -157,7 +157,12 @@ void Tw_elem::activation(bool first)
     cwp_->setEnabled(pzw_->isChecked());
     cwk_->setEnabled(pzw_->isChecked());
     selectFirst();
-    selectElement(project_.selectedNumber);
+    // The lists show the element the number field names (after the change
+    // routine's correction), so that OK after a message box cannot put
+    // first-item values over an element the user never chose to change.
+    if (const std::optional<int> k = parseInt(edit1_->text().trimmed().toStdString())) {
+        selectElement(*k);
+    }
     if (first) {
         // The number field is free from here on.
         project_.selectedNumber = 0;
