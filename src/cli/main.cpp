@@ -11,6 +11,7 @@ namespace {
 
 constexpr const char* kUsage =
     "Użycie: zorind-cli POLECENIE [ARGUMENTY]\n"
+    "       zorind-cli --version | --help\n"
     "\n"
     "Polecenia:\n"
     "  check FILE                         sprawdza spójność danych projektu\n"
@@ -55,6 +56,10 @@ int main(int argc, char** argv)
     const std::string command = argv[1];
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
+        return zorind::cli::kExitOk;
+    }
+    if (command == "--version") {
+        std::printf("zorind-cli (%s) %s\n", zorind::kApplicationTitle, zorind::kApplicationVersion);
         return zorind::cli::kExitOk;
     }
     std::vector<std::string> rest(argv + 2, argv + argc);

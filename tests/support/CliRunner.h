@@ -30,11 +30,11 @@ inline std::string shellQuoted(const std::string& s)
     return q + "'";
 }
 
-// Runs zorind-cli with `args` in the folder `dir` (the streams are captured
+// Runs `program` with `args` in the folder `dir` (the streams are captured
 // in files there).
-inline CliRun runCli(const TempDir& dir, const std::vector<std::string>& args)
+inline CliRun runProgram(const std::string& program, const TempDir& dir, const std::vector<std::string>& args)
 {
-    std::string command = "cd " + shellQuoted(dir.path().string()) + " && " + shellQuoted(ZORIND_CLI_PATH);
+    std::string command = "cd " + shellQuoted(dir.path().string()) + " && " + shellQuoted(program);
     for (const std::string& a : args) {
         command += ' ' + shellQuoted(a);
     }
@@ -47,6 +47,11 @@ inline CliRun runCli(const TempDir& dir, const std::vector<std::string>& args)
     run.out = readAll(out);
     run.err = readAll(err);
     return run;
+}
+
+inline CliRun runCli(const TempDir& dir, const std::vector<std::string>& args)
+{
+    return runProgram(ZORIND_CLI_PATH, dir, args);
 }
 
 } // namespace zorind::test
