@@ -2,9 +2,16 @@
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -69,40 +76,151 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
-// Paints as the window does; a grid that turns out too fine is switched off
-// and painted again, as the window's second repaint would show it.
-QImage render(Project& project, Interaction& ui, ImageSize size)
+// The file format is chosen by the name's extension; anything but a PDF or
+// an SVG is written as PNG, as before there were others.
+enum class DrawingFormat { Png, Pdf, Svg };
+
+DrawingFormat formatOf(const std::string& path)
 {
-    QImage image(size.width, size.height, QImage::Format_RGB32);
-    if (image.isNull()) {
-        return image;
+    const std::size_t dot = path.find_last_of("./");
+    if (dot == std::string::npos || path[dot] != '.') {
+        return DrawingFormat::Png;
     }
+    std::string extension = path.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension == "pdf") {
+        return DrawingFormat::Pdf;
+    }
+    if (extension == "svg") {
+        return DrawingFormat::Svg;
+    }
+    return DrawingFormat::Png;
+}
+
+// The screen's resolution: --size is in pixels of a 96-dpi screen, so the
+// labels' 8-point font has the same size in pixels in every format and a
+// vector drawing prints as large as the window shows it.
+constexpr int kScreenDpi = 96;
+
+// What is painted and into which file, with the title a vector file carries.
+struct DrawingTarget {
+    DrawingFormat format = DrawingFormat::Png;
+    ImageSize size;
+    QString title;
+};
+
+// Paints with `paint` on a fresh device of the target's format and returns
+// the file's bytes; nothing when the device could not be made.
+std::optional<QByteArray> drawingBytes(const DrawingTarget& target, const std::function<void(QPainter&)>& paint)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) {
+        return std::nullopt;
+    }
+    const QString creator = QString::fromUtf8(kApplicationTitle) + ' ' + QString::fromUtf8(kApplicationVersion);
+    const ImageSize size = target.size;
+    switch (target.format) {
+    case DrawingFormat::Png: {
+        QImage image(size.width, size.height, QImage::Format_RGB32);
+        if (image.isNull()) {
+            return std::nullopt;
+        }
+        {
+            QPainter painter(&image);
+            paint(painter);
+        }
+        if (!image.save(&buffer, "PNG")) {
+            return std::nullopt;
+        }
+        break;
+    }
+    case DrawingFormat::Svg: {
+        // The view box is the drawing in pixels; the size on paper follows
+        // from the resolution.
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setResolution(kScreenDpi);
+        svg.setSize(QSize(size.width, size.height));
+        svg.setViewBox(QRect(0, 0, size.width, size.height));
+        svg.setTitle(target.title);
+        svg.setDescription(creator);
+        QPainter painter;
+        if (!painter.begin(&svg)) {
+            return std::nullopt;
+        }
+        paint(painter);
+        if (!painter.end()) {
+            return std::nullopt;
+        }
+        break;
+    }
+    case DrawingFormat::Pdf: {
+        // One page exactly the drawing's size, without margins; the exact
+        // size is kept even when it is close to a standard paper size.
+        QPdfWriter pdf(&buffer);
+        pdf.setCreator(creator);
+        pdf.setTitle(target.title);
+        pdf.setResolution(kScreenDpi);
+        const QSizeF inches(static_cast<double>(size.width) / kScreenDpi,
+                            static_cast<double>(size.height) / kScreenDpi);
+        if (!pdf.setPageSize(QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch)) ||
+            !pdf.setPageMargins(QMarginsF(0, 0, 0, 0))) {
+            return std::nullopt;
+        }
+        QPainter painter;
+        if (!painter.begin(&pdf)) {
+            return std::nullopt;
+        }
+        // The page's size in points is rounded; the drawing is fitted to
+        // it rather than cut.
+        if (pdf.width() != size.width || pdf.height() != size.height) {
+            painter.scale(static_cast<double>(pdf.width()) / size.width,
+                          static_cast<double>(pdf.height()) / size.height);
+        }
+        paint(painter);
+        if (!painter.end()) {
+            return std::nullopt;
+        }
+        break;
+    }
+    }
+    return bytes;
+}
+
+// Paints as the window does; a grid that turns out too fine is switched off
+// and the drawing is made again on a fresh device, as the window's second
+// repaint would show it.
+std::optional<QByteArray> render(Project& project, Interaction& ui, const DrawingTarget& target)
+{
+    std::optional<QByteArray> bytes;
     for (int pass = 0; pass < 2; ++pass) {
-        QPainter painter(&image);
-        const PaintOutcome outcome = paintModel(painter, project, size.width, size.height);
+        PaintOutcome outcome;
+        bytes = drawingBytes(target, [&](QPainter& painter) {
+            outcome = paintModel(painter, project, target.size.width, target.size.height);
+        });
         if (outcome.message) {
             ui.message(outcome.message->text, outcome.message->caption, outcome.message->kind);
         }
-        if (!outcome.repaintRequested) {
+        if (!bytes || !outcome.repaintRequested) {
             break;
         }
     }
-    return image;
+    return bytes;
 }
 
-// Writes the image as PNG the way projects are saved: into a temporary file
+// Writes the drawing the way projects are saved: into a temporary file
 // first, then in place of the target, so that a full disk never leaves a
 // broken picture where the old one was; a target the user may not write is
 // refused. Empty on success, otherwise why it failed.
-std::optional<std::string> writeImage(const QImage& image, const std::string& path)
+std::optional<std::string> writeDrawing(const std::optional<QByteArray>& bytes, const std::string& path)
 {
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+    if (!bytes) {
         return std::string("Nie można utworzyć obrazu");
     }
     const FileResult result =
-        writeFileSafely(path, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+        writeFileSafely(path, std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
     if (!result.ok()) {
         return result.detail;
     }
@@ -122,7 +240,7 @@ int runRender(Arguments args)
         throw UsageError{"Brak nazwy pliku projektu"};
     }
     if (!out) {
-        throw UsageError{"Brak nazwy pliku obrazu (-o PLIK.png)"};
+        throw UsageError{"Brak nazwy pliku obrazu (-o PLIK.png, PLIK.pdf lub PLIK.svg)"};
     }
     if (views.size() > 1) {
         throw UsageError{"Można wybrać tylko jedno z --potential i --flux"};
@@ -169,8 +287,10 @@ int runRender(Arguments args)
     static char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
 
-    const QImage image = render(project, messages, size);
-    if (const std::optional<std::string> failure = writeImage(image, *out)) {
+    const DrawingTarget target{formatOf(*out), size,
+                               QString::fromStdString(std::filesystem::path(*file).stem().string())};
+    const std::optional<QByteArray> drawing = render(project, messages, target);
+    if (const std::optional<std::string> failure = writeDrawing(drawing, *out)) {
         messages.print(trace.get());
         CliInteraction::print(stderr, "Nie można zapisać obrazu do pliku " + *out +
                                           (failure->empty() ? std::string() : "\n" + *failure));

@@ -11,6 +11,7 @@ namespace {
 
 constexpr const char* kUsage =
     "Użycie: zorind-cli POLECENIE [ARGUMENTY]\n"
+    "       zorind-cli --version | --help\n"
     "\n"
     "Polecenia:\n"
     "  check FILE                         sprawdza spójność danych projektu\n"
@@ -20,8 +21,10 @@ constexpr const char* kUsage =
     "  clean FILE [--double-nodes] [--free-nodes] [--zero-length] -o OUT\n"
     "                                     usuwa podwójne węzły, wolne węzły, elementy\n"
     "                                     o zerowej długości (w podanej kolejności)\n"
-    "  render FILE -o OUT.png [--size WxH] [--fit] [--potential | --flux]\n"
-    "                                     rysuje obszar rysunku okna do pliku PNG\n"
+    "  render FILE -o OUT.png|OUT.pdf|OUT.svg [--size WxH] [--fit] [--potential | --flux]\n"
+    "                                     rysuje obszar rysunku okna do pliku PNG, PDF\n"
+    "                                     lub SVG (według rozszerzenia; rozmiar w pikselach\n"
+    "                                     przy 96 dpi, domyślnie 640x480)\n"
     "  export-elasticity FILE [-C DIR]    zapisuje plik wymiany dla programu sprężystości\n"
     "  import-results FILE [RESULTS]      wczytuje wyniki sprężystości (domyślnie tav_ed.wyn)\n"
     "\n"
@@ -54,6 +57,10 @@ int main(int argc, char** argv)
     const std::string command = argv[1];
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
+        return zorind::cli::kExitOk;
+    }
+    if (command == "--version") {
+        std::printf("zorind-cli (%s) %s\n", zorind::kApplicationTitle, zorind::kApplicationVersion);
         return zorind::cli::kExitOk;
     }
     std::vector<std::string> rest(argv + 2, argv + argc);

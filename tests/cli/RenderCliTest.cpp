@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QLine>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -186,6 +192,92 @@ TEST(RenderCli, AnOutputThatCannotBeWrittenIsReported)
     EXPECT_EQ(pngHeader(replaced).width, 640u);
     EXPECT_EQ(fs::status(replaced).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// What the SVG writer lays out inside groups that carry the pen: the black
+// two-point lines (the elements) and the texts.
+struct SvgContent {
+    bool valid = false;
+    QString viewBox;
+    std::vector<QLine> lines;
+    QStringList texts;
+};
+
+SvgContent readSvg(const std::string& path)
+{
+    SvgContent svg;
+    QXmlStreamReader xml(QByteArray::fromStdString(readAll(path)));
+    std::vector<QColor> strokes{QColor()};
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+        if (xml.isEndElement() && xml.name() == QLatin1String("g")) {
+            strokes.pop_back();
+        }
+        const QXmlStreamAttributes a = xml.attributes();
+        const bool black = strokes.back() == Qt::black;
+        if (!xml.isStartElement()) {
+            continue;
+        } else if (xml.name() == QLatin1String("svg")) {
+            svg.viewBox = a.value("viewBox").toString();
+        } else if (xml.name() == QLatin1String("g")) {
+            strokes.push_back(a.hasAttribute("stroke") ? QColor(a.value("stroke").toString()) : strokes.back());
+        } else if (xml.name() == QLatin1String("polyline") && black) {
+            const QStringList xy = a.value("points").toString().split(QRegularExpression("[ ,]"), Qt::SkipEmptyParts);
+            if (xy.size() == 4) {
+                svg.lines.emplace_back(xy[0].toInt(), xy[1].toInt(), xy[2].toInt(), xy[3].toInt());
+            }
+        } else if (xml.name() == QLatin1String("text")) {
+            svg.texts << xml.readElementText().replace(',', '.');
+        }
+    }
+    svg.valid = !xml.hasError();
+    return svg;
+}
+
+TEST(VectorRenderCli, TheSvgHasTheLinesAndLabelsThePngShowsAtTheSamePixels)
+{
+    TempDir dir;
+    for (const char* name : {"plain.svg", "plain.png"}) {
+        const CliRun run = runCli(dir, {"render", example("plyta.tav"), "--fit", "--size", "400x300", "-o", name});
+        ASSERT_EQ(run.status, 0) << name << ": " << run.err;
+        EXPECT_EQ(run.err, "");
+    }
+    const SvgContent svg = readSvg(dir.file("plain.svg"));
+    ASSERT_TRUE(svg.valid);
+    EXPECT_EQ(svg.viewBox, "0 0 400 300");
+    const QImage png(QString::fromStdString(dir.file("plain.png")));
+    ASSERT_EQ(png.size(), QSize(400, 300));
+
+    // The twelve elements are black lines; their midpoints are black in the
+    // picture, the middle of the plate between them is white.
+    ASSERT_EQ(svg.lines.size(), 12u);
+    for (const QLine& l : svg.lines) {
+        const QPoint middle = l.center();
+        EXPECT_EQ(png.pixelColor(middle), QColor(Qt::black)) << middle.x() << "," << middle.y();
+    }
+    EXPECT_EQ(png.pixelColor(200, 140), QColor(Qt::white));
+
+    // Computed potentials come with their value labels as text.
+    ASSERT_EQ(runCli(dir, {"render", example("plyta.tav"), "--potential", "-o", "potential.svg"}).status, 0);
+    const SvgContent coloured = readSvg(dir.file("potential.svg"));
+    EXPECT_TRUE(coloured.texts.contains("100.00")) << coloured.texts.join('|').toStdString();
+    EXPECT_TRUE(coloured.texts.contains("25.00"));
+}
+
+TEST(VectorRenderCli, ThePdfIsOnePageOfTheDrawingsSizeWithSearchableText)
+{
+    TempDir dir;
+    const CliRun run =
+        runCli(dir, {"render", example("pierscien.tav"), "--flux", "--size", "800x600", "-o", "Strumien.PDF"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const QByteArray pdf = QByteArray::fromStdString(readAll(dir.file("Strumien.PDF")));
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    const qsizetype pagesAndPage = pdf.count("/Type /Page");
+    EXPECT_EQ(pagesAndPage - pdf.count("/Type /Pages"), 1);
+    // 800 x 600 pixels at 96 dpi are 600 x 450 points.
+    EXPECT_TRUE(pdf.contains("/MediaBox [0 0 600.000000 450.000000]"));
+    // The labels are text whose font maps back to characters.
+    EXPECT_TRUE(pdf.contains("/ToUnicode"));
 }
 
 } // namespace

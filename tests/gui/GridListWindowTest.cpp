@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,6 +10,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 
 #include "edit/Twf.h"
@@ -144,6 +148,56 @@ TEST(Tl_wyn, ListsPotentialsAndFluxesOfEveryElement)
     EXPECT_EQ(list.grid()->item(3, 4)->text(), QStringLiteral("-7.75"));
     EXPECT_GE(list.grid()->columnWidth(0), 20);
     EXPECT_GE(list.grid()->columnWidth(2), 90);
+}
+
+TEST(Tl_wyn, CopiesTheSelectedRowsOrAllForASpreadsheet)
+{
+    LocaleGuard polish(QLocale(QLocale::Polish, QLocale::Poland));
+    Project p = test::emptyProject();
+    test::addPolygon(p, {{0, 0}, {1, 0}, {0, 1}});
+    for (int e = 1; e <= 3; ++e) {
+        for (int s = 1; s <= 3; ++s) {
+            p.elementResults[e].slot[s] = static_cast<float>(10 * e + s) + 0.5f;
+            p.fluxResults[e].slot[s] = static_cast<float>(-(10 * e + s)) / 4.0f;
+        }
+    }
+    Tl_wyn list(p);
+    list.rebuild();
+    ASSERT_EQ(list.grid()->item(1, 1)->text(), QStringLiteral("11,5")); // shown in the user's locale
+
+    const auto lines = [&] {
+        QStringList out = list.copiedText().split('\n');
+        EXPECT_EQ(out.takeLast(), QString()); // every line ends with a newline
+        return out;
+    };
+    QStringList all = lines();
+    ASSERT_EQ(all.size(), 4);
+    EXPECT_EQ(all[0].split('\t'), QStringList({"Nr", "Pot.1", "Pot.s", "Pot.2", "Stru.1", "Stru.s", "Stru.2"}));
+    for (int e = 1; e <= 3; ++e) {
+        const QStringList cells = all[e].split('\t');
+        ASSERT_EQ(cells.size(), 7) << e;
+        EXPECT_EQ(cells[0], QString::number(e));
+        for (int s = 1; s <= 3; ++s) {
+            // Read back in the C locale: a decimal comma would not parse.
+            EXPECT_EQ(cells[s].toDouble(), p.elementResults[e].slot[s]) << e << "," << s;
+            EXPECT_EQ(cells[3 + s].toDouble(), p.fluxResults[e].slot[s]) << e << "," << s;
+        }
+    }
+
+    // A selected cell copies its row under the headings; the header row
+    // itself counts as nothing selected.
+    list.grid()->setCurrentCell(2, 5, QItemSelectionModel::ClearAndSelect);
+    EXPECT_EQ(lines(), QStringList({all[0], all[2]}));
+    list.grid()->setCurrentCell(0, 1, QItemSelectionModel::ClearAndSelect);
+    EXPECT_EQ(lines(), all);
+
+    // Ctrl+C and the context menu's "Kopiuj" put it on the clipboard.
+    list.grid()->setCurrentCell(3, 0, QItemSelectionModel::ClearAndSelect);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(list.grid(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), all[0] + '\n' + all[3] + '\n');
+    ASSERT_EQ(list.grid()->actions().size(), 1);
+    EXPECT_EQ(list.grid()->actions()[0]->text(), QStringLiteral("Kopiuj"));
 }
 
 // Every cell's text fits its column on one line: the drawn text is the whole

@@ -274,7 +274,7 @@ TEST_F(TGLShell, AboutBoxNamesProgramAndVersion)
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].kind, MessageKind::Plain);
     EXPECT_NE(ui.shown[0].text.find("ZORIND"), std::string::npos);
-    EXPECT_NE(ui.shown[0].text.find("0.5"), std::string::npos);
+    EXPECT_NE(ui.shown[0].text.find(ZORIND_BUILD_VERSION), std::string::npos);
 }
 
 TEST_F(TGLShell, NewProjectAsksOnceOpenAndTakesTheDialogsType)

@@ -62,49 +62,86 @@ std::vector<std::array<std::string, 3>> internalPointListRows(const Project& pro
     return pointRows(project.internalPoints, decimalSeparator);
 }
 
+ListColumns elementListColumns(const Project& project)
+{
+    ListColumns table{{"Nr elementu", "Węzeł 1", "Węzeł 2", "Nr war. brzegowego", "Nr brzegu"}, {}};
+    for (int k : project.elements.numbers()) {
+        const Element& e = project.elements[k];
+        table.rows.push_back({std::to_string(k), std::to_string(e.startNode), std::to_string(e.endNode),
+                              std::to_string(e.condition), std::to_string(e.boundary)});
+    }
+    return table;
+}
+
 std::vector<std::string> elementListEntries(const Project& project)
 {
     std::vector<std::string> entries;
-    for (int k : project.elements.numbers()) {
-        const Element& e = project.elements[k];
-        entries.push_back(std::to_string(k) + " - " + std::to_string(e.startNode) + ", " + std::to_string(e.endNode) +
-                          ", " + std::to_string(e.condition) + ", " + std::to_string(e.boundary));
+    for (const std::vector<std::string>& cells : elementListColumns(project).rows) {
+        entries.push_back(cells[0] + " - " + cells[1] + ", " + cells[2] + ", " + cells[3] + ", " + cells[4]);
     }
     return entries;
+}
+
+ListColumns boundaryListColumns(const Project& project)
+{
+    ListColumns table{{"Nr brzegu", "Typ"}, {}};
+    for (int k : project.boundaries.numbers()) {
+        const bool outer = project.boundaries[k].kind == OuterBoundary;
+        table.rows.push_back({std::to_string(k), outer ? "zewnętrzny" : "wewnętrzny"});
+    }
+    return table;
 }
 
 std::vector<NumberedEntry> boundaryListEntries(const Project& project)
 {
     std::vector<NumberedEntry> entries;
-    for (int k : project.boundaries.numbers()) {
-        const bool outer = project.boundaries[k].kind == OuterBoundary;
-        entries.push_back({k, std::to_string(k) + (outer ? " - zewnętrzny " : " - wewnętrzny ")});
+    for (const std::vector<std::string>& cells : boundaryListColumns(project).rows) {
+        entries.push_back({std::stoi(cells[0]), cells[0] + " - " + cells[1] + " "});
     }
     return entries;
 }
 
-std::vector<NumberedEntry> conditionListEntries(const Project& project, char decimalSeparator)
+ListColumns conditionListColumns(const Project& project, char decimalSeparator)
 {
-    std::vector<NumberedEntry> entries;
     const bool elasticity = project.analysisType == Elasticity;
+    ListColumns table{{"Nr warunku", "Typ warunku"}, {}};
+    for (const char* place : {"węzeł 1", "środek", "węzeł 2"}) {
+        table.headings.push_back(std::string("Wartość, ") + place + (elasticity ? ", x" : ""));
+    }
+    if (elasticity) {
+        for (const char* place : {"węzeł 1", "środek", "węzeł 2"}) {
+            table.headings.push_back(std::string("Wartość, ") + place + ", y");
+        }
+    }
     for (int k : project.conditions.numbers()) {
         const BoundaryCondition& c = project.conditions[k];
         const char* name = conditionKindName(project.analysisType, c.kind);
         if (name == nullptr) {
             continue;
         }
-        std::string text = std::to_string(k) + " - " + name + " :";
-        const float xs[] = {c.atNode1, c.atMiddle, c.atNode2};
-        const float ys[] = {c.atNode1Y, c.atMiddleY, c.atNode2Y};
-        for (float v : xs) {
-            text += ' ' + listNumber(v, decimalSeparator);
+        std::vector<std::string> cells{std::to_string(k), name};
+        for (float v : {c.atNode1, c.atMiddle, c.atNode2}) {
+            cells.push_back(listNumber(v, decimalSeparator));
         }
         if (elasticity) {
-            for (float v : ys) {
-                text += ' ' + listNumber(v, decimalSeparator);
+            for (float v : {c.atNode1Y, c.atMiddleY, c.atNode2Y}) {
+                cells.push_back(listNumber(v, decimalSeparator));
             }
         }
-        entries.push_back({k, std::move(text)});
+        table.rows.push_back(std::move(cells));
+    }
+    return table;
+}
+
+std::vector<NumberedEntry> conditionListEntries(const Project& project, char decimalSeparator)
+{
+    std::vector<NumberedEntry> entries;
+    for (const std::vector<std::string>& cells : conditionListColumns(project, decimalSeparator).rows) {
+        std::string text = cells[0] + " - " + cells[1] + " :";
+        for (std::size_t i = 2; i < cells.size(); ++i) {
+            text += ' ' + cells[i];
+        }
+        entries.push_back({std::stoi(cells[0]), std::move(text)});
     }
     return entries;
 }

@@ -26,6 +26,13 @@ inline constexpr const char* kBoundaryListHeading = "Nr brzegu, typ";
 inline constexpr const char* kConditionListHeading = "Numer węzła - typ warunku, wartość";
 inline constexpr const char* kMakeCurrentButton = "Ustal jako aktualny";
 
+// An entry list as columns, for copying to a spreadsheet: the headings and
+// one row of cells per entry, in the order of the entries.
+struct ListColumns {
+    std::vector<std::string> headings;
+    std::vector<std::vector<std::string>> rows;
+};
+
 // One value as the lists write it.
 std::string listNumber(float value, char decimalSeparator);
 
@@ -35,6 +42,7 @@ std::vector<std::array<std::string, 3>> internalPointListRows(const Project& pro
 
 // "3 - 3, 4, 1, 2": element, start node, end node, condition, boundary.
 std::vector<std::string> elementListEntries(const Project& project);
+ListColumns elementListColumns(const Project& project);
 
 // An entry of a list that can make its item current, with the number of
 // the item it names.
@@ -45,11 +53,15 @@ struct NumberedEntry {
 
 // "2 - wewnętrzny ": every boundary.
 std::vector<NumberedEntry> boundaryListEntries(const Project& project);
+ListColumns boundaryListColumns(const Project& project);
 
 // "1 - temperatura : 20 20 25": the conditions whose kind the analysis
 // knows; the others (a convection condition left in an elasticity model)
 // have no entry, so an entry's position need not be its condition number.
 std::vector<NumberedEntry> conditionListEntries(const Project& project, char decimalSeparator);
+// Number, kind and the values at node 1, the middle and node 2 (x, then y
+// in an elasticity model).
+ListColumns conditionListColumns(const Project& project, char decimalSeparator);
 
 // "Ustal jako aktualny": asks, and on Yes makes boundary (condition) `number`
 // current. `number` 0 (no entry selected) does nothing. Returns whether it

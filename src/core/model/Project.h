@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/Table.h"
+#include "model/Version.h"
 #include "view/ColourPalette.h"
 #include "view/DisplaySettings.h"
 #include "view/ViewTransform.h"
@@ -12,7 +13,6 @@
 namespace zorind {
 
 inline constexpr const char* kApplicationTitle = "ZORIND";
-inline constexpr const char* kApplicationVersion = "0.5";
 
 inline constexpr int kMaxNodes = 199;
 inline constexpr int kMaxElements = 249;

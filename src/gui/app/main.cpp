@@ -1,13 +1,22 @@
 #include <QDir>
 #include <QFileInfo>
+#include <cstdio>
+#include <cstring>
 #include <exception>
 
 #include "app/Application.h"
 #include "app/TGL.h"
 #include "model/FileCommands.h"
+#include "model/Project.h"
 
 int main(int argc, char** argv)
 {
+    // Answered before any window, or a display, is needed; otherwise the
+    // word would be taken for the name of a project to open.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("zorind (%s) %s\n", zorind::kApplicationTitle, zorind::kApplicationVersion);
+        return 0;
+    }
     zorind::Application app(argc, argv);
     try {
         zorind::TGL window;

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "lists/ListCopy.h"
 #include "lists/ListRows.h"
 
 namespace zorind {
@@ -22,10 +23,14 @@ EntryListWindow::EntryListWindow(const QString& objectName, const QString& title
 
     list_->setObjectName(QStringLiteral("ListBox1"));
     list_->setAccessibleName(title);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // "Ustal jako aktualny" names one entry; lists without it let several
+    // be selected for copying.
+    list_->setSelectionMode(withMakeCurrent ? QAbstractItemView::SingleSelection
+                                            : QAbstractItemView::ExtendedSelection);
     list_->setUniformItemSizes(true);
     list_->setFixedSize(listSize);
     heading_->setBuddy(list_);
+    addCopyCommand(this, list_, [this] { return copiedText(); });
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Button1"));
@@ -56,12 +61,14 @@ void EntryListWindow::rebuild()
 {
     list_->clear();
     numbers_.clear();
+    cells_.clear();
     // Entries 16 pixels high, or as high as the font needs.
     const int height = std::max(16, list_->fontMetrics().height());
     for (const Entry& entry : entries()) {
         auto* item = new QListWidgetItem(entry.text, list_);
         item->setSizeHint(QSize(0, height));
         numbers_.push_back(entry.number);
+        cells_.push_back(entry.cells.isEmpty() ? QStringList{entry.text} : entry.cells);
     }
 }
 
@@ -73,6 +80,28 @@ int EntryListWindow::selectedNumber() const
     }
     const int row = list_->row(selected.front());
     return row >= 0 && row < static_cast<int>(numbers_.size()) ? numbers_[static_cast<std::size_t>(row)] : 0;
+}
+
+QStringList EntryListWindow::columnHeadings() const
+{
+    return {heading_->text()};
+}
+
+QString EntryListWindow::copiedText() const
+{
+    std::vector<int> chosen = selectedRows(list_);
+    if (chosen.empty()) {
+        for (int r = 0; r < static_cast<int>(cells_.size()); ++r) {
+            chosen.push_back(r);
+        }
+    }
+    std::vector<QStringList> body;
+    for (int r : chosen) {
+        if (r >= 0 && r < static_cast<int>(cells_.size())) {
+            body.push_back(cells_[static_cast<std::size_t>(r)]);
+        }
+    }
+    return tabSeparatedCells(columnHeadings(), body);
 }
 
 void EntryListWindow::showEvent(QShowEvent* event)

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class QLabel;
@@ -14,13 +15,18 @@ namespace zorind {
 // left, the list below it, "OK" at the bottom right and, in the lists that
 // can make an entry current, "Ustal jako aktualny" at the bottom left. The
 // entries are rebuilt every time the window is shown, so each opening shows
-// the Project as it is now, every entry once.
+// the Project as it is now, every entry once. "Kopiuj" (Ctrl+C, or the
+// list's context menu) copies the selected entries, or all of them, for a
+// spreadsheet.
 class EntryListWindow : public QDialog {
     Q_OBJECT
 public:
     struct Entry {
         int number = 0; // the model number the entry names
         QString text;
+        // The entry's fields, one column each when copied; empty: the text
+        // is the only column.
+        QStringList cells;
     };
 
     EntryListWindow(const QString& objectName, const QString& title, const QString& heading, QSize clientSize,
@@ -34,9 +40,15 @@ public:
     void rebuild();
     // The model number of the selected entry; 0 when none is selected.
     int selectedNumber() const;
+    // What "Kopiuj" puts on the clipboard: the column headings and the
+    // selected entries (every entry when none is), tab-separated.
+    QString copiedText() const;
 
 protected:
     virtual std::vector<Entry> entries() const = 0;
+    // The headings of the entries' cells; the heading above the list by
+    // default.
+    virtual QStringList columnHeadings() const;
     // "Ustal jako aktualny" for the entry naming `number` (0: none chosen).
     virtual void makeCurrent(int /*number*/) {}
 
@@ -47,6 +59,7 @@ private:
     QListWidget* list_;
     QPushButton* makeCurrent_ = nullptr;
     std::vector<int> numbers_;
+    std::vector<QStringList> cells_;
 };
 
 } // namespace zorind

@@ -1,5 +1,6 @@
 #include "lists/GridListWindow.h"
 #include "app/DialogButtons.h"
+#include "lists/ListCopy.h"
 #include "solver/ResultLists.h"
 #include "view/NumberFields.h"
 
@@ -29,7 +30,9 @@ GridListWindow::GridListWindow(const QString& objectName, const QString& title, 
     grid_->horizontalHeader()->setMinimumSectionSize(8);
     grid_->verticalHeader()->setVisible(false);
     grid_->verticalHeader()->setDefaultSectionSize(18);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several rows may be selected for copying; the grid stays read-only.
+    grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    addCopyCommand(this, grid_, [this] { return copiedText(); });
     // A number is read whole or not at all: no wrapping (which cut every
     // value with one digit before the point to "d....") and no eliding.
     grid_->setWordWrap(false);
@@ -92,6 +95,31 @@ void GridListWindow::rebuild()
     if (width() < wanted) {
         resize(std::min(wanted, room), height());
     }
+}
+
+QString GridListWindow::copiedText() const
+{
+    const auto rowCells = [this](int row) {
+        QStringList cells;
+        for (int c = 0; c < grid_->columnCount(); ++c) {
+            const QTableWidgetItem* item = grid_->item(row, c);
+            cells << (item != nullptr ? item->text() : QString());
+        }
+        return cells;
+    };
+    // The first grid row is the header, copied always and once.
+    std::vector<int> chosen = selectedRows(grid_);
+    chosen.erase(std::remove(chosen.begin(), chosen.end(), 0), chosen.end());
+    if (chosen.empty()) {
+        for (int r = 1; r < grid_->rowCount(); ++r) {
+            chosen.push_back(r);
+        }
+    }
+    std::vector<QStringList> body;
+    for (int r : chosen) {
+        body.push_back(rowCells(r));
+    }
+    return tabSeparatedCells(rowCells(0), body);
 }
 
 void GridListWindow::showEvent(QShowEvent* event)

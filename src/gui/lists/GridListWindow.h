@@ -11,7 +11,8 @@ namespace zorind {
 // The pattern shared by the modal grid windows: a grid with one header row
 // above the rows produced from the Project, and "OK" at the bottom right.
 // The grid is rebuilt every time the window is shown, so it always shows
-// what the Project holds now.
+// what the Project holds now. "Kopiuj" (Ctrl+C, or the grid's context menu)
+// copies the selected rows, or all of them, for a spreadsheet.
 class GridListWindow : public QDialog {
     Q_OBJECT
 public:
@@ -20,6 +21,9 @@ public:
     QTableWidget* grid() const { return grid_; }
     // Refills the grid from the Project.
     void rebuild();
+    // What "Kopiuj" puts on the clipboard: the header row and the rows with
+    // a selected cell (every row when none is), tab-separated.
+    QString copiedText() const;
 
     // Number text of the lists: general format with up to 15 significant
     // digits of the stored float, in the user's locale.

@@ -1,5 +1,6 @@
 #include "lists/Tl_brz.h"
 
+#include "lists/ListCopy.h"
 #include "lists/ListRows.h"
 #include "view/NumberFields.h"
 
@@ -15,10 +16,17 @@ Tl_brz::Tl_brz(Project& project, Interaction& ui, QWidget* parent)
 std::vector<EntryListWindow::Entry> Tl_brz::entries() const
 {
     std::vector<Entry> out;
+    const ListColumns table = boundaryListColumns(project_);
+    std::size_t k = 0;
     for (const NumberedEntry& entry : boundaryListEntries(project_)) {
-        out.push_back({entry.number, QString::fromStdString(entry.text)});
+        out.push_back({entry.number, QString::fromStdString(entry.text), qtCells(table.rows[k++])});
     }
     return out;
+}
+
+QStringList Tl_brz::columnHeadings() const
+{
+    return qtCells(boundaryListColumns(project_).headings);
 }
 
 void Tl_brz::makeCurrent(int number)

@@ -14,6 +14,7 @@ public:
 
 protected:
     std::vector<Entry> entries() const override;
+    QStringList columnHeadings() const override;
     void makeCurrent(int number) override;
 
 private:

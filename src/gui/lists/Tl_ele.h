@@ -13,6 +13,7 @@ public:
 
 protected:
     std::vector<Entry> entries() const override;
+    QStringList columnHeadings() const override;
 
 private:
     const Project& project_;

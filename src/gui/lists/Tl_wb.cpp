@@ -1,5 +1,6 @@
 #include "lists/Tl_wb.h"
 
+#include "lists/ListCopy.h"
 #include "lists/ListRows.h"
 #include "view/NumberFields.h"
 
@@ -15,10 +16,17 @@ Tl_wb::Tl_wb(Project& project, Interaction& ui, QWidget* parent)
 std::vector<EntryListWindow::Entry> Tl_wb::entries() const
 {
     std::vector<Entry> out;
+    const ListColumns table = conditionListColumns(project_, decimalSeparator());
+    std::size_t k = 0;
     for (const NumberedEntry& entry : conditionListEntries(project_, decimalSeparator())) {
-        out.push_back({entry.number, QString::fromStdString(entry.text)});
+        out.push_back({entry.number, QString::fromStdString(entry.text), qtCells(table.rows[k++])});
     }
     return out;
+}
+
+QStringList Tl_wb::columnHeadings() const
+{
+    return qtCells(conditionListColumns(project_, decimalSeparator()).headings);
 }
 
 void Tl_wb::makeCurrent(int number)
