@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
 
 namespace zorind {
 
@@ -14,6 +16,18 @@ inline QLabel* labelFor(const char* text, QWidget* field, QWidget* parent)
     label->setBuddy(field);
     field->setAccessibleName(label->text());
     return label;
+}
+
+// A non-zero `selectedNumber` locks a dialog's number field to the entry a
+// command opened it on: any edit is put back at once. True when it did so.
+inline bool restoreLockedNumber(QLineEdit* field, int selectedNumber)
+{
+    if (selectedNumber == 0) {
+        return false;
+    }
+    const QSignalBlocker quiet(field);
+    field->setText(QString::number(selectedNumber));
+    return true;
 }
 
 // Tells the activation that goes with a dialog's showing (which the window

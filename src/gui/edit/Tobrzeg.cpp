@@ -1,5 +1,7 @@
 #include "edit/Tobrzeg.h"
 
+#include "edit/DialogSupport.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -73,9 +75,7 @@ void Tobrzeg::numberChanged()
     if (filling_) {
         return;
     }
-    if (project_.selectedNumber != 0) {
-        const QSignalBlocker quiet(edit1_);
-        edit1_->setText(QString::number(project_.selectedNumber));
+    if (restoreLockedNumber(edit1_, project_.selectedNumber)) {
         return;
     }
     const std::optional<int> n = parseNumberText(edit1_->text());

@@ -15,6 +15,7 @@
 #include "app/DialogButtons.h"
 #include "edit/ConditionFields.h"
 #include "edit/Conditions.h"
+#include "edit/DialogSupport.h"
 #include "view/NumberFields.h"
 
 namespace zorind {
@@ -146,10 +147,8 @@ void Twb::numberChanged()
     if (filling_) {
         return;
     }
-    if (project_.selectedNumber != 0) {
-        // Adding: the new condition's number stays.
-        const QSignalBlocker quiet(edit1_);
-        edit1_->setText(QString::number(project_.selectedNumber));
+    // Adding: the new condition's number stays.
+    if (restoreLockedNumber(edit1_, project_.selectedNumber)) {
         return;
     }
     const std::optional<int> n = parseNumberText(edit1_->text());
