@@ -1,7 +1,5 @@
 #include "edit/Tobrzeg.h"
 
-#include "edit/DialogSupport.h"
-
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,6 +11,7 @@
 #include "app/DialogButtons.h"
 #include "edit/Boundaries.h"
 #include "edit/ConditionFields.h"
+#include "edit/DialogSupport.h"
 
 namespace zorind {
 
