@@ -19,22 +19,20 @@
 #include "solver/Integration.h"
 #include "solver/LinearSolve.h"
 #include "support/SolverModels.h"
+#include "ui/ScriptedInteraction.h"
 
 namespace {
 
 using namespace zorind;
 
-class SilentInteraction : public Interaction {
+// Answers Yes and keeps nothing: a compute per iteration would otherwise
+// collect one message each time.
+class SilentInteraction : public ScriptedInteraction {
 public:
-    void message(std::string_view, std::string_view, MessageKind) override {}
-    bool ask(std::string_view, std::string_view) override { return true; }
-    std::optional<std::string> promptText(std::string_view, std::string_view, std::string_view) override
-    {
-        return std::nullopt;
-    }
-    std::optional<double> promptNumber(std::string_view, std::string_view, double) override { return std::nullopt; }
-    std::optional<std::string> chooseOpenFile(const FileDialogSpec&) override { return std::nullopt; }
-    std::optional<std::string> chooseSaveFile(const FileDialogSpec&) override { return std::nullopt; }
+    SilentInteraction() { defaultAnswer = true; }
+
+protected:
+    void onShown(const Shown&) override { shown.clear(); }
 };
 
 const Project& model()

@@ -86,7 +86,8 @@ TEST(QtInteraction, QuestionsAnswerYesOnlyForYes)
     EXPECT_EQ(seen.caption, QString::fromUtf8("Zakończenie pracy programu"));
     EXPECT_EQ(seen.icon, QMessageBox::Question);
     answerBoxes({recordAndPress(seen, QMessageBox::No)});
-    EXPECT_FALSE(ui.ask("Usunąć?", "Usuń"));
+    EXPECT_FALSE(ui.ask("Uruchomić?", "Eksport", MessageKind::Exclamation));
+    EXPECT_EQ(seen.icon, QMessageBox::Warning) << "a question that warns";
 }
 
 TEST(QtInteraction, PromptsReturnTheTextOrNothingAndNumbersReadTheLocale)

@@ -48,7 +48,7 @@ ExportOutcome exportCommand(const Project& project, Interaction& ui, SolverLaunc
                             const std::filesystem::path& programDirectory)
 {
     const ExportOutcome written = writeExchangeFile(project, ui, workingDirectory);
-    if (written != ExportOutcome::Exported || !ui.ask(kStartSolverQuestion, kExportCaption)) {
+    if (written != ExportOutcome::Exported || !ui.ask(kStartSolverQuestion, kExportCaption, MessageKind::Exclamation)) {
         return written;
     }
     const SolverLaunch launch = solverLaunch(workingDirectory, programDirectory);

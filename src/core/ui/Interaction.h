@@ -40,8 +40,13 @@ public:
         message(text, caption, MessageKind::Exclamation);
     }
 
-    // A Yes/No question; true only for Yes.
-    virtual bool ask(std::string_view text, std::string_view caption) = 0;
+    // A Yes/No question; true only for Yes. It shows the question mark,
+    // or the exclamation icon for a question that warns (`Exclamation`).
+    bool ask(std::string_view text, std::string_view caption, MessageKind icon = MessageKind::Information)
+    {
+        return question(text, caption, icon);
+    }
+    virtual bool question(std::string_view text, std::string_view caption, MessageKind icon) = 0;
 
     // A one-line prompt. Nothing when the user cancels.
     virtual std::optional<std::string> promptText(std::string_view caption, std::string_view prompt,

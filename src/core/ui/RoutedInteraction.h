@@ -18,7 +18,10 @@ public:
     {
         target_->message(text, caption, kind);
     }
-    bool ask(std::string_view text, std::string_view caption) override { return target_->ask(text, caption); }
+    bool question(std::string_view text, std::string_view caption, MessageKind icon) override
+    {
+        return target_->question(text, caption, icon);
+    }
     std::optional<std::string> promptText(std::string_view caption, std::string_view prompt,
                                           std::string_view initial) override
     {

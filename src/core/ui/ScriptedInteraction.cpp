@@ -20,9 +20,9 @@ void ScriptedInteraction::message(std::string_view text, std::string_view captio
     onShown(shown.back());
 }
 
-bool ScriptedInteraction::ask(std::string_view text, std::string_view caption)
+bool ScriptedInteraction::question(std::string_view text, std::string_view caption, MessageKind icon)
 {
-    shown.push_back({std::string(text), std::string(caption), MessageKind::Information, true});
+    shown.push_back({std::string(text), std::string(caption), icon, true});
     onShown(shown.back());
     return take(answers, defaultAnswer);
 }

@@ -34,7 +34,7 @@ public:
     int busyCalls = 0;
 
     void message(std::string_view text, std::string_view caption, MessageKind kind) override;
-    bool ask(std::string_view text, std::string_view caption) override;
+    bool question(std::string_view text, std::string_view caption, MessageKind icon) override;
     std::optional<std::string> promptText(std::string_view caption, std::string_view prompt,
                                           std::string_view initial) override;
     std::optional<double> promptNumber(std::string_view caption, std::string_view prompt, double initial) override;

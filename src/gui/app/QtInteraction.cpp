@@ -107,10 +107,10 @@ void QtInteraction::message(std::string_view text, std::string_view caption, Mes
     box.exec();
 }
 
-bool QtInteraction::ask(std::string_view text, std::string_view caption)
+bool QtInteraction::question(std::string_view text, std::string_view caption, MessageKind icon)
 {
-    QMessageBox box(QMessageBox::Question, toQString(caption), toQString(text), QMessageBox::Yes | QMessageBox::No,
-                    parent_);
+    QMessageBox box(icon == MessageKind::Exclamation ? QMessageBox::Warning : QMessageBox::Question, toQString(caption),
+                    toQString(text), QMessageBox::Yes | QMessageBox::No, parent_);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }

@@ -121,6 +121,7 @@ TEST(ExportCommand, StartsSolverExeFromTheWorkingFolderOrElseTheInstalledSolver)
     EXPECT_EQ(no.shown[0].kind, MessageKind::Exclamation);
     EXPECT_EQ(no.shown[1].text, "Uruchomić moduł liczący(spowoduje to zamknięcie programu)");
     EXPECT_TRUE(no.shown[1].isQuestion);
+    EXPECT_EQ(no.shown[1].kind, MessageKind::Exclamation) << "the question warns";
 
     // Yes: the solver installed beside this program, or a solver.exe in the
     // working folder, named relative to it; a start that fails is said.
