@@ -57,8 +57,8 @@ void placePoint(Project& p, Interaction& ui, const PointerEvent& event, PointerF
         feedback.drawElementLine(screenOf(v, p.nodes[e.startNode]), screenOf(v, node));
     }
     feedback.setStatusText(PanelPrompt, kNextPointPrompt);
-    feedback.setStatusText(PanelLastPoint, "Ostatni pkt: " + statusNumber(node.x, event.decimalSeparator) + ", " +
-                                               statusNumber(node.y, event.decimalSeparator));
+    feedback.setStatusText(PanelLastPoint, "Ostatni pkt: " + displayNumber(node.x, event.decimalSeparator) + ", " +
+                                               displayNumber(node.y, event.decimalSeparator));
 }
 
 } // namespace
@@ -66,13 +66,6 @@ void placePoint(Project& p, Interaction& ui, const PointerEvent& event, PointerF
 ModelPoint pointerModelPosition(const ViewTransform& view, PixelPoint position, int clientWidth, int clientHeight)
 {
     return viewAt(view, clientWidth, clientHeight).pointerModelPosition(position.x, position.y);
-}
-
-std::string statusNumber(float value, char decimalSeparator)
-{
-    std::string text = formatGeneral(static_cast<double>(value), 15);
-    std::replace(text.begin(), text.end(), '.', decimalSeparator);
-    return text;
 }
 
 bool pointerPressed(Project& p, Interaction& ui, const PointerEvent& event, PointerFeedback& feedback)
@@ -102,8 +95,8 @@ void pointerMoved(Project& p, const PointerEvent& event, PointerFeedback& feedba
 {
     const ViewTransform v = viewAt(p.view, event.clientWidth, event.clientHeight);
     const ModelPoint at = v.pointerModelPosition(event.position.x, event.position.y);
-    feedback.setStatusText(PanelX, "x=" + statusNumber(at.x, event.decimalSeparator));
-    feedback.setStatusText(PanelY, "y=" + statusNumber(at.y, event.decimalSeparator));
+    feedback.setStatusText(PanelX, "x=" + displayNumber(at.x, event.decimalSeparator));
+    feedback.setStatusText(PanelY, "y=" + displayNumber(at.y, event.decimalSeparator));
     feedback.setStatusText(PanelSelection, currentSelectionText(p));
 
     EditState& s = p.edit;

@@ -69,10 +69,6 @@ public:
 // scales; only its client size is taken from the event.
 ModelPoint pointerModelPosition(const ViewTransform& view, PixelPoint position, int clientWidth, int clientHeight);
 
-// A coordinate as the status bar shows it: general notation, up to 15
-// significant digits, with the given decimal separator.
-std::string statusNumber(float value, char decimalSeparator);
-
 // A button press. Right: popupPoint is set and the popup of the current
 // mode opens. Left while a polyline is drawn: a point is placed (node,
 // and from the second point on an element), its marker and element drawn,

@@ -6,21 +6,14 @@
 
 namespace zorind {
 
-std::string listNumber(float value, char decimalSeparator)
-{
-    std::string text = formatGeneral(static_cast<double>(value), 15);
-    std::replace(text.begin(), text.end(), '.', decimalSeparator);
-    return text;
-}
-
 namespace {
 
 template <class Points> std::vector<std::array<std::string, 3>> pointRows(const Points& points, char decimalSeparator)
 {
     std::vector<std::array<std::string, 3>> rows;
     for (int k : points.numbers()) {
-        rows.push_back(
-            {std::to_string(k), listNumber(points[k].x, decimalSeparator), listNumber(points[k].y, decimalSeparator)});
+        rows.push_back({std::to_string(k), displayNumber(points[k].x, decimalSeparator),
+                        displayNumber(points[k].y, decimalSeparator)});
     }
     return rows;
 }
@@ -121,11 +114,11 @@ ListColumns conditionListColumns(const Project& project, char decimalSeparator)
         }
         std::vector<std::string> cells{std::to_string(k), name};
         for (float v : {c.atNode1, c.atMiddle, c.atNode2}) {
-            cells.push_back(listNumber(v, decimalSeparator));
+            cells.push_back(displayNumber(v, decimalSeparator));
         }
         if (elasticity) {
             for (float v : {c.atNode1Y, c.atMiddleY, c.atNode2Y}) {
-                cells.push_back(listNumber(v, decimalSeparator));
+                cells.push_back(displayNumber(v, decimalSeparator));
             }
         }
         table.rows.push_back(std::move(cells));

@@ -33,9 +33,6 @@ struct ListColumns {
     std::vector<std::vector<std::string>> rows;
 };
 
-// One value as the lists write it.
-std::string listNumber(float value, char decimalSeparator);
-
 // Grid rows "Nr", "x", "y" of the nodes and of the internal points.
 std::vector<std::array<std::string, 3>> nodeListRows(const Project& project, char decimalSeparator);
 std::vector<std::array<std::string, 3>> internalPointListRows(const Project& project, char decimalSeparator);

@@ -38,6 +38,17 @@ std::string formatGeneral(double value, int significantDigits)
     return std::string(buffer.data(), result.ptr);
 }
 
+std::string displayNumber(float value, char decimalSeparator)
+{
+    std::string text = formatGeneral(static_cast<double>(value), 15);
+    for (char& c : text) {
+        if (c == '.') {
+            c = decimalSeparator;
+        }
+    }
+    return text;
+}
+
 namespace {
 std::string_view stripPlus(std::string_view token)
 {

@@ -12,6 +12,10 @@ std::string formatFixed(double value, int decimals);
 void appendFixed(std::string& out, double value, int decimals);
 // "%.9g": the shortest general form that still round-trips a float.
 std::string formatGeneral(double value, int significantDigits);
+// A stored float as the status bar, the lists and the result windows show
+// it: widened to double, general notation, up to 15 significant digits,
+// with the given decimal separator (0.1f shows as 0.100000001490116).
+std::string displayNumber(float value, char decimalSeparator);
 
 // Whole-token parsing independent of the locale. A leading '+' is accepted,
 // as scanf accepts it; anything left over makes the token invalid.

@@ -8,13 +8,6 @@
 
 namespace zorind {
 
-std::string formatResultValue(float value, char decimalSeparator)
-{
-    std::string text = formatGeneral(static_cast<double>(value), 15);
-    std::replace(text.begin(), text.end(), '.', decimalSeparator);
-    return text;
-}
-
 std::vector<ElementResultRow> elementResultRows(const Project& project)
 {
     std::vector<ElementResultRow> rows;

@@ -9,11 +9,6 @@
 
 namespace zorind {
 
-// The cells of the result windows hold the stored single-precision numbers;
-// the window writes them in general format with up to 15 significant digits
-// in the user's locale (0.3f shows as 0.300000011920929).
-std::string formatResultValue(float value, char decimalSeparator);
-
 // --- "Lista wyników" (Tl_wyn) ----------------------------------------------
 
 inline constexpr const char* kResultListTitle = "Lista wyników";

@@ -1,6 +1,7 @@
 #include "lists/GridListWindow.h"
 #include "app/DialogButtons.h"
 #include "lists/ListCopy.h"
+#include "model/NumberFormat.h"
 #include "solver/ResultLists.h"
 #include "view/NumberFields.h"
 
@@ -49,7 +50,7 @@ GridListWindow::GridListWindow(const QString& objectName, const QString& title, 
 
 QString GridListWindow::storedNumber(float value)
 {
-    return QString::fromStdString(formatResultValue(value, decimalSeparator()));
+    return QString::fromStdString(displayNumber(value, decimalSeparator()));
 }
 
 void GridListWindow::rebuild()

@@ -42,6 +42,10 @@ TEST(NumberFormat, FixedAndGeneralText)
     EXPECT_EQ(formatGeneral(static_cast<double>(0.1f), 15), "0.100000001490116");
     EXPECT_EQ(formatGeneral(1e20, 15), "1e+20");
     EXPECT_EQ(formatFixed(3e38, 1).size(), 41u) << "the widest float in fixed notation fits";
+    // What the status bar, the lists and the result windows show.
+    EXPECT_EQ(displayNumber(0.3f, ','), "0,300000011920929");
+    EXPECT_EQ(displayNumber(0.1f, '.'), "0.100000001490116");
+    EXPECT_EQ(displayNumber(-2.5f, ','), "-2,5");
 }
 
 } // namespace

@@ -59,14 +59,6 @@ TEST(InternalResultsList, ShowsWhatTheProjectHoldsEvenWithoutResults)
     EXPECT_EQ(rows[1].value, 0.3f);
 }
 
-TEST(ResultFormat, FifteenSignificantDigitsOfTheStoredFloat)
-{
-    EXPECT_EQ(formatResultValue(0.3f, ','), "0,300000011920929");
-    EXPECT_EQ(formatResultValue(0.3f, '.'), "0.300000011920929");
-    EXPECT_EQ(formatResultValue(1.0f, ','), "1");
-    EXPECT_EQ(formatResultValue(-2.5f, ','), "-2,5");
-}
-
 // Element 1 from y = 2 to y = 4, element 2 from y = 4 to y = 0, element 3
 // along y = 0; internal points at (1, 2) and (4, 0).
 Project resultsToScale()
