@@ -126,6 +126,25 @@ TEST_F(MainWindowFlow, ComputeAndScalingRepaintByThemselves)
     EXPECT_NE(scale.grab().toImage(), scaleBefore) << "the colour scale shows the new range";
 }
 
+TEST_F(MainWindowFlow, OpeningShowsTheNewModelBeforeItsMessage)
+{
+    // Records how often the model had been painted when each box opened.
+    struct PaintsAtMessage : ScriptedInteraction {
+        explicit PaintsAtMessage(const DrawingArea& area) : area(area) {}
+        void onShown(const Shown&) override { paints.push_back(area.modelPaints()); }
+        const DrawingArea& area;
+        std::vector<int> paints;
+    } seen(*window.drawingArea());
+    window.setInteraction(&seen);
+    settle();
+    const int before = window.drawingArea()->modelPaints();
+    seen.files = {std::string(ZORIND_EXAMPLES_DIR) + "/plyta.tav"};
+    action("Otworz1")->trigger();
+    window.setInteraction(&ui);
+    ASSERT_FALSE(seen.paints.empty());
+    EXPECT_GT(seen.paints.back(), before) << "the opened model is on screen when the message shows";
+}
+
 TEST_F(MainWindowFlow, ToggleButtonsReleaseEachOther)
 {
     open("plyta.tav");

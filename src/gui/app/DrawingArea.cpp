@@ -78,6 +78,12 @@ void DrawingArea::repaintModel()
     update();
 }
 
+void DrawingArea::repaintModelNow()
+{
+    modelDue_ = true;
+    repaint();
+}
+
 void DrawingArea::ensurePicture()
 {
     const qreal ratio = devicePixelRatioF();

@@ -32,6 +32,8 @@ public:
     // The model changed: it is painted afresh at the next paint, which also
     // wipes the pointer feedback.
     void repaintModel();
+    // The same, painted on the screen at once (before a message box opens).
+    void repaintModelNow();
     // Brings the picture up to date now, painting the model if it is due.
     void ensurePicture();
     // What the drawing area shows (model and feedback).

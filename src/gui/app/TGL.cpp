@@ -300,7 +300,7 @@ void TGL::saveProjectCommand()
 void TGL::showModelNow()
 {
     refreshCaption();
-    drawingArea_->repaint();
+    drawingArea_->repaintModelNow();
 }
 
 void TGL::exitCommand()
