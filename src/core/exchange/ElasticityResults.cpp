@@ -46,9 +46,7 @@ std::string formatElasticityValue(float value, char decimalSeparator)
         // Here the six decimals are the tighter limit: one rounding only.
         text = formatFixed(v, 6);
     }
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) {
-        text.erase(0, 1);
-    }
+    dropSignOfZero(text);
     std::replace(text.begin(), text.end(), '.', decimalSeparator);
     return text;
 }

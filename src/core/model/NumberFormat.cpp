@@ -27,6 +27,13 @@ std::string formatFixed(double value, int decimals)
     return out;
 }
 
+void dropSignOfZero(std::string& text)
+{
+    if (!text.empty() && text[0] == '-' && text.find_first_not_of("0.", 1) == std::string::npos) {
+        text.erase(0, 1);
+    }
+}
+
 std::string formatGeneral(double value, int significantDigits)
 {
     std::array<char, 64> buffer{};

@@ -9,6 +9,8 @@ namespace zorind {
 // Locale-independent number text, as printf's "%.<decimals>f" would write
 // it in the C locale (always a decimal point).
 std::string formatFixed(double value, int decimals);
+// A fixed-point text that shows zero carries no sign: "-0.00" becomes "0.00".
+void dropSignOfZero(std::string& text);
 void appendFixed(std::string& out, double value, int decimals);
 // "%.9g": the shortest general form that still round-trips a float.
 std::string formatGeneral(double value, int significantDigits);

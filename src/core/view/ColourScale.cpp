@@ -89,9 +89,7 @@ std::string formatRounded(double value, int significant, double exponentFrom, in
     std::string text =
         std::fabs(rounded) >= exponentFrom ? scientific(rounded, significant - 1) : formatFixed(rounded, decimals);
     // A value that rounds to zero is zero: no sign in front of it.
-    if (!text.empty() && text[0] == '-' && text.find_first_not_of("0.", 1) == std::string::npos) {
-        text.erase(0, 1);
-    }
+    dropSignOfZero(text);
     replaceDecimalPoint(text, decimalPoint);
     return text;
 }

@@ -120,6 +120,12 @@ void analysisType(TGL& w)
     }
 }
 
+// A command's modal dialog: true when it closed with OK.
+template <class W> DialogCall dialogOf(TGL& w)
+{
+    return [&w] { return w.window<W>().edit(); };
+}
+
 // The condition dialog of the analysis type, opened on selectedNumber.
 ConditionDialogRunner conditionDialog(TGL& w)
 {
@@ -135,7 +141,7 @@ void addConditionCommand(TGL& w)
 
 void addBoundaryCommand(TGL& w)
 {
-    w.repaintIf(addBoundary(w.project(), w.interaction(), [&w] { return w.window<Tobrzeg>().edit(); }));
+    w.repaintIf(addBoundary(w.project(), w.interaction(), dialogOf<Tobrzeg>(w)));
 }
 
 // A list window opens only when its table has entries. The boundary and
@@ -146,12 +152,6 @@ template <class Window> void showList(TGL& w, int entries, bool repaintAfter = f
         w.window<Window>().exec();
         w.repaintIf(repaintAfter);
     }
-}
-
-// A command's modal dialog: true when it closed with OK.
-template <class W> DialogCall dialogOf(TGL& w)
-{
-    return [&w] { return w.window<W>().edit(); };
 }
 
 DialogCall numberPrompt(TGL& w)
