@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/FileCommands.h"
+#include "session/FileCommands.h"
 
 namespace zorind::cli {
 

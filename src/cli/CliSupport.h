@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "CliInteraction.h"
-#include "model/Project.h"
+#include "session/Project.h"
 #include "solver/Compute.h"
 
 namespace zorind::cli {

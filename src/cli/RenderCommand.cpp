@@ -21,9 +21,11 @@
 #include "Painter.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectFile.h"
+#include "model/Version.h"
+#include "session/DisplayCommands.h"
+#include "session/ViewCommands.h"
 #include "solver/Compute.h"
-#include "view/DisplayCommands.h"
-#include "view/ViewCommands.h"
+#include "ui/Messages.h"
 
 namespace zorind::cli {
 

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "CliSupport.h"
+#include "model/Version.h"
+#include "ui/Messages.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "app/TGL.h"
-#include "model/FileCommands.h"
+#include "session/FileCommands.h"
 #include "support/TempDir.h"
 #include "ui/ScriptedInteraction.h"
 

@@ -12,7 +12,7 @@
 #include "app/DrawingArea.h"
 #include "app/TGL.h"
 #include "lists/Tl_wyn.h"
-#include "model/FileCommands.h"
+#include "session/FileCommands.h"
 #include "support/ModelBuilders.h"
 #include "ui/ScriptedInteraction.h"
 #include "view/Tskala.h"

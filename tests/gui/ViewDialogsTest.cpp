@@ -14,10 +14,10 @@
 #include <functional>
 
 #include "Painter.h"
+#include "session/DisplayCommands.h"
 #include "support/DialogTesting.h"
 #include "support/ModelBuilders.h"
 #include "ui/ScriptedInteraction.h"
-#include "view/DisplayCommands.h"
 #include "view/PrinterSetup.h"
 #include "view/T_ustaw.h"
 #include "view/Td_obsz.h"

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/Project.h"
+#include "session/Project.h"
 
 namespace zorind::test {
 

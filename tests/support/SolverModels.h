@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/Project.h"
+#include "session/Project.h"
 #include "support/ModelBuilders.h"
 
 namespace zorind::test {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "model/Project.h"
+#include "session/Project.h"
 
 namespace zorind {
 

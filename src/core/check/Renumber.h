@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Project.h"
+#include "session/Project.h"
 #include "ui/Interaction.h"
 
 namespace zorind {

@@ -7,6 +7,7 @@
 
 #include "edit/Conditions.h"
 #include "model/NumberFormat.h"
+#include "ui/Messages.h"
 
 namespace zorind {
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <optional>
 
-#include "model/Project.h"
+#include "session/Project.h"
 #include "ui/Interaction.h"
 
 namespace zorind {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "edit/NodeOps.h"
+#include "ui/Messages.h"
 
 namespace zorind {
 

@@ -1,4 +1,5 @@
 #include "edit/Conditions.h"
+#include "ui/Messages.h"
 
 #include <cfloat>
 #include <cmath>

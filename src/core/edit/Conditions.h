@@ -4,9 +4,9 @@
 #include <functional>
 #include <optional>
 
-#include "model/Project.h"
-#include "solver/AnalysisSettings.h" // kBadDataMessage, shared by the dialogs
+#include "session/Project.h"
 #include "ui/Interaction.h"
+#include "ui/Messages.h"
 
 namespace zorind {
 

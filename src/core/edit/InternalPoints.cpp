@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/NumberFormat.h"
+#include "ui/Messages.h"
 
 namespace zorind {
 
@@ -153,7 +154,7 @@ bool storeInternalPoint(Project& p, Interaction& ui, std::optional<int> k, std::
     const std::optional<float> fx = coordinateValue(x);
     const std::optional<float> fy = coordinateValue(y);
     if (!k || !p.internalPoints.contains(*k) || !fx || !fy) {
-        ui.error(kBadDataText, kBadDataCaption);
+        ui.error(kBadDataMessage, kBadDataCaption);
         return false;
     }
     p.internalPoints[*k].x = *fx;

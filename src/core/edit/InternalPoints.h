@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "edit/NodeEditing.h"
-#include "model/Project.h"
+#include "session/Project.h"
 #include "ui/Interaction.h"
 
 namespace zorind {

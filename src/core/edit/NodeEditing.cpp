@@ -6,6 +6,7 @@
 
 #include "edit/NodeOps.h"
 #include "model/NumberFormat.h"
+#include "ui/Messages.h"
 
 namespace zorind {
 
@@ -172,7 +173,7 @@ bool storeNodeCoordinates(Project& p, Interaction& ui, std::optional<int> k, std
     const std::optional<float> fx = coordinateValue(x);
     const std::optional<float> fy = coordinateValue(y);
     if (!k || !p.nodes.contains(*k) || !fx || !fy) {
-        ui.error(kBadDataText, kBadDataCaption);
+        ui.error(kBadDataMessage, kBadDataCaption);
         return false;
     }
     Node& node = p.nodes[*k];

@@ -5,8 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "model/Project.h"
+#include "session/Project.h"
 #include "ui/Interaction.h"
+#include "ui/Messages.h"
 
 namespace zorind {
 
@@ -88,7 +89,6 @@ std::string boundaryItemText(const Project& project, int b);
 // fit a float.
 std::optional<float> coordinateValue(std::optional<double> typed);
 
-inline constexpr const char* kBadDataText = "Złe dane";
 inline constexpr const char* kBadDataCaption = "Warunek brzegowy";
 inline constexpr const char* kElementDialogTitle = "Własności elementu";
 inline constexpr const char* kNothingPicked = "Nie wybrałeś żadnego węzła.";

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Project.h"
+#include "session/Project.h"
 
 namespace zorind {
 

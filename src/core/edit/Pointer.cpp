@@ -4,7 +4,7 @@
 
 #include "edit/BoundaryConstruction.h"
 #include "model/NumberFormat.h"
-#include "view/Describe.h"
+#include "session/Describe.h"
 
 namespace zorind {
 

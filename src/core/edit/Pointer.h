@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/Project.h"
+#include "session/Project.h"
 #include "ui/Interaction.h"
 #include "view/ViewTransform.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Project.h"
+#include "session/Project.h"
 
 namespace zorind {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "model/Project.h"
+#include "session/Project.h"
 
 namespace zorind {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "exchange/ResultFile.h"
-#include "model/Project.h"
+#include "session/Project.h"
 #include "ui/Interaction.h"
 
 namespace zorind {

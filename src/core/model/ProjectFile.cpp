@@ -24,7 +24,7 @@ void appendInt(std::string& out, int value)
 
 } // namespace
 
-std::string writeProjectText(const Project& p)
+std::string writeProjectText(const Model& p)
 {
     std::string out;
     out.reserve(256 + 40 * static_cast<std::size_t>(p.nodeCount() + p.conditionCount() * 3 + p.internalPointCount()));
@@ -181,14 +181,14 @@ private:
 
 } // namespace
 
-std::optional<std::string> readProjectText(std::string_view text, Project& project)
+std::optional<std::string> readProjectText(std::string_view text, Model& project)
 {
     // A byte-order mark, as some editors write at the start of a file.
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         text.remove_prefix(kByteOrderMark.size());
     }
-    Project p = project;
+    Model p = project;
     TokenReader in(text);
     try {
         p.nodes.resize(in.count("węzłów", kMaxNodes));
@@ -232,7 +232,7 @@ std::optional<std::string> readProjectText(std::string_view text, Project& proje
     return std::nullopt;
 }
 
-FileResult loadProjectFile(const std::string& path, Project& project)
+FileResult loadProjectFile(const std::string& path, Model& project)
 {
     namespace fs = std::filesystem;
     // Only a regular file can hold a project: a folder, a device (/dev/zero
@@ -435,7 +435,7 @@ FileResult writeFileSafely(const std::string& path, std::string_view bytes)
     return {};
 }
 
-FileResult saveProjectFile(const Project& project, const std::string& path)
+FileResult saveProjectFile(const Model& project, const std::string& path)
 {
     return writeFileSafely(path, writeProjectText(project));
 }

@@ -4,14 +4,14 @@
 #include <string>
 #include <string_view>
 
-#include "model/Project.h"
+#include "model/Model.h"
 
 namespace zorind {
 
 // The project file text: counts, nodes, elements, conditions, boundaries,
 // properties, internal points, analysis type and the closing text, written
 // with a decimal point whatever the user's locale.
-std::string writeProjectText(const Project& project);
+std::string writeProjectText(const Model& project);
 
 // Reads the project text into `project` (whose other state is kept). Returns
 // an explanation in Polish when the text is damaged: it ends early, holds a
@@ -19,7 +19,7 @@ std::string writeProjectText(const Project& project);
 // a value that is not finite. On failure `project` is left untouched.
 // References between tables are not validated here; the consistency check
 // reports them.
-std::optional<std::string> readProjectText(std::string_view text, Project& project);
+std::optional<std::string> readProjectText(std::string_view text, Model& project);
 
 enum class FileStatus { Ok, CannotOpen, Damaged, CannotWrite, TooLarge };
 
@@ -37,7 +37,7 @@ inline constexpr std::size_t kMaxProjectFileSize = 1024 * 1024;
 
 // Reads a project file from disk into `project`; `project` changes only on
 // success. Only a regular file of at most kMaxProjectFileSize bytes is read.
-FileResult loadProjectFile(const std::string& path, Project& project);
+FileResult loadProjectFile(const std::string& path, Model& project);
 
 // Writes `bytes` to `path` so that a failure never destroys what was there:
 // the bytes go to a temporary file in the same folder first. A new file then
@@ -49,6 +49,6 @@ FileResult loadProjectFile(const std::string& path, Project& project);
 FileResult writeFileSafely(const std::string& path, std::string_view bytes);
 
 // Saves the project file with writeFileSafely.
-FileResult saveProjectFile(const Project& project, const std::string& path);
+FileResult saveProjectFile(const Model& project, const std::string& path);
 
 } // namespace zorind

@@ -5,8 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "model/Project.h"
+#include "session/Project.h"
 #include "ui/Interaction.h"
+#include "ui/Messages.h"
 
 namespace zorind {
 
@@ -40,7 +41,6 @@ bool isAnalysisTypeCode(int code);
 bool applyAnalysisType(Project& project, int code);
 
 inline constexpr const char* kPhysicalPropertiesTitle = "Własności fizyczne";
-inline constexpr const char* kBadDataMessage = "Złe dane";
 
 // The label of the conductivity field of "Własności fizyczne" (Twf) for the
 // analysis type.

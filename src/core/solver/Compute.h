@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "model/Project.h"
+#include "session/Project.h"
 #include "solver/Workspace.h"
 #include "ui/Interaction.h"
 

@@ -96,10 +96,10 @@ std::string formatRounded(double value, int significant, double exponentFrom, in
 
 } // namespace
 
-ResultRanges resultRanges(const Project& project)
+ResultRanges resultRanges(const Model& model)
 {
-    const int count = project.elementCount();
-    return {rangeOf(project.elementResults, count), rangeOf(project.fluxResults, count)};
+    const int count = model.elementCount();
+    return {rangeOf(model.elementResults, count), rangeOf(model.fluxResults, count)};
 }
 
 int colourIndex(double value, const ColourScaleRange& range)

@@ -4,7 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "model/Project.h"
+#include "model/Model.h"
+#include "view/ColourPalette.h"
+#include "view/ViewTransform.h"
 
 namespace zorind {
 
@@ -15,7 +17,7 @@ struct ResultRanges {
     ColourScaleRange potential;
     ColourScaleRange flux;
 };
-ResultRanges resultRanges(const Project& project);
+ResultRanges resultRanges(const Model& model);
 
 // The palette entry of a value: trunc((value - scaleMin) / scaleStep),
 // limited to 0..200. A NaN value or range gives entry 0.

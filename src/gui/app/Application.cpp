@@ -6,7 +6,9 @@
 #include <QTranslator>
 #include <exception>
 
-#include "model/Project.h"
+#include "model/Version.h"
+#include "session/Project.h"
+#include "ui/Messages.h"
 
 namespace zorind {
 

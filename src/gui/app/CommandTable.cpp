@@ -33,17 +33,17 @@
 #include "lists/Tl_www.h"
 #include "lists/Tl_wyn.h"
 #include "lists/Tl_wyn_spr.h"
-#include "model/ShellCommands.h"
+#include "session/DisplayCommands.h"
+#include "session/ShellCommands.h"
+#include "session/ViewCommands.h"
 #include "solver/AnalysisSettings.h"
 #include "solver/Compute.h"
 #include "solver/ResultLists.h"
-#include "view/DisplayCommands.h"
 #include "view/NumberFields.h"
 #include "view/T_ustaw.h"
 #include "view/Td_obsz.h"
 #include "view/Td_siatki.h"
 #include "view/Tskaluj_.h"
-#include "view/ViewCommands.h"
 
 namespace zorind {
 

@@ -4,7 +4,7 @@
 #include <span>
 
 #include "app/Icons.h"
-#include "view/Describe.h"
+#include "session/Describe.h"
 
 namespace zorind {
 

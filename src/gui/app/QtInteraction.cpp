@@ -7,7 +7,8 @@
 #include <QLocale>
 #include <QMessageBox>
 
-#include "model/Project.h"
+#include "session/Project.h"
+#include "ui/Messages.h"
 
 namespace zorind {
 

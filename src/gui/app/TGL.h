@@ -10,7 +10,7 @@
 
 #include "app/QtInteraction.h"
 #include "app/Windows.h"
-#include "model/Project.h"
+#include "session/Project.h"
 #include "ui/RoutedInteraction.h"
 
 class QAction;

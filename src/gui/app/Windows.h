@@ -5,7 +5,7 @@
 #include <tuple>
 #include <type_traits>
 
-#include "model/Project.h"
+#include "session/Project.h"
 #include "ui/Interaction.h"
 
 namespace zorind {

@@ -6,8 +6,10 @@
 
 #include "app/Application.h"
 #include "app/TGL.h"
-#include "model/FileCommands.h"
-#include "model/Project.h"
+#include "model/Version.h"
+#include "session/FileCommands.h"
+#include "session/Project.h"
+#include "ui/Messages.h"
 
 int main(int argc, char** argv)
 {

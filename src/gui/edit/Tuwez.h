@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "model/Project.h"
+#include "session/Project.h"
 
 class QLabel;
 class QLineEdit;

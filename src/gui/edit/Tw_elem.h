@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "edit/DialogSupport.h"
-#include "model/Project.h"
+#include "session/Project.h"
 #include "ui/Interaction.h"
 
 class QCheckBox;

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "model/Project.h"
+#include "session/Project.h"
 #include "ui/Interaction.h"
 
 class QCheckBox;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "lists/EntryListWindow.h"
-#include "model/Project.h"
+#include "session/Project.h"
 #include "ui/Interaction.h"
 
 namespace zorind {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "lists/GridListWindow.h"
-#include "model/Project.h"
+#include "session/Project.h"
 
 namespace zorind {
 

@@ -2,9 +2,9 @@
 
 #include <QDialog>
 
-#include "model/Project.h"
+#include "session/Project.h"
+#include "session/ScreenSettings.h"
 #include "ui/Interaction.h"
-#include "view/ScreenSettings.h"
 
 class QCheckBox;
 class QLineEdit;

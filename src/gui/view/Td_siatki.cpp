@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "session/ViewCommands.h"
 #include "view/NumberFields.h"
-#include "view/ViewCommands.h"
 
 namespace zorind {
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "model/Project.h"
+#include "session/Project.h"
 #include "ui/Interaction.h"
 
 class QLineEdit;

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "Painter.h"
-#include "model/Project.h"
+#include "session/Project.h"
 
 namespace zorind {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "edit/Conditions.h"
+#include "session/Describe.h"
 #include "support/ModelBuilders.h"
 #include "ui/ScriptedInteraction.h"
-#include "view/Describe.h"
 
 namespace zorind {
 namespace {

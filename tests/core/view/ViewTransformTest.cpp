@@ -4,9 +4,9 @@
 #include <limits>
 #include <vector>
 
+#include "session/ViewCommands.h"
 #include "support/ModelBuilders.h"
 #include "ui/ScriptedInteraction.h"
-#include "view/ViewCommands.h"
 
 namespace zorind {
 namespace {

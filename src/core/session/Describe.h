@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Project.h"
+#include "session/Project.h"
 
 namespace zorind {
 

@@ -1,4 +1,4 @@
-#include "view/DisplayCommands.h"
+#include "session/DisplayCommands.h"
 
 #include <initializer_list>
 

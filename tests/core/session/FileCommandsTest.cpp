@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "model/FileCommands.h"
 #include "model/ProjectFile.h"
+#include "session/FileCommands.h"
 #include "support/ModelBuilders.h"
 #include "support/TempDir.h"
 #include "ui/ScriptedInteraction.h"

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "session/Describe.h"
+#include "session/DisplayCommands.h"
+#include "session/ScreenSettings.h"
 #include "support/ModelBuilders.h"
 #include "ui/ScriptedInteraction.h"
-#include "view/Describe.h"
-#include "view/DisplayCommands.h"
-#include "view/ScreenSettings.h"
 
 namespace zorind {
 namespace {

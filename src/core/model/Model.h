@@ -5,14 +5,8 @@
 #include <string>
 
 #include "model/Table.h"
-#include "model/Version.h"
-#include "view/ColourPalette.h"
-#include "view/DisplaySettings.h"
-#include "view/ViewTransform.h"
 
 namespace zorind {
-
-inline constexpr const char* kApplicationTitle = "ZORIND";
 
 inline constexpr int kMaxNodes = 199;
 inline constexpr int kMaxElements = 249;
@@ -91,52 +85,26 @@ struct ResultRecord {
     friend bool operator==(const ResultRecord&, const ResultRecord&) = default;
 };
 
-enum class EditMode { Idle, PolylineEntry };
-
-// A position in the drawing area's client area, in pixels (y down).
-struct PixelPoint {
-    int32_t x = 0;
-    int32_t y = 0;
-    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
-};
-
-// The pointer-interaction state of the main window. A project reset clears
-// the mode and the open chain; the rest is pointer feedback on the screen.
-struct EditState {
-    // Idle: no drawing command; PolylineEntry: left presses place points.
-    EditMode editMode = EditMode::Idle;
-    // The first point of the polyline being drawn is placed: the rubber
-    // band runs from the last node.
-    bool chainOpen = false;
-    // A rubber band is on the screen and must be drawn once more (inverted)
-    // to erase it. Every model repaint wipes it.
-    bool rubberBandShown = false;
-    PixelPoint rubberAnchor; // last node when the band was drawn
-    PixelPoint rubberEnd;    // pointer when the band was drawn
-    // Where the last right press that opened a popup menu was; the popup
-    // commands act there.
-    PixelPoint popupPoint;
-};
-
-// The single in-memory model every command reads and changes.
-struct Project {
+// The model data: what a project file or a computation defines, and what
+// the results were computed from. Everything a step of the editing history
+// restores lives here; how the model is shown lives in the Session.
+struct Model {
     int32_t analysisType = HeatFlow;
     float conductivity = 1.0f;
     float ambientTemperature = 0.0f;
     int32_t currentBoundary = 1;
     int32_t currentCondition = 1;
     int32_t resultsValid = 0;
-    bool projectOpen = false;
-    std::string titleText = " ";
-    int32_t selectedNumber = 0;
 
     Table<Node, kMaxNodes> nodes;
     Table<Element, kMaxElements> elements;
     Table<BoundaryCondition, kMaxConditions> conditions{1};
     Table<Boundary, kMaxBoundaries> boundaries{1};
     Table<InternalPoint, kMaxInternalPoints> internalPoints;
-    // Indexed by element number; they have no count of their own.
+    // The check's working copy of the elements, indexed by element number;
+    // scratch, not model data.
     NumberedArray<Element, kMaxElements> elementScratch;
+    // Indexed by element number; they have no count of their own.
     NumberedArray<ResultRecord, kMaxResults> elementResults;
     NumberedArray<ResultRecord, kMaxResults> fluxResults;
 
@@ -146,39 +114,6 @@ struct Project {
     int conditionCount() const { return conditions.count(); }
     int boundaryCount() const { return boundaries.count(); }
     int internalPointCount() const { return internalPoints.count(); }
-
-    // Display state kept with the project and reset together with it.
-    ViewTransform view;
-    DisplaySettings display;
-    ColourPalette palette;
-    ColourScaleRange scaleRange;
-    EditState edit;
-    int32_t showDisplacements = 0;
 };
-
-// Marks the results as belonging to another model: the geometry or the
-// element numbering they were computed for has changed, so nothing of them
-// may be shown. Returns whether a result view was on (a repaint is due).
-bool invalidateResults(Project& project);
-
-// Puts the Project back into the empty state (used by "Nowy" and "Otwórz").
-// Leaves projectOpen, titleText, paletteMode, showElementBoundaryNumbers,
-// showBcNumbers and the result tables alone.
-void resetProject(Project& project);
-
-// The state of a freshly started program: resetProject plus the values only
-// start-up sets, with every table entry beyond its count zero.
-void initialiseProject(Project& project);
-
-// The message of a refused addition, shared by every command that adds
-// entries: "Osiągnięto maksymalną liczbę <what> (<capacity>)", where `what`
-// is the genitive plural ("węzłów", "elementów", ...).
-std::string capacityMessage(const char* what, int capacity);
-
-inline constexpr const char* kNodesGenitive = "węzłów";
-inline constexpr const char* kElementsGenitive = "elementów";
-inline constexpr const char* kConditionsGenitive = "warunków brzegowych";
-inline constexpr const char* kBoundariesGenitive = "brzegów";
-inline constexpr const char* kInternalPointsFull = "Osiągnięto maksymalną liczbę punktów wewnętrznych";
 
 } // namespace zorind

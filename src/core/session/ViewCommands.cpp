@@ -1,4 +1,4 @@
-#include "view/ViewCommands.h"
+#include "session/ViewCommands.h"
 
 #include <algorithm>
 #include <cmath>

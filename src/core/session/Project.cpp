@@ -1,4 +1,4 @@
-#include "model/Project.h"
+#include "session/Project.h"
 
 namespace zorind {
 
@@ -78,11 +78,6 @@ void initialiseProject(Project& p)
     resetProject(p);
     p.display.showElementBoundaryNumbers = 0;
     p.display.showBcNumbers = 1;
-}
-
-std::string capacityMessage(const char* what, int capacity)
-{
-    return std::string("Osiągnięto maksymalną liczbę ") + what + " (" + std::to_string(capacity) + ")";
 }
 
 } // namespace zorind

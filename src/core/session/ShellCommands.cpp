@@ -1,4 +1,6 @@
-#include "model/ShellCommands.h"
+#include "session/ShellCommands.h"
+#include "model/Version.h"
+#include "ui/Messages.h"
 
 namespace zorind {
 

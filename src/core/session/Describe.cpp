@@ -1,4 +1,4 @@
-#include "view/Describe.h"
+#include "session/Describe.h"
 
 #include <algorithm>
 

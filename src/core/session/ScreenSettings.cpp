@@ -1,6 +1,6 @@
-#include "view/ScreenSettings.h"
+#include "session/ScreenSettings.h"
 
-#include "view/ViewCommands.h"
+#include "session/ViewCommands.h"
 
 namespace zorind {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "model/Project.h"
+#include "session/Project.h"
 #include "ui/Interaction.h"
 
 namespace zorind {

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "model/Project.h"
+#include "session/Project.h"
 #include "support/ModelBuilders.h"
+#include "ui/Messages.h"
 
 namespace zorind {
 namespace {

@@ -1,4 +1,4 @@
-#include "model/FileCommands.h"
+#include "session/FileCommands.h"
 
 #include "model/NumberFormat.h"
 #include "model/ProjectFile.h"

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "view/ColourPalette.h"
+#include "view/DisplaySettings.h"
+#include "view/ViewTransform.h"
+
+namespace zorind {
+
+enum class EditMode { Idle, PolylineEntry };
+
+// A position in the drawing area's client area, in pixels (y down).
+struct PixelPoint {
+    int32_t x = 0;
+    int32_t y = 0;
+    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
+};
+
+// The pointer-interaction state of the main window. A project reset clears
+// the mode and the open chain; the rest is pointer feedback on the screen.
+struct EditState {
+    // Idle: no drawing command; PolylineEntry: left presses place points.
+    EditMode editMode = EditMode::Idle;
+    // The first point of the polyline being drawn is placed: the rubber
+    // band runs from the last node.
+    bool chainOpen = false;
+    // A rubber band is on the screen and must be drawn once more (inverted)
+    // to erase it. Every model repaint wipes it.
+    bool rubberBandShown = false;
+    PixelPoint rubberAnchor; // last node when the band was drawn
+    PixelPoint rubberEnd;    // pointer when the band was drawn
+    // Where the last right press that opened a popup menu was; the popup
+    // commands act there.
+    PixelPoint popupPoint;
+};
+
+// How the model is shown and worked on in this run of the program: the file
+// it came from, the view, the display switches, the palette, the pointer
+// state and the entry a dialog was opened on. None of it is model data, so
+// taking back an edit leaves it alone.
+struct Session {
+    bool projectOpen = false;
+    std::string titleText = " ";
+    // The entry a dialog or list was opened on (0: the user types it).
+    int32_t selectedNumber = 0;
+
+    ViewTransform view;
+    DisplaySettings display;
+    ColourPalette palette;
+    ColourScaleRange scaleRange;
+    EditState edit;
+    int32_t showDisplacements = 0;
+};
+
+} // namespace zorind
