@@ -264,25 +264,26 @@ void addInterior(const Material& m, double rx, double ry, double nx, double ny, 
     out.sxy += w * (dXY - s(dx, dy, nx, ny, u.x, u.y, 0.0));
 }
 
-// A traction shared by one or more element ends at a node.
-struct TractionVariable {
-    int node = 0;
-    bool known = false;
-    double x = 0.0;
-    double y = 0.0;
-    int firstEnd = 0; // element end (2e + side) used for a shifted collocation point
-};
+// ---------------------------------------------------------------------------
+// Boundary geometry: the elements with their outward normals, and the element
+// ends meeting at every node.
 
 struct ElementEnd {
     int element = 0;
     int side = 0; // 0 start, 1 end
 };
 
-struct CollocationPoint {
-    Point p;
-    int node = -1;    // collocation at this node, or
-    int element = -1; // at distance s0 along this element
-    double s0 = 0.0;
+// Element end e, side s is number 2e + s in every per-end table.
+std::size_t endIndex(const ElementEnd& end)
+{
+    return static_cast<std::size_t>(2 * end.element + end.side);
+}
+
+struct Boundary {
+    std::vector<Point> nodes;
+    std::vector<ElementGeometry> elements;
+    std::vector<std::vector<ElementEnd>> ends; // per node, in element order
+    double size = 0.0;                         // the larger side of the bounding box
 };
 
 // Orients every closed boundary so that its normals point out of the body: an
@@ -376,19 +377,582 @@ std::vector<double> outwardSigns(const ExchangeModel& model, std::vector<std::st
     return signs;
 }
 
-void checkDistinctNodes(const ExchangeModel& model, const std::vector<std::vector<ElementEnd>>& ends, double size)
+void checkDistinctNodes(const Boundary& b)
 {
-    for (std::size_t i = 0; i < model.nodes.size(); ++i) {
-        for (std::size_t j = i + 1; j < model.nodes.size(); ++j) {
-            if (ends[i].empty() || ends[j].empty()) {
+    for (std::size_t i = 0; i < b.nodes.size(); ++i) {
+        for (std::size_t j = i + 1; j < b.nodes.size(); ++j) {
+            if (b.ends[i].empty() || b.ends[j].empty()) {
                 continue;
             }
-            if (std::hypot(model.nodes[i].x - model.nodes[j].x, model.nodes[i].y - model.nodes[j].y) <= 1e-9 * size) {
+            if (std::hypot(b.nodes[i].x - b.nodes[j].x, b.nodes[i].y - b.nodes[j].y) <= 1e-9 * b.size) {
                 throw ElasticError("Węzły " + std::to_string(i + 1) + " i " + std::to_string(j + 1) +
                                    " leżą w tym samym miejscu; usuń podwójne węzły przed obliczeniem");
             }
         }
     }
+}
+
+Boundary boundaryGeometry(const ExchangeModel& model, std::vector<std::string>& notes)
+{
+    const std::size_t ne = model.elements.size();
+    const std::vector<double> signs = outwardSigns(model, notes);
+    Boundary b;
+    b.nodes = model.nodes;
+    b.elements.resize(ne);
+    b.ends.resize(model.nodes.size());
+    double minX = model.nodes[0].x, maxX = minX, minY = model.nodes[0].y, maxY = minY;
+    for (std::size_t e = 0; e < ne; ++e) {
+        ElementGeometry& g = b.elements[e];
+        g.start = model.elements[e].start;
+        g.end = model.elements[e].end;
+        g.a = model.nodes[static_cast<std::size_t>(g.start)];
+        const Point& end = model.nodes[static_cast<std::size_t>(g.end)];
+        g.length = std::hypot(end.x - g.a.x, end.y - g.a.y);
+        g.tx = (end.x - g.a.x) / g.length;
+        g.ty = (end.y - g.a.y) / g.length;
+        g.nx = signs[e] * g.ty;
+        g.ny = -signs[e] * g.tx;
+        b.ends[static_cast<std::size_t>(g.start)].push_back({static_cast<int>(e), 0});
+        b.ends[static_cast<std::size_t>(g.end)].push_back({static_cast<int>(e), 1});
+        for (const Point& p : {g.a, end}) {
+            minX = std::min(minX, p.x);
+            maxX = std::max(maxX, p.x);
+            minY = std::min(minY, p.y);
+            maxY = std::max(maxY, p.y);
+        }
+    }
+    b.size = std::max(maxX - minX, maxY - minY);
+    checkDistinctNodes(b);
+    return b;
+}
+
+// ---------------------------------------------------------------------------
+// Boundary conditions: what is prescribed at every node and element end. The
+// stages after this one see only this table, whatever the conditions were
+// given as.
+
+struct BoundaryConditions {
+    std::vector<bool> displacementKnown; // per node
+    std::vector<Point> displacement;     // per node, where known
+    // Per element end: a known traction (a load, zero on a free surface), or
+    // an unknown one (the reaction where the displacement is held).
+    std::vector<bool> tractionKnown;
+    std::vector<Point> traction;
+    // Per node: a load was given that fitted neither side of the node and
+    // was left out.
+    std::vector<bool> loadDropped;
+};
+
+// The exchange file gives one displacement and one load per node. A node
+// without a displacement carries its load (none: zero load) on every side. At
+// a node with a displacement, an element leading to a node without one
+// carries a load, at this node the node's load. A displacement element puts
+// both its nodes on the displacement list, so an element leading to a node
+// with a displacement only is taken as a displacement element. An element
+// between two nodes with both a displacement and a load takes the other side
+// from its neighbour at the node.
+BoundaryConditions nodalConditions(const ExchangeModel& model, const Boundary& b)
+{
+    const std::size_t nn = b.nodes.size();
+    BoundaryConditions c;
+    c.displacementKnown.assign(nn, false);
+    c.displacement.assign(nn, Point{});
+    c.tractionKnown.assign(2 * b.elements.size(), false);
+    c.traction.assign(2 * b.elements.size(), Point{});
+    c.loadDropped.assign(nn, false);
+    std::vector<bool> hasLoad(nn, false);
+    std::vector<Point> load(nn);
+    for (const NodalValue& v : model.displacements) {
+        c.displacementKnown[static_cast<std::size_t>(v.node)] = true;
+        c.displacement[static_cast<std::size_t>(v.node)] = {v.x, v.y};
+    }
+    for (const NodalValue& v : model.tractions) {
+        hasLoad[static_cast<std::size_t>(v.node)] = true;
+        load[static_cast<std::size_t>(v.node)] = {v.x, v.y};
+    }
+    auto otherNode = [&](const ElementEnd& end) {
+        const ElementGeometry& g = b.elements[static_cast<std::size_t>(end.element)];
+        return static_cast<std::size_t>(end.side == 0 ? g.end : g.start);
+    };
+    enum Side { undecided, loaded, fixed };
+    for (std::size_t j = 0; j < nn; ++j) {
+        const std::vector<ElementEnd>& at = b.ends[j];
+        std::vector<Side> side(at.size(), loaded);
+        if (c.displacementKnown[j]) {
+            for (std::size_t k = 0; k < at.size(); ++k) {
+                const std::size_t m = otherNode(at[k]);
+                side[k] = !c.displacementKnown[m] ? loaded : (hasLoad[j] && hasLoad[m] ? undecided : fixed);
+            }
+            if (at.size() == 2 && side[0] == undecided && side[1] != undecided) {
+                side[0] = side[1] == loaded ? fixed : loaded;
+            } else if (at.size() == 2 && side[1] == undecided && side[0] != undecided) {
+                side[1] = side[0] == loaded ? fixed : loaded;
+            }
+            std::replace(side.begin(), side.end(), undecided, fixed);
+            c.loadDropped[j] = hasLoad[j] && !at.empty() && std::count(side.begin(), side.end(), loaded) == 0;
+        }
+        for (std::size_t k = 0; k < at.size(); ++k) {
+            if (side[k] == loaded) {
+                c.tractionKnown[endIndex(at[k])] = true;
+                c.traction[endIndex(at[k])] = load[j];
+            }
+        }
+    }
+    return c;
+}
+
+// ---------------------------------------------------------------------------
+// Unknowns and corners: the tractions at element ends gathered into
+// variables, the unknowns numbered, and a collocation point for every
+// unknown pair.
+
+// A traction shared by one or more element ends at a node.
+struct TractionVariable {
+    int node = 0;
+    bool known = false;
+    double x = 0.0;
+    double y = 0.0;
+    int firstEnd = 0; // element end (2e + side) used for a shifted collocation point
+};
+
+struct CollocationPoint {
+    Point p;
+    int node = -1;    // collocation at this node, or
+    int element = -1; // at distance s0 along this element
+    double s0 = 0.0;
+};
+
+// Every boundary value either known or numbered as an unknown pair of
+// columns; the equations of collocation point p are rows 2p and 2p + 1.
+struct Unknowns {
+    std::vector<Point> displacement;     // per node: the known value
+    std::vector<int> displacementColumn; // per node: -1 where known or not on the boundary
+    std::vector<TractionVariable> tractions;
+    std::vector<int> tractionColumn; // per traction variable: -1 where known
+    std::vector<int> endTraction;    // per element end: its traction variable
+    std::vector<CollocationPoint> points;
+    int count = 0;
+    int cornerNodes = 0;
+};
+
+// Where two elements meet, a node is a corner when the boundary turns there;
+// where more meet it always is.
+bool isCorner(const Boundary& b, const std::vector<ElementEnd>& at)
+{
+    if (at.size() != 2) {
+        return at.size() > 2;
+    }
+    const ElementGeometry& g1 = b.elements[static_cast<std::size_t>(at[0].element)];
+    const ElementGeometry& g2 = b.elements[static_cast<std::size_t>(at[1].element)];
+    const double s1 = at[0].side == 1 ? 1.0 : -1.0; // along g1 into the node
+    const double s2 = at[1].side == 0 ? 1.0 : -1.0; // along g2 out of the node
+    const double turnCos = s1 * s2 * (g1.tx * g2.tx + g1.ty * g2.ty);
+    return turnCos < std::cos(cornerAngleDegrees * pi / 180.0);
+}
+
+// Traction variables: one per element end with a known traction; one per
+// element end with an unknown traction where the traction may jump (a corner
+// held on both sides), one shared by both ends where the boundary runs
+// straight on.
+void assignTractionVariables(const Boundary& b, const BoundaryConditions& c, Unknowns& u,
+                             std::vector<std::string>& notes)
+{
+    u.endTraction.assign(2 * b.elements.size(), -1);
+    auto newVar = [&](std::size_t node, bool known, Point value, const ElementEnd& end) {
+        u.tractions.push_back({static_cast<int>(node), known, value.x, value.y, 2 * end.element + end.side});
+        return static_cast<int>(u.tractions.size()) - 1;
+    };
+    for (std::size_t j = 0; j < b.nodes.size(); ++j) {
+        const std::vector<ElementEnd>& at = b.ends[j];
+        if (at.empty()) {
+            notes.push_back("Węzeł " + std::to_string(j + 1) +
+                            " nie należy do żadnego elementu; jego wyniki są zerowe");
+            continue;
+        }
+        if (at.size() == 1) {
+            notes.push_back("Węzeł " + std::to_string(j + 1) + " kończy brzeg, który nie jest zamknięty");
+        }
+        if (c.loadDropped[j]) {
+            notes.push_back("W węźle " + std::to_string(j + 1) +
+                            " nie rozpoznano strony obciążenia; przyjęto samo przemieszczenie");
+        }
+        std::vector<std::size_t> unknownEnds;
+        for (std::size_t k = 0; k < at.size(); ++k) {
+            const std::size_t end = endIndex(at[k]);
+            if (c.tractionKnown[end]) {
+                u.endTraction[end] = newVar(j, true, c.traction[end], at[k]);
+            } else {
+                unknownEnds.push_back(k);
+            }
+        }
+        if (unknownEnds.size() == 2 && at.size() == 2 && !isCorner(b, at)) {
+            const int v = newVar(j, false, {}, at[unknownEnds[0]]);
+            u.endTraction[endIndex(at[0])] = v;
+            u.endTraction[endIndex(at[1])] = v;
+        } else {
+            for (std::size_t k : unknownEnds) {
+                u.endTraction[endIndex(at[k])] = newVar(j, false, {}, at[k]);
+            }
+            if (unknownEnds.size() > 1) {
+                ++u.cornerNodes;
+            }
+        }
+    }
+}
+
+// Displacements of free nodes first, then the unknown tractions.
+void numberColumns(const Boundary& b, const BoundaryConditions& c, Unknowns& u)
+{
+    u.displacementColumn.assign(b.nodes.size(), -1);
+    for (std::size_t j = 0; j < b.nodes.size(); ++j) {
+        if (!b.ends[j].empty() && !c.displacementKnown[j]) {
+            u.displacementColumn[j] = u.count;
+            u.count += 2;
+        }
+    }
+    u.tractionColumn.assign(u.tractions.size(), -1);
+    for (std::size_t v = 0; v < u.tractions.size(); ++v) {
+        if (!u.tractions[v].known) {
+            u.tractionColumn[v] = u.count;
+            u.count += 2;
+        }
+    }
+}
+
+// Collocation at the node where it has one unknown pair; where it has more
+// (a fixed corner), a quarter element into each adjacent element.
+void placeCollocationPoints(const Boundary& b, Unknowns& u)
+{
+    std::vector<int> unknownVarsAt(b.nodes.size(), 0);
+    for (const TractionVariable& v : u.tractions) {
+        if (!v.known) {
+            ++unknownVarsAt[static_cast<std::size_t>(v.node)];
+        }
+    }
+    for (std::size_t j = 0; j < b.nodes.size(); ++j) {
+        if (b.ends[j].empty()) {
+            continue;
+        }
+        const int pairs = (u.displacementColumn[j] >= 0 ? 1 : 0) + unknownVarsAt[j];
+        if (pairs == 1) {
+            u.points.push_back({b.nodes[j], static_cast<int>(j), -1, 0.0});
+        } else if (pairs > 1) {
+            for (const TractionVariable& v : u.tractions) {
+                if (v.node != static_cast<int>(j) || v.known) {
+                    continue;
+                }
+                const auto e = static_cast<std::size_t>(v.firstEnd / 2);
+                const ElementGeometry& g = b.elements[e];
+                const double s0 = v.firstEnd % 2 == 0 ? 0.25 * g.length : 0.75 * g.length;
+                u.points.push_back({{g.a.x + s0 * g.tx, g.a.y + s0 * g.ty}, -1, static_cast<int>(e), s0});
+            }
+        }
+    }
+}
+
+Unknowns numberUnknowns(const Boundary& b, const BoundaryConditions& c, std::vector<std::string>& notes)
+{
+    int fixedNodes = 0;
+    for (std::size_t j = 0; j < b.nodes.size(); ++j) {
+        if (c.displacementKnown[j] && !b.ends[j].empty()) {
+            ++fixedNodes;
+        }
+    }
+    if (fixedNodes == 0) {
+        throw ElasticError("Brak przemieszczeń zadanych na brzegu: ruch ciała jako sztywnego nie jest zablokowany");
+    }
+    if (fixedNodes == 1) {
+        throw ElasticError(
+            "Przemieszczenie zadane tylko w jednym węźle: obrót ciała jako sztywnego nie jest zablokowany");
+    }
+    Unknowns u;
+    u.displacement = c.displacement;
+    assignTractionVariables(b, c, u, notes);
+    numberColumns(b, c, u);
+    placeCollocationPoints(b, u);
+    if (2 * static_cast<int>(u.points.size()) != u.count) {
+        throw ElasticError("Wewnętrzny błąd programu: liczba równań różni się od liczby niewiadomych");
+    }
+    return u;
+}
+
+// ---------------------------------------------------------------------------
+// Boundary integration: the equation at one collocation point.
+
+// One term of the equation: a block times the displacement of a node or the
+// traction at an element end.
+struct Term {
+    bool traction = false;
+    std::size_t index = 0; // node, or element end (2e + side)
+    Block block{};
+    double factor = 1.0; // displacement terms only
+};
+
+// The terms in element order, each element's displacement terms before its
+// traction terms. At a node, the free term and the principal value come last,
+// from rigid-body translation: they balance every other displacement term.
+void collocationTerms(const Material& mat, const Boundary& b, const CollocationPoint& cp, std::vector<Term>& terms)
+{
+    terms.clear();
+    Block rowSum{};
+    for (std::size_t e = 0; e < b.elements.size(); ++e) {
+        const ElementGeometry& g = b.elements[e];
+        const auto na = static_cast<std::size_t>(g.start);
+        const auto nb = static_cast<std::size_t>(g.end);
+        ElementIntegrals in;
+        if (cp.node >= 0 && (g.start == cp.node || g.end == cp.node)) {
+            in = integrateOwn(mat, g, g.start == cp.node ? 0.0 : g.length);
+        } else if (cp.element == static_cast<int>(e)) {
+            in = integrateOwn(mat, g, cp.s0);
+            const Block half = {{{0.5, 0.0}, {0.0, 0.5}}};
+            terms.push_back({false, na, half, 1.0 - cp.s0 / g.length});
+            terms.push_back({false, nb, half, cp.s0 / g.length});
+        } else {
+            if (distanceToSegment(cp.p, g, 0.0, g.length) <= 1e-9 * g.length) {
+                throw ElasticError((cp.node >= 0 ? "Węzeł " + std::to_string(cp.node + 1)
+                                                 : "Element " + std::to_string(cp.element + 1) + " w pobliżu węzła") +
+                                   " leży na elemencie " + std::to_string(e + 1) + ": elementy brzegu nakładają się");
+            }
+            in = integrateRegular(mat, cp.p, g);
+        }
+        if (static_cast<int>(na) != cp.node) {
+            terms.push_back({false, na, in.ta, 1.0});
+            addScaled(rowSum, in.ta, 1.0);
+        }
+        if (static_cast<int>(nb) != cp.node) {
+            terms.push_back({false, nb, in.tb, 1.0});
+            addScaled(rowSum, in.tb, 1.0);
+        }
+        terms.push_back({true, 2 * e, in.ua, 1.0});
+        terms.push_back({true, 2 * e + 1, in.ub, 1.0});
+    }
+    if (cp.node >= 0) {
+        terms.push_back({false, static_cast<std::size_t>(cp.node), rowSum, -1.0});
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Assembly: each term goes to its unknown's columns, or times its known value
+// to the right-hand side. The traction columns are scaled by the shear
+// modulus so that they are of the displacement columns' order.
+
+struct LinearSystem {
+    Eigen::MatrixXd a;
+    Eigen::VectorXd rhs;
+};
+
+void addCoefficients(const std::vector<Term>& terms, const Unknowns& u, double mu, Eigen::Index row, Eigen::MatrixXd& a)
+{
+    for (const Term& term : terms) {
+        const int column = term.traction ? u.tractionColumn[static_cast<std::size_t>(u.endTraction[term.index])]
+                                         : u.displacementColumn[term.index];
+        if (column < 0) {
+            continue;
+        }
+        for (std::size_t i = 0; i < 2; ++i) {
+            const Eigen::Index r = row + static_cast<Eigen::Index>(i);
+            if (term.traction) {
+                a(r, column) -= mu * term.block[i][0];
+                a(r, column + 1) -= mu * term.block[i][1];
+            } else {
+                a(r, column) += term.factor * term.block[i][0];
+                a(r, column + 1) += term.factor * term.block[i][1];
+            }
+        }
+    }
+}
+
+// The known displacements and tractions: the load of the system.
+void addLoad(const std::vector<Term>& terms, const Unknowns& u, Eigen::Index row, Eigen::VectorXd& rhs)
+{
+    for (const Term& term : terms) {
+        const Block& b = term.block;
+        if (term.traction) {
+            const auto v = static_cast<std::size_t>(u.endTraction[term.index]);
+            if (u.tractionColumn[v] >= 0) {
+                continue;
+            }
+            const TractionVariable& t = u.tractions[v];
+            for (std::size_t i = 0; i < 2; ++i) {
+                rhs(row + static_cast<Eigen::Index>(i)) += b[i][0] * t.x + b[i][1] * t.y;
+            }
+        } else if (u.displacementColumn[term.index] < 0) {
+            const Point& d = u.displacement[term.index];
+            for (std::size_t i = 0; i < 2; ++i) {
+                rhs(row + static_cast<Eigen::Index>(i)) -= term.factor * (b[i][0] * d.x + b[i][1] * d.y);
+            }
+        }
+    }
+}
+
+LinearSystem assembleSystem(const Material& mat, const Boundary& b, const Unknowns& u)
+{
+    const auto rows = static_cast<Eigen::Index>(2 * u.points.size());
+    LinearSystem s{Eigen::MatrixXd::Zero(rows, rows), Eigen::VectorXd::Zero(rows)};
+    std::vector<Term> terms;
+    for (std::size_t p = 0; p < u.points.size(); ++p) {
+        const auto row = static_cast<Eigen::Index>(2 * p);
+        collocationTerms(mat, b, u.points[p], terms);
+        addCoefficients(terms, u, mat.mu, row, s.a);
+        addLoad(terms, u, row, s.rhs);
+    }
+    if (!s.a.allFinite() || !s.rhs.allFinite()) {
+        throw ElasticError("Nie można scałkować brzegu: sprawdź, czy elementy nie przecinają się ani nie nakładają");
+    }
+    return s;
+}
+
+// ---------------------------------------------------------------------------
+// The linear solve.
+
+Eigen::VectorXd solveSystem(const LinearSystem& s)
+{
+    const Eigen::PartialPivLU<Eigen::MatrixXd> lu(s.a);
+    Eigen::VectorXd x = lu.solve(s.rhs);
+    if (!(lu.rcond() > minReciprocalCondition) || !x.allFinite()) {
+        throw ElasticError("Układ równań jest osobliwy: sprawdź warunki brzegowe i geometrię brzegu");
+    }
+    return x;
+}
+
+// ---------------------------------------------------------------------------
+// Boundary results.
+
+// The solved boundary: the displacement at every node and the traction at
+// every element end.
+struct BoundaryValues {
+    std::vector<Point> displacement;
+    std::vector<Point> endTraction;
+};
+
+BoundaryValues boundaryValues(const Eigen::VectorXd& x, const Unknowns& u, double mu)
+{
+    BoundaryValues values;
+    values.displacement = u.displacement;
+    for (std::size_t j = 0; j < u.displacementColumn.size(); ++j) {
+        if (const int c = u.displacementColumn[j]; c >= 0) {
+            values.displacement[j] = {x(c), x(c + 1)};
+        }
+    }
+    std::vector<Point> t(u.tractions.size());
+    for (std::size_t v = 0; v < u.tractions.size(); ++v) {
+        const int c = u.tractionColumn[v];
+        t[v] = c >= 0 ? Point{x(c) * mu, x(c + 1) * mu} : Point{u.tractions[v].x, u.tractions[v].y};
+    }
+    values.endTraction.resize(u.endTraction.size());
+    for (std::size_t end = 0; end < u.endTraction.size(); ++end) {
+        if (u.endTraction[end] >= 0) {
+            values.endTraction[end] = t[static_cast<std::size_t>(u.endTraction[end])];
+        }
+    }
+    return values;
+}
+
+// Consistent nodal forces, and stresses from each adjacent element's traction
+// and tangential strain, averaged.
+std::vector<NodeResult> nodeResults(const Material& mat, const Boundary& b, const BoundaryValues& values)
+{
+    std::vector<NodeResult> results(b.nodes.size());
+    const double ePrime = mat.young / (1.0 - mat.nu * mat.nu);
+    const double nuPrime = mat.nu / (1.0 - mat.nu);
+    for (std::size_t j = 0; j < b.nodes.size(); ++j) {
+        NodeResult& r = results[j];
+        if (b.ends[j].empty()) {
+            continue;
+        }
+        r.used = true;
+        r.ux = values.displacement[j].x;
+        r.uy = values.displacement[j].y;
+        double sx = 0.0, sy = 0.0, txy = 0.0;
+        for (const ElementEnd& end : b.ends[j]) {
+            const auto e = static_cast<std::size_t>(end.element);
+            const ElementGeometry& g = b.elements[e];
+            const Point own = values.endTraction[endIndex(end)];
+            const Point far = values.endTraction[endIndex({end.element, 1 - end.side})];
+            r.fx += g.length * (own.x / 3.0 + far.x / 6.0);
+            r.fy += g.length * (own.y / 3.0 + far.y / 6.0);
+            const Point& ua = values.displacement[static_cast<std::size_t>(g.start)];
+            const Point& ub = values.displacement[static_cast<std::size_t>(g.end)];
+            const double strain = ((ub.x - ua.x) * g.tx + (ub.y - ua.y) * g.ty) / g.length;
+            const double snn = own.x * g.nx + own.y * g.ny;
+            const double sns = own.x * g.tx + own.y * g.ty;
+            const double sss = ePrime * strain + nuPrime * snn;
+            sx += snn * g.nx * g.nx + sss * g.tx * g.tx + 2.0 * sns * g.nx * g.tx;
+            sy += snn * g.ny * g.ny + sss * g.ty * g.ty + 2.0 * sns * g.ny * g.ty;
+            txy += snn * g.nx * g.ny + sss * g.tx * g.ty + sns * (g.nx * g.ty + g.ny * g.tx);
+        }
+        const auto count = static_cast<double>(b.ends[j].size());
+        r.stress = planeStrainStress(sx / count, sy / count, txy / count, mat.nu);
+    }
+    return results;
+}
+
+// ---------------------------------------------------------------------------
+// Internal points, by Somigliana's identity.
+
+// Even-odd rule over every element.
+bool insideBody(Point p, const Boundary& b)
+{
+    int crossings = 0;
+    for (const ElementGeometry& g : b.elements) {
+        const double by = g.a.y + g.length * g.ty;
+        if ((g.a.y > p.y) != (by > p.y) && g.a.x + (p.y - g.a.y) / g.ty * g.tx > p.x) {
+            ++crossings;
+        }
+    }
+    return crossings % 2 == 1;
+}
+
+PointResult somigliana(const Material& mat, const Boundary& b, const BoundaryValues& values, Point p)
+{
+    InteriorSums sums;
+    for (std::size_t e = 0; e < b.elements.size(); ++e) {
+        const ElementGeometry& g = b.elements[e];
+        const Point ta = values.endTraction[2 * e];
+        const Point tb = values.endTraction[2 * e + 1];
+        const Point& ua = values.displacement[static_cast<std::size_t>(g.start)];
+        const Point& ub = values.displacement[static_cast<std::size_t>(g.end)];
+        auto f = [&](double rx, double ry, double na, double nb, double w) {
+            addInterior(mat, rx, ry, g.nx, g.ny, {na * ta.x + nb * tb.x, na * ta.y + nb * tb.y},
+                        {na * ua.x + nb * ub.x, na * ua.y + nb * ub.y}, w, sums);
+        };
+        integrateNear(p, g, 0.0, g.length, 0, f);
+    }
+    PointResult r;
+    r.ux = sums.ux;
+    r.uy = sums.uy;
+    r.stress = planeStrainStress(sums.sxx, sums.syy, sums.sxy, mat.nu);
+    return r;
+}
+
+// Points on the boundary or outside the body are left out with a note: there
+// Somigliana's identity gives nothing meaningful.
+std::vector<PointResult> internalPointResults(const Material& mat, const Boundary& b, const BoundaryValues& values,
+                                              const std::vector<Point>& points, std::vector<std::string>& notes)
+{
+    double minLength = b.elements[0].length;
+    for (const ElementGeometry& g : b.elements) {
+        minLength = std::min(minLength, g.length);
+    }
+    std::vector<PointResult> results(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const Point& p = points[i];
+        double nearest = b.size;
+        for (const ElementGeometry& g : b.elements) {
+            nearest = std::min(nearest, distanceToSegment(p, g, 0.0, g.length));
+        }
+        const std::string name = "Punkt wewnętrzny " + std::to_string(b.nodes.size() + i + 1);
+        if (nearest <= 1e-6 * minLength) {
+            results[i].skipped = true;
+            notes.push_back(name + " leży na brzegu; jego wyniki są zerowe");
+        } else if (!insideBody(p, b)) {
+            results[i].skipped = true;
+            notes.push_back(name + " leży poza obszarem ciała; jego wyniki są zerowe");
+        } else {
+            results[i] = somigliana(mat, b, values, p);
+        }
+    }
+    return results;
 }
 
 } // namespace
@@ -407,382 +971,19 @@ Stress planeStrainStress(double sx, double sy, double txy, double poissonRatio)
 
 ElasticSolution solveElastic(const ExchangeModel& model)
 {
-    const Material mat(model.youngModulus, model.poissonRatio);
-    const int nodeCount = static_cast<int>(model.nodes.size());
-    const auto nn = static_cast<std::size_t>(nodeCount);
-    const auto ne = model.elements.size();
-    ElasticSolution sol;
-    if (ne == 0) {
+    if (model.elements.empty()) {
         throw ElasticError("Model nie ma elementów brzegowych");
     }
-
-    // Element geometry and the element ends at every node.
-    const std::vector<double> signs = outwardSigns(model, sol.notes);
-    std::vector<ElementGeometry> geo(ne);
-    std::vector<std::vector<ElementEnd>> ends(nn);
-    double minX = model.nodes[0].x, maxX = minX, minY = model.nodes[0].y, maxY = minY;
-    for (std::size_t e = 0; e < ne; ++e) {
-        ElementGeometry& g = geo[e];
-        g.start = model.elements[e].start;
-        g.end = model.elements[e].end;
-        g.a = model.nodes[static_cast<std::size_t>(g.start)];
-        const Point& b = model.nodes[static_cast<std::size_t>(g.end)];
-        g.length = std::hypot(b.x - g.a.x, b.y - g.a.y);
-        g.tx = (b.x - g.a.x) / g.length;
-        g.ty = (b.y - g.a.y) / g.length;
-        g.nx = signs[e] * g.ty;
-        g.ny = -signs[e] * g.tx;
-        ends[static_cast<std::size_t>(g.start)].push_back({static_cast<int>(e), 0});
-        ends[static_cast<std::size_t>(g.end)].push_back({static_cast<int>(e), 1});
-        for (const Point& p : {g.a, b}) {
-            minX = std::min(minX, p.x);
-            maxX = std::max(maxX, p.x);
-            minY = std::min(minY, p.y);
-            maxY = std::max(maxY, p.y);
-        }
-    }
-    const double size = std::max(maxX - minX, maxY - minY);
-    checkDistinctNodes(model, ends, size);
-
-    // Boundary conditions per node.
-    std::vector<bool> uKnown(nn, false);
-    std::vector<Point> uValue(nn);
-    std::vector<bool> hasTraction(nn, false);
-    std::vector<Point> tValue(nn);
-    int fixedNodes = 0;
-    for (const NodalValue& v : model.displacements) {
-        uKnown[static_cast<std::size_t>(v.node)] = true;
-        uValue[static_cast<std::size_t>(v.node)] = {v.x, v.y};
-        if (!ends[static_cast<std::size_t>(v.node)].empty()) {
-            ++fixedNodes;
-        }
-    }
-    if (fixedNodes == 0) {
-        throw ElasticError("Brak przemieszczeń zadanych na brzegu: ruch ciała jako sztywnego nie jest zablokowany");
-    }
-    if (fixedNodes == 1) {
-        throw ElasticError(
-            "Przemieszczenie zadane tylko w jednym węźle: obrót ciała jako sztywnego nie jest zablokowany");
-    }
-    for (const NodalValue& v : model.tractions) {
-        hasTraction[static_cast<std::size_t>(v.node)] = true;
-        tValue[static_cast<std::size_t>(v.node)] = {v.x, v.y};
-    }
-
-    // Traction variables: one per element end where the traction may jump,
-    // one shared by both ends where the boundary runs straight on.
-    std::vector<TractionVariable> vars;
-    std::vector<int> endVar(2 * ne, -1);
-    auto newVar = [&](int node, bool known, Point value, const ElementEnd& end) {
-        vars.push_back({node, known, value.x, value.y, 2 * end.element + end.side});
-        return static_cast<int>(vars.size()) - 1;
-    };
-    auto endIndex = [](const ElementEnd& end) { return static_cast<std::size_t>(2 * end.element + end.side); };
-    auto isCorner = [&](const std::vector<ElementEnd>& at) {
-        if (at.size() != 2) {
-            return at.size() > 2;
-        }
-        const ElementGeometry& g1 = geo[static_cast<std::size_t>(at[0].element)];
-        const ElementGeometry& g2 = geo[static_cast<std::size_t>(at[1].element)];
-        const double s1 = at[0].side == 1 ? 1.0 : -1.0; // along g1 into the node
-        const double s2 = at[1].side == 0 ? 1.0 : -1.0; // along g2 out of the node
-        const double turnCos = s1 * s2 * (g1.tx * g2.tx + g1.ty * g2.ty);
-        return turnCos < std::cos(cornerAngleDegrees * pi / 180.0);
-    };
-    auto otherNode = [&](const ElementEnd& end) {
-        const ElementGeometry& g = geo[static_cast<std::size_t>(end.element)];
-        return static_cast<std::size_t>(end.side == 0 ? g.end : g.start);
-    };
-    for (std::size_t j = 0; j < nn; ++j) {
-        const std::vector<ElementEnd>& at = ends[j];
-        const int node = static_cast<int>(j);
-        if (at.empty()) {
-            sol.notes.push_back("Węzeł " + std::to_string(j + 1) +
-                                " nie należy do żadnego elementu; jego wyniki są zerowe");
-            continue;
-        }
-        if (at.size() == 1) {
-            sol.notes.push_back("Węzeł " + std::to_string(j + 1) + " kończy brzeg, który nie jest zamknięty");
-        }
-        if (!uKnown[j]) {
-            const int v = newVar(node, true, tValue[j], at[0]);
-            for (const ElementEnd& end : at) {
-                endVar[endIndex(end)] = v;
-            }
-            continue;
-        }
-        // A node with a displacement. A displacement element puts both its
-        // nodes on the displacement list, so an element leading to a node
-        // without a displacement carries a load, at this node the node's load
-        // line (none: zero load). An element leading to a node with a
-        // displacement only is taken as a displacement element. An element
-        // between two nodes with both a displacement and a load takes the
-        // other side from its neighbour at the node.
-        enum Side { undecided, loaded, fixed };
-        std::vector<Side> side(at.size(), fixed);
-        for (std::size_t k = 0; k < at.size(); ++k) {
-            const std::size_t m = otherNode(at[k]);
-            side[k] = !uKnown[m] ? loaded : (hasTraction[j] && hasTraction[m] ? undecided : fixed);
-        }
-        if (at.size() == 2 && side[0] == undecided && side[1] != undecided) {
-            side[0] = side[1] == loaded ? fixed : loaded;
-        } else if (at.size() == 2 && side[1] == undecided && side[0] != undecided) {
-            side[1] = side[0] == loaded ? fixed : loaded;
-        }
-        const bool anyLoaded = std::count(side.begin(), side.end(), loaded) > 0;
-        if (hasTraction[j] && !anyLoaded) {
-            sol.notes.push_back("W węźle " + std::to_string(j + 1) +
-                                " nie rozpoznano strony obciążenia; przyjęto samo przemieszczenie");
-        }
-        std::replace(side.begin(), side.end(), undecided, fixed);
-        std::vector<std::size_t> unknownEnds;
-        for (std::size_t k = 0; k < at.size(); ++k) {
-            if (side[k] == loaded) {
-                endVar[endIndex(at[k])] = newVar(node, true, tValue[j], at[k]);
-            } else {
-                unknownEnds.push_back(k);
-            }
-        }
-        if (unknownEnds.size() == 2 && at.size() == 2 && !isCorner(at)) {
-            const int v = newVar(node, false, {}, at[unknownEnds[0]]);
-            endVar[endIndex(at[0])] = v;
-            endVar[endIndex(at[1])] = v;
-        } else {
-            for (std::size_t k : unknownEnds) {
-                endVar[endIndex(at[k])] = newVar(node, false, {}, at[k]);
-            }
-            if (unknownEnds.size() > 1) {
-                ++sol.cornerNodes;
-            }
-        }
-    }
-
-    // Unknown numbering: displacements of free nodes, then unknown tractions.
-    std::vector<int> uColumn(nn, -1);
-    int unknowns = 0;
-    for (std::size_t j = 0; j < nn; ++j) {
-        if (!ends[j].empty() && !uKnown[j]) {
-            uColumn[j] = unknowns;
-            unknowns += 2;
-        }
-    }
-    std::vector<int> tColumn(vars.size(), -1);
-    std::vector<int> unknownVarsAt(nn, 0);
-    for (std::size_t v = 0; v < vars.size(); ++v) {
-        if (!vars[v].known) {
-            tColumn[v] = unknowns;
-            unknowns += 2;
-            ++unknownVarsAt[static_cast<std::size_t>(vars[v].node)];
-        }
-    }
-
-    // Collocation at the node where it has one unknown pair; where it has more
-    // (a fixed corner), a quarter element into each adjacent element.
-    std::vector<CollocationPoint> points;
-    for (std::size_t j = 0; j < nn; ++j) {
-        if (ends[j].empty()) {
-            continue;
-        }
-        const int pairs = (uKnown[j] ? 0 : 1) + unknownVarsAt[j];
-        if (pairs == 1) {
-            points.push_back({model.nodes[j], static_cast<int>(j), -1, 0.0});
-        } else if (pairs > 1) {
-            for (const TractionVariable& v : vars) {
-                if (v.node != static_cast<int>(j) || v.known) {
-                    continue;
-                }
-                const auto e = static_cast<std::size_t>(v.firstEnd / 2);
-                const ElementGeometry& g = geo[e];
-                const double s0 = v.firstEnd % 2 == 0 ? 0.25 * g.length : 0.75 * g.length;
-                points.push_back({{g.a.x + s0 * g.tx, g.a.y + s0 * g.ty}, -1, static_cast<int>(e), s0});
-            }
-        }
-    }
-    if (2 * static_cast<int>(points.size()) != unknowns) {
-        throw ElasticError("Wewnętrzny błąd programu: liczba równań różni się od liczby niewiadomych");
-    }
-    sol.unknowns = unknowns;
-
-    // The mixed system assembled directly: each H and G block goes to its
-    // unknown's column, or times its known value to the right-hand side. The
-    // traction columns are scaled by the shear modulus so that they are of
-    // the displacement columns' order.
-    const auto rows = static_cast<Eigen::Index>(2 * points.size());
-    Eigen::MatrixXd a = Eigen::MatrixXd::Zero(rows, rows);
-    Eigen::VectorXd rhs = Eigen::VectorXd::Zero(rows);
-    auto addH = [&](Eigen::Index row, std::size_t node, const Block& b, double factor) {
-        for (std::size_t i = 0; i < 2; ++i) {
-            const Eigen::Index r = row + static_cast<Eigen::Index>(i);
-            if (uColumn[node] >= 0) {
-                a(r, uColumn[node]) += factor * b[i][0];
-                a(r, uColumn[node] + 1) += factor * b[i][1];
-            } else {
-                rhs(r) -= factor * (b[i][0] * uValue[node].x + b[i][1] * uValue[node].y);
-            }
-        }
-    };
-    auto addG = [&](Eigen::Index row, std::size_t var, const Block& b) {
-        for (std::size_t i = 0; i < 2; ++i) {
-            const Eigen::Index r = row + static_cast<Eigen::Index>(i);
-            if (tColumn[var] >= 0) {
-                a(r, tColumn[var]) -= mat.mu * b[i][0];
-                a(r, tColumn[var] + 1) -= mat.mu * b[i][1];
-            } else {
-                rhs(r) += b[i][0] * vars[var].x + b[i][1] * vars[var].y;
-            }
-        }
-    };
-    for (std::size_t p = 0; p < points.size(); ++p) {
-        const CollocationPoint& cp = points[p];
-        const auto row = static_cast<Eigen::Index>(2 * p);
-        Block rowSum{};
-        for (std::size_t e = 0; e < ne; ++e) {
-            const ElementGeometry& g = geo[e];
-            const auto na = static_cast<std::size_t>(g.start);
-            const auto nb = static_cast<std::size_t>(g.end);
-            ElementIntegrals in;
-            if (cp.node >= 0 && (g.start == cp.node || g.end == cp.node)) {
-                in = integrateOwn(mat, g, g.start == cp.node ? 0.0 : g.length);
-            } else if (cp.element == static_cast<int>(e)) {
-                in = integrateOwn(mat, g, cp.s0);
-                const Block half = {{{0.5, 0.0}, {0.0, 0.5}}};
-                addH(row, na, half, 1.0 - cp.s0 / g.length);
-                addH(row, nb, half, cp.s0 / g.length);
-            } else {
-                if (distanceToSegment(cp.p, g, 0.0, g.length) <= 1e-9 * g.length) {
-                    throw ElasticError(
-                        (cp.node >= 0 ? "Węzeł " + std::to_string(cp.node + 1)
-                                      : "Element " + std::to_string(cp.element + 1) + " w pobliżu węzła") +
-                        " leży na elemencie " + std::to_string(e + 1) + ": elementy brzegu nakładają się");
-                }
-                in = integrateRegular(mat, cp.p, g);
-            }
-            if (static_cast<int>(na) != cp.node) {
-                addH(row, na, in.ta, 1.0);
-                addScaled(rowSum, in.ta, 1.0);
-            }
-            if (static_cast<int>(nb) != cp.node) {
-                addH(row, nb, in.tb, 1.0);
-                addScaled(rowSum, in.tb, 1.0);
-            }
-            addG(row, static_cast<std::size_t>(endVar[2 * e]), in.ua);
-            addG(row, static_cast<std::size_t>(endVar[2 * e + 1]), in.ub);
-        }
-        if (cp.node >= 0) {
-            // Rigid-body translation: the free term and the principal value
-            // balance every other displacement column of the row.
-            addH(row, static_cast<std::size_t>(cp.node), rowSum, -1.0);
-        }
-    }
-    if (!a.allFinite() || !rhs.allFinite()) {
-        throw ElasticError("Nie można scałkować brzegu: sprawdź, czy elementy nie przecinają się ani nie nakładają");
-    }
-    const Eigen::PartialPivLU<Eigen::MatrixXd> lu(a);
-    const Eigen::VectorXd x = lu.solve(rhs);
-    if (!(lu.rcond() > minReciprocalCondition) || !x.allFinite()) {
-        throw ElasticError("Układ równań jest osobliwy: sprawdź warunki brzegowe i geometrię brzegu");
-    }
-
-    // Displacements and tractions everywhere on the boundary.
-    std::vector<Point> u = uValue;
-    for (std::size_t j = 0; j < nn; ++j) {
-        if (uColumn[j] >= 0) {
-            u[j] = {x(uColumn[j]), x(uColumn[j] + 1)};
-        }
-    }
-    std::vector<Point> t(vars.size());
-    for (std::size_t v = 0; v < vars.size(); ++v) {
-        t[v] =
-            tColumn[v] >= 0 ? Point{x(tColumn[v]) * mat.mu, x(tColumn[v] + 1) * mat.mu} : Point{vars[v].x, vars[v].y};
-    }
-    auto endTraction = [&](std::size_t e, int side) {
-        return t[static_cast<std::size_t>(endVar[2 * e + static_cast<std::size_t>(side)])];
-    };
-
-    // Nodal results: consistent forces, and stresses from each adjacent
-    // element's traction and tangential strain, averaged.
-    sol.nodes.assign(nn, NodeResult{});
-    const double ePrime = mat.young / (1.0 - mat.nu * mat.nu);
-    const double nuPrime = mat.nu / (1.0 - mat.nu);
-    for (std::size_t j = 0; j < nn; ++j) {
-        NodeResult& r = sol.nodes[j];
-        if (ends[j].empty()) {
-            continue;
-        }
-        r.used = true;
-        r.ux = u[j].x;
-        r.uy = u[j].y;
-        double sx = 0.0, sy = 0.0, txy = 0.0;
-        for (const ElementEnd& end : ends[j]) {
-            const auto e = static_cast<std::size_t>(end.element);
-            const ElementGeometry& g = geo[e];
-            const Point own = endTraction(e, end.side);
-            const Point far = endTraction(e, 1 - end.side);
-            r.fx += g.length * (own.x / 3.0 + far.x / 6.0);
-            r.fy += g.length * (own.y / 3.0 + far.y / 6.0);
-            const Point& ua = u[static_cast<std::size_t>(g.start)];
-            const Point& ub = u[static_cast<std::size_t>(g.end)];
-            const double strain = ((ub.x - ua.x) * g.tx + (ub.y - ua.y) * g.ty) / g.length;
-            const double snn = own.x * g.nx + own.y * g.ny;
-            const double sns = own.x * g.tx + own.y * g.ty;
-            const double sss = ePrime * strain + nuPrime * snn;
-            sx += snn * g.nx * g.nx + sss * g.tx * g.tx + 2.0 * sns * g.nx * g.tx;
-            sy += snn * g.ny * g.ny + sss * g.ty * g.ty + 2.0 * sns * g.ny * g.ty;
-            txy += snn * g.nx * g.ny + sss * g.tx * g.ty + sns * (g.nx * g.ty + g.ny * g.tx);
-        }
-        const auto count = static_cast<double>(ends[j].size());
-        r.stress = planeStrainStress(sx / count, sy / count, txy / count, mat.nu);
-    }
-
-    // Internal points by Somigliana's identity.
-    double minLength = geo[0].length;
-    for (const ElementGeometry& g : geo) {
-        minLength = std::min(minLength, g.length);
-    }
-    sol.points.assign(model.internalPoints.size(), PointResult{});
-    for (std::size_t i = 0; i < model.internalPoints.size(); ++i) {
-        const Point& p = model.internalPoints[i];
-        PointResult& r = sol.points[i];
-        double nearest = size;
-        for (const ElementGeometry& g : geo) {
-            nearest = std::min(nearest, distanceToSegment(p, g, 0.0, g.length));
-        }
-        // Outside the body Somigliana's identity gives nothing meaningful.
-        int crossings = 0;
-        for (const ElementGeometry& g : geo) {
-            const double by = g.a.y + g.length * g.ty;
-            if ((g.a.y > p.y) != (by > p.y) && g.a.x + (p.y - g.a.y) / g.ty * g.tx > p.x) {
-                ++crossings;
-            }
-        }
-        const std::string name = "Punkt wewnętrzny " + std::to_string(nodeCount + static_cast<int>(i) + 1);
-        if (nearest <= 1e-6 * minLength) {
-            r.skipped = true;
-            sol.notes.push_back(name + " leży na brzegu; jego wyniki są zerowe");
-            continue;
-        }
-        if (crossings % 2 == 0) {
-            r.skipped = true;
-            sol.notes.push_back(name + " leży poza obszarem ciała; jego wyniki są zerowe");
-            continue;
-        }
-        InteriorSums sums;
-        for (std::size_t e = 0; e < ne; ++e) {
-            const ElementGeometry& g = geo[e];
-            const Point ta = endTraction(e, 0);
-            const Point tb = endTraction(e, 1);
-            const Point& ua = u[static_cast<std::size_t>(g.start)];
-            const Point& ub = u[static_cast<std::size_t>(g.end)];
-            auto f = [&](double rx, double ry, double na, double nb, double w) {
-                addInterior(mat, rx, ry, g.nx, g.ny, {na * ta.x + nb * tb.x, na * ta.y + nb * tb.y},
-                            {na * ua.x + nb * ub.x, na * ua.y + nb * ub.y}, w, sums);
-            };
-            integrateNear(p, g, 0.0, g.length, 0, f);
-        }
-        r.ux = sums.ux;
-        r.uy = sums.uy;
-        r.stress = planeStrainStress(sums.sxx, sums.syy, sums.sxy, mat.nu);
-    }
+    const Material mat(model.youngModulus, model.poissonRatio);
+    ElasticSolution sol;
+    const Boundary boundary = boundaryGeometry(model, sol.notes);
+    const Unknowns unknowns = numberUnknowns(boundary, nodalConditions(model, boundary), sol.notes);
+    sol.unknowns = unknowns.count;
+    sol.cornerNodes = unknowns.cornerNodes;
+    const Eigen::VectorXd x = solveSystem(assembleSystem(mat, boundary, unknowns));
+    const BoundaryValues values = boundaryValues(x, unknowns, mat.mu);
+    sol.nodes = nodeResults(mat, boundary, values);
+    sol.points = internalPointResults(mat, boundary, values, model.internalPoints, sol.notes);
     return sol;
 }
 

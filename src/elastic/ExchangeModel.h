@@ -8,12 +8,6 @@
 
 namespace zorind::elastic {
 
-// The capacities of the application's tables; an exchange file beyond them
-// did not come from the application.
-inline constexpr int maxNodes = 199;
-inline constexpr int maxInternalPoints = 499;
-inline constexpr int maxElements = 249;
-
 struct Point {
     double x = 0.0;
     double y = 0.0;

@@ -1,3 +1,4 @@
+#include "ElasticContract.h"
 #include "ExchangeModel.h"
 
 #include <charconv>
@@ -167,9 +168,9 @@ ExchangeModel parseExchange(std::string_view text)
     ExchangeModel m;
 
     in.nextInt("nagłówek");
-    const int elementCount = readCount(in, "liczba elementów", maxElements);
-    const int nodeCount = readCount(in, "liczba węzłów", maxNodes);
-    const int pointCount = readCount(in, "liczba punktów wewnętrznych", maxInternalPoints);
+    const int elementCount = readCount(in, "liczba elementów", contract::kMaxElements);
+    const int nodeCount = readCount(in, "liczba węzłów", contract::kMaxNodes);
+    const int pointCount = readCount(in, "liczba punktów wewnętrznych", contract::kMaxInternalPoints);
     in.nextInt("nagłówek");
     in.nextInt("nagłówek");
     m.youngModulus = in.nextReal("moduł Younga");
@@ -209,8 +210,8 @@ ExchangeModel parseExchange(std::string_view text)
         }
         m.elements.push_back(e);
     }
-    const int displacementCount = readCount(in, "liczba przemieszczeń", maxNodes);
-    const int tractionCount = readCount(in, "liczba obciążeń", maxNodes);
+    const int displacementCount = readCount(in, "liczba przemieszczeń", contract::kMaxNodes);
+    const int tractionCount = readCount(in, "liczba obciążeń", contract::kMaxNodes);
     m.displacements = readNodalValues(in, displacementCount, nodeCount, true, "przemieszczenie");
     m.tractions = readNodalValues(in, tractionCount, nodeCount, false, "obciążenie");
     in.expectEnd();

@@ -50,7 +50,7 @@ void writeResults(std::ostream& out, const ExchangeModel& model, const ElasticSo
     }
     out << "\n";
 
-    out << resultHeaderLine << "\n";
+    out << contract::kResultHeaderLine << "\n";
     out << " WĘZEŁ         PRZEM. X         PRZEM. Y           SIŁA X           SIŁA Y\n";
     for (int i = 0; i < nodeCount; ++i) {
         const NodeResult& r = solution.nodes[static_cast<std::size_t>(i)];

@@ -1,15 +1,18 @@
 #pragma once
 
+#include "ElasticContract.h"
 #include "ElasticSolver.h"
 #include "ExchangeModel.h"
 
 #include <filesystem>
 #include <ostream>
+#include <string_view>
 
 namespace zorind::elastic {
 
-// The line the application's import looks for in front of the nodal results.
-inline constexpr const char* resultHeaderLine = "                       PRZEMIESZCZENIA  BRZEGOWE  I  SILY";
+// The line the application's import looks for in front of the nodal results;
+// the contract's own, under the name the writer's callers know.
+inline constexpr const std::string_view& resultHeaderLine = contract::kResultHeaderLine;
 
 // Writes the result file: a banner, the header line, a headings line, per node
 // displacements and forces, three lines, per node coordinates and stresses,

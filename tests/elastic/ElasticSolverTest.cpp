@@ -233,6 +233,103 @@ TEST(ElasticSolver, ThickCylinderMatchesLame)
     }
 }
 
+// A node with both a displacement and a load, as the export writes one where a
+// held element meets a loaded one, carries the load on its loaded side only;
+// an element between two such nodes is held, whichever end of it the loaded
+// neighbour is at. A load that fits neither side is left out with a note. In a
+// uniform field each side has a traction of its own, so a load put on the
+// wrong side shows at once.
+TEST(ElasticSolver, LoadOfAHeldNodeGoesToItsLoadedSideOnly)
+{
+    const UniformField f;
+    ExchangeModel m;
+    m.youngModulus = youngModulus;
+    m.poissonRatio = poisson;
+    // Bottom and top loaded; the right side one held element, the left side held.
+    addLoop(m, {{0.0, 0.0}, {1.0, 0.0}, {2.0, 0.0}, {2.0, 2.0}, {1.0, 2.0}, {0.0, 2.0}, {0.0, 1.0}});
+    for (const int i : {0, 2, 3, 5, 6}) {
+        const Point u = f.at(m.nodes[static_cast<std::size_t>(i)]);
+        m.displacements.push_back({i, u.x, u.y});
+    }
+    const Point bottom = f.traction(0.0, -1.0);
+    const Point top = f.traction(0.0, 1.0);
+    m.tractions = {{0, bottom.x, bottom.y}, {1, bottom.x, bottom.y}, {2, bottom.x, bottom.y}, {3, top.x, top.y},
+                   {4, top.x, top.y},       {5, top.x, top.y},       {6, 7e8, -3e8}};
+    const ElasticSolution s = solveText(m);
+
+    EXPECT_EQ(std::count_if(s.notes.begin(), s.notes.end(),
+                            [](const std::string& n) { return n.find("nie rozpoznano") != std::string::npos; }),
+              1);
+    EXPECT_THAT(s.notes, ::testing::Contains(::testing::HasSubstr("W węźle 7 nie rozpoznano strony obciążenia")));
+    // Consistent forces: half of each adjacent element's traction.
+    std::vector<Point> force(m.nodes.size());
+    for (const Element& e : m.elements) {
+        const Point a = m.nodes[static_cast<std::size_t>(e.start)];
+        const Point b = m.nodes[static_cast<std::size_t>(e.end)];
+        const double len = std::hypot(b.x - a.x, b.y - a.y);
+        const Point t = f.traction((b.y - a.y) / len, -(b.x - a.x) / len);
+        for (const int n : {e.start, e.end}) {
+            force[static_cast<std::size_t>(n)].x += 0.5 * len * t.x;
+            force[static_cast<std::size_t>(n)].y += 0.5 * len * t.y;
+        }
+    }
+    const double tol = 1e-6 * f.sx;
+    const Stress exact = planeStrainStress(f.sx, f.sy, f.txy, poisson);
+    for (std::size_t i = 0; i < m.nodes.size(); ++i) {
+        SCOPED_TRACE("node " + std::to_string(i + 1));
+        const NodeResult& r = s.nodes[i];
+        const Point u = f.at(m.nodes[i]);
+        EXPECT_NEAR(r.ux, u.x, 1e-6 * std::abs(u.x) + 1e-15);
+        EXPECT_NEAR(r.uy, u.y, 1e-6 * std::abs(u.y) + 1e-15);
+        EXPECT_NEAR(r.fx, force[i].x, tol);
+        EXPECT_NEAR(r.fy, force[i].y, tol);
+        EXPECT_NEAR(r.stress.sx, exact.sx, tol);
+        EXPECT_NEAR(r.stress.sy, exact.sy, tol);
+        EXPECT_NEAR(r.stress.txy, exact.txy, tol);
+    }
+}
+
+// Somigliana's identity holds inside the body only: a point on an element or
+// at a node is left out with a note and zero results, while a point a tenth of
+// an element inside is computed as any other.
+TEST(ElasticSolver, InternalPointOnTheBoundaryIsLeftOut)
+{
+    const UniformField f;
+    ExchangeModel m;
+    m.youngModulus = youngModulus;
+    m.poissonRatio = poisson;
+    addLoop(m, test::square(2.0, 4));
+    for (int i = 0; i < 16; ++i) {
+        const Point u = f.at(m.nodes[static_cast<std::size_t>(i)]);
+        m.displacements.push_back({i, u.x, u.y});
+    }
+    m.internalPoints = {{0.75, 0.0}, {2.0, 2.0}, {0.75, 0.05}, {1.95, 1.2}};
+    const ElasticSolution s = solveText(m);
+
+    for (const int i : {0, 1}) {
+        SCOPED_TRACE("on the boundary: point " + std::to_string(i + 17));
+        const PointResult& r = s.points[static_cast<std::size_t>(i)];
+        EXPECT_TRUE(r.skipped);
+        EXPECT_EQ(r.ux, 0.0);
+        EXPECT_EQ(r.stress.sx, 0.0);
+        EXPECT_EQ(r.stress.reduced, 0.0);
+        EXPECT_THAT(s.notes, ::testing::Contains("Punkt wewnętrzny " + std::to_string(i + 17) +
+                                                 " leży na brzegu; jego wyniki są zerowe"));
+    }
+    const Stress exact = planeStrainStress(f.sx, f.sy, f.txy, poisson);
+    for (const int i : {2, 3}) {
+        SCOPED_TRACE("just inside: point " + std::to_string(i + 17));
+        const PointResult& r = s.points[static_cast<std::size_t>(i)];
+        const Point u = f.at(m.internalPoints[static_cast<std::size_t>(i)]);
+        EXPECT_FALSE(r.skipped);
+        EXPECT_NEAR(r.ux, u.x, 1e-6 * std::abs(f.at({2.0, 2.0}).x));
+        EXPECT_NEAR(r.uy, u.y, 1e-6 * std::abs(f.at({2.0, 2.0}).y));
+        EXPECT_NEAR(r.stress.sx, exact.sx, 1e-6 * f.sx);
+        EXPECT_NEAR(r.stress.sy, exact.sy, 1e-6 * f.sx);
+        EXPECT_NEAR(r.stress.txy, exact.txy, 1e-6 * f.sx);
+    }
+}
+
 // The result file read the way the application's import reads it: lines up to
 // the header line, one line, block 1, the rest of its line and three lines,
 // block 2 by whitespace-separated numbers.

@@ -2,9 +2,16 @@
 
 #include <optional>
 
+#include "ElasticContract.h"
 #include "model/NumberFormat.h"
 
 namespace zorind {
+
+// The tables this file is written from hold exactly what the solver program
+// accepts: it refuses an exchange file beyond the contract's capacities.
+static_assert(kMaxNodes == contract::kMaxNodes);
+static_assert(kMaxElements == contract::kMaxElements);
+static_assert(kMaxInternalPoints == contract::kMaxInternalPoints);
 
 namespace {
 

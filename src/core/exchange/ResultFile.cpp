@@ -1,5 +1,7 @@
 #include "exchange/ResultFile.h"
 
+#include "ElasticContract.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -221,7 +223,7 @@ ResultFileContent readResultText(std::string_view text, int nodeCount)
     content.nodes.resize(static_cast<std::size_t>(nodeCount));
     ResultCursor in(text);
     while (const std::optional<std::string_view> line = in.line()) {
-        if (*line != kResultHeaderLine) {
+        if (*line != contract::kResultHeaderLine) {
             continue;
         }
         content.headerFound = true;

@@ -9,7 +9,8 @@ namespace zorind {
 // The result file of the elasticity solver, "tav_ed.wyn", as the import
 // reads it:
 //
-//   any lines, ignored, up to the header line (compared whole, line end
+//   any lines, ignored, up to the header line (contract::kResultHeaderLine,
+//   shared with the solver program; compared whole, line end
 //   excluded; a carriage return before the line feed counts as line end);
 //   one line, ignored (column headings);
 //   block 1: per node, in node order: node number (not used), displacement x,
@@ -25,7 +26,6 @@ namespace zorind {
 // characters end, so "1.5-2.5" is two numbers. Lines are read as a
 // 255-character buffer takes them: at most 254 characters at a time, the
 // rest of a longer line being read as the next line.
-inline constexpr std::string_view kResultHeaderLine = "                       PRZEMIESZCZENIA  BRZEGOWE  I  SILY";
 inline constexpr std::size_t kResultLineLimit = 254;
 
 // What a result file holds for one node once read: the values of block 1
