@@ -102,7 +102,6 @@ TEST_F(ListWindows, MakeCurrentNamesTheSelectedEntryAndIgnoresNoSelection)
         EXPECT_TRUE(w.isVisible());
     }));
     EXPECT_EQ(window.project().currentBoundary, 2);
-    window.refreshControls();
     EXPECT_EQ(window.boundarySelector()->currentText(), QStringLiteral("Brzeg 2 wew"));
 
     EXPECT_TRUE(open<Tl_wb>("Warunkwbrzegowych1", [](Tl_wb& w) {

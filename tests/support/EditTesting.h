@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "edit/NodeEditing.h"
+#include "session/Consequences.h"
 #include "session/Project.h"
 
 namespace zorind::test {
@@ -29,6 +30,16 @@ inline std::pair<int, int> pixelAt(Project& p, float x, float y)
 {
     p.view.updateScales(640, 480);
     return {static_cast<int>(std::lround(p.view.screenX(x))), static_cast<int>(std::lround(p.view.screenY(y)))};
+}
+
+// Runs a command as the window does, its consequences settled after it;
+// returns the command's own answer.
+template <class Command> auto settled(Project& p, Command&& command)
+{
+    const ProjectSnapshot before = takeSnapshot(p);
+    auto answer = command();
+    settleCommand(before, p);
+    return answer;
 }
 
 } // namespace zorind::test

@@ -88,7 +88,6 @@ bool deleteBoundary(Project& project, Interaction& ui)
         for (const Element& e : kept) {
             project.elements.append(e);
         }
-        invalidateResults(project);
     }
     return true;
 }
@@ -135,7 +134,6 @@ bool moveBoundary(Project& project, Interaction& ui, char decimalSeparator)
     }
     if (any && (dx != 0.0 || dy != 0.0)) {
         project.nodes = moved;
-        invalidateResults(project);
     }
     return true;
 }

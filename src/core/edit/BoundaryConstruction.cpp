@@ -52,7 +52,6 @@ int placePolylinePoint(Project& p, Interaction& ui, ModelPoint at)
         p.elements.append(newElement(p, n - 1, n));
     }
     p.edit.chainOpen = true;
-    invalidateResults(p);
     return n;
 }
 
@@ -112,7 +111,6 @@ bool closePolyline(Project& p, Interaction& ui, PointerFeedback& feedback)
     // The closing element keeps the direction of the chain.
     const bool lastRunsFromFirst = p.elements[p.elementCount()].startNode == first;
     p.elements.append(lastRunsFromFirst ? newElement(p, first, last) : newElement(p, last, first));
-    invalidateResults(p);
     p.edit.editMode = EditMode::Idle;
     p.edit.chainOpen = false;
     feedback.setStatusText(PanelPrompt, " ");
@@ -144,9 +142,6 @@ bool removeLastElement(Project& p)
             // new chain instead of joining another contour.
             p.edit.chainOpen = false;
         }
-    }
-    if (changed) {
-        invalidateResults(p);
     }
     return changed;
 }
@@ -180,7 +175,6 @@ bool addCircle(Project& p, Interaction& ui, const CircleSpec& c)
         p.elements.append(newElement(p, n, n + 1));
     }
     p.elements.append(newElement(p, last, first));
-    invalidateResults(p);
     return true;
 }
 

@@ -69,7 +69,6 @@ bool addNode(Project& p, Interaction& ui, const DialogCall& nodeDialog)
         p.nodes.erase(n);
         return true;
     }
-    invalidateResults(p);
     return true;
 }
 
@@ -88,7 +87,6 @@ bool addElement(Project& p, Interaction& ui, const DialogCall& elementDialog)
         p.elements.erase(e);
         return true;
     }
-    invalidateResults(p);
     return true;
 }
 
@@ -121,7 +119,6 @@ bool deleteNodeByNumber(Project& p, Interaction& ui, const DialogCall& prompt)
         return false;
     }
     deleteNode(p, *k);
-    invalidateResults(p);
     return true;
 }
 
@@ -131,7 +128,6 @@ bool deleteElementByNumber(Project& p, const DialogCall& prompt)
     if (!k || !deleteElement(p, *k)) {
         return false;
     }
-    invalidateResults(p);
     return true;
 }
 
@@ -163,7 +159,6 @@ bool deleteNodeAtPointer(Project& p, Interaction& ui, int px, int py)
         }
     }
     deleteNode(p, picked);
-    invalidateResults(p);
     return true;
 }
 
@@ -177,10 +172,7 @@ bool storeNodeCoordinates(Project& p, Interaction& ui, std::optional<int> k, std
         return false;
     }
     Node& node = p.nodes[*k];
-    if (node.x != *fx || node.y != *fy) {
-        node = Node{*fx, *fy};
-        invalidateResults(p);
-    }
+    node = Node{*fx, *fy};
     return true;
 }
 
@@ -190,10 +182,7 @@ bool storeElementProperties(Project& p, Interaction& ui, std::optional<int> k, c
         ui.error("Błędne dane", kElementDialogTitle);
         return false;
     }
-    if (p.elements[*k] != values) {
-        p.elements[*k] = values;
-        invalidateResults(p);
-    }
+    p.elements[*k] = values;
     return true;
 }
 

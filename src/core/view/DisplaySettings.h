@@ -22,6 +22,7 @@ struct DisplaySettings {
     int32_t normalsFlag = 0;
     float colourSubdivisions = 30.0f;
     int32_t paletteMode = 1;
+    friend bool operator==(const DisplaySettings&, const DisplaySettings&) = default;
 };
 
 } // namespace zorind

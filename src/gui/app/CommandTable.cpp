@@ -49,23 +49,22 @@ namespace zorind {
 
 namespace {
 
-// Commands whose only answer is whether to repaint.
-template <bool (*command)(Project&)> void repaintAfter(TGL& w)
+// The window settles every command's consequences (repaint, tool bars,
+// results that no longer belong to the model) after it: a handler only
+// gathers the input and calls the command.
+template <bool (*command)(Project&)> void onProject(TGL& w)
 {
-    w.repaintIf(command(w.project()));
+    command(w.project());
 }
 
-template <bool (*command)(Project&, Interaction&)> void runCommand(TGL& w)
+template <bool (*command)(Project&, Interaction&)> void withUi(TGL& w)
 {
-    w.run(command);
+    command(w.project(), w.interaction());
 }
 
 void compute(TGL& w)
 {
-    // Whatever the outcome, the check may have regrouped the elements, so
-    // the numbers on the drawing are refreshed too.
     computeCommand(w.project(), w.interaction());
-    w.requestRepaint();
 }
 
 void resultsList(TGL& w)
@@ -100,23 +99,22 @@ void scaleResultsDialog(TGL& w)
     if (std::optional<ScalingOption> option = w.window<Tskaluj_>().choose()) {
         scaleResults(w.project(), w.interaction(), *option);
     }
-    w.requestRepaint();
 }
 
 void polyline(TGL& w)
 {
-    w.repaintIf(startPolyline(w.project(), w.pointer()));
+    startPolyline(w.project(), w.pointer());
 }
 
 void circle(TGL& w)
 {
-    w.repaintIf(w.window<Tokrag_>().edit());
+    w.window<Tokrag_>().edit();
 }
 
 void analysisType(TGL& w)
 {
     if (std::optional<int> code = w.chooseAnalysisType()) {
-        w.repaintIf(applyAnalysisType(w.project(), *code));
+        applyAnalysisType(w.project(), *code);
     }
 }
 
@@ -136,21 +134,19 @@ ConditionDialogRunner conditionDialog(TGL& w)
 
 void addConditionCommand(TGL& w)
 {
-    w.repaintIf(addCondition(w.project(), w.interaction(), conditionDialog(w)));
+    addCondition(w.project(), w.interaction(), conditionDialog(w));
 }
 
 void addBoundaryCommand(TGL& w)
 {
-    w.repaintIf(addBoundary(w.project(), w.interaction(), dialogOf<Tobrzeg>(w)));
+    addBoundary(w.project(), w.interaction(), dialogOf<Tobrzeg>(w));
 }
 
-// A list window opens only when its table has entries. The boundary and
-// condition lists may change the current entry, which the tool bar shows.
-template <class Window> void showList(TGL& w, int entries, bool repaintAfter = false)
+// A list window opens only when its table has entries.
+template <class Window> void showList(TGL& w, int entries)
 {
     if (entries >= 1) {
         w.window<Window>().exec();
-        w.repaintIf(repaintAfter);
     }
 }
 
@@ -163,7 +159,7 @@ DialogCall numberPrompt(TGL& w)
 template <bool (*command)(Project&, Interaction&, int, int)> void atPopupPoint(TGL& w)
 {
     const QPoint at = w.pointer().popupPoint();
-    w.repaintIf(command(w.project(), w.interaction(), at.x(), at.y()));
+    command(w.project(), w.interaction(), at.x(), at.y());
 }
 
 using B = ToolBarState;
@@ -191,7 +187,7 @@ const CommandRow kCommands[] = {
     {Place::Plik, Entry::Command, "Zapisz1", "&Zapisz", K(Qt::CTRL | Qt::Key_S), IconKind::None, Enabled::Never, nullptr, [](TGL& w) { w.saveProjectCommand(); }},
     {Place::Plik, Entry::Command, "Zapiszjako1", "Zapisz &jako", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.saveProjectCommand(); }},
     {Place::Plik, Entry::Separator},
-    {Place::Plik, Entry::Command, "Importujz1", "&Importuj z ...", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(importResultsCommand(w.project(), w.interaction(), std::filesystem::current_path().string())); }},
+    {Place::Plik, Entry::Command, "Importujz1", "&Importuj z ...", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { importResultsCommand(w.project(), w.interaction(), std::filesystem::current_path().string()); }},
     {Place::Plik, Entry::Command, "Eksportujdo1", "&Eksportuj do ...", none, IconKind::None, Enabled::Always, nullptr, exportElasticity},
     {Place::Plik, Entry::Separator},
     {Place::Plik, Entry::Command, "Drukuj1", "&Drukuj", none, IconKind::None, Enabled::Never},
@@ -209,42 +205,42 @@ const CommandRow kCommands[] = {
     {Place::Dodaj, Entry::Command, "Dodaj2", "Warunek &brzegowy", none, IconKind::None, Enabled::Always, nullptr, addConditionCommand},
     {Place::Dodaj, Entry::Command, "DBrzeg", "Brze&g", none, IconKind::None, Enabled::Always, nullptr, addBoundaryCommand},
     {Place::Dodaj, Entry::Separator},
-    {Place::Dodaj, Entry::Command, "Wze1", "&Węzeł", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(addNode(w.project(), w.interaction(), dialogOf<Twwez>(w))); }},
-    {Place::Dodaj, Entry::Command, "Element1", "&Element", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(addElement(w.project(), w.interaction(), dialogOf<Tw_elem>(w))); }},
-    {Place::Dodaj, Entry::Command, "Wzewewntrzny1", "Wę&zeł wewnętrzny", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(addInternalPoint(w.project(), w.interaction(), dialogOf<Twwew>(w))); }},
-    {Place::Dodaj, Entry::Command, "Siatkwzwwewntrznych1", "&Siatkę węzłów wewnętrznych", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(gridOfInternalPoints(w.project(), w.interaction(), numberPrompt(w))); }},
+    {Place::Dodaj, Entry::Command, "Wze1", "&Węzeł", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { addNode(w.project(), w.interaction(), dialogOf<Twwez>(w)); }},
+    {Place::Dodaj, Entry::Command, "Element1", "&Element", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { addElement(w.project(), w.interaction(), dialogOf<Tw_elem>(w)); }},
+    {Place::Dodaj, Entry::Command, "Wzewewntrzny1", "Wę&zeł wewnętrzny", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { addInternalPoint(w.project(), w.interaction(), dialogOf<Twwew>(w)); }},
+    {Place::Dodaj, Entry::Command, "Siatkwzwwewntrznych1", "&Siatkę węzłów wewnętrznych", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { gridOfInternalPoints(w.project(), w.interaction(), numberPrompt(w)); }},
 
-    {Place::Zmien, Entry::Command, "Warunekbrzegowy1", "Warunek &brzegowy", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(changeCondition(w.project(), conditionDialog(w))); }},
+    {Place::Zmien, Entry::Command, "Warunekbrzegowy1", "Warunek &brzegowy", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { changeCondition(w.project(), conditionDialog(w)); }},
     {Place::Zmien, Entry::Separator},
-    {Place::Zmien, Entry::Command, "Wasnocielementu1", "Własności &elementu", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(editElement(w.project(), dialogOf<Tw_elem>(w))); }},
-    {Place::Zmien, Entry::Command, "Wsprzdnewza1", "Współrzędne &węzła", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(editNode(w.project(), dialogOf<Twwez>(w))); }},
-    {Place::Zmien, Entry::Command, "Wspwzawewntrznego1", "Współ. wę&zła wewnętrznego", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(editInternalPoint(w.project(), dialogOf<Twwew>(w))); }},
+    {Place::Zmien, Entry::Command, "Wasnocielementu1", "Własności &elementu", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { editElement(w.project(), dialogOf<Tw_elem>(w)); }},
+    {Place::Zmien, Entry::Command, "Wsprzdnewza1", "Współrzędne &węzła", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { editNode(w.project(), dialogOf<Twwez>(w)); }},
+    {Place::Zmien, Entry::Command, "Wspwzawewntrznego1", "Współ. wę&zła wewnętrznego", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { editInternalPoint(w.project(), dialogOf<Twwew>(w)); }},
     {Place::Zmien, Entry::Separator},
     {Place::Zmien, Entry::Command, "Wasnocifizyczne1", "Własności &fizyczne", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.window<Twf>().edit(); }},
     {Place::Zmien, Entry::Separator},
-    {Place::Zmien, Entry::Command, "Przesubrzeg1", "&Przesuń brzeg", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(moveBoundary(w.project(), w.interaction(), decimalSeparator())); }},
+    {Place::Zmien, Entry::Command, "Przesubrzeg1", "&Przesuń brzeg", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { moveBoundary(w.project(), w.interaction(), decimalSeparator()); }},
 
-    {Place::Usun, Entry::Command, "Wze2", "&Węzeł", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(deleteNodeByNumber(w.project(), w.interaction(), numberPrompt(w))); }},
-    {Place::Usun, Entry::Command, "Element2", "&Element", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(deleteElementByNumber(w.project(), numberPrompt(w))); }},
-    {Place::Usun, Entry::Command, "Wzewewntrzny2", "Wę&zeł wewnętrzny", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(deleteInternalPointByNumber(w.project(), numberPrompt(w))); }},
-    {Place::Usun, Entry::Command, "Brzeg2", "&Brzeg", none, IconKind::None, Enabled::Always, nullptr, runCommand<deleteBoundary>},
+    {Place::Usun, Entry::Command, "Wze2", "&Węzeł", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { deleteNodeByNumber(w.project(), w.interaction(), numberPrompt(w)); }},
+    {Place::Usun, Entry::Command, "Element2", "&Element", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { deleteElementByNumber(w.project(), numberPrompt(w)); }},
+    {Place::Usun, Entry::Command, "Wzewewntrzny2", "Wę&zeł wewnętrzny", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { deleteInternalPointByNumber(w.project(), numberPrompt(w)); }},
+    {Place::Usun, Entry::Command, "Brzeg2", "&Brzeg", none, IconKind::None, Enabled::Always, nullptr, withUi<deleteBoundary>},
     {Place::Usun, Entry::Separator},
-    {Place::Usun, Entry::Command, "Podwjnewzy1", "&Podwójne węzły", none, IconKind::None, Enabled::Always, nullptr, runCommand<removeDoubleNodes>},
-    {Place::Usun, Entry::Command, "Wolnewzy1", "&Wolne węzły", none, IconKind::None, Enabled::Always, nullptr, runCommand<removeFreeNodes>},
-    {Place::Usun, Entry::Command, "Elementyozerowejdugoci1", "Ele&menty o zerowej długości", none, IconKind::None, Enabled::Always, nullptr, runCommand<removeZeroLengthElements>},
+    {Place::Usun, Entry::Command, "Podwjnewzy1", "&Podwójne węzły", none, IconKind::None, Enabled::Always, nullptr, withUi<removeDoubleNodes>},
+    {Place::Usun, Entry::Command, "Wolnewzy1", "&Wolne węzły", none, IconKind::None, Enabled::Always, nullptr, withUi<removeFreeNodes>},
+    {Place::Usun, Entry::Command, "Elementyozerowejdugoci1", "Ele&menty o zerowej długości", none, IconKind::None, Enabled::Always, nullptr, withUi<removeZeroLengthElements>},
     {Place::Usun, Entry::Separator},
-    {Place::Usun, Entry::Command, "Wszystkiewzywewntrzne1", "Wszystkie węzły wew&nętrzne", none, IconKind::None, Enabled::Always, nullptr, runCommand<deleteAllInternalPoints>},
+    {Place::Usun, Entry::Command, "Wszystkiewzywewntrzne1", "Wszystkie węzły wew&nętrzne", none, IconKind::None, Enabled::Always, nullptr, withUi<deleteAllInternalPoints>},
 
     {Place::Listy, Entry::Command, "Wzw1", "&Węzłów", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { showList<Tl_wez>(w, w.project().nodeCount()); }},
     {Place::Listy, Entry::Command, "Elementw1", "&Elementów", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { showList<Tl_ele>(w, w.project().elementCount()); }},
     {Place::Listy, Entry::Command, "Wzwwewntrznych1", "Wę&złów wewnętrznych", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { showList<Tl_wezw>(w, w.project().internalPointCount()); }},
     {Place::Listy, Entry::Separator},
-    {Place::Listy, Entry::Command, "Warunkwbrzegowych1", "Warunków &brzegowych", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { showList<Tl_wb>(w, w.project().conditionCount(), true); }},
-    {Place::Listy, Entry::Command, "Brzegw1", "Brze&gów", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { showList<Tl_brz>(w, w.project().boundaryCount(), true); }},
+    {Place::Listy, Entry::Command, "Warunkwbrzegowych1", "Warunków &brzegowych", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { showList<Tl_wb>(w, w.project().conditionCount()); }},
+    {Place::Listy, Entry::Command, "Brzegw1", "Brze&gów", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { showList<Tl_brz>(w, w.project().boundaryCount()); }},
     {Place::Listy, Entry::Command, "Strukturaprojektu1", "&Struktura projektu", none, IconKind::None, Enabled::Never},
 
-    {Place::Obliczenia, Entry::Command, "Renumerujelementy1", "&Renumeruj elementy", none, IconKind::None, Enabled::Always, nullptr, runCommand<renumberElements>},
-    {Place::Obliczenia, Entry::Command, "Sprawdspjnodanych1", "&Sprawdź spójność danych", none, IconKind::None, Enabled::Always, nullptr, runCommand<checkModelCommand>},
+    {Place::Obliczenia, Entry::Command, "Renumerujelementy1", "&Renumeruj elementy", none, IconKind::None, Enabled::Always, nullptr, withUi<renumberElements>},
+    {Place::Obliczenia, Entry::Command, "Sprawdspjnodanych1", "&Sprawdź spójność danych", none, IconKind::None, Enabled::Always, nullptr, withUi<checkModelCommand>},
     {Place::Obliczenia, Entry::Separator},
     {Place::Obliczenia, Entry::Command, "Oblicz1", "&Oblicz", none, IconKind::None, Enabled::Always, nullptr, compute},
     {Place::Obliczenia, Entry::Separator},
@@ -255,19 +251,19 @@ const CommandRow kCommands[] = {
     {Place::Obliczenia, Entry::Command, "Skalujwyniki1", "Skaluj wyni&ki", none, IconKind::None, Enabled::Always, nullptr, scaleResultsDialog},
     {Place::Obliczenia, Entry::Command, "GenerujNURBSa1", "Generuj NURBSa", none, IconKind::None, Enabled::Never},
 
-    {Place::Widok, Entry::Command, "Siatka1", "&Siatka", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(w.window<Td_siatki>().edit()); }},
-    {Place::Widok, Entry::Command, "Obszar1", "&Obszar", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(w.window<Td_obsz>().edit()); }},
-    {Place::Widok, Entry::Command, "Pokawszystko1", "&Pokaż wszystko", none, IconKind::None, Enabled::Always, nullptr, repaintAfter<showEverything>},
+    {Place::Widok, Entry::Command, "Siatka1", "&Siatka", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.window<Td_siatki>().edit(); }},
+    {Place::Widok, Entry::Command, "Obszar1", "&Obszar", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.window<Td_obsz>().edit(); }},
+    {Place::Widok, Entry::Command, "Pokawszystko1", "&Pokaż wszystko", none, IconKind::None, Enabled::Always, nullptr, onProject<showEverything>},
     {Place::Widok, Entry::Command, "Wnormalne1", "W. &normalne", none, IconKind::None, Enabled::Never, &B::normalsChecked},
     {Place::Widok, Entry::Separator},
-    {Place::Widok, Entry::Command, "Warbrzegowe1", "Warunki &brzegowe", none, IconKind::None, Enabled::Always, &B::conditionsChecked, repaintAfter<toggleBoundaryConditionsMenu>},
+    {Place::Widok, Entry::Command, "Warbrzegowe1", "Warunki &brzegowe", none, IconKind::None, Enabled::Always, &B::conditionsChecked, onProject<toggleBoundaryConditionsMenu>},
     {Place::Widok, Entry::Separator},
-    {Place::Widok, Entry::Command, "Temperatura1", "&Potencjał", none, IconKind::None, Enabled::Always, &B::potentialChecked, repaintAfter<togglePotential>},
-    {Place::Widok, Entry::Command, "Strumie1", "&Strumień", none, IconKind::None, Enabled::Always, &B::fluxChecked, repaintAfter<toggleFlux>},
+    {Place::Widok, Entry::Command, "Temperatura1", "&Potencjał", none, IconKind::None, Enabled::Always, &B::potentialChecked, onProject<togglePotential>},
+    {Place::Widok, Entry::Command, "Strumie1", "&Strumień", none, IconKind::None, Enabled::Always, &B::fluxChecked, onProject<toggleFlux>},
     {Place::Widok, Entry::Separator},
-    {Place::Widok, Entry::Command, "Przemieszczenia1", "P&rzemieszczenia", none, IconKind::None, Enabled::Always, &B::displacementsChecked, repaintAfter<toggleDisplacements>},
+    {Place::Widok, Entry::Command, "Przemieszczenia1", "P&rzemieszczenia", none, IconKind::None, Enabled::Always, &B::displacementsChecked, onProject<toggleDisplacements>},
 
-    {Place::Ustawienia, Entry::Command, "Ustawieniaekranu1", "Ustawienia ekranu", K(Qt::CTRL | Qt::Key_J), IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(w.window<T_ustaw>().edit()); }},
+    {Place::Ustawienia, Entry::Command, "Ustawieniaekranu1", "Ustawienia ekranu", K(Qt::CTRL | Qt::Key_J), IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.window<T_ustaw>().edit(); }},
     {Place::Ustawienia, Entry::Separator},
     {Place::Ustawienia, Entry::Command, "Typoblicze1", "&Typ obliczeń", none, IconKind::None, Enabled::Always, nullptr, analysisType},
 
@@ -283,19 +279,19 @@ const CommandRow kCommands[] = {
     {Place::SpeedPanel, Entry::Command, "SpeedButton2", "Okrąg", none, IconKind::Circle, Enabled::Always, nullptr, circle},
     {Place::SpeedPanel, Entry::Command, "WarbrzegB", "Dodaj warunek brzegowy", none, IconKind::AddCondition, Enabled::Always, nullptr, addConditionCommand},
     {Place::SpeedPanel, Entry::Separator},
-    {Place::SpeedPanel, Entry::Command, "BWEZLY", "Pokaż numery węzłów", none, IconKind::NodeNumbers, Enabled::Always, &B::nodeNumbersDown, repaintAfter<toggleNodeNumbers>},
-    {Place::SpeedPanel, Entry::Command, "BELE", "Pokaż numery elementów", none, IconKind::ElementNumbers, Enabled::Always, &B::elementNumbersDown, repaintAfter<toggleElementNumbers>},
-    {Place::SpeedPanel, Entry::Command, "BWB", "Pokaż warunki brzegowe", none, IconKind::ShowConditions, Enabled::Always, &B::conditionsDown, repaintAfter<toggleBoundaryConditionsButton>},
-    {Place::SpeedPanel, Entry::Command, "BB", "Przesuń zawartość ekranu", none, IconKind::BoundaryNumbers, Enabled::Always, &B::boundaryNumbersDown, repaintAfter<toggleElementBoundaryNumbers>},
+    {Place::SpeedPanel, Entry::Command, "BWEZLY", "Pokaż numery węzłów", none, IconKind::NodeNumbers, Enabled::Always, &B::nodeNumbersDown, onProject<toggleNodeNumbers>},
+    {Place::SpeedPanel, Entry::Command, "BELE", "Pokaż numery elementów", none, IconKind::ElementNumbers, Enabled::Always, &B::elementNumbersDown, onProject<toggleElementNumbers>},
+    {Place::SpeedPanel, Entry::Command, "BWB", "Pokaż warunki brzegowe", none, IconKind::ShowConditions, Enabled::Always, &B::conditionsDown, onProject<toggleBoundaryConditionsButton>},
+    {Place::SpeedPanel, Entry::Command, "BB", "Przesuń zawartość ekranu", none, IconKind::BoundaryNumbers, Enabled::Always, &B::boundaryNumbersDown, onProject<toggleElementBoundaryNumbers>},
     {Place::SpeedPanel, Entry::Separator},
-    {Place::SpeedPanel, Entry::Command, "ZoomPlB", "Powiększenie fragmentu ekranu", none, IconKind::ZoomIn, Enabled::Always, nullptr, repaintAfter<zoomIn>},
-    {Place::SpeedPanel, Entry::Command, "ZoomMiB", "Pomniejszenie fragmentu ekranu", none, IconKind::ZoomOut, Enabled::Always, nullptr, repaintAfter<zoomOut>},
+    {Place::SpeedPanel, Entry::Command, "ZoomPlB", "Powiększenie fragmentu ekranu", none, IconKind::ZoomIn, Enabled::Always, nullptr, onProject<zoomIn>},
+    {Place::SpeedPanel, Entry::Command, "ZoomMiB", "Pomniejszenie fragmentu ekranu", none, IconKind::ZoomOut, Enabled::Always, nullptr, onProject<zoomOut>},
     {Place::SpeedPanel, Entry::Command, "PanB", "Przesuń zawartość ekranu", none, IconKind::Pan, Enabled::Never},
     {Place::SpeedPanel, Entry::Separator},
     {Place::SpeedPanel, Entry::Command, "SolveB", "Oblicz", none, IconKind::Solve, Enabled::Always, nullptr, compute},
     {Place::SpeedPanel, Entry::Command, "ListawynB", "Lista wyników", none, IconKind::Results, Enabled::Always, nullptr, resultsList},
-    {Place::SpeedPanel, Entry::Command, "BT", "Pokaż wartości potencjałów", none, IconKind::Potential, Enabled::WithResults, &B::potentialDown, repaintAfter<togglePotential>},
-    {Place::SpeedPanel, Entry::Command, "BTN", "Pokaż wartości strumieni", none, IconKind::Flux, Enabled::WithResults, &B::fluxDown, repaintAfter<toggleFlux>},
+    {Place::SpeedPanel, Entry::Command, "BT", "Pokaż wartości potencjałów", none, IconKind::Potential, Enabled::WithResults, &B::potentialDown, onProject<togglePotential>},
+    {Place::SpeedPanel, Entry::Command, "BTN", "Pokaż wartości strumieni", none, IconKind::Flux, Enabled::WithResults, &B::fluxDown, onProject<toggleFlux>},
 
     {Place::Panel1, Entry::Selector, "CBRZEG", "Aktualny brzeg"},
     {Place::Panel1, Entry::Command, "SpeedButton3", "Dodaj brzeg", none, IconKind::AddBoundary, Enabled::Always, nullptr, addBoundaryCommand},
@@ -310,9 +306,9 @@ const CommandRow kCommands[] = {
     {Place::Prawymenu, Entry::Command, "Usuwze1", "Usuń &węzeł", none, IconKind::None, Enabled::Always, nullptr, atPopupPoint<deleteNodeAtPointer>},
     {Place::Prawymenu, Entry::Command, "Usuwzewewntrzny1", "Usuń wę&zeł wewnętrzny", none, IconKind::None, Enabled::Always, nullptr, atPopupPoint<deleteInternalPointAtPointer>},
 
-    {Place::LamaPop, Entry::Command, "Koniecliniamanej1", "Koniec lini łamanej", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(endPolyline(w.project(), w.pointer())); }},
-    {Place::LamaPop, Entry::Command, "Zamknijlinieaman1", "Zamknij linie łamaną", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.repaintIf(closePolyline(w.project(), w.interaction(), w.pointer())); }},
-    {Place::LamaPop, Entry::Command, "Usuostatnielement1", "Usuń ostatni element", none, IconKind::None, Enabled::Always, nullptr, repaintAfter<removeLastElement>},
+    {Place::LamaPop, Entry::Command, "Koniecliniamanej1", "Koniec lini łamanej", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { endPolyline(w.project(), w.pointer()); }},
+    {Place::LamaPop, Entry::Command, "Zamknijlinieaman1", "Zamknij linie łamaną", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { closePolyline(w.project(), w.interaction(), w.pointer()); }},
+    {Place::LamaPop, Entry::Command, "Usuostatnielement1", "Usuń ostatni element", none, IconKind::None, Enabled::Always, nullptr, onProject<removeLastElement>},
 };
 // clang-format on
 

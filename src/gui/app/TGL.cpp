@@ -44,10 +44,10 @@ TGL::TGL(QWidget* parent) : QMainWindow(parent), qtUi_(this), routed_(qtUi_)
     buildFromTable();
     buildStatusBar();
 
-    windows_ = std::make_unique<WindowSet>(project_, routed_, this);
+    windows_ = std::make_unique<WindowSet>(project_, routed_, this, [this] { settleStep(); });
     printerSetup_ = std::make_unique<PrinterSetup>(routed_);
     chooseType_ = [this] { return window<Ttypobl_>().choose(); };
-    pointer_ = new PointerController(*this);
+    pointer_ = new PointerController(*this, this);
     drawingArea_->setPointerController(pointer_);
 
     resize(640, 480);
@@ -197,13 +197,6 @@ void TGL::requestRepaint()
     drawingArea_->repaintModel();
 }
 
-void TGL::repaintIf(bool due)
-{
-    if (due) {
-        requestRepaint();
-    }
-}
-
 void TGL::refreshCaption()
 {
     setWindowTitle(project_.titleText == " " ? QString::fromUtf8(kApplicationTitle) : toQString(project_.titleText));
@@ -260,13 +253,13 @@ void TGL::drawingResized()
     }
 }
 
-void TGL::run(bool (*command)(Project&, Interaction&))
+void TGL::runGuarded(const std::function<void()>& command, Drawn drawn)
 {
-    repaintIf(command(project_, routed_));
-}
-
-void TGL::runGuarded(const std::function<void()>& command)
-{
+    const bool outermost = commandDepth_ == 0;
+    if (outermost) {
+        commandStart_ = takeSnapshot(project_);
+    }
+    ++commandDepth_;
     try {
         command();
     } catch (const std::exception& error) {
@@ -274,6 +267,71 @@ void TGL::runGuarded(const std::function<void()>& command)
     } catch (...) {
         routed_.error("Nieznany błąd", kApplicationTitle);
     }
+    --commandDepth_;
+    // What a failed command changed before it failed is settled too.
+    if (outermost) {
+        settle(drawn);
+    }
+}
+
+void TGL::settleStep()
+{
+    if (commandDepth_ > 0) {
+        settle(Drawn::Nothing);
+        commandStart_ = takeSnapshot(project_);
+    }
+}
+
+void TGL::settle(Drawn drawn)
+{
+    if (!commandStart_) {
+        return;
+    }
+    const Consequences consequences = settleCommand(*commandStart_, project_, drawn);
+    commandStart_.reset();
+    if (consequences.controls) {
+        refreshControls();
+    }
+    if (consequences.repaint) {
+        requestRepaint();
+    }
+}
+
+QSize TGL::drawingSize() const
+{
+    return drawingArea_->size();
+}
+
+void TGL::setStatusText(int panel, const QString& text)
+{
+    QLabel* label = statusPanel(panel);
+    // Moves rewrite the same texts most of the time.
+    if (label->text() != text) {
+        label->setText(text);
+    }
+}
+
+void TGL::openPopupMenu(PopupMenu menu, QPoint at)
+{
+    QMenu* popup = menu == PopupMenu::General ? prawymenu_ : lamaPop_;
+    // Not modal: the chosen command runs from the event loop, after the
+    // press has been handled.
+    popup->popup(drawingArea_->mapToGlobal(at));
+}
+
+void TGL::drawNodeMarker(QPoint topLeft, QPoint bottomRight)
+{
+    drawingArea_->drawNodeMarker(topLeft, bottomRight);
+}
+
+void TGL::drawElementLine(QPoint from, QPoint to)
+{
+    drawingArea_->drawElementLine(from, to);
+}
+
+void TGL::invertRubberBand(QPoint from, QPoint to)
+{
+    drawingArea_->invertRubberBand(from, to);
 }
 
 void TGL::newProjectCommand()
@@ -283,19 +341,18 @@ void TGL::newProjectCommand()
         requestRepaint();
         return chooseType_();
     };
-    repaintIf(newProject(project_, routed_, repaintThenChoose));
+    newProject(project_, routed_, repaintThenChoose);
 }
 
 void TGL::openProjectCommand()
 {
     // The caption and the drawing show the file before its message does.
-    repaintIf(openProject(project_, routed_, [this] { showModelNow(); }));
+    openProject(project_, routed_, [this] { showModelNow(); });
 }
 
 void TGL::saveProjectCommand()
 {
     saveProject(project_, routed_, [this] { showModelNow(); });
-    refreshCaption();
 }
 
 void TGL::showModelNow()
@@ -343,12 +400,12 @@ void TGL::closeEvent(QCloseEvent* event)
 
 void TGL::CWBChange(int index)
 {
-    repaintIf(pickCondition(project_, index));
+    runGuarded([&] { pickCondition(project_, index); });
 }
 
 void TGL::CBRZEGChange(int index)
 {
-    repaintIf(pickBoundary(project_, index));
+    runGuarded([&] { pickBoundary(project_, index); });
 }
 
 } // namespace zorind

@@ -10,6 +10,8 @@
 
 #include "app/QtInteraction.h"
 #include "app/Windows.h"
+#include "edit/PointerSite.h"
+#include "session/Consequences.h"
 #include "session/Project.h"
 #include "ui/RoutedInteraction.h"
 
@@ -30,16 +32,17 @@ struct CommandRow;
 // the commands on the Project. Its menus, tool bars and popups come from
 // the command table; its dialogs and list windows from the WindowSet. It
 // keeps no enabled or pressed state of its own: every repaint sets the
-// controls from the Project.
-class TGL : public QMainWindow {
+// controls from the Project. Every command runs through runGuarded, the one
+// place that settles what the command changed.
+class TGL : public QMainWindow, public PointerSite {
     Q_OBJECT
 public:
     explicit TGL(QWidget* parent = nullptr);
     ~TGL() override;
 
-    Project& project() { return project_; }
+    Project& project() override { return project_; }
     // The interaction every command and dialog talks through.
-    Interaction& interaction() { return routed_; }
+    Interaction& interaction() override { return routed_; }
     // Tests route every message box and question through their own double;
     // nullptr restores the window's own boxes.
     void setInteraction(Interaction* ui);
@@ -61,10 +64,8 @@ public:
     // The menu item or tool button of that object name, or nullptr.
     QAction* action(const std::string& name) const;
 
-    // Runs a command's repaint request: the drawing area repaints, and the
-    // caption follows titleText.
+    // The drawing area repaints, and the caption follows titleText.
     void requestRepaint();
-    void repaintIf(bool due);
     void refreshCaption();
     // The caption and the drawing follow the Project at once (not at the
     // next event), for a message that must be read over the new state.
@@ -73,11 +74,15 @@ public:
     void refreshControls();
     void paintDrawing(QPainter& painter, int clientWidth, int clientHeight);
 
-    // Runs a command on the Project and repaints when it asks for it. An
-    // exception escaping the command is reported here, before it crosses
+    // Runs a command on the Project and settles its consequences once it
+    // is over: results whose data changed are marked invalid, the drawing
+    // is repainted and the tool bars and selectors follow whatever changed.
+    // An exception escaping the command is reported here, before it crosses
     // any Qt frame, and the program goes on.
-    void run(bool (*command)(Project&, Interaction&));
-    void runGuarded(const std::function<void()>& command);
+    void runGuarded(const std::function<void()>& command, Drawn drawn = Drawn::Nothing);
+    // A dialog that stays open has stored into the model: the consequences
+    // so far are settled now, and the command goes on from there.
+    void settleStep();
 
     // The shell's own commands.
     void newProjectCommand();
@@ -97,6 +102,17 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // PointerSite.
+    void runCommand(const std::function<void()>& command, Drawn drawn) override { runGuarded(command, drawn); }
+    QSize drawingSize() const override;
+    void setStatusText(int panel, const QString& text) override;
+    void openPopupMenu(PopupMenu menu, QPoint at) override;
+    void drawNodeMarker(QPoint topLeft, QPoint bottomRight) override;
+    void drawElementLine(QPoint from, QPoint to) override;
+    void invertRubberBand(QPoint from, QPoint to) override;
+
+    void settle(Drawn drawn);
+
     void buildFromTable();
     QAction* addRow(const CommandRow& row, QWidget* where);
     void buildStatusBar();
@@ -107,6 +123,10 @@ private:
     RoutedInteraction routed_;
     std::function<std::optional<int>()> chooseType_;
     bool exitConfirmed_ = false;
+    // The project as the running command found it; commands nest when a
+    // dialog's store settles within the command that opened it.
+    std::optional<ProjectSnapshot> commandStart_;
+    int commandDepth_ = 0;
 
     DrawingArea* drawingArea_ = nullptr;
     PointerController* pointer_ = nullptr;

@@ -46,18 +46,30 @@ template <class W> std::unique_ptr<W> create(Project& project, Interaction& ui, 
     }
 }
 
+template <class W>
+std::unique_ptr<W> createAndConnect(Project& project, Interaction& ui, QWidget* mainWindow,
+                                    const std::function<void()>& onStored)
+{
+    std::unique_ptr<W> window = create<W>(project, ui, mainWindow);
+    if constexpr (requires { &W::stored; }) {
+        QObject::connect(window.get(), &W::stored, window.get(), onStored);
+    }
+    return window;
+}
+
 template <class... W>
-void createAll(std::tuple<std::unique_ptr<W>...>& all, Project& project, Interaction& ui, QWidget* mainWindow)
+void createAll(std::tuple<std::unique_ptr<W>...>& all, Project& project, Interaction& ui, QWidget* mainWindow,
+               const std::function<void()>& onStored)
 {
     // The comma fold runs left to right: the creation order is the list's.
-    ((std::get<std::unique_ptr<W>>(all) = create<W>(project, ui, mainWindow)), ...);
+    ((std::get<std::unique_ptr<W>>(all) = createAndConnect<W>(project, ui, mainWindow, onStored)), ...);
 }
 
 } // namespace
 
-WindowSet::WindowSet(Project& project, Interaction& ui, QWidget* mainWindow)
+WindowSet::WindowSet(Project& project, Interaction& ui, QWidget* mainWindow, std::function<void()> onStored)
 {
-    createAll(windows_, project, ui, mainWindow);
+    createAll(windows_, project, ui, mainWindow, onStored);
 }
 
 WindowSet::~WindowSet() = default;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <tuple>
 #include <type_traits>
@@ -46,10 +47,13 @@ using AllWindows =
 
 // The one owner of the dialogs and list windows. Each is created once, in
 // the order of AllWindows, handed the project and the interaction once, and
-// reused for the whole run: it refills its fields each time it is shown.
+// reused for the whole run: it refills its fields each time it is shown. A
+// window that stores into the model while it stays open ("Zastosuj",
+// "Ustal jako aktualny") says so through its `stored` signal, which runs
+// `onStored`.
 class WindowSet {
 public:
-    WindowSet(Project& project, Interaction& ui, QWidget* mainWindow);
+    WindowSet(Project& project, Interaction& ui, QWidget* mainWindow, std::function<void()> onStored);
     ~WindowSet();
     WindowSet(const WindowSet&) = delete;
     WindowSet& operator=(const WindowSet&) = delete;

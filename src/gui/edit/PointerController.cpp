@@ -1,10 +1,6 @@
 #include "edit/PointerController.h"
 
-#include <QLabel>
-#include <QMenu>
-
-#include "app/DrawingArea.h"
-#include "app/TGL.h"
+#include "edit/PointerSite.h"
 #include "view/NumberFields.h"
 
 namespace zorind {
@@ -18,16 +14,16 @@ QPoint toQPoint(PixelPoint p)
 
 } // namespace
 
-PointerController::PointerController(TGL& window) : QObject(&window), window_(window) {}
+PointerController::PointerController(PointerSite& site, QObject* parent) : QObject(parent), site_(site) {}
 
 PointerEvent PointerController::eventAt(QPoint position, PointerButton button) const
 {
-    const DrawingArea* area = window_.drawingArea();
+    const QSize size = site_.drawingSize();
     PointerEvent event;
     event.button = button;
     event.position = {position.x(), position.y()};
-    event.clientWidth = area->width();
-    event.clientHeight = area->height();
+    event.clientWidth = size.width();
+    event.clientHeight = size.height();
     event.decimalSeparator = decimalSeparator();
     return event;
 }
@@ -48,62 +44,54 @@ void PointerController::pressed(Qt::MouseButton button, QPoint position)
         return;
     }
     const PointerEvent event = eventAt(position, which);
-    window_.runGuarded(
-        [&] { window_.repaintIf(pointerPressed(window_.project(), window_.interaction(), event, *this)); });
+    site_.runCommand([&] { pointerPressed(site_.project(), site_.interaction(), event, *this); },
+                     Drawn::GeometryByFeedback);
 }
 
 void PointerController::moved(QPoint position)
 {
     const PointerEvent event = eventAt(position);
-    window_.runGuarded([&] { pointerMoved(window_.project(), event, *this); });
+    site_.runCommand([&] { pointerMoved(site_.project(), event, *this); }, Drawn::GeometryByFeedback);
 }
 
 void PointerController::released(Qt::MouseButton, QPoint position)
 {
-    pointerReleased(window_.project(), eventAt(position), *this);
+    pointerReleased(site_.project(), eventAt(position), *this);
 }
 
 void PointerController::modelRepainted()
 {
-    forgetRubberBand(window_.project());
+    forgetRubberBand(site_.project());
 }
 
 QPoint PointerController::popupPoint() const
 {
-    return toQPoint(window_.project().edit.popupPoint);
+    return toQPoint(site_.project().edit.popupPoint);
 }
 
 void PointerController::setStatusText(int panel, std::string_view text)
 {
-    QLabel* label = window_.statusPanel(panel);
-    const QString value = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    // Moves rewrite the same texts most of the time.
-    if (label->text() != value) {
-        label->setText(value);
-    }
+    site_.setStatusText(panel, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void PointerController::drawNodeMarker(PixelPoint topLeft, PixelPoint bottomRight)
 {
-    window_.drawingArea()->drawNodeMarker(toQPoint(topLeft), toQPoint(bottomRight));
+    site_.drawNodeMarker(toQPoint(topLeft), toQPoint(bottomRight));
 }
 
 void PointerController::drawElementLine(PixelPoint from, PixelPoint to)
 {
-    window_.drawingArea()->drawElementLine(toQPoint(from), toQPoint(to));
+    site_.drawElementLine(toQPoint(from), toQPoint(to));
 }
 
 void PointerController::invertRubberBand(PixelPoint from, PixelPoint to)
 {
-    window_.drawingArea()->invertRubberBand(toQPoint(from), toQPoint(to));
+    site_.invertRubberBand(toQPoint(from), toQPoint(to));
 }
 
 void PointerController::openPopup(PopupMenu menu, PixelPoint topLeft)
 {
-    QMenu* popup = menu == PopupMenu::General ? window_.rightPopup() : window_.polylinePopup();
-    // Not modal: the chosen command runs from the event loop, after the
-    // press has been handled.
-    popup->popup(window_.drawingArea()->mapToGlobal(toQPoint(topLeft)));
+    site_.openPopupMenu(menu, toQPoint(topLeft));
 }
 
 } // namespace zorind

@@ -7,17 +7,18 @@
 
 namespace zorind {
 
-class TGL;
+class PointerSite;
 
-// Carries the pointer handlers out on the main window: the drawing area
-// hands it every press, move and release, it runs the core handlers on the
-// Project, and it does what they ask through the PointerFeedback port:
-// status-bar panels, popup menus, markers, new elements and the rubber
-// band drawn onto the drawing area's picture.
+// Carries the pointer handlers out on the window: the drawing area hands it
+// every press, move and release, it runs the core handlers on the Project
+// through the window's command entry point, and it does what they ask
+// through the PointerFeedback port: status-bar panels, popup menus,
+// markers, new elements and the rubber band drawn onto the drawing area's
+// picture.
 class PointerController : public QObject, public PointerFeedback {
     Q_OBJECT
 public:
-    explicit PointerController(TGL& window);
+    PointerController(PointerSite& site, QObject* parent);
 
     void pressed(Qt::MouseButton button, QPoint position);
     void moved(QPoint position);
@@ -38,7 +39,7 @@ public:
 private:
     PointerEvent eventAt(QPoint position, PointerButton button = PointerButton::Left) const;
 
-    TGL& window_;
+    PointerSite& site_;
 };
 
 } // namespace zorind

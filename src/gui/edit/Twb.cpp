@@ -63,7 +63,10 @@ Twb::Twb(Project& project, Interaction& ui, QWidget* parent)
     QDialogButtonBox* buttons = okCancelButtons(this, [this] { okClicked(); });
     QPushButton* apply = buttons->addButton(QStringLiteral("Zastosuj"), QDialogButtonBox::ApplyRole);
     apply->setObjectName(QStringLiteral("Button3"));
-    connect(apply, &QPushButton::clicked, this, [this] { store(); });
+    connect(apply, &QPushButton::clicked, this, [this] {
+        store();
+        emit stored();
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

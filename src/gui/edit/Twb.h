@@ -35,6 +35,10 @@ public:
     QLineEdit* ambientField() const { return toto_; }
     QLabel* ambientLabel() const { return totoLabel_; }
 
+signals:
+    // Stored into the model while staying open.
+    void stored();
+
 protected:
     void showEvent(QShowEvent* event) override;
     // Filled again each time it becomes the active window, e.g. after one of

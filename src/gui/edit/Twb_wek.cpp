@@ -69,7 +69,10 @@ Twb_wek::Twb_wek(Project& project, Interaction& ui, QWidget* parent)
     QDialogButtonBox* buttons = okCancelButtons(this, [this] { okClicked(); });
     QPushButton* apply = buttons->addButton(QStringLiteral("Zastosuj"), QDialogButtonBox::ApplyRole);
     apply->setObjectName(QStringLiteral("Button3"));
-    connect(apply, &QPushButton::clicked, this, [this] { store(); });
+    connect(apply, &QPushButton::clicked, this, [this] {
+        store();
+        emit stored();
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

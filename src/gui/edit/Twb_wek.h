@@ -30,6 +30,10 @@ public:
     // w1, w2, w3 (column 0, "W kierunku X") and w1y, w2y, w3y (column 1).
     QLineEdit* valueField(int column, int i) const { return (column == 0 ? xs_ : ys_).at(static_cast<std::size_t>(i)); }
 
+signals:
+    // Stored into the model while staying open.
+    void stored();
+
 protected:
     void showEvent(QShowEvent* event) override;
     // Filled again each time it becomes the active window.

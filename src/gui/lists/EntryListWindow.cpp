@@ -42,7 +42,10 @@ EntryListWindow::EntryListWindow(const QString& objectName, const QString& title
         makeCurrent_ = new QPushButton(QString::fromUtf8(kMakeCurrentButton), this);
         makeCurrent_->setObjectName(QStringLiteral("Button2"));
         makeCurrent_->setAutoDefault(false);
-        connect(makeCurrent_, &QPushButton::clicked, this, [this] { makeCurrent(selectedNumber()); });
+        connect(makeCurrent_, &QPushButton::clicked, this, [this] {
+            makeCurrent(selectedNumber());
+            emit stored();
+        });
         buttons->addWidget(makeCurrent_);
     }
     buttons->addStretch();

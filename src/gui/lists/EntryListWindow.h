@@ -44,6 +44,10 @@ public:
     // selected entries (every entry when none is), tab-separated.
     QString copiedText() const;
 
+signals:
+    // Stored into the model while staying open.
+    void stored();
+
 protected:
     virtual std::vector<Entry> entries() const = 0;
     // The headings of the entries' cells; the heading above the list by

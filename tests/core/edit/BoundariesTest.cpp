@@ -3,6 +3,7 @@
 #include <array>
 
 #include "edit/Boundaries.h"
+#include "support/EditTesting.h"
 #include "support/ModelBuilders.h"
 #include "ui/ScriptedInteraction.h"
 
@@ -92,7 +93,7 @@ TEST(DeleteBoundary, RemovesItsElementsRenumbersTheRestKeepsBoundariesAndNodes)
     PromptingUi ui;
     ui.texts = {"1"};
     ui.answers = {true};
-    EXPECT_TRUE(deleteBoundary(p, ui));
+    EXPECT_TRUE(test::settled(p, [&] { return deleteBoundary(p, ui); }));
     EXPECT_EQ(elementsOf(p), (std::vector<Element>{{5, 6, 1, 2}, {6, 7, 1, 2}, {7, 5, 1, 2}}));
     EXPECT_EQ(p.boundaryCount(), 3);
     EXPECT_EQ(p.boundaries[1].kind, OuterBoundary);
@@ -131,7 +132,7 @@ TEST(MoveBoundary, MovesTheStartNodesOfItsElements)
     Project p = threeBoundaries();
     PromptingUi ui;
     ui.texts = {"2", "1,5", "-1"};
-    EXPECT_TRUE(moveBoundary(p, ui, ','));
+    EXPECT_TRUE(test::settled(p, [&] { return moveBoundary(p, ui, ','); }));
     EXPECT_EQ(p.nodes[5], (Node{3.5f, 1.0f}));
     EXPECT_EQ(p.nodes[6], (Node{5.5f, 1.0f}));
     EXPECT_EQ(p.nodes[7], (Node{4.5f, 3.0f}));

@@ -50,7 +50,7 @@ TEST(DeleteByNumber, AUsedNodeIsRefusedAFreeOneRenumbersAndElementsShift)
     EXPECT_EQ(p.nodeCount(), 5);
     EXPECT_EQ(p.resultsValid, 1);
 
-    EXPECT_TRUE(deleteNodeByNumber(p, ui, answering(p, 3)));
+    EXPECT_TRUE(test::settled(p, [&] { return deleteNodeByNumber(p, ui, answering(p, 3)); }));
     EXPECT_THAT(elementsOf(p), ElementsAre(Element{3, 4, 1, 1}, Element{1, 2, 1, 1}));
     EXPECT_EQ(p.nodes[3].x, 4.0f);
     EXPECT_TRUE(resultsDiscarded(p));
@@ -58,7 +58,7 @@ TEST(DeleteByNumber, AUsedNodeIsRefusedAFreeOneRenumbersAndElementsShift)
     withResults(p);
     EXPECT_FALSE(deleteElementByNumber(p, answering(p, 3, &kind)));
     EXPECT_EQ(kind, 2);
-    EXPECT_TRUE(deleteElementByNumber(p, answering(p, 1)));
+    EXPECT_TRUE(test::settled(p, [&] { return deleteElementByNumber(p, answering(p, 1)); }));
     EXPECT_THAT(elementsOf(p), ElementsAre(Element{1, 2, 1, 1}));
     EXPECT_EQ(p.nodeCount(), 4);
     EXPECT_TRUE(resultsDiscarded(p));
@@ -83,7 +83,7 @@ TEST(DeleteNodeAtPointer, TakesTheFirstNodeOnTheGridPointWithItsElements)
     EXPECT_EQ(p.elementCount(), 4);
     // With the grid off the pick point is still the grid point.
     p.view.gridOn = 0;
-    EXPECT_TRUE(deleteNodeAtPointer(p, ui, px, py));
+    EXPECT_TRUE(test::settled(p, [&] { return deleteNodeAtPointer(p, ui, px, py); }));
     EXPECT_EQ(ui.textsShown(), (std::vector<std::string>{"Usunąć węzeł 2 ?", "Usunąć węzeł 2 ?"}));
     EXPECT_EQ(ui.shown[0].caption, "Usuwanie węzła");
     EXPECT_EQ(p.nodeCount(), 3);
@@ -120,7 +120,7 @@ TEST(AddNodeAndElement, CancelTakesTheNewEntryBackAndAFullTableIsRefused)
     EXPECT_EQ(seen, 2);
     EXPECT_EQ(p.nodeCount(), 1);
     withResults(p);
-    EXPECT_TRUE(addNode(p, ui, closing(true)));
+    EXPECT_TRUE(test::settled(p, [&] { return addNode(p, ui, closing(true)); }));
     EXPECT_EQ(p.nodes[2], (Node{0, 0}));
     EXPECT_TRUE(resultsDiscarded(p));
     EXPECT_TRUE(addElement(p, ui, closing(false)));
@@ -157,14 +157,16 @@ TEST(StoreFromDialogs, BadNumbersOrCoordinatesAreRefusedAndOnlyChangesDiscardRes
     EXPECT_EQ(ui.shown[3].caption, "Własności elementu");
     EXPECT_EQ(p.nodes[1], (Node{0, 0}));
 
-    EXPECT_TRUE(storeNodeCoordinates(p, ui, 2, 10.0, 0.0));
-    EXPECT_TRUE(storeElementProperties(p, ui, 1, Element{1, 2, 1, 1}));
+    EXPECT_TRUE(test::settled(p, [&] { return storeNodeCoordinates(p, ui, 2, 10.0, 0.0); }));
+    EXPECT_TRUE(test::settled(p, [&] { return storeElementProperties(p, ui, 1, Element{1, 2, 1, 1}); }));
     EXPECT_EQ(p.resultsValid, 1) << "nothing changed";
-    EXPECT_TRUE(storeNodeCoordinates(p, ui, 2, 12.5, -1.0));
+    EXPECT_TRUE(test::settled(p, [&] { return storeNodeCoordinates(p, ui, 2, 12.5, -1.0); }));
     EXPECT_EQ(p.nodes[2], (Node{12.5f, -1.0f}));
     EXPECT_TRUE(resultsDiscarded(p));
     withResults(p);
-    EXPECT_TRUE(storeElementProperties(p, ui, 3, Element{3, 0, 7, 1})); // the check reports such references
+    EXPECT_TRUE(test::settled(p, [&] {
+        return storeElementProperties(p, ui, 3, Element{3, 0, 7, 1});
+    })); // the check reports such references
     EXPECT_EQ(p.elements[3], (Element{3, 0, 7, 1}));
     EXPECT_TRUE(resultsDiscarded(p));
 }

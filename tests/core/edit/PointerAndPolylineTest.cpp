@@ -10,6 +10,7 @@
 
 #include "edit/BoundaryConstruction.h"
 #include "edit/Pointer.h"
+#include "support/EditTesting.h"
 #include "support/ModelBuilders.h"
 #include "ui/ScriptedInteraction.h"
 
@@ -208,7 +209,7 @@ TEST(ClosePolyline, WalksBackToTheFreeEndOrRefusesAChainWithoutOne)
     drawPolyline(p, ui, {{0, 0}, {10, 0}, {10, 10}, {0, 10}});
     computed(p);
     ui.answers = {true, true};
-    EXPECT_TRUE(closePolyline(p, ui, f));
+    EXPECT_TRUE(test::settled(p, [&] { return closePolyline(p, ui, f); }));
     EXPECT_EQ(p.elements[4], (Element{4, 1, 1, 1}));
     EXPECT_TRUE(resultsOff(p));
 
@@ -257,7 +258,7 @@ TEST(Circle, NodesToTheFloatBitOnOuterAndInnerBoundaries)
     ScriptedInteraction ui;
     Project outer = test::emptyProject();
     computed(outer);
-    ASSERT_TRUE(addCircle(outer, ui, CircleSpec{}));
+    ASSERT_TRUE(test::settled(outer, [&] { return addCircle(outer, ui, CircleSpec{}); }));
     EXPECT_TRUE(resultsOff(outer));
     Project inner = test::emptyProject();
     test::addBoundary(inner, InnerBoundary);

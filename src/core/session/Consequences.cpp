@@ -1,0 +1,144 @@
+#include "session/Consequences.h"
+
+#include <algorithm>
+
+namespace zorind {
+
+namespace {
+
+// Tables compare by their entries in use: a reset lowers the count and
+// leaves stale entries behind it, which are not model data.
+template <class T, int N> bool sameEntries(const Table<T, N>& a, const Table<T, N>& b)
+{
+    return a.count() == b.count() && std::equal(a.begin(), a.end(), b.begin());
+}
+
+template <class T, int N> bool sameEntries(const NumberedArray<T, N>& a, const NumberedArray<T, N>& b)
+{
+    for (int k = 0; k <= N; ++k) {
+        if (!(a[k] == b[k])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool sameGeometry(const Model& a, const Model& b)
+{
+    if (!sameEntries(a.nodes, b.nodes) || !sameEntries(a.boundaries, b.boundaries) ||
+        a.elementCount() != b.elementCount()) {
+        return false;
+    }
+    for (int k : a.elements.numbers()) {
+        const Element& x = a.elements[k];
+        const Element& y = b.elements[k];
+        if (x.startNode != y.startNode || x.endNode != y.endNode || x.boundary != y.boundary) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool sameConditions(const Model& a, const Model& b)
+{
+    if (!sameEntries(a.conditions, b.conditions)) {
+        return false;
+    }
+    // Element counts differ only with a geometry change, found elsewhere.
+    const int common = std::min(a.elementCount(), b.elementCount());
+    for (int k = 1; k <= common; ++k) {
+        if (a.elements[k].condition != b.elements[k].condition) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool samePointPositions(const Model& a, const Model& b)
+{
+    if (a.internalPointCount() != b.internalPointCount()) {
+        return false;
+    }
+    for (int k : a.internalPoints.numbers()) {
+        if (a.internalPoints[k].x != b.internalPoints[k].x || a.internalPoints[k].y != b.internalPoints[k].y) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool sameResults(const Model& a, const Model& b)
+{
+    if (a.resultsValid != b.resultsValid || !sameEntries(a.elementResults, b.elementResults) ||
+        !sameEntries(a.fluxResults, b.fluxResults)) {
+        return false;
+    }
+    const int common = std::min(a.internalPointCount(), b.internalPointCount());
+    for (int k = 1; k <= common; ++k) {
+        if (a.internalPoints[k].internalResult != b.internalPoints[k].internalResult) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool sameShown(const ShownState& a, const ShownState& b)
+{
+    return a.areaXMin == b.areaXMin && a.areaYMin == b.areaYMin && a.areaXMax == b.areaXMax &&
+           a.areaYMax == b.areaYMax && a.gridStepX == b.gridStepX && a.gridStepY == b.gridStepY &&
+           a.gridOn == b.gridOn && a.marginLeft == b.marginLeft && a.marginRight == b.marginRight &&
+           a.marginTop == b.marginTop && a.marginBottom == b.marginBottom && a.display == b.display &&
+           a.palette.colours == b.palette.colours && a.showDisplacements == b.showDisplacements &&
+           a.titleText == b.titleText && a.editMode == b.editMode && a.chainOpen == b.chainOpen;
+}
+
+ShownState shownState(const Project& p)
+{
+    const ViewTransform& v = p.view;
+    return {v.areaXMin, v.areaYMin,          v.areaXMax,    v.areaYMax,      v.gridStepX,     v.gridStepY,
+            v.gridOn,   v.marginLeft,        v.marginRight, v.marginTop,     v.marginBottom,  p.display,
+            p.palette,  p.showDisplacements, p.titleText,   p.edit.editMode, p.edit.chainOpen};
+}
+
+} // namespace
+
+ProjectSnapshot takeSnapshot(const Project& project)
+{
+    return {static_cast<const Model&>(project), shownState(project)};
+}
+
+Changes changesBetween(const ProjectSnapshot& before, const Project& after)
+{
+    const Model& a = before.model;
+    const Model& b = after;
+    Changes c;
+    c.geometry = !sameGeometry(a, b);
+    c.conditions = !sameConditions(a, b);
+    c.properties = a.analysisType != b.analysisType || a.conductivity != b.conductivity ||
+                   a.ambientTemperature != b.ambientTemperature;
+    c.internalPoints = !samePointPositions(a, b);
+    c.results = !sameResults(a, b);
+    c.current = a.currentBoundary != b.currentBoundary || a.currentCondition != b.currentCondition;
+    c.shown = !sameShown(before.shown, shownState(after));
+    return c;
+}
+
+Consequences settleCommand(const ProjectSnapshot& before, Project& after, Drawn drawn)
+{
+    Consequences out;
+    out.changes = changesBetween(before, after);
+    // Results a command computed, read or scaled belong to the model it
+    // left; results it left alone while their data changed do not.
+    if (out.changes.resultInputs() && !out.changes.results && after.resultsValid != 0) {
+        invalidateResults(after);
+        out.changes.results = true;
+        out.changes.shown = out.changes.shown || !sameShown(before.shown, shownState(after));
+    }
+    // Results are drawn only while a result view is on, and invalidating
+    // them turns it off: a change of what is shown.
+    out.repaint = drawn == Drawn::GeometryByFeedback ? out.changes.shown : out.changes.any();
+    out.controls = out.changes.any();
+    return out;
+}
+
+} // namespace zorind
