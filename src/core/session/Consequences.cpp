@@ -23,31 +23,49 @@ template <class T, int N> bool sameEntries(const NumberedArray<T, N>& a, const N
     return true;
 }
 
+// What an element's entry in a table says, or nothing for a number that
+// names no entry (the check reports those).
+template <class T, int N> const T* entryOf(const Table<T, N>& table, int n)
+{
+    return table.contains(n) ? &table[n] : nullptr;
+}
+
+template <class T> bool sameEntry(const T* a, const T* b)
+{
+    return a == nullptr ? b == nullptr : b != nullptr && *a == *b;
+}
+
+// Geometry is what the elements are: their ends, the positions of those
+// ends, and the kind of boundary each lies on. An entry no element uses
+// (a node about to be joined, a boundary not yet drawn) changes nothing the
+// results were computed from, but a node renumbering does, as the results
+// are listed by node and element numbers.
 bool sameGeometry(const Model& a, const Model& b)
 {
-    if (!sameEntries(a.nodes, b.nodes) || !sameEntries(a.boundaries, b.boundaries) ||
-        a.elementCount() != b.elementCount()) {
+    if (!sameEntries(a.nodes, b.nodes) || a.elementCount() != b.elementCount()) {
         return false;
     }
     for (int k : a.elements.numbers()) {
         const Element& x = a.elements[k];
         const Element& y = b.elements[k];
-        if (x.startNode != y.startNode || x.endNode != y.endNode || x.boundary != y.boundary) {
+        if (x.startNode != y.startNode || x.endNode != y.endNode || x.boundary != y.boundary ||
+            !sameEntry(entryOf(a.boundaries, x.boundary), entryOf(b.boundaries, y.boundary))) {
             return false;
         }
     }
     return true;
 }
 
+// The condition each element carries, by number and by value: a condition
+// no element uses is not data of the results.
 bool sameConditions(const Model& a, const Model& b)
 {
-    if (!sameEntries(a.conditions, b.conditions)) {
-        return false;
-    }
     // Element counts differ only with a geometry change, found elsewhere.
     const int common = std::min(a.elementCount(), b.elementCount());
     for (int k = 1; k <= common; ++k) {
-        if (a.elements[k].condition != b.elements[k].condition) {
+        const int x = a.elements[k].condition;
+        const int y = b.elements[k].condition;
+        if (x != y || !sameEntry(entryOf(a.conditions, x), entryOf(b.conditions, y))) {
             return false;
         }
     }
@@ -116,6 +134,8 @@ Changes changesBetween(const ProjectSnapshot& before, const Project& after)
     c.conditions = !sameConditions(a, b);
     c.properties = a.analysisType != b.analysisType || a.conductivity != b.conductivity ||
                    a.ambientTemperature != b.ambientTemperature;
+    c.entries = !sameEntries(a.nodes, b.nodes) || !sameEntries(a.elements, b.elements) ||
+                !sameEntries(a.conditions, b.conditions) || !sameEntries(a.boundaries, b.boundaries);
     c.internalPoints = !samePointPositions(a, b);
     c.results = !sameResults(a, b);
     c.current = a.currentBoundary != b.currentBoundary || a.currentCondition != b.currentCondition;

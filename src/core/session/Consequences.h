@@ -9,9 +9,10 @@ namespace zorind {
 // What a command changed, found by comparing the project before and after
 // it. Commands do not report it themselves, so none can forget a part.
 struct Changes {
-    bool geometry = false;       // nodes, elements (ends, boundary), boundaries
-    bool conditions = false;     // the condition table, the elements' conditions
+    bool geometry = false;       // nodes, elements, the kinds of their boundaries
+    bool conditions = false;     // the conditions the elements carry
     bool properties = false;     // analysis type, conductivity, ambient temperature
+    bool entries = false;        // any table entry, used by an element or not
     bool internalPoints = false; // internal points' positions or count
     bool results = false;        // resultsValid, the result tables, internal values
     bool current = false;        // the current boundary or condition
@@ -19,7 +20,7 @@ struct Changes {
 
     // The data the results are computed from.
     bool resultInputs() const { return geometry || conditions || properties; }
-    bool modelData() const { return resultInputs() || internalPoints || results || current; }
+    bool modelData() const { return resultInputs() || entries || internalPoints || results || current; }
     bool any() const { return modelData() || shown; }
 };
 
