@@ -113,5 +113,37 @@ TEST(Selectors, ACurrentNumberNamingNoEntrySelectsNothing)
     EXPECT_EQ(currentSelectionText(p), "Brzeg 3 w ");
 }
 
+TEST(StoreCondition, AnEntryIsCheckedWholeBeforeAnythingButTheAmbientTemperatureIsStored)
+{
+    Project p = emptyProject();
+    test::addCondition(p, 2, 0, 0, 0); // 2
+    ScriptedInteraction ui;
+    ConditionEntry entry;
+    entry.number = 2;
+    entry.kind = 3;
+    entry.values = {10.0f, 20.0f, std::nullopt};
+    entry.ambient = 15.0f;
+    EXPECT_FALSE(storePotentialCondition(p, ui, entry)) << "an unreadable value";
+    EXPECT_EQ(p.conditions[2], (BoundaryCondition{2, 0, 0, 0}));
+    entry.values[2] = 30.0f;
+    entry.number = 3; // one past the last
+    EXPECT_FALSE(storePotentialCondition(p, ui, entry));
+    EXPECT_EQ(p.ambientTemperature, 15.0f) << "stored before the number is checked";
+    EXPECT_EQ(ui.textsShown(), (std::vector<std::string>{"Złe dane", "Złe dane"}));
+    entry.number = 2;
+    EXPECT_TRUE(storePotentialCondition(p, ui, entry));
+    EXPECT_EQ(p.conditions[2], (BoundaryCondition{3, 10, 20, 30}));
+
+    p.analysisType = Elasticity;
+    entry.kind = 2;
+    entry.values = {1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f};
+    EXPECT_TRUE(storeElasticityCondition(p, ui, entry));
+    EXPECT_EQ(p.conditions[2], (BoundaryCondition{2, 1, 2, 3, 4, 5, 6}));
+    entry.values[4] = std::nullopt;
+    EXPECT_FALSE(storeElasticityCondition(p, ui, entry)) << "every y value is read too";
+    EXPECT_EQ(p.conditions[2].atMiddleY, 5.0f);
+}
+
 } // namespace
 } // namespace zorind
+

@@ -151,5 +151,30 @@ TEST(AddInternalPoint, CancelDiscardsThePointAndAt499NothingOpens)
     EXPECT_EQ(ui.shown[2].kind, MessageKind::Plain);
 }
 
+TEST(InternalPointsByNumber, TheLastPointIsReachedAndOnePastItIsRefused)
+{
+    Project p = triangle();
+    addInternalPoint(p, 20, 20);
+    addInternalPoint(p, 30, 25);
+    ScriptedInteraction ui;
+    EXPECT_FALSE(storeInternalPoint(p, ui, 3, 1.0, 1.0));
+    EXPECT_FALSE(storeInternalPoint(p, ui, 2, 1.0, 1e39));
+    EXPECT_EQ(ui.textsShown(), (std::vector<std::string>{"Złe dane", "Złe dane"}));
+    EXPECT_TRUE(storeInternalPoint(p, ui, 2, 31.0, 26.0));
+    EXPECT_EQ(p.internalPoints[2], (InternalPoint{31, 26, 0}));
+
+    deleteInternalPointByNumber(p, answering(p, 3));
+    EXPECT_EQ(p.internalPointCount(), 2);
+    deleteInternalPointByNumber(p, answering(p, 2));
+    ASSERT_EQ(p.internalPointCount(), 1);
+    EXPECT_EQ(p.internalPoints[1].x, 20.0f);
+
+    ui.answers = {false, true};
+    deleteAllInternalPoints(p, ui);
+    EXPECT_EQ(p.internalPointCount(), 1);
+    deleteAllInternalPoints(p, ui);
+    EXPECT_EQ(p.internalPointCount(), 0);
+}
+
 } // namespace
 } // namespace zorind

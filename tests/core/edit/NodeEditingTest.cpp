@@ -103,6 +103,23 @@ TEST(DeleteNodeAtPointer, TakesTheFirstNodeOnTheGridPointWithItsElements)
     EXPECT_EQ(ui.shown.size(), 1u);
 }
 
+TEST(DeleteNodeAtPointer, BothElementsOfAMiddleNodeGoWhenTheyAreNumberedNextToEachOther)
+{
+    Project p = test::emptyProject();
+    addNode(p, 2, 2);
+    addNode(p, 10, 4);
+    addNode(p, 20, 4);
+    addNode(p, 20, 10);
+    addElement(p, 1, 2);
+    addElement(p, 2, 3);
+    addElement(p, 3, 4);
+    const auto [px, py] = pixelAt(p, 10, 4);
+    ScriptedInteraction ui;
+    ui.answers = {true};
+    EXPECT_TRUE(deleteNodeAtPointer(p, ui, px, py));
+    EXPECT_THAT(elementsOf(p), ElementsAre(Element{2, 3, 1, 1}));
+}
+
 TEST(AddNodeAndElement, CancelTakesTheNewEntryBackAndAFullTableIsRefused)
 {
     Project p = test::emptyProject();
@@ -152,7 +169,12 @@ TEST(StoreFromDialogs, BadNumbersOrCoordinatesAreRefusedAndOnlyChangesDiscardRes
     EXPECT_FALSE(storeNodeCoordinates(p, ui, 1, std::nullopt, 1.0));
     EXPECT_FALSE(storeNodeCoordinates(p, ui, 1, 1e39, 1.0));
     EXPECT_FALSE(storeElementProperties(p, ui, 0, Element{1, 2, 1, 1}));
-    EXPECT_EQ(ui.textsShown(), (std::vector<std::string>{"Złe dane", "Złe dane", "Złe dane", "Błędne dane"}));
+    const int pastTheLast = p.elementCount() + 1;
+    EXPECT_FALSE(storeElementProperties(p, ui, pastTheLast, Element{1, 2, 1, 1}));
+    EXPECT_FALSE(deleteElementByNumber(p, answering(p, pastTheLast)));
+    EXPECT_EQ(p.elementCount(), pastTheLast - 1);
+    EXPECT_EQ(ui.textsShown(),
+              (std::vector<std::string>{"Złe dane", "Złe dane", "Złe dane", "Błędne dane", "Błędne dane"}));
     EXPECT_EQ(ui.shown[0].caption, "Warunek brzegowy");
     EXPECT_EQ(ui.shown[3].caption, "Własności elementu");
     EXPECT_EQ(p.nodes[1], (Node{0, 0}));
