@@ -1,5 +1,7 @@
 #include "lists/TabSeparated.h"
 
+#include <algorithm>
+
 #include <cctype>
 
 namespace zorind {
@@ -92,6 +94,19 @@ std::string tabSeparatedText(const std::vector<std::string>& headings,
         appendLine(out, row, shownDecimalSeparator);
     }
     return out;
+}
+
+std::vector<int> rowsToCopy(std::vector<int> selected, int first, int last)
+{
+    std::erase_if(selected, [first, last](int row) { return row < first || row > last; });
+    std::sort(selected.begin(), selected.end());
+    selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
+    if (selected.empty()) {
+        for (int row = first; row <= last; ++row) {
+            selected.push_back(row);
+        }
+    }
+    return selected;
 }
 
 } // namespace zorind

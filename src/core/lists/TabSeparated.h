@@ -14,4 +14,10 @@ namespace zorind {
 std::string tabSeparatedText(const std::vector<std::string>& headings,
                              const std::vector<std::vector<std::string>>& rows, char shownDecimalSeparator);
 
+// The rows "Kopiuj" copies out of the rows first..last of a list: the
+// selected ones in order, each once, or every row when none of them is
+// selected (a selected row outside the range, such as a heading row,
+// counts as none).
+std::vector<int> rowsToCopy(std::vector<int> selected, int first, int last);
+
 } // namespace zorind

@@ -22,5 +22,13 @@ TEST(TabSeparated, HeadingsThenRowsWithADecimalPointInEveryNumber)
     EXPECT_EQ(tabSeparatedText({"x"}, {{"0.5"}}, '.'), "x\n0.5\n");
 }
 
+TEST(RowsToCopy, TheSelectedRowsOnceInOrderOrEveryRowWhenNoneIs)
+{
+    EXPECT_EQ(rowsToCopy({}, 1, 4), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(rowsToCopy({0}, 1, 3), (std::vector<int>{1, 2, 3})) << "the heading row alone is no selection";
+    EXPECT_EQ(rowsToCopy({4, 2, 4, 0}, 1, 4), (std::vector<int>{2, 4}));
+    EXPECT_EQ(rowsToCopy({}, 0, -1), (std::vector<int>{})) << "an empty list";
+}
+
 } // namespace
 } // namespace zorind
