@@ -39,6 +39,15 @@ bool endPolyline(Project& p, PointerFeedback& feedback)
 
 int placePolylinePoint(Project& p, Interaction& ui, ModelPoint at)
 {
+    EditState& chain = p.edit;
+    if (chain.chainOpen && !p.nodes.contains(chain.chainLastNode)) {
+        chain.chainOpen = false; // its last node is gone: a new chain starts
+    }
+    // A second click on the last point (a double click) would add a
+    // coincident node and an element of zero length.
+    if (chain.chainOpen && nodesCoincide(p.nodes[chain.chainLastNode], Node{at.x, at.y})) {
+        return 0;
+    }
     if (!p.nodes.fits(1)) {
         ui.error(capacityMessage(kNodesGenitive, kMaxNodes), kPolylineCaption);
         return 0;
@@ -48,46 +57,42 @@ int placePolylinePoint(Project& p, Interaction& ui, ModelPoint at)
         return 0;
     }
     const int n = p.nodes.append({at.x, at.y});
-    if (p.edit.chainOpen) {
-        p.elements.append(newElement(p, n - 1, n));
+    if (chain.chainOpen) {
+        p.elements.append(newElement(p, chain.chainLastNode, n));
+    } else {
+        chain.chainFirstNode = n;
     }
-    p.edit.chainOpen = true;
+    chain.chainOpen = true;
+    chain.chainLastNode = n;
     return n;
 }
 
-int chainStart(const Project& p)
+int chainElementCount(const Project& p)
 {
-    const int last = p.nodeCount();
-    const int count = p.elementCount();
-    if (count < 1) {
-        return last;
+    const EditState& chain = p.edit;
+    if (!chain.chainOpen || !p.nodes.contains(chain.chainFirstNode) || !p.nodes.contains(chain.chainLastNode)) {
+        return -1;
     }
-    int cur = count;
-    int v = p.elements[cur].startNode == last ? p.elements[cur].endNode : p.elements[cur].startNode;
-    int prev = v;
-    for (int pass = 0; pass < count; ++pass) {
-        for (int j = 1; j <= count; ++j) {
-            if (j == cur) {
-                continue;
-            }
-            const Element& e = p.elements[j];
-            if (e.startNode == v) {
-                cur = j;
-                v = e.endNode;
-                break;
-            }
-            if (e.endNode == v) {
-                cur = j;
-                v = e.startNode;
+    // Each element of the chain runs from the node before to the node after,
+    // so the walk back follows the elements that end where it stands.
+    int at = chain.chainLastNode;
+    for (int steps = 0; steps <= p.elementCount(); ++steps) {
+        if (at == chain.chainFirstNode) {
+            return steps;
+        }
+        int from = 0;
+        for (const Element& e : p.elements) {
+            if (e.endNode == at) {
+                from = e.startNode;
                 break;
             }
         }
-        if (v == prev) {
-            return v; // no element leads on: the free end
+        if (from == 0) {
+            return -1;
         }
-        prev = v;
+        at = from;
     }
-    return last;
+    return -1;
 }
 
 bool closePolyline(Project& p, Interaction& ui, PointerFeedback& feedback)
@@ -98,19 +103,21 @@ bool closePolyline(Project& p, Interaction& ui, PointerFeedback& feedback)
     if (!ui.ask("Zamknąć linie łamaną ?", kPolylineCaption)) {
         return false;
     }
-    const int last = p.nodeCount();
-    const int first = chainStart(p);
-    if (first == last || !p.nodes.contains(first)) {
+    const int own = chainElementCount(p);
+    if (own < 0) {
         ui.error("Nie można zamknąć lini łąmanej ", kPolylineCaption);
         return false;
     }
-    if (!p.elements.fits(1)) {
-        ui.error(capacityMessage(kElementsGenitive, kMaxElements), kPolylineCaption);
-        return false;
+    // A chain of one or two points has nothing to close: joining it would
+    // double its only element or reach into another polyline.
+    if (own >= 2) {
+        if (!p.elements.fits(1)) {
+            ui.error(capacityMessage(kElementsGenitive, kMaxElements), kPolylineCaption);
+            return false;
+        }
+        // The closing element keeps the direction of the chain.
+        p.elements.append(newElement(p, p.edit.chainLastNode, p.edit.chainFirstNode));
     }
-    // The closing element keeps the direction of the chain.
-    const bool lastRunsFromFirst = p.elements[p.elementCount()].startNode == first;
-    p.elements.append(lastRunsFromFirst ? newElement(p, first, last) : newElement(p, last, first));
     p.edit.editMode = EditMode::Idle;
     p.edit.chainOpen = false;
     feedback.setStatusText(PanelPrompt, " ");
@@ -119,29 +126,29 @@ bool closePolyline(Project& p, Interaction& ui, PointerFeedback& feedback)
 
 bool removeLastElement(Project& p)
 {
-    if (!p.edit.chainOpen || p.nodeCount() < 1) {
+    EditState& chain = p.edit;
+    if (!chain.chainOpen || !p.nodes.contains(chain.chainLastNode)) {
         return false;
     }
-    const int last = p.nodeCount();
+    const int last = chain.chainLastNode;
     bool changed = false;
-    // Only the element that reaches the last node belongs to the chain;
-    // the last element of an earlier contour stays.
-    if (p.elementCount() > 0) {
-        const Element& e = p.elements[p.elementCount()];
-        if (e.startNode == last || e.endNode == last) {
-            deleteElement(p, p.elementCount());
-            changed = true;
+    // Only the chain's own element that ends at its last node goes; an
+    // element of an earlier contour there stays.
+    if (last != chain.chainFirstNode) {
+        for (int k = p.elementCount(); k >= 1; --k) {
+            if (p.elements[k].endNode == last) {
+                chain.chainLastNode = p.elements[k].startNode;
+                deleteElement(p, k);
+                changed = true;
+                break;
+            }
         }
     }
     if (!nodeIsUsed(p, last)) {
-        const bool lone = !changed; // the chain had no element left
+        // A lone first point gone ends the chain: the next press starts a
+        // new one instead of joining another contour.
         deleteNode(p, last);
         changed = true;
-        if (lone) {
-            // The polyline's only point is gone: the next press starts a
-            // new chain instead of joining another contour.
-            p.edit.chainOpen = false;
-        }
     }
     return changed;
 }

@@ -27,25 +27,28 @@ bool startPolyline(Project& project, PointerFeedback& feedback);
 bool endPolyline(Project& project, PointerFeedback& feedback);
 
 // Places a polyline point at `at`: a node, and while a chain is open an
-// element from the previous last node to it. Refused whole, with a
-// message, when the node or the element does not fit. Returns the new
-// node's number, or 0 when refused.
+// element from the chain's last node to it. A point on the chain's last
+// node is ignored; a chain whose last node was deleted has ended. Refused
+// whole, with a message, when the node or the element does not fit.
+// Returns the new node's number, or 0 when nothing was placed.
 int placePolylinePoint(Project& project, Interaction& ui, ModelPoint at);
 
-// The first node of the chain that ends at the last node, found by walking
-// back from the last element (at a node shared by several elements, the
-// lowest-numbered one is followed). The last node itself when the chain
-// has no free end.
-int chainStart(const Project& project);
+// How many elements the open chain has of its own, walking back from its
+// last node to its first; -1 when no chain is open or it no longer reaches
+// its first node (a node or element of it was deleted meanwhile).
+int chainElementCount(const Project& project);
 
-// "Zamknij linie łamaną": after a Yes, an element joins the last node to
-// the chain's first one, in the chain's direction, and the polyline ends.
-// Nothing with fewer than 2 elements or a No; an error when the chain
-// cannot be closed. Returns whether to repaint.
+// "Zamknij linie łamaną": after a Yes, an element joins the chain's last
+// node to its first one, in the chain's direction, and the polyline ends;
+// a chain of fewer than two elements of its own ends without one. Nothing
+// with fewer than 2 elements in the model or a No; an error when no chain
+// is open or it no longer reaches its first node. Returns whether to
+// repaint.
 bool closePolyline(Project& project, Interaction& ui, PointerFeedback& feedback);
 
-// "Usuń ostatni element": while a chain is open, removes the last element
-// when it uses the last node, then the last node once no element uses it.
+// "Usuń ostatni element": while a chain is open, removes the chain's
+// element that ends at its last node, then that node once no element uses
+// it; the chain goes on from the node before.
 // Removing the lone first point of a polyline leaves the elements of other
 // contours alone and waits for a new first point. Returns whether anything
 // changed (repaint).

@@ -37,6 +37,20 @@ bool deleteNode(Project& p, int n)
             --e.endNode;
         }
     }
+    // The polyline being drawn follows its nodes; without its last node it
+    // cannot go on.
+    EditState& s = p.edit;
+    if (s.chainLastNode == n) {
+        s.chainOpen = false;
+        s.chainLastNode = 0;
+    } else if (s.chainLastNode > n) {
+        --s.chainLastNode;
+    }
+    if (s.chainFirstNode == n) {
+        s.chainFirstNode = 0;
+    } else if (s.chainFirstNode > n) {
+        --s.chainFirstNode;
+    }
     return true;
 }
 

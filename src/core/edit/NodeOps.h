@@ -21,8 +21,9 @@ bool elementHasZeroLength(const Project& project, int k);
 
 // Deletes node n (1..nodeCount): later nodes move down one number and every
 // element reference to a node above n is lowered by one, so the elements
-// keep their points. References to n itself are left to the caller. Returns
-// false, changing nothing, when n is not a node.
+// keep their points. References to n itself are left to the caller; the
+// polyline being drawn ends when n was its last node. Returns false,
+// changing nothing, when n is not a node.
 bool deleteNode(Project& project, int n);
 
 // Deletes element k (1..elementCount): later elements move down one number.

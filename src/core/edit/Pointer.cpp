@@ -30,7 +30,7 @@ PixelPoint screenOf(const ViewTransform& v, const Node& node)
 void placePoint(Project& p, Interaction& ui, const PointerEvent& event, PointerFeedback& feedback)
 {
     const ViewTransform v = viewAt(p.view, event.clientWidth, event.clientHeight);
-    const bool chainWasOpen = p.edit.chainOpen;
+    const int elementsBefore = p.elementCount();
     const int n = placePolylinePoint(p, ui, v.pointerModelPosition(event.position.x, event.position.y));
     if (n == 0) {
         return;
@@ -43,7 +43,7 @@ void placePoint(Project& p, Interaction& ui, const PointerEvent& event, PointerF
         feedback.drawNodeMarker({truncatePixel(x - kNodeMarkRadius), truncatePixel(y - kNodeMarkRadius)},
                                 {truncatePixel(x + kNodeMarkRadius), truncatePixel(y + kNodeMarkRadius)});
     }
-    if (!chainWasOpen) {
+    if (p.elementCount() == elementsBefore) {
         // The first point of a polyline: only its marker.
         return;
     }
@@ -109,12 +109,11 @@ void pointerMoved(Project& p, const PointerEvent& event, PointerFeedback& feedba
         feedback.invertRubberBand(s.rubberAnchor, s.rubberEnd);
         s.rubberBandShown = false;
     }
-    if (p.nodeCount() == 0) {
-        return; // every node was deleted meanwhile: nothing to anchor at
+    if (!p.nodes.contains(s.chainLastNode)) {
+        return; // the chain's last node was deleted meanwhile: nothing to anchor at
     }
     s.rubberEnd = event.position;
-    // The last node placed is the last of the table: polylines append.
-    s.rubberAnchor = screenOf(v, p.nodes[p.nodeCount()]);
+    s.rubberAnchor = screenOf(v, p.nodes[s.chainLastNode]);
     feedback.invertRubberBand(s.rubberAnchor, s.rubberEnd);
     s.rubberBandShown = true;
 }

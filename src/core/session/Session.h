@@ -24,8 +24,13 @@ struct EditState {
     // Idle: no drawing command; PolylineEntry: left presses place points.
     EditMode editMode = EditMode::Idle;
     // The first point of the polyline being drawn is placed: the rubber
-    // band runs from the last node.
+    // band runs from the chain's last node.
     bool chainOpen = false;
+    // The chain's own first and last nodes while it is open: the next
+    // element starts at the last one, closing joins the last to the first.
+    // Node deletions keep them in step (0: the first node is gone).
+    int32_t chainFirstNode = 0;
+    int32_t chainLastNode = 0;
     // A rubber band is on the screen and must be drawn once more (inverted)
     // to erase it. Every model repaint wipes it.
     bool rubberBandShown = false;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "edit/BoundaryConstruction.h"
+#include "edit/NodeOps.h"
 #include "edit/Pointer.h"
 #include "support/EditTesting.h"
 #include "support/ModelBuilders.h"
@@ -56,6 +57,8 @@ Project projectIn(State state)
     test::addElement(p, 2, 3);
     p.edit.editMode = state == State::Idle ? EditMode::Idle : EditMode::PolylineEntry;
     p.edit.chainOpen = state == State::Chain;
+    p.edit.chainFirstNode = 1;
+    p.edit.chainLastNode = 3;
     return p;
 }
 
@@ -110,7 +113,7 @@ TEST(PointerStateTable, EveryEventMovesTheStateAsTheTableSays)
         {State::First, Action::End, State::Idle, 0, 0, {}, " "},
         {State::Chain, Action::End, State::Idle, 0, 0, {}, " "},
         {State::Chain, Action::CloseNo, State::Chain, 0, 0, {}, {}},
-        {State::First, Action::CloseYes, State::Idle, 0, 1, {}, " "},
+        {State::First, Action::CloseYes, State::First, 0, 0, {}, {}}, // no chain of its own: an error
         {State::Chain, Action::CloseYes, State::Idle, 0, 1, {}, " "},
         {State::First, Action::RemoveLast, State::First, 0, 0, {}, {}},
         {State::Chain, Action::RemoveLast, State::Chain, -1, -1, {}, {}},
@@ -220,25 +223,45 @@ TEST(ClosePolyline, WalksBackToTheFreeEndOrRefusesAChainWithoutOne)
     EXPECT_EQ(ui.shown.back().kind, MessageKind::Error);
     EXPECT_EQ(p.elementCount(), 4);
 
-    // Elements 1 (1,3) and 2 (2,3) both reach node 3: the walk back from
-    // node 5 takes the lower one there and ends at node 1.
-    Project q = test::emptyProject();
-    for (int i = 0; i < 5; ++i) {
-        test::addNode(q, static_cast<float>(i), static_cast<float>(i * i));
+    // A chain of one or two points after an open polyline ends without an
+    // element: it neither doubles its own element nor reaches into the
+    // other polyline.
+    for (const auto& points : {std::initializer_list<ModelPoint>{{30, 30}}, {{30, 30}, {40, 30}}}) {
+        Project q = test::emptyProject();
+        drawPolyline(q, ui, {{0, 0}, {10, 0}, {10, 10}});
+        drawPolyline(q, ui, points);
+        const std::vector<Element> before = test::elementsOf(q);
+        ui.answers = {true};
+        EXPECT_TRUE(closePolyline(q, ui, f));
+        EXPECT_EQ(test::elementsOf(q), before);
+        EXPECT_FALSE(q.edit.chainOpen);
     }
-    for (auto [a, b] : {std::pair{1, 3}, {2, 3}, {3, 4}, {4, 5}}) {
-        test::addElement(q, a, b);
-    }
-    ui.answers = {true};
-    EXPECT_TRUE(closePolyline(q, ui, f));
-    EXPECT_EQ(q.elements[5], (Element{5, 1, 1, 1}));
-
     // Fewer than two elements in the whole model: not even a question.
     Project single = test::emptyProject();
     drawPolyline(single, ui, {{0, 0}, {10, 0}});
     ui.clear();
     EXPECT_FALSE(closePolyline(single, ui, f));
     EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST(PolylineChain, GoesOnFromItsOwnLastNodeAndEndsWhenThatNodeIsGone)
+{
+    ScriptedInteraction ui;
+    Project p = test::emptyProject();
+    drawPolyline(p, ui, {{0, 0}, {10, 0}});
+    test::addNode(p, 50, 50); // "Dodaj > Węzeł" in the middle of the chain
+    placePolylinePoint(p, ui, {10, 10});
+    EXPECT_EQ(p.elements[2], (Element{2, 4, 1, 1})) << "from the chain's last node, not the table's";
+    EXPECT_EQ(placePolylinePoint(p, ui, {10, 10}), 0) << "a second click on the last point adds nothing";
+    EXPECT_EQ(p.nodeCount(), 4);
+
+    deleteNode(p, 4); // the chain's last node, elsewhere deleted with its element
+    deleteElement(p, 2);
+    EXPECT_FALSE(p.edit.chainOpen);
+    placePolylinePoint(p, ui, {20, 20});
+    placePolylinePoint(p, ui, {30, 20});
+    EXPECT_EQ(test::elementsOf(p), (std::vector<Element>{{1, 2, 1, 1}, {4, 5, 1, 1}}))
+        << "a new chain, no element to node 0";
 }
 
 TEST(RemoveLastElement, AfterTheFirstPointOfANewPolylineRemovesOnlyThatNode)
