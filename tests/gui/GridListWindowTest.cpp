@@ -108,6 +108,7 @@ TEST(Tl_www, ShowsTheStoredPotentialOfEveryInternalPoint)
     test::addInternalPoint(p, 2, 2);
     p.internalPoints[1].internalResult = 0.3f;
     p.internalPoints[2].internalResult = -12.5f;
+    p.resultsValid = 1;
     list.rebuild();
     ASSERT_EQ(list.grid()->rowCount(), 3);
     EXPECT_EQ(list.grid()->item(1, 0)->text(), QStringLiteral("1"));

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "edit/NodeEditing.h"
-#include "session/Consequences.h"
+#include "command/Consequences.h"
 #include "session/Project.h"
 
 namespace zorind::test {

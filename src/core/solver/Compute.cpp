@@ -288,4 +288,27 @@ ComputeOutcome computeCommand(Project& project, Interaction& ui, std::FILE* trac
     return ComputeOutcome::Failed;
 }
 
+bool evaluateInternalPointValues(Project& project)
+{
+    if (project.resultsValid != 1 || !isPotentialAnalysis(project.analysisType) || project.elementCount() == 0) {
+        return false;
+    }
+    solver::SolverContext ctx;
+    ctx.trace = nullptr;
+    bool solved = false;
+    try {
+        solver::prepareWorkspace(ctx, project);
+        solved = solver::runSolution(ctx) == solver::SolveStatus::Solved;
+    } catch (const std::exception&) {
+        solved = false;
+    }
+    if (solved) {
+        for (int i = 1; i <= ctx.internalRowCount; ++i) {
+            project.internalPoints[i].internalResult = solver::toStored(ctx.internalPotential[i]);
+        }
+    }
+    solver::releaseWorkspace(ctx);
+    return solved;
+}
+
 } // namespace zorind

@@ -33,6 +33,13 @@ inline constexpr const char* kComputeCaption = "Obliczenia";
 // trace lines go to `trace` (standard output unless told otherwise).
 ComputeOutcome computeCommand(Project& project, Interaction& ui, std::FILE* trace = stdout);
 
+// The values of the internal points from the valid boundary solution of the
+// model as it is, by the same evaluation as the compute, for points added
+// or moved since. The boundary results are left as they are: they depend on
+// nothing that changed. False, storing nothing, when the results are not
+// valid potential results or the evaluation fails.
+bool evaluateInternalPointValues(Project& project);
+
 namespace solver {
 
 // The sizes and the copy of the model into the workspace: chain table,

@@ -40,8 +40,9 @@ std::vector<InternalResultRow> internalResultRows(const Project& project)
 {
     std::vector<InternalResultRow> rows;
     rows.reserve(static_cast<std::size_t>(project.internalPointCount()));
+    const bool valid = project.resultsValid == 1 && isPotentialAnalysis(project.analysisType);
     for (int i : project.internalPoints.numbers()) {
-        rows.push_back({i, project.internalPoints[i].internalResult});
+        rows.push_back({i, valid ? std::optional<float>(project.internalPoints[i].internalResult) : std::nullopt});
     }
     return rows;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,11 +45,12 @@ inline constexpr std::array<int, 2> kInternalResultsColumnWidths{50, 90};
 
 struct InternalResultRow {
     int number = 0;
-    float value = 0.0f;
+    std::optional<float> value; // nothing while the results are not valid
 };
 
-// One row per internal point, whether or not results exist: the window shows
-// whatever the Project holds.
+// One row per internal point, whether or not results exist; a value only
+// while the potential results are valid, so that a value belonging to an
+// earlier model is never listed.
 std::vector<InternalResultRow> internalResultRows(const Project& project);
 
 // --- "Skalowanie" (Tskaluj_) -----------------------------------------------

@@ -11,7 +11,7 @@
 #include "app/QtInteraction.h"
 #include "app/Windows.h"
 #include "edit/PointerSite.h"
-#include "session/Consequences.h"
+#include "command/Consequences.h"
 #include "session/Project.h"
 #include "ui/RoutedInteraction.h"
 

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "edit/Pointer.h"
-#include "session/Consequences.h"
+#include "command/Consequences.h"
 
 namespace zorind {
 

@@ -23,7 +23,7 @@ std::vector<QStringList> Tl_www::rows() const
 {
     std::vector<QStringList> out;
     for (const InternalResultRow& row : internalResultRows(project_)) {
-        out.push_back({QString::number(row.number), storedNumber(row.value)});
+        out.push_back({QString::number(row.number), row.value ? storedNumber(*row.value) : QString()});
     }
     return out;
 }

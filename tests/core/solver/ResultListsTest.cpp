@@ -46,17 +46,22 @@ TEST(ResultsList, RowsHoldTheStoredNumbersOfEveryElement)
     EXPECT_EQ(rows[1].values, second);
 }
 
-TEST(InternalResultsList, ShowsWhatTheProjectHoldsEvenWithoutResults)
+TEST(InternalResultsList, EveryPointWithAValueOnlyWhileTheResultsAreValid)
 {
     Project p = test::emptyProject();
     EXPECT_TRUE(internalResultRows(p).empty());
     test::addInternalPoint(p, 1.0f, 1.0f);
     test::addInternalPoint(p, 2.0f, 1.0f);
     p.internalPoints[2].internalResult = 0.3f;
-    const std::vector<InternalResultRow> rows = internalResultRows(p);
+    std::vector<InternalResultRow> rows = internalResultRows(p);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1].number, 2);
+    EXPECT_EQ(rows[1].value, std::nullopt) << "a value left from an earlier model";
+    p.resultsValid = 1;
+    rows = internalResultRows(p);
     EXPECT_EQ(rows[1].value, 0.3f);
+    p.analysisType = Elasticity;
+    EXPECT_EQ(internalResultRows(p)[1].value, std::nullopt);
 }
 
 // Element 1 from y = 2 to y = 4, element 2 from y = 4 to y = 0, element 3

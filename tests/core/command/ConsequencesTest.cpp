@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 
+#include "command/Consequences.h"
 #include "edit/BoundaryConstruction.h"
 #include "edit/Pointer.h"
-#include "session/Consequences.h"
 #include "session/DisplayCommands.h"
 #include "solver/Compute.h"
 #include "support/ModelBuilders.h"
@@ -63,11 +64,15 @@ TEST(Consequences, ResultsGoWhenTheirDataChangesAndOnlyThen)
         {"a free node added", [](Project& p) { test::addNode(p, 20, 20); }, false, true},
         {"an unused condition changed", [](Project& p) { p.conditions[4].atNode1 = 7; }, true, true},
         {"a boundary without elements added", [](Project& p) { test::addBoundary(p, InnerBoundary); }, true, true},
-        {"an internal point moved", [](Project& p) { p.internalPoints[1].x = 6; }, true, true},
         {"the current condition", [](Project& p) { p.currentCondition = 3; }, true, true},
         {"element numbers shown", [](Project& p) { toggleElementNumbers(p); }, true, true},
         {"a zoom", [](Project& p) { p.view.areaXMax = 25; }, true, true},
-        {"the painter's own bookkeeping", [](Project& p) { p.view.scaleX = 3; p.scaleRange.scaleMax = 9; }, true, false},
+        {"the painter's own bookkeeping",
+         [](Project& p) {
+             p.view.scaleX = 3;
+             p.scaleRange.scaleMax = 9;
+         },
+         true, false},
         {"the conductivity recomputed",
          [](Project& p) {
              p.conductivity = 2;
@@ -110,6 +115,27 @@ TEST(Consequences, APolylinePointAfterAComputeDiscardsTheResultsAndRepaintsOnlyW
         EXPECT_EQ(out.repaint, shown) << "the feedback drew the point; only a result view going off needs a repaint";
         EXPECT_TRUE(out.controls);
     }
+}
+
+TEST(Consequences, InternalPointsAddedOrMovedAfterAComputeTakeTheirValuesFromIt)
+{
+    Project p = computedSquare();
+    const std::array<float, 8> boundaryBefore = p.elementResults[2].slot;
+    settled(p, [](Project& q) {
+        test::addInternalPoint(q, 2.5f, 7.0f);
+        q.internalPoints[1].x = 7.5f;
+    });
+    ASSERT_EQ(p.resultsValid, 1);
+    EXPECT_EQ(p.elementResults[2].slot, boundaryBefore) << "the boundary solution stays as it was";
+    // Heat flows from 100 on the left to 0 on the right: linear in x.
+    EXPECT_NEAR(p.internalPoints[1].internalResult, 25.0f, 0.05f);
+    EXPECT_NEAR(p.internalPoints[2].internalResult, 75.0f, 0.05f);
+
+    Project recomputed = p;
+    ScriptedInteraction ui;
+    computeCommand(recomputed, ui, nullptr);
+    EXPECT_EQ(p.internalPoints[2].internalResult, recomputed.internalPoints[2].internalResult)
+        << "the same evaluation as the compute";
 }
 
 TEST(Consequences, StaleEntriesBeyondACountAreNotModelData)

@@ -1,4 +1,6 @@
-#include "session/Consequences.h"
+#include "command/Consequences.h"
+
+#include "solver/Compute.h"
 
 #include <algorithm>
 
@@ -151,6 +153,15 @@ Consequences settleCommand(const ProjectSnapshot& before, Project& after, Drawn 
     // left; results it left alone while their data changed do not.
     if (out.changes.resultInputs() && !out.changes.results && after.resultsValid != 0) {
         invalidateResults(after);
+        out.changes.results = true;
+        out.changes.shown = out.changes.shown || !sameShown(before.shown, shownState(after));
+    }
+    // Internal points added or moved while the boundary solution holds get
+    // their values from it at once; a value that cannot be had is no value.
+    if (out.changes.internalPoints && !out.changes.results && after.resultsValid == 1) {
+        if (!evaluateInternalPointValues(after)) {
+            invalidateResults(after);
+        }
         out.changes.results = true;
         out.changes.shown = out.changes.shown || !sameShown(before.shown, shownState(after));
     }
