@@ -67,7 +67,9 @@ int runImportResults(Arguments args);
 
 // solve on an elasticity project (already checked): exports to a scratch
 // folder, runs zorind-elastic from this program's folder, imports and prints
-// the elasticity results list. 0 solved, 3 the solver failed.
-int solveElasticity(Project& project);
+// the elasticity results list, or with `json` the same values as JSON; the
+// import's messages and the solver's notes go to standard error. 0 solved,
+// 3 the solver failed.
+int solveElasticity(Project& project, bool json);
 
 } // namespace zorind::cli

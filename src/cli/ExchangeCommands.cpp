@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -62,9 +63,32 @@ std::string elasticityListText(const Project& project)
     return out;
 }
 
-void printList(const Project& project)
+// The same values as JSON, in the shape of the potential solve's output:
+// {"nodes":[{"n":1,"displacement":[x,y],"force":[x,y],"stress":{"sigmaX":..,
+// "sigmaY":..,"sigmaZ":..,"tauXY":..,"reduced":..}},...]}.
+std::string elasticityJson(const Project& project)
 {
-    const std::string out = elasticityListText(project);
+    const auto number = [](float value) { return formatGeneral(static_cast<double>(value), 9); };
+    std::string out = "{\"nodes\":[";
+    bool first = true;
+    for (int i : project.nodes.numbers()) {
+        const std::array<float, 9> v = elasticityValues(project, i);
+        if (!first) {
+            out += ',';
+        }
+        first = false;
+        out += "{\"n\":" + std::to_string(i) + ",\"displacement\":[" + number(v[0]) + ',' + number(v[1]) +
+               "],\"force\":[" + number(v[2]) + ',' + number(v[3]) + "],\"stress\":{\"sigmaX\":" + number(v[4]) +
+               ",\"sigmaY\":" + number(v[5]) + ",\"sigmaZ\":" + number(v[6]) + ",\"tauXY\":" + number(v[7]) +
+               ",\"reduced\":" + number(v[8]) + "}}";
+    }
+    out += "]}\n";
+    return out;
+}
+
+void printResults(const Project& project, bool json)
+{
+    const std::string out = json ? elasticityJson(project) : elasticityListText(project);
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
 }
@@ -177,14 +201,15 @@ int runImportResults(Arguments args)
     case ImportOutcome::CannotOpen:
         return kExitUsage;
     case ImportOutcome::NoHeader:
+    case ImportOutcome::OtherModel:
         return kExitErrors;
     default:
-        printList(project);
+        printResults(project, false);
         return kExitOk;
     }
 }
 
-int solveElasticity(Project& project)
+int solveElasticity(Project& project, bool json)
 {
     CliInteraction ui(stderr);
     const ScratchFolder scratch;
@@ -214,7 +239,7 @@ int solveElasticity(Project& project)
     if (importResults(project, ui, (scratch.path() / kResultFileName).string()) != ImportOutcome::Complete) {
         return kExitComputeFailed;
     }
-    printList(project);
+    printResults(project, json);
     return kExitOk;
 }
 

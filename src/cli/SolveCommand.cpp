@@ -110,7 +110,7 @@ int runSolve(Arguments args)
     // results.
     const ComputeOutcome outcome = computeCommand(project, ui, stderr);
     if (outcome == ComputeOutcome::NotComputedHere && project.analysisType == Elasticity) {
-        return solveElasticity(project);
+        return solveElasticity(project, json);
     }
     const int status = computeStatus(outcome);
     if (status == kExitNotComputedHere) {

@@ -55,9 +55,10 @@ TEST(ImportResultsCli, PrintsEveryNodesNineValuesExactly)
 {
     TempDir dir;
     const std::vector<test::NodeResult> nodes = test::sampleResults(6);
-    dir.write("tav_ed.wyn", test::resultFile(nodes));
+    dir.write("tav_ed.wyn", " Uwaga: Węzeł 4 kończy brzeg\n" + test::resultFile(nodes));
     const CliRun run = runCli(dir, {"import-results", example("wspornik.tav")});
     ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "Uwagi modułu liczącego:\\nWęzeł 4 kończy brzeg\n");
     std::string expected = kListHeading;
     for (const test::NodeResult& n : nodes) {
         expected += std::to_string(n.number);
@@ -73,6 +74,12 @@ TEST(ImportResultsCli, PrintsEveryNodesNineValuesExactly)
     EXPECT_EQ(noHeader.status, 1);
     EXPECT_EQ(noHeader.out, "");
     EXPECT_NE(noHeader.err.find("nie znaleziono wiersza nagłówka"), std::string::npos) << noHeader.err;
+
+    // Another model's results: refused, nothing listed.
+    dir.write("inny.wyn", test::resultFile(test::sampleResults(7)));
+    const CliRun other = runCli(dir, {"import-results", example("wspornik.tav"), "inny.wyn"});
+    EXPECT_EQ(other.status, 1);
+    EXPECT_EQ(other.out, "");
 
     EXPECT_EQ(runCli(dir, {"import-results", example("wspornik.tav"), "brak.wyn"}).status, 2);
     EXPECT_EQ(runCli(dir, {"import-results", dir.file("brak.tav")}).status, 2);
@@ -94,17 +101,24 @@ struct InstalledWithSolver {
             fs::permissions(solver, fs::perms::owner_all, fs::perm_options::add);
         }
     }
-    CliRun solve(const std::string& project) { return test::runProgram(dir, cli, {"solve", project}); }
+    CliRun solve(const std::string& project, bool json = false)
+    {
+        return test::runProgram(dir, cli,
+                                json ? std::vector<std::string>{"solve", "--json", project}
+                                     : std::vector<std::string>{"solve", project});
+    }
 };
 
 // Checks it was given the two file names in a folder holding the exchange
-// file, and answers with node k displaced by (k + 0.5, -k).
+// file, and answers with node k displaced by (k + 0.5, -k), with two notes.
 constexpr const char* kFakeSolver = R"(#!/bin/sh
 [ "$1" = tav_ed.dat ] && [ "$2" = tav_ed.wyn ] && [ -f tav_ed.dat ] || exit 9
 echo "fake solver talking on standard output"
 awk 'NR == 1 { n = $3 }
 END {
   print " fake solver"
+  print " Uwaga: Węzeł 2 kończy brzeg, który nie jest zamknięty"
+  print " Uwaga: Punkt wewnętrzny 9 leży poza obszarem ciała"
   print "                       PRZEMIESZCZENIA  BRZEGOWE  I  SILY"
   print " Nr UX UY FX FY"
   for (k = 1; k <= n; k++) printf "%d %d.5 -%d 0.25 %d\n", k, k, k, k
@@ -125,6 +139,10 @@ TEST(SolveElasticityCli, ExportsRunsTheSolverBesideTheProgramAndImports)
                                                    "5 5.5 -5 0.25 5 50 2 3 1 500\n"
                                                    "6 6.5 -6 0.25 6 60 2 3 1 600\n");
     EXPECT_NE(run.err.find("fake solver talking"), std::string::npos) << "its output kept off the results";
+    EXPECT_NE(run.err.find("Uwagi modułu liczącego:\\nWęzeł 2 kończy brzeg, który nie jest zamknięty\\n"
+                           "Punkt wewnętrzny 9 leży poza obszarem ciała\n"),
+              std::string::npos)
+        << run.err;
     EXPECT_FALSE(fs::exists(installed.dir.path() / "tav_ed.dat")) << "the exchange stays in its scratch folder";
 
     // A solver that fails, one that writes no results, none at all.
@@ -135,6 +153,28 @@ TEST(SolveElasticityCli, ExportsRunsTheSolverBesideTheProgramAndImports)
         EXPECT_EQ(failed.out, "");
         EXPECT_FALSE(failed.err.empty());
     }
+}
+
+TEST(SolveElasticityCli, JsonNamesTheElasticityValues)
+{
+    InstalledWithSolver installed(kFakeSolver);
+    const CliRun run = installed.solve(example("wspornik.tav"), true);
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::string expected = "{\"nodes\":[";
+    for (int k = 1; k <= 6; ++k) {
+        const std::string n = std::to_string(k);
+        if (k > 1) {
+            expected += ',';
+        }
+        expected += "{\"n\":" + n;
+        expected += ",\"displacement\":[" + n + ".5,-" + n + "]";
+        expected += ",\"force\":[0.25," + n + "]";
+        expected +=
+            ",\"stress\":{\"sigmaX\":" + n + "0,\"sigmaY\":2,\"sigmaZ\":3,\"tauXY\":1,\"reduced\":" + n + "00}}";
+    }
+    expected += "]}\n";
+    EXPECT_EQ(run.out, expected);
+    EXPECT_NE(run.err.find("Uwagi modułu liczącego:"), std::string::npos) << "the notes stay on standard error";
 }
 
 // The real solver program, once it is built beside zorind-cli: the

@@ -11,6 +11,28 @@
 
 namespace zorind {
 
+namespace {
+
+// "1 węzeł", "3 węzły", "12 węzłów", "22 węzły".
+std::string nodeCountText(int n)
+{
+    const int ones = n % 10;
+    const int tens = n % 100;
+    const char* word = n == 1 ? "węzeł" : ones >= 2 && ones <= 4 && (tens < 12 || tens > 14) ? "węzły" : "węzłów";
+    return std::to_string(n) + ' ' + word;
+}
+
+} // namespace
+
+std::string solverNotesMessage(const std::vector<std::string>& notes)
+{
+    std::string text = "Uwagi modułu liczącego:";
+    for (const std::string& note : notes) {
+        text += '\n' + note;
+    }
+    return text;
+}
+
 void storeResults(const ResultFileContent& content, Project& project)
 {
     int k = 0;
@@ -55,14 +77,24 @@ ImportOutcome importResults(Project& project, Interaction& ui, const std::string
         ui.error("W pliku " + path + " nie ma wyników: nie znaleziono wiersza nagłówka", kImportCaption);
         return ImportOutcome::NoHeader;
     }
+    if (report.otherModelNodeCount) {
+        ui.error("Plik " + path + " dotyczy innego modelu: " + nodeCountText(*report.otherModelNodeCount) +
+                     " w pliku, " + std::to_string(project.nodeCount()) + " w projekcie; nie wczytano wyników",
+                 kImportCaption);
+        return ImportOutcome::OtherModel;
+    }
     storeResults(report, project);
     project.resultsValid = 1;
+    ImportOutcome outcome = ImportOutcome::Complete;
     if (!report.complete) {
         ui.exclamation("Plik " + path + " urywa się przed końcem wyników; wczytano wyniki do miejsca przerwania",
                        kImportCaption);
-        return ImportOutcome::Partial;
+        outcome = ImportOutcome::Partial;
     }
-    return ImportOutcome::Complete;
+    if (!report.notes.empty()) {
+        ui.message(solverNotesMessage(report.notes), kImportCaption, MessageKind::Information);
+    }
+    return outcome;
 }
 
 bool importResultsCommand(Project& project, Interaction& ui, const std::string& directory)

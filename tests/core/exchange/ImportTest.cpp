@@ -77,22 +77,41 @@ TEST(ResultFile, ReadingStopsAtTheFirstFailureKeepingWhatWasRead)
     const std::vector<NodeResult> nodes = sampleResults(3);
     const std::string whole = resultFile(nodes);
 
-    // The file ends inside node 3's block 2 record: its stresses stay zero,
-    // as block 1 left them.
-    ResultFileContent c = readResultText(whole.substr(0, whole.size() - 8), 3);
+    // The file ends inside node 3's block 2 record, before sigma z: the
+    // stresses read before the end are kept, the others are zero.
+    ResultFileContent c = readResultText(whole.substr(0, whole.rfind(' ' + test::g9(nodes[2].sigmaZ))), 3);
     EXPECT_TRUE(c.headerFound);
     EXPECT_FALSE(c.complete);
     EXPECT_EQ(c.nodes[1], valuesOf(nodes[1]));
-    EXPECT_EQ(c.nodes[2], valuesOf(nodes[2], false));
+    NodeResultValues cut = valuesOf(nodes[2], false);
+    cut.sigmaX = nodes[2].sigmaX;
+    cut.tauXY = nodes[2].tauXY;
+    cut.sigmaY = nodes[2].sigmaY;
+    EXPECT_EQ(c.nodes[2], cut);
 
-    // A word in node 2's block 1 record: node 1 is taken, the others are
-    // not, and a later pair is not read either.
+    // A word for node 2's force x in block 1: its displacements are kept,
+    // its forces and stresses are zero, node 3 is not reached, and a later
+    // pair is not read either.
     std::string broken = whole;
-    broken.replace(broken.find(" 21 "), 4, " bad ");
+    broken.replace(broken.find(' ' + test::g9(nodes[1].fx) + ' '), 4, " bad ");
     c = readResultText(broken + resultPair(nodes), 3);
     EXPECT_EQ(c.headerCount, 1);
+    EXPECT_FALSE(c.complete);
     EXPECT_EQ(c.nodes[0], valuesOf(nodes[0], false));
-    EXPECT_EQ(c.nodes[1], NodeResultValues{});
+    EXPECT_EQ(c.nodes[1], (NodeResultValues{true, nodes[1].dx, nodes[1].dy, 0.0f, 0.0f, true}));
+    EXPECT_EQ(c.nodes[2], NodeResultValues{});
+
+    // The text ends right after a node number: the record is reached, with
+    // nothing read.
+    c = readResultText(kHeader + "\n\n1 1 2 3 4\n2", 3);
+    EXPECT_EQ(c.nodes[1], (NodeResultValues{true, 0.0f, 0.0f, 0.0f, 0.0f, true}));
+    EXPECT_EQ(c.nodes[2], NodeResultValues{});
+
+    // A file that ends inside block 1 is cut short, not another model's.
+    c = readResultText(whole.substr(0, whole.find("\n3 ") + 1), 3);
+    EXPECT_FALSE(c.complete);
+    EXPECT_FALSE(c.otherModelNodeCount.has_value());
+    EXPECT_EQ(c.nodes[1], valuesOf(nodes[1], false));
 
     c = readResultText(kHeader + "\n", 3);
     EXPECT_TRUE(c.headerFound) << "a header as the last line";
@@ -113,9 +132,12 @@ TEST(ResultFile, NumbersAreReadAsScanfReadsThem)
     EXPECT_EQ(c.nodes[1], valuesOf({2, 0.001f, 2.0f, 0.0f, 4.0f, 0.0f, 21, 22, 23, 1000.0f}));
 
     // Too large for a float, infinity, NaN, an integer too large: the end.
-    for (const char* record : {"1 0 0 0 1e39", "1 0 0 0 inf", "1 0 0 0 nan", "99999999999 0 0 0 0"}) {
-        EXPECT_TRUE(nothingTaken(readResultText(kHeader + "\n\n" + record + "\n", 1))) << record;
+    for (const char* record : {"1 7 8 9 1e39", "1 7 8 9 inf", "1 7 8 9 nan"}) {
+        EXPECT_EQ(readResultText(kHeader + "\n\n" + record + "\n", 1).nodes[0],
+                  (NodeResultValues{true, 7.0f, 8.0f, 9.0f, 0.0f, true}))
+            << record;
     }
+    EXPECT_TRUE(nothingTaken(readResultText(kHeader + "\n\n99999999999 0 0 0 0\n", 1)));
 }
 
 TEST(ResultFile, LinesAreTakenAsA255CharacterBufferTakesThem)
@@ -168,6 +190,82 @@ TEST(ImportCommand, AsksReportsFailuresAndValidatesOnceTheHeaderIsFound)
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].kind, MessageKind::Exclamation);
     EXPECT_EQ(p.elementResults[1].slot[1], sampleResults(1)[0].dx);
+}
+
+TEST(ImportCommand, ResultsOfAnotherModelAreRefusedWithBothNodeCounts)
+{
+    test::TempDir dir;
+    Project p = test::emptyProject();
+    test::addPolygon(p, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {4, 3}, {3, 3}, {2, 3}, {0, 3}});
+    ASSERT_EQ(p.nodeCount(), 9);
+    p.elementResults[1].slot[1] = 5.0f;
+    p.elementResults[1].slot[3] = 6.0f;
+    p.fluxResults[1].slot[1] = 7.0f;
+    ScriptedInteraction ui;
+    const std::pair<int, const char*> files[] = {{12, "12 węzłów"}, {2, "2 węzły"}, {1, "1 węzeł"}};
+    for (const auto& [count, said] : files) {
+        const std::string path = dir.write("inny.wyn", resultFile(sampleResults(count)));
+        ui.clear();
+        EXPECT_EQ(importResults(p, ui, path), ImportOutcome::OtherModel) << count;
+        ASSERT_EQ(ui.shown.size(), 1u);
+        EXPECT_EQ(ui.shown[0].text,
+                  "Plik " + path + " dotyczy innego modelu: " + said + " w pliku, 9 w projekcie; nie wczytano wyników");
+        EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
+        EXPECT_EQ(ui.shown[0].caption, "Import wynikow z PURDEX");
+    }
+    EXPECT_EQ(p.resultsValid, 0);
+    EXPECT_EQ(p.elementResults[1].slot[1], 5.0f);
+    EXPECT_EQ(p.elementResults[1].slot[3], 6.0f);
+    EXPECT_EQ(p.fluxResults[1].slot[1], 7.0f);
+
+    // The last pair decides: another model's pair before this model's is
+    // passed over, and nothing of it is kept where the later pair ends early.
+    ResultFileContent c = readResultText(resultFile(sampleResults(4)) + kHeader + "\n\n1 1 2 3 4\n", 3);
+    EXPECT_FALSE(c.otherModelNodeCount.has_value());
+    EXPECT_EQ(c.nodes[0], (NodeResultValues{true, 1.0f, 2.0f, 3.0f, 4.0f, true}));
+    EXPECT_EQ(c.nodes[1], NodeResultValues{});
+    c = readResultText(resultFile(sampleResults(3)) + resultPair(sampleResults(4)), 3);
+    EXPECT_EQ(c.otherModelNodeCount, 4);
+    // A word after a record on its line is a bad number, not the block's end.
+    c = readResultText(kHeader + "\n\n1 1 2 3 4 mm\n2 1 2 3 4\n", 3);
+    EXPECT_FALSE(c.otherModelNodeCount.has_value());
+    EXPECT_FALSE(c.complete);
+}
+
+// The notes the solver writes in the file's banner, as it writes them.
+TEST(ImportCommand, TheSolversNotesFollowTheImportsOwnMessage)
+{
+    test::TempDir dir;
+    Project p = test::emptyProject();
+    test::addPolygon(p, {{0, 0}, {4, 0}, {4, 3}});
+    const std::string open = "Węzeł 3 kończy brzeg, który nie jest zamknięty";
+    // Longer than a line read, with a two-byte letter across the limit.
+    const std::string longNote = std::string(245, '.') + "łąka poza obszarem ciała; wyniki są zerowe";
+    const std::string banner = " ZORIND-ELASTIC\n Uwaga: " + open + "\r\n Uwaga: " + longNote + "\n\tUwaga:\n\n";
+    const std::vector<NodeResult> nodes = sampleResults(3);
+    const std::string earlier = " Uwaga: o wcześniejszym obliczeniu\n" + resultPair(nodes);
+    const std::string whole = earlier + banner + resultPair(nodes);
+
+    ScriptedInteraction ui;
+    EXPECT_EQ(importResults(p, ui, dir.write("a.wyn", whole)), ImportOutcome::Complete);
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].text, "Uwagi modułu liczącego:\n" + open + "\n" + longNote);
+    EXPECT_EQ(ui.shown[0].kind, MessageKind::Information);
+    EXPECT_EQ(ui.shown[0].caption, "Import wynikow z PURDEX");
+
+    ui.clear();
+    EXPECT_EQ(importResults(p, ui, dir.write("b.wyn", whole.substr(0, whole.size() - 10))), ImportOutcome::Partial);
+    ASSERT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(ui.shown[0].kind, MessageKind::Exclamation);
+    EXPECT_EQ(ui.shown[1].text, "Uwagi modułu liczącego:\n" + open + "\n" + longNote);
+
+    // No notes, no message; another model's notes are not shown.
+    ui.clear();
+    EXPECT_EQ(importResults(p, ui, dir.write("c.wyn", resultFile(nodes))), ImportOutcome::Complete);
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_EQ(importResults(p, ui, dir.write("d.wyn", banner + resultPair(sampleResults(4)))),
+              ImportOutcome::OtherModel);
+    EXPECT_EQ(ui.shown.size(), 1u);
 }
 
 TEST(ElasticityResults, ValuesShowWithSixSignificantDigitsAndSixDecimals)
