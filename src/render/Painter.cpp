@@ -175,17 +175,29 @@ struct GridDots {
     bool fits = true;         // false: more than 20000 dots were asked for
 };
 
+// The first grid line at or above the area's lower bound: the lines lie on
+// the multiples of the step, as the pointer snaps.
+float firstGridLine(float low, float step)
+{
+    if (!(step > 0.0f) || !std::isfinite(step)) {
+        return low;
+    }
+    const double origin = gridOrigin(low, step);
+    return saturateToFloat(origin < low ? origin + step : origin);
+}
+
 GridDots collectGridDots(const ViewTransform& v)
 {
     GridDots grid;
     int columns = 0;
+    const float firstY = firstGridLine(v.areaYMin, v.gridStepY);
     // Float loop variables, as the grid has always been stepped; the dot
     // counter also ends a loop whose step is lost in the rounding.
-    for (float gx = v.areaXMin; grid.fits && gx <= v.areaXMax; gx += v.gridStepX) {
+    for (float gx = firstGridLine(v.areaXMin, v.gridStepX); grid.fits && gx <= v.areaXMax; gx += v.gridStepX) {
         const double x = v.screenX(gx);
         const int left = truncatePixel(x - 1);
         const int right = truncatePixel(x + 1);
-        for (float gy = v.areaYMin; gy <= v.areaYMax; gy += v.gridStepY) {
+        for (float gy = firstY; gy <= v.areaYMax; gy += v.gridStepY) {
             const double y = v.screenY(gy);
             const int top = truncatePixel(y - 1);
             grid.boxes.emplace_back(left, top, right - left, truncatePixel(y + 1) - top);

@@ -13,6 +13,25 @@ constexpr const char* kGridCaption = "Ustawianie podzialki";
 constexpr const char* kAreaMessage = "Złe wartości definiujące obszar";
 constexpr const char* kAreaCaption = "Ustawianie obszaru";
 
+// Zooming stops where the view would stop being useful: out, before a
+// bound passes this magnitude (the grid and the pixel arithmetic lose
+// their meaning long before the float range ends); in, before the drawn
+// extent of an axis falls below a millionth of its bounds (the picture
+// would be mirrored once it falls below 0) or, with the grid on, below two
+// grid steps (every click would snap to the same point).
+constexpr double kLargestZoomedBound = 1e15;
+constexpr double kSmallestRelativeExtent = 1e-6;
+
+bool zoomKeepsAUsefulAxis(float low, float high, float gridStep, bool gridOn)
+{
+    const double extent = drawnExtent(low, high);
+    const double size = std::max({1.0, std::fabs(static_cast<double>(low)), std::fabs(static_cast<double>(high))});
+    if (!(extent > kSmallestRelativeExtent * size)) {
+        return false;
+    }
+    return !gridOn || !(gridStep > 0.0f) || extent >= 2.0 * gridStep;
+}
+
 // Each bound becomes the product rounded once to float.
 bool scaleArea(ViewTransform& view, double factor)
 {
@@ -20,9 +39,14 @@ bool scaleArea(ViewTransform& view, double factor)
     const float bounds[4] = {scaled(view.areaXMin), scaled(view.areaYMin), scaled(view.areaXMax),
                              scaled(view.areaYMax)};
     for (float b : bounds) {
-        if (!std::isfinite(b)) {
+        if (!std::isfinite(b) || (factor > 1.0 && std::fabs(b) > kLargestZoomedBound)) {
             return false;
         }
+    }
+    const bool gridOn = view.gridOn == 1;
+    if (factor < 1.0 && (!zoomKeepsAUsefulAxis(bounds[0], bounds[2], view.gridStepX, gridOn) ||
+                         !zoomKeepsAUsefulAxis(bounds[1], bounds[3], view.gridStepY, gridOn))) {
+        return false;
     }
     view.areaXMin = bounds[0];
     view.areaYMin = bounds[1];

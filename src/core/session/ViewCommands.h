@@ -11,8 +11,10 @@ inline constexpr double ZOOM_IN_FACTOR = 0.8;
 inline constexpr double ZOOM_OUT_FACTOR = 1.2;
 
 // Zoom buttons: every area bound is multiplied by the factor, so the area
-// scales about the model origin. A zoom that would carry a bound beyond the
-// float range is refused (the area stays). Return whether to repaint.
+// scales about the model origin. A zoom out that would carry a bound beyond
+// 1e15, and a zoom in that would leave an axis less than two grid steps
+// (with the grid on) or a millionth of its bounds across, or mirror it, is
+// refused (the area stays). Return whether to repaint.
 bool zoomIn(Project& project);
 bool zoomOut(Project& project);
 

@@ -28,18 +28,30 @@ float saturateToFloat(double value)
     return static_cast<float>(value);
 }
 
-namespace {
-
-// Pixels per model unit over one axis; the extent is taken in double so that
-// an area spanning most of the float range does not overflow.
-float axisScale(int pixels, float low, float high)
+double drawnExtent(float low, float high)
 {
-    double lo = low == 0.0f ? 1.0 : low;
+    // In double, so that an area spanning most of the float range does not
+    // overflow.
+    const double lo = low == 0.0f ? 1.0 : low;
     double hi = high == 0.0f ? 1.0 : high;
     if (lo == hi) {
         hi += 1.0;
     }
-    return saturateToFloat(pixels / (hi - lo));
+    return hi - lo;
+}
+
+double gridOrigin(float low, float step)
+{
+    const double origin = std::floor(static_cast<double>(low) / step) * step;
+    return std::isfinite(origin) ? origin : low;
+}
+
+namespace {
+
+// Pixels per model unit over one axis.
+float axisScale(int pixels, float low, float high)
+{
+    return saturateToFloat(pixels / drawnExtent(low, high));
 }
 
 bool usableScale(float scale)
@@ -99,12 +111,14 @@ ModelPoint ViewTransform::snapToGrid(double px, double py) const
 {
     ModelPoint p{toModelX(px), toModelY(py)};
     if (usableScale(scaleX) && usableStep(gridStepX)) {
-        const double d = (px - marginLeft) / scaleX;
-        p.x = saturateToFloat(nearestGridIndex(d, gridStepX) * gridStepX + areaXMin);
+        const double origin = gridOrigin(areaXMin, gridStepX);
+        const double d = (px - marginLeft) / scaleX + (areaXMin - origin);
+        p.x = saturateToFloat(nearestGridIndex(d, gridStepX) * gridStepX + origin);
     }
     if (usableScale(scaleY) && usableStep(gridStepY)) {
-        const double d = (marginTop + drawHeight() - py) / scaleY;
-        p.y = saturateToFloat(nearestGridIndex(d, gridStepY) * gridStepY + areaYMin);
+        const double origin = gridOrigin(areaYMin, gridStepY);
+        const double d = (marginTop + drawHeight() - py) / scaleY + (areaYMin - origin);
+        p.y = saturateToFloat(nearestGridIndex(d, gridStepY) * gridStepY + origin);
     }
     return p;
 }

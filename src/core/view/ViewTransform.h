@@ -25,6 +25,16 @@ int truncatePixel(double value);
 // to float is always defined.
 float saturateToFloat(double value);
 
+// The extent of one axis of the area as it is drawn: the bounds are taken
+// through working copies in which an exact 0 counts as 1, and an empty
+// extent grows by 1. Negative when the drawing would be mirrored.
+double drawnExtent(float low, float high);
+
+// The grid lines of one axis lie on the multiples of the step: the first
+// one at or below `low`, so that a model drawn on the grid stays on it
+// whatever the area's bounds.
+double gridOrigin(float low, float step);
+
 // Maps model coordinates (y up) to pixels of the drawing area (y down) and
 // back. The area is stretched over the drawing area; x and y scales are
 // independent. Not stored in the project file.
@@ -68,8 +78,8 @@ struct ViewTransform {
     float toModelX(double px) const;
     float toModelY(double py) const;
 
-    // The grid point nearest to the pixel, anchored at the area's lower-left
-    // corner; exactly halfway goes to the lower grid line.
+    // The grid point nearest to the pixel, the grid lying on the multiples
+    // of its steps; exactly halfway goes to the lower grid line.
     ModelPoint snapToGrid(double px, double py) const;
 
     // Where the pointer is in model units: snapped while the grid is on.

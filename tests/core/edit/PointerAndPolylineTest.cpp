@@ -154,7 +154,7 @@ TEST(PointerMove, StatusPanelsShowTheSnappedOrPlainPositionInTheUsersNotation)
     p.view.updateScales(640, 480);
     RecordingFeedback f;
     pointerMoved(p, at(10 + 155, 440 - 21, PointerButton::Left, ','), f);
-    EXPECT_EQ(f.panels[PanelX] + f.panels[PanelY], "x=5y=2") << "snapped to the grid from the area's corner";
+    EXPECT_EQ(f.panels[PanelX] + f.panels[PanelY], "x=6y=2") << "x = 5.5 snapped to the multiples of 2";
     p.view.gridOn = 0;
     pointerMoved(p, at(10 + 155, 440 - 21, PointerButton::Left, ','), f);
     EXPECT_EQ(f.panels[PanelX] + f.panels[PanelY], "x=5,5y=2,5");

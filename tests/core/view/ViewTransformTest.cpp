@@ -152,19 +152,22 @@ TEST(ViewTransform, SnappingTakesTheNearerGridLineAndTheLowerOneAtHalfway)
     EXPECT_EQ(v.snapToGrid(-15, 520).x, -2.0f);
 }
 
-TEST(ViewTransform, SnappingIsAnchoredAtTheAreaCorner)
+TEST(ViewTransform, SnappingTakesTheMultiplesOfTheStepWhateverTheAreasCorner)
 {
     ViewTransform v = tenPixelsPerUnit();
     v.areaXMin = 0.5f;
     v.areaXMax = 49.5f;
     v.updateScales(510, 550);
-    // 3.1 units right of the edge: nearest multiple of 2 is 4, plus 0.5.
-    EXPECT_FLOAT_EQ(v.snapToGrid(10 + 31, 520).x, 4.5f);
+    // 3.1 units right of the edge is x = 3.6: the nearest multiple of 2 is 4.
+    EXPECT_FLOAT_EQ(v.snapToGrid(10 + 31, 520).x, 4.0f);
     // With the grid off the pointer is not snapped.
     v.gridOn = 0;
     EXPECT_FLOAT_EQ(v.pointerModelPosition(10 + 31, 520).x, 0.5f + 3.1f);
     v.gridOn = 1;
-    EXPECT_FLOAT_EQ(v.pointerModelPosition(10 + 31, 520).x, 4.5f);
+    EXPECT_FLOAT_EQ(v.pointerModelPosition(10 + 31, 520).x, 4.0f);
+    v.areaXMin = -0.5f; // below 0 too
+    v.updateScales(510, 550);
+    EXPECT_FLOAT_EQ(v.snapToGrid(10 + 31, 520).x, 2.0f) << "x = 2.6";
 }
 
 TEST(Zoom, ScalesTheAreaAboutTheOrigin)
@@ -275,6 +278,44 @@ TEST(ShowEverything, EveryNodeLiesInsideTheDrawingAreaUpright)
             EXPECT_GT(v.screenY(low.y) - v.screenY(high.y), 0.9 * v.drawHeight());
         }
     }
+}
+
+TEST(ShowEverything, AModelDrawnOnTheGridFromTheOriginStaysPickableAtItsNodes)
+{
+    Project p = emptyProject();
+    test::addPolygon(p, {{0, 0}, {10, 0}, {10, 10}, {0, 10}});
+    ASSERT_TRUE(showEverything(p));
+    ASSERT_LT(p.view.areaXMin, 0.0f) << "the fit keeps its margin off 0";
+    p.view.updateScales(640, 480);
+    for (const Node& n : p.nodes) {
+        const ModelPoint at = p.view.pointerModelPosition(p.view.screenX(n.x), p.view.screenY(n.y));
+        EXPECT_EQ(at, (ModelPoint{n.x, n.y}));
+    }
+}
+
+TEST(Zoom, StopsBeforeTheViewIsMirroredOrSmallerThanTwoGridSteps)
+{
+    for (const int grid : {1, 0}) {
+        Project p = emptyProject();
+        p.view.gridOn = grid;
+        int zooms = 0;
+        while (zoomIn(p) && zooms < 200) {
+            ++zooms;
+        }
+        EXPECT_LT(zooms, 200) << "zooming in stops";
+        const double extent = drawnExtent(p.view.areaXMin, p.view.areaXMax);
+        EXPECT_GT(extent, 0.0) << "never mirrored";
+        if (grid == 1) {
+            EXPECT_GE(extent, 2.0 * p.view.gridStepX);
+        }
+        p.view.updateScales(640, 480);
+        EXPECT_GT(p.view.toModelX(600), p.view.toModelX(100)) << "right of the pointer is right in the model";
+    }
+    Project q = emptyProject();
+    while (zoomOut(q)) {
+    }
+    EXPECT_LE(q.view.areaXMax, 1e15f);
+    EXPECT_GT(q.view.areaXMax, 1e14f);
 }
 
 TEST(ShowEverything, WithoutNodesNothingHappens)
