@@ -39,11 +39,11 @@
 #include "solver/AnalysisSettings.h"
 #include "solver/Compute.h"
 #include "solver/ResultLists.h"
-#include "view/NumberFields.h"
 #include "view/T_ustaw.h"
 #include "view/Td_obsz.h"
 #include "view/Td_siatki.h"
 #include "view/Tskaluj_.h"
+#include "widgets/NumberFields.h"
 
 namespace zorind {
 

@@ -12,16 +12,6 @@
 
 namespace zorind {
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string fromQString(const QString& text)
-{
-    return text.toUtf8().toStdString();
-}
-
 namespace {
 
 std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogSpec& request, bool save)

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "ui/Interaction.h"
+#include "widgets/QtText.h"
 
 namespace zorind {
 
@@ -32,8 +33,5 @@ public:
 private:
     QWidget* parent_;
 };
-
-QString toQString(std::string_view text);
-std::string fromQString(const QString& text);
 
 } // namespace zorind

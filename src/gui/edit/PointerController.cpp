@@ -1,7 +1,7 @@
 #include "edit/PointerController.h"
 
 #include "edit/PointerSite.h"
-#include "view/NumberFields.h"
+#include "widgets/NumberFields.h"
 
 namespace zorind {
 

@@ -5,36 +5,32 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/DialogButtons.h"
 #include "edit/Boundaries.h"
-#include "edit/ConditionFields.h"
-#include "edit/DialogSupport.h"
+#include "widgets/DialogButtons.h"
+#include "widgets/FieldLabels.h"
 
 namespace zorind {
 
 Tobrzeg::Tobrzeg(Project& project, Interaction& ui, QWidget* parent)
-    : QDialog(parent), project_(project), ui_(&ui), edit1_(new QLineEdit(this)),
-      temp_(new QRadioButton(QString::fromUtf8("zewnętrzny "), this)),
-      strum_(new QRadioButton(QString::fromUtf8("wewnętrzny"), this))
+    : NumberedEntryDialog(project, ui, parent, Refill::Never),
+      outer_(new QRadioButton(QString::fromUtf8("zewnętrzny "), this)),
+      inner_(new QRadioButton(QString::fromUtf8("wewnętrzny"), this))
 {
     setObjectName(QStringLiteral("Tobrzeg"));
     setWindowTitle(QString::fromUtf8(kBoundaryCaption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setModal(true);
-    edit1_->setObjectName(QStringLiteral("Edit1"));
-    temp_->setObjectName(QStringLiteral("temp"));
-    strum_->setObjectName(QStringLiteral("strum"));
+    outer_->setObjectName(QStringLiteral("temp"));
+    inner_->setObjectName(QStringLiteral("strum"));
 
     auto* grid = new QGridLayout;
-    addLabelledField(grid, 0, 0, QStringLiteral("Numer brzegu"), edit1_, this);
+    addLabelledField(grid, 0, 0, QStringLiteral("Numer brzegu"), number_, this);
     auto* kinds = new QGroupBox(this);
     kinds->setAccessibleName(QStringLiteral("Typ brzegu"));
     auto* kindLayout = new QVBoxLayout(kinds);
-    kindLayout->addWidget(temp_);
-    kindLayout->addWidget(strum_);
+    kindLayout->addWidget(outer_);
+    kindLayout->addWidget(inner_);
     grid->addWidget(kinds, 1, 0, 1, 2);
 
     QDialogButtonBox* buttons = okCancelButtons(this, [this] { okClicked(); });
@@ -42,60 +38,38 @@ Tobrzeg::Tobrzeg(Project& project, Interaction& ui, QWidget* parent)
     layout->addLayout(grid);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    connect(edit1_, &QLineEdit::textChanged, this, [this] { numberChanged(); });
 }
 
-void Tobrzeg::showEvent(QShowEvent* event)
+void Tobrzeg::fill()
 {
-    filling_ = true;
-    edit1_->setText(QString::number(project_.selectedNumber));
-    filling_ = false;
-    temp_->setChecked(true);
-    if (project_.boundaries.contains(project_.selectedNumber)) {
-        showKindOf(project_.selectedNumber);
-    }
-    QDialog::showEvent(event);
+    outer_->setChecked(true);
+    showSelectedEntry();
 }
 
-void Tobrzeg::showKindOf(int boundary)
+bool Tobrzeg::names(int number) const
+{
+    return project_.boundaries.contains(number);
+}
+
+void Tobrzeg::load(int number)
 {
     // A boundary whose kind was never set (one just added) shows as outer.
-    const int kind = project_.boundaries[boundary].kind;
+    const int kind = project_.boundaries[number].kind;
     if (kind == InnerBoundary) {
-        strum_->setChecked(true);
+        inner_->setChecked(true);
     } else if (kind == OuterBoundary) {
-        temp_->setChecked(true);
-    }
-}
-
-void Tobrzeg::numberChanged()
-{
-    if (filling_) {
-        return;
-    }
-    if (restoreLockedNumber(edit1_, project_.selectedNumber)) {
-        return;
-    }
-    const std::optional<int> n = parseNumberText(edit1_->text());
-    if (n && project_.boundaries.contains(*n)) {
-        showKindOf(*n);
+        outer_->setChecked(true);
     }
 }
 
 void Tobrzeg::okClicked()
 {
-    const int kind = temp_->isChecked() ? OuterBoundary : InnerBoundary;
-    if (storeBoundaryKind(project_, *ui_, parseNumberText(edit1_->text()), kind)) {
+    const int kind = outer_->isChecked() ? OuterBoundary : InnerBoundary;
+    if (storeBoundaryKind(project_, *ui_, typedNumber(), kind)) {
         accept();
     } else {
         reject();
     }
-}
-
-bool Tobrzeg::edit()
-{
-    return exec() == QDialog::Accepted;
 }
 
 } // namespace zorind

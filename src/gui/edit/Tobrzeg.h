@@ -1,43 +1,32 @@
 #pragma once
 
-#include <QDialog>
+#include "widgets/NumberedEntryDialog.h"
 
-#include "session/Project.h"
-#include "ui/Interaction.h"
-
-class QLineEdit;
 class QRadioButton;
 
 namespace zorind {
 
 // "Brzeg": whether boundary `selectedNumber` is the outer boundary or an
-// inner one (a hole).
-class Tobrzeg : public QDialog {
+// inner one (a hole); with 0 the user types the number. OK closes it as
+// cancelled when the entry is refused.
+class Tobrzeg : public NumberedEntryDialog {
     Q_OBJECT
 public:
     Tobrzeg(Project& project, Interaction& ui, QWidget* parent = nullptr);
 
-    // Shows the dialog modally; true when it closed with OK after storing.
-    bool edit();
-
-    QLineEdit* numberField() const { return edit1_; }
-    QRadioButton* outerRadio() const { return temp_; }
-    QRadioButton* innerRadio() const { return strum_; }
+    QRadioButton* outerRadio() const { return outer_; }
+    QRadioButton* innerRadio() const { return inner_; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void fill() override;
+    bool names(int number) const override;
+    void load(int number) override;
 
 private:
-    void showKindOf(int boundary);
-    void numberChanged();
     void okClicked();
 
-    Project& project_;
-    Interaction* ui_;
-    QLineEdit* edit1_;
-    QRadioButton* temp_;
-    QRadioButton* strum_;
-    bool filling_ = false;
+    QRadioButton* outer_;
+    QRadioButton* inner_;
 };
 
 } // namespace zorind

@@ -9,9 +9,9 @@
 #include <cmath>
 #include <limits>
 
-#include "app/DialogButtons.h"
 #include "model/NumberFormat.h"
-#include "view/NumberFields.h"
+#include "widgets/DialogButtons.h"
+#include "widgets/NumberFields.h"
 
 namespace zorind {
 
@@ -52,21 +52,21 @@ Tokrag_::Tokrag_(Project& project, Interaction& ui, QWidget* parent) : QDialog(p
 
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("GroupBox1"));
-    xx_ = field(frame, "xx", "0");
-    yy_ = field(frame, "yy", "0");
-    rr_ = field(frame, "rr", "10");
-    nnn_ = field(frame, "nnn", "18");
+    centreX_ = field(frame, "xx", "0");
+    centreY_ = field(frame, "yy", "0");
+    radius_ = field(frame, "rr", "10");
+    elementCount_ = field(frame, "nnn", "18");
 
     auto* form = new QFormLayout(frame);
     auto* heading = new QLabel(QStringLiteral("Współrzędne środka okręgu"), frame);
     heading->setObjectName(QStringLiteral("Label1"));
     form->addRow(heading);
-    addLabelled(form, "x", xx_);
-    addLabelled(form, "y", yy_);
-    addLabelled(form, "Promień", rr_);
-    addLabelled(form, "Liczba elementów", nnn_);
-    xx_->setAccessibleName(QStringLiteral("Współrzędna x środka okręgu"));
-    yy_->setAccessibleName(QStringLiteral("Współrzędna y środka okręgu"));
+    addLabelled(form, "x", centreX_);
+    addLabelled(form, "y", centreY_);
+    addLabelled(form, "Promień", radius_);
+    addLabelled(form, "Liczba elementów", elementCount_);
+    centreX_->setAccessibleName(QStringLiteral("Współrzędna x środka okręgu"));
+    centreY_->setAccessibleName(QStringLiteral("Współrzędna y środka okręgu"));
 
     QDialogButtonBox* buttons = okCancelButtons(this, [this] { okClicked(); });
 
@@ -78,10 +78,10 @@ Tokrag_::Tokrag_(Project& project, Interaction& ui, QWidget* parent) : QDialog(p
 
 std::optional<CircleSpec> Tokrag_::circle() const
 {
-    const std::optional<int> n = parseInt(nnn_->text().trimmed().toStdString());
-    const std::optional<float> r = floatField(rr_);
-    const std::optional<float> x = floatField(xx_);
-    const std::optional<float> y = floatField(yy_);
+    const std::optional<int> n = parseInt(elementCount_->text().trimmed().toStdString());
+    const std::optional<float> r = floatField(radius_);
+    const std::optional<float> x = floatField(centreX_);
+    const std::optional<float> y = floatField(centreY_);
     if (!n || !r || !x || !y) {
         return std::nullopt;
     }

@@ -29,20 +29,20 @@ public:
     // read as its number.
     std::optional<CircleSpec> circle() const;
 
-    QLineEdit* xx() const { return xx_; }
-    QLineEdit* yy() const { return yy_; }
-    QLineEdit* rr() const { return rr_; }
-    QLineEdit* nnn() const { return nnn_; }
+    QLineEdit* xx() const { return centreX_; }
+    QLineEdit* yy() const { return centreY_; }
+    QLineEdit* rr() const { return radius_; }
+    QLineEdit* nnn() const { return elementCount_; }
 
 private:
     void okClicked();
 
     Project& project_;
     Interaction* ui_;
-    QLineEdit* xx_;
-    QLineEdit* yy_;
-    QLineEdit* rr_;
-    QLineEdit* nnn_;
+    QLineEdit* centreX_;
+    QLineEdit* centreY_;
+    QLineEdit* radius_;
+    QLineEdit* elementCount_;
 };
 
 } // namespace zorind

@@ -6,25 +6,25 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/DialogButtons.h"
 #include "model/NumberFormat.h"
+#include "widgets/DialogButtons.h"
 
 namespace zorind {
 
 Tuwez::Tuwez(Project& project, QWidget* parent)
-    : QDialog(parent), project_(project), label_(new QLabel(this)), edit1_(new QLineEdit(this))
+    : QDialog(parent), project_(project), label_(new QLabel(this)), number_(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("Tuwez"));
     setWindowTitle(QStringLiteral("Podaj numer"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
     label_->setObjectName(QStringLiteral("Label"));
-    edit1_->setObjectName(QStringLiteral("Edit1"));
-    label_->setBuddy(edit1_);
+    number_->setObjectName(QStringLiteral("Edit1"));
+    label_->setBuddy(number_);
 
     auto* row = new QHBoxLayout;
     row->addWidget(label_);
-    row->addWidget(edit1_);
+    row->addWidget(number_);
     QDialogButtonBox* buttons = okCancelButtons(this, [this] { okClicked(); });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
@@ -51,16 +51,16 @@ QString Tuwez::promptLabel(int kind)
 void Tuwez::showEvent(QShowEvent* event)
 {
     label_->setText(promptLabel(project_.selectedNumber));
-    edit1_->setText(QStringLiteral("0"));
+    number_->setText(QStringLiteral("0"));
     // Typing replaces the "0" at once.
-    edit1_->selectAll();
-    edit1_->setFocus();
+    number_->selectAll();
+    number_->setFocus();
     QDialog::showEvent(event);
 }
 
 void Tuwez::okClicked()
 {
-    project_.selectedNumber = parseInt(edit1_->text().trimmed().toStdString()).value_or(-1);
+    project_.selectedNumber = parseInt(number_->text().trimmed().toStdString()).value_or(-1);
     accept();
 }
 

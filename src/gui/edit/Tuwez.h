@@ -22,7 +22,7 @@ public:
     bool ask();
 
     QLabel* label() const { return label_; }
-    QLineEdit* field() const { return edit1_; }
+    QLineEdit* field() const { return number_; }
 
     // The label for a prompt kind; empty for a kind no command uses.
     static QString promptLabel(int kind);
@@ -35,7 +35,7 @@ private:
 
     Project& project_;
     QLabel* label_;
-    QLineEdit* edit1_;
+    QLineEdit* number_;
 };
 
 } // namespace zorind

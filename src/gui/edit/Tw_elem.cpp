@@ -3,17 +3,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QEvent>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/DialogButtons.h"
-#include "app/QtInteraction.h"
-#include "edit/DialogSupport.h"
 #include "edit/NodeEditing.h"
-#include "model/NumberFormat.h"
+#include "widgets/DialogButtons.h"
+#include "widgets/FieldLabels.h"
+#include "widgets/QtText.h"
 
 namespace zorind {
 
@@ -42,45 +40,42 @@ int32_t numberOf(const QComboBox* box)
 } // namespace
 
 Tw_elem::Tw_elem(Project& project, Interaction& ui, QWidget* parent)
-    : QDialog(parent), project_(project), ui_(&ui), edit1_(new QLineEdit(this)),
-      pzw_(new QCheckBox(QStringLiteral("pozwól zmienić numery węzłów"), this)), cwp_(list("cwp", this)),
-      cwk_(list("cwk", this)), cnwb_(list("cnwb", this)), cnb_(list("cnb", this)),
-      zastosuj_(new QPushButton(QStringLiteral("Zastosuj"), this))
+    : NumberedEntryDialog(project, ui, parent, Refill::OnReactivation),
+      allowNodeChange_(new QCheckBox(QStringLiteral("pozwól zmienić numery węzłów"), this)),
+      startNodes_(list("cwp", this)), endNodes_(list("cwk", this)), conditions_(list("cnwb", this)),
+      boundaries_(list("cnb", this)), apply_(new QPushButton(QStringLiteral("Zastosuj"), this))
 {
     setObjectName(QStringLiteral("Tw_elem"));
     setWindowTitle(QString::fromUtf8(kElementDialogTitle));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setModal(true);
-    edit1_->setObjectName(QStringLiteral("Edit1"));
-    pzw_->setObjectName(QStringLiteral("PZW"));
-    zastosuj_->setObjectName(QStringLiteral("Zastosuj"));
-    zastosuj_->setAutoDefault(false);
-    cwp_->setEnabled(false);
-    cwk_->setEnabled(false);
+    allowNodeChange_->setObjectName(QStringLiteral("PZW"));
+    apply_->setObjectName(QStringLiteral("Zastosuj"));
+    apply_->setAutoDefault(false);
+    startNodes_->setEnabled(false);
+    endNodes_->setEnabled(false);
 
     auto* form = new QFormLayout;
-    form->addRow(labelFor("Numer elementu", edit1_, this), edit1_);
-    form->addRow(pzw_);
-    form->addRow(labelFor("Nr węzeła początkowego", cwp_, this), cwp_);
-    form->addRow(labelFor("Nr węzeł końcowego", cwk_, this), cwk_);
-    form->addRow(labelFor("Nr warunku brzegowego", cnwb_, this), cnwb_);
-    form->addRow(labelFor("Nr brzegu", cnb_, this), cnb_);
+    form->addRow(labelFor("Numer elementu", number_, this), number_);
+    form->addRow(allowNodeChange_);
+    form->addRow(labelFor("Nr węzeła początkowego", startNodes_, this), startNodes_);
+    form->addRow(labelFor("Nr węzeł końcowego", endNodes_, this), endNodes_);
+    form->addRow(labelFor("Nr warunku brzegowego", conditions_, this), conditions_);
+    form->addRow(labelFor("Nr brzegu", boundaries_, this), boundaries_);
     QDialogButtonBox* buttons = okCancelButtons(this, [this] {
         store();
         accept();
     });
-    buttons->addButton(zastosuj_, QDialogButtonBox::ApplyRole);
+    buttons->addButton(apply_, QDialogButtonBox::ApplyRole);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(edit1_, &QLineEdit::textChanged, this, [this] { numberChanged(); });
-    connect(pzw_, &QCheckBox::toggled, this, [this](bool on) {
-        cwp_->setEnabled(on);
-        cwk_->setEnabled(on);
+    connect(allowNodeChange_, &QCheckBox::toggled, this, [this](bool on) {
+        startNodes_->setEnabled(on);
+        endNodes_->setEnabled(on);
     });
-    connect(zastosuj_, &QPushButton::clicked, this, [this] { store(); });
+    connect(apply_, &QPushButton::clicked, this, [this] { store(); });
 }
 
 void Tw_elem::fillLists()
@@ -92,118 +87,79 @@ void Tw_elem::fillLists()
         }
     };
     const Project& p = project_;
-    refill(cwp_, p.nodeCount(), [&p](int n) { return nodeItemText(p, n); });
-    refill(cwk_, p.nodeCount(), [&p](int n) { return nodeItemText(p, n); });
-    refill(cnwb_, p.conditionCount(), [&p](int c) { return conditionItemText(p, c); });
-    refill(cnb_, p.boundaryCount(), [&p](int b) { return boundaryItemText(p, b); });
+    refill(startNodes_, p.nodeCount(), [&p](int n) { return nodeItemText(p, n); });
+    refill(endNodes_, p.nodeCount(), [&p](int n) { return nodeItemText(p, n); });
+    refill(conditions_, p.conditionCount(), [&p](int c) { return conditionItemText(p, c); });
+    refill(boundaries_, p.boundaryCount(), [&p](int b) { return boundaryItemText(p, b); });
 }
 
 void Tw_elem::selectFirst()
 {
-    for (QComboBox* box : {cwp_, cwk_, cnwb_, cnb_}) {
+    for (QComboBox* box : {startNodes_, endNodes_, conditions_, boundaries_}) {
         selectNumber(box, 1);
     }
 }
 
-void Tw_elem::selectElement(int k)
+bool Tw_elem::names(int number) const
 {
-    if (!project_.elements.contains(k)) {
-        return;
-    }
-    const Element& e = project_.elements[k];
-    selectNumber(cwp_, e.startNode);
-    selectNumber(cwk_, e.endNode);
-    selectNumber(cnwb_, e.condition);
-    selectNumber(cnb_, e.boundary);
+    return project_.elements.contains(number);
 }
 
-void Tw_elem::showEvent(QShowEvent* event)
+void Tw_elem::load(int number)
 {
-    fillLists();
-    selectFirst();
-    selectElement(project_.selectedNumber);
-    const int shown = project_.selectedNumber == 0 ? 1 : project_.selectedNumber;
-    {
-        const QSignalBlocker quiet(edit1_);
-        edit1_->setText(QString::number(shown));
-    }
-    numberChanged();
-    // The first activation runs with the showing.
-    activation(true);
-    reactivation_.shown();
-    QDialog::showEvent(event);
+    const Element& e = project_.elements[number];
+    selectNumber(startNodes_, e.startNode);
+    selectNumber(endNodes_, e.endNode);
+    selectNumber(conditions_, e.condition);
+    selectNumber(boundaries_, e.boundary);
 }
 
-void Tw_elem::changeEvent(QEvent* event)
+std::optional<int> Tw_elem::corrected(std::optional<int> typed) const
 {
-    if (event->type() == QEvent::ActivationChange && isVisible() && reactivation_.changed(isActiveWindow())) {
-        reactivated();
+    if (!typed) {
+        return std::nullopt;
     }
-    QDialog::changeEvent(event);
+    int k = *typed;
+    bool moved = false;
+    if (k > project_.elementCount()) {
+        k = project_.elementCount();
+        moved = true;
+    }
+    if (k <= 0) {
+        k = 1;
+        moved = true;
+    }
+    return moved ? std::optional<int>(k) : std::nullopt;
+}
+
+void Tw_elem::fill()
+{
+    // The command's number holds only while the dialog opens: it opens on
+    // element 1, and the number field is free from then on.
+    project_.selectedNumber = 1;
+    reactivated();
+    project_.selectedNumber = 0;
 }
 
 void Tw_elem::reactivated()
 {
-    activation(false);
-}
-
-void Tw_elem::activation(bool first)
-{
-    if (first) {
-        project_.selectedNumber = 1;
-    }
-    edit1_->setText(QString::number(project_.selectedNumber));
+    number_->setText(QString::number(project_.selectedNumber));
     fillLists();
-    cwp_->setEnabled(pzw_->isChecked());
-    cwk_->setEnabled(pzw_->isChecked());
+    startNodes_->setEnabled(allowNodeChange_->isChecked());
+    endNodes_->setEnabled(allowNodeChange_->isChecked());
     selectFirst();
-    // The lists show the element the number field names (after the change
-    // routine's correction), so that OK after a message box cannot put
+    // The lists show the element the number field names (after the free
+    // field's correction), so that OK after a message box cannot put
     // first-item values over an element the user never chose to change.
-    if (const std::optional<int> k = parseInt(edit1_->text().trimmed().toStdString())) {
-        selectElement(*k);
+    if (const std::optional<int> k = typedNumber(); k && names(*k)) {
+        load(*k);
     }
-    if (first) {
-        // The number field is free from here on.
-        project_.selectedNumber = 0;
-    }
-}
-
-void Tw_elem::numberChanged()
-{
-    // The corrections below change the text again; their own change adds
-    // nothing to what this run does.
-    if (inNumberChange_) {
-        return;
-    }
-    inNumberChange_ = true;
-    const int locked = project_.selectedNumber;
-    if (locked != 0) {
-        edit1_->setText(QString::number(locked));
-        update();
-    } else if (std::optional<int> k = parseInt(edit1_->text().trimmed().toStdString())) {
-        if (*k > project_.elementCount()) {
-            *k = project_.elementCount();
-            edit1_->setText(QString::number(*k));
-        }
-        if (*k <= 0) {
-            *k = 1;
-            edit1_->setText(QStringLiteral("1"));
-        }
-        selectElement(*k);
-    }
-    inNumberChange_ = false;
 }
 
 void Tw_elem::store()
 {
-    const Element values{numberOf(cwp_), numberOf(cwk_), numberOf(cnwb_), numberOf(cnb_)};
-    storeElementProperties(project_, *ui_, parseInt(edit1_->text().trimmed().toStdString()), values);
-}
-
-bool Tw_elem::edit()
-{
-    return exec() == QDialog::Accepted;
+    const Element values{numberOf(startNodes_), numberOf(endNodes_), numberOf(conditions_), numberOf(boundaries_)};
+    storeElementProperties(project_, *ui_, typedNumber(), values);
 }
 
 } // namespace zorind

@@ -1,14 +1,9 @@
 #pragma once
 
-#include <QDialog>
-
-#include "edit/DialogSupport.h"
-#include "session/Project.h"
-#include "ui/Interaction.h"
+#include "widgets/NumberedEntryDialog.h"
 
 class QCheckBox;
 class QComboBox;
-class QLineEdit;
 class QPushButton;
 
 namespace zorind {
@@ -16,53 +11,44 @@ namespace zorind {
 // "Własności elementu": the start and end node, boundary condition and
 // boundary of one element, chosen from lists of the current tables (the
 // value stored is the selected item's index + 1). The node lists can be
-// changed only while "pozwól zmienić numery węzłów" is ticked. A non-zero
-// `selectedNumber` locks the number field until the dialog's first
-// activation, which opens it on element 1 with the field free.
-class Tw_elem : public QDialog {
+// changed only while "pozwól zmienić numery węzłów" is ticked. Whatever
+// `selectedNumber` the command set, the dialog opens on element 1 with the
+// number field free, kept within 1..elementCount. OK closes it also when the
+// entry was refused.
+class Tw_elem : public NumberedEntryDialog {
     Q_OBJECT
 public:
     Tw_elem(Project& project, Interaction& ui, QWidget* parent = nullptr);
 
-    // Shows the dialog modally; true when it closed with OK (after OK also
-    // when the entry was refused).
-    bool edit();
+    QCheckBox* allowNodeChange() const { return allowNodeChange_; }
+    QComboBox* startNodeList() const { return startNodes_; }
+    QComboBox* endNodeList() const { return endNodes_; }
+    QComboBox* conditionList() const { return conditions_; }
+    QComboBox* boundaryList() const { return boundaries_; }
+    QPushButton* applyButton() const { return apply_; }
 
-    QLineEdit* numberField() const { return edit1_; }
-    QCheckBox* allowNodeChange() const { return pzw_; }
-    QComboBox* startNodeList() const { return cwp_; }
-    QComboBox* endNodeList() const { return cwk_; }
-    QComboBox* conditionList() const { return cnwb_; }
-    QComboBox* boundaryList() const { return cnb_; }
-    QPushButton* applyButton() const { return zastosuj_; }
-
-    // The dialog became the active window again while open (after a message
-    // box, or the user coming back to it).
-    void reactivated();
+    // Puts the number field back to `selectedNumber` (0 after the opening,
+    // which the free field shows as element 1), fills the lists again and
+    // shows the element the field names.
+    void reactivated() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void fill() override;
+    bool names(int number) const override;
+    void load(int number) override;
+    std::optional<int> corrected(std::optional<int> typed) const override;
 
 private:
     void fillLists();
     void selectFirst();
-    void selectElement(int k);
-    void activation(bool first);
-    void numberChanged();
     void store();
 
-    Project& project_;
-    Interaction* ui_;
-    QLineEdit* edit1_;
-    QCheckBox* pzw_;
-    QComboBox* cwp_;
-    QComboBox* cwk_;
-    QComboBox* cnwb_;
-    QComboBox* cnb_;
-    QPushButton* zastosuj_;
-    bool inNumberChange_ = false;
-    Reactivation reactivation_;
+    QCheckBox* allowNodeChange_;
+    QComboBox* startNodes_;
+    QComboBox* endNodes_;
+    QComboBox* conditions_;
+    QComboBox* boundaries_;
+    QPushButton* apply_;
 };
 
 } // namespace zorind

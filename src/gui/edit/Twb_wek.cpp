@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,39 +11,37 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/DialogButtons.h"
 #include "edit/ConditionFields.h"
 #include "edit/Conditions.h"
-#include "edit/DialogSupport.h"
-#include "view/NumberFields.h"
+#include "widgets/DialogButtons.h"
+#include "widgets/FieldLabels.h"
+#include "widgets/NumberFields.h"
 
 namespace zorind {
 
 Twb_wek::Twb_wek(Project& project, Interaction& ui, QWidget* parent)
-    : QDialog(parent), project_(project), ui_(&ui), edit1_(new QLineEdit(this)),
-      jeden_(new QCheckBox(QString::fromUtf8("WB stały na elemencie"), this)),
-      temp_(new QRadioButton(QString::fromUtf8("obciążenie ciągłe"), this)),
-      strum_(new QRadioButton(QStringLiteral("przemieszczenie"), this))
+    : NumberedEntryDialog(project, ui, parent, Refill::OnEveryActivation),
+      oneValue_(new QCheckBox(QString::fromUtf8("WB stały na elemencie"), this)),
+      continuousLoad_(new QRadioButton(QString::fromUtf8("obciążenie ciągłe"), this)),
+      displacement_(new QRadioButton(QStringLiteral("przemieszczenie"), this))
 {
     setObjectName(QStringLiteral("Twb_wek"));
     setWindowTitle(QString::fromUtf8(kConditionCaption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setModal(true);
-    edit1_->setObjectName(QStringLiteral("Edit1"));
-    jeden_->setObjectName(QStringLiteral("jeden"));
-    jeden_->setChecked(true);
-    temp_->setObjectName(QStringLiteral("temp"));
-    strum_->setObjectName(QStringLiteral("strum"));
+    oneValue_->setObjectName(QStringLiteral("jeden"));
+    oneValue_->setChecked(true);
+    continuousLoad_->setObjectName(QStringLiteral("temp"));
+    displacement_->setObjectName(QStringLiteral("strum"));
 
     auto* grid = new QGridLayout;
-    addLabelledField(grid, 0, 0, QStringLiteral("Numer"), edit1_, this);
-    grid->addWidget(jeden_, 1, 0, 1, 3);
+    addLabelledField(grid, 0, 0, QStringLiteral("Numer"), number_, this);
+    grid->addWidget(oneValue_, 1, 0, 1, 3);
 
     auto* kinds = new QGroupBox(this);
     kinds->setAccessibleName(QStringLiteral("Rodzaj warunku"));
     auto* kindLayout = new QVBoxLayout(kinds);
-    kindLayout->addWidget(temp_);
-    kindLayout->addWidget(strum_);
+    kindLayout->addWidget(continuousLoad_);
+    kindLayout->addWidget(displacement_);
     grid->addWidget(kinds, 2, 0, 1, 3);
 
     const QString columnX = QStringLiteral("W kierunku X");
@@ -79,56 +76,41 @@ Twb_wek::Twb_wek(Project& project, Interaction& ui, QWidget* parent)
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(edit1_, &QLineEdit::textChanged, this, [this] { numberChanged(); });
-    connect(jeden_, &QCheckBox::toggled, this, [this](bool on) { oneValueToggled(on); });
+    connect(oneValue_, &QCheckBox::toggled, this, [this](bool on) { oneValueToggled(on); });
     connect(xs_[0], &QLineEdit::textChanged, this, [this] { copyFirstValues(); });
     connect(ys_[0], &QLineEdit::textChanged, this, [this] { copyFirstValues(); });
     oneValueToggled(true);
 }
 
-void Twb_wek::showEvent(QShowEvent* event)
-{
-    fill();
-    QDialog::showEvent(event);
-}
-
-void Twb_wek::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::ActivationChange && isVisible() && isActiveWindow()) {
-        fill();
-    }
-    QDialog::changeEvent(event);
-}
-
 void Twb_wek::fill()
 {
-    filling_ = true;
-    edit1_->setText(QString::number(project_.selectedNumber));
-    filling_ = false;
     for (std::size_t i = 0; i < xs_.size(); ++i) {
         xs_[i]->setText(QStringLiteral("0"));
         ys_[i]->setText(QStringLiteral("0"));
     }
-    temp_->setChecked(true);
-    if (project_.conditions.contains(project_.selectedNumber)) {
-        load(project_.selectedNumber);
-    }
+    continuousLoad_->setChecked(true);
+    showSelectedEntry();
 }
 
-void Twb_wek::load(int condition)
+bool Twb_wek::names(int number) const
 {
-    const BoundaryCondition& c = project_.conditions[condition];
+    return project_.conditions.contains(number);
+}
+
+void Twb_wek::load(int number)
+{
+    const BoundaryCondition& c = project_.conditions[number];
     if (c.kind == 2.0f) {
-        strum_->setChecked(true);
+        displacement_->setChecked(true);
     } else {
-        temp_->setChecked(true);
+        continuousLoad_->setChecked(true);
     }
     const std::array<float, 3> x{c.atNode1, c.atMiddle, c.atNode2};
     const std::array<float, 3> y{c.atNode1Y, c.atMiddleY, c.atNode2Y};
     const bool constant = x[0] == x[1] && x[1] == x[2] && y[0] == y[1] && y[1] == y[2];
     {
-        const QSignalBlocker quiet(jeden_);
-        jeden_->setChecked(constant);
+        const QSignalBlocker quiet(oneValue_);
+        oneValue_->setChecked(constant);
     }
     // Both first values before the others, since each copies into both
     // columns while `jeden` is ticked.
@@ -139,20 +121,6 @@ void Twb_wek::load(int condition)
         ys_[i]->setText(floatFieldText(y[i]));
         xs_[i]->setEnabled(!constant);
         ys_[i]->setEnabled(!constant);
-    }
-}
-
-void Twb_wek::numberChanged()
-{
-    if (filling_) {
-        return;
-    }
-    if (restoreLockedNumber(edit1_, project_.selectedNumber)) {
-        return;
-    }
-    const std::optional<int> n = parseNumberText(edit1_->text());
-    if (n && project_.conditions.contains(*n)) {
-        load(*n);
     }
 }
 
@@ -169,7 +137,7 @@ void Twb_wek::oneValueToggled(bool on)
 
 void Twb_wek::copyFirstValues()
 {
-    if (!jeden_->isChecked()) {
+    if (!oneValue_->isChecked()) {
         return;
     }
     for (std::size_t i = 1; i < xs_.size(); ++i) {
@@ -181,13 +149,13 @@ void Twb_wek::copyFirstValues()
 bool Twb_wek::store()
 {
     ConditionEntry entry;
-    entry.number = parseNumberText(edit1_->text());
-    const bool one = jeden_->isChecked();
+    entry.number = typedNumber();
+    const bool one = oneValue_->isChecked();
     for (std::size_t i = 0; i < xs_.size(); ++i) {
         entry.values[i] = storedValue(parseNumberField(xs_[one ? 0 : i]->text()));
         entry.values[i + 3] = storedValue(parseNumberField(ys_[one ? 0 : i]->text()));
     }
-    entry.kind = strum_->isChecked() ? 2 : 1;
+    entry.kind = displacement_->isChecked() ? 2 : 1;
     return storeElasticityCondition(project_, *ui_, entry);
 }
 
@@ -198,11 +166,6 @@ void Twb_wek::okClicked()
     } else {
         reject();
     }
-}
-
-bool Twb_wek::edit()
-{
-    return exec() == QDialog::Accepted;
 }
 
 } // namespace zorind

@@ -1,5 +1,5 @@
 #include "edit/Twf.h"
-#include "app/DialogButtons.h"
+#include "widgets/DialogButtons.h"
 
 #include <QDialogButtonBox>
 #include <QFrame>
@@ -10,25 +10,25 @@
 #include <QVBoxLayout>
 
 #include "solver/AnalysisSettings.h"
-#include "view/NumberFields.h"
+#include "widgets/NumberFields.h"
 
 namespace zorind {
 
 Twf::Twf(Project& project, Interaction& ui, QWidget* parent)
-    : QDialog(parent), project_(project), ui_(&ui), lab_(new QLabel(this)), edit1_(new QLineEdit(this))
+    : QDialog(parent), project_(project), ui_(&ui), propertyLabel_(new QLabel(this)), value_(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("Twf"));
     setWindowTitle(QString::fromUtf8(kPhysicalPropertiesTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
-    lab_->setObjectName(QStringLiteral("lab"));
-    edit1_->setObjectName(QStringLiteral("Edit1"));
+    propertyLabel_->setObjectName(QStringLiteral("lab"));
+    value_->setObjectName(QStringLiteral("Edit1"));
 
     auto* bevel = new QFrame(this);
     bevel->setFrameShape(QFrame::StyledPanel);
     auto* row = new QHBoxLayout(bevel);
-    row->addWidget(lab_);
-    row->addWidget(edit1_);
+    row->addWidget(propertyLabel_);
+    row->addWidget(value_);
 
     QDialogButtonBox* buttons = okCancelButtons(this, [this] { okClicked(); });
 
@@ -46,14 +46,14 @@ QString Twf::propertyLabel(int analysisType)
 
 void Twf::showEvent(QShowEvent* event)
 {
-    lab_->setText(propertyLabel(project_.analysisType));
-    edit1_->setText(floatFieldText(project_.conductivity));
+    propertyLabel_->setText(propertyLabel(project_.analysisType));
+    value_->setText(floatFieldText(project_.conductivity));
     QDialog::showEvent(event);
 }
 
 void Twf::okClicked()
 {
-    if (applyConductivity(project_, *ui_, parseNumberField(edit1_->text()))) {
+    if (applyConductivity(project_, *ui_, parseNumberField(value_->text()))) {
         accept();
     } else {
         reject();

@@ -20,8 +20,8 @@ public:
     // conductivity held before the dialog opened stays. Returns true for OK.
     bool edit();
 
-    QLabel* label() const { return lab_; }
-    QLineEdit* field() const { return edit1_; }
+    QLabel* label() const { return propertyLabel_; }
+    QLineEdit* field() const { return value_; }
 
     // The label for an analysis type.
     static QString propertyLabel(int analysisType);
@@ -34,8 +34,8 @@ private:
 
     Project& project_;
     Interaction* ui_;
-    QLabel* lab_;
-    QLineEdit* edit1_;
+    QLabel* propertyLabel_;
+    QLineEdit* value_;
 };
 
 } // namespace zorind

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 
 #include "edit/InternalPoints.h"
-#include "view/NumberFields.h"
+#include "widgets/NumberFields.h"
 
 namespace zorind {
 
@@ -13,35 +13,36 @@ Twwew::Twwew(Project& project, Interaction& ui, QWidget* parent)
 {
 }
 
-void Twwew::showPoint(int k)
-{
-    if (project_.internalPoints.contains(k)) {
-        showCoordinates(project_.internalPoints[k].x, project_.internalPoints[k].y);
-    }
-}
-
 void Twwew::fill()
 {
-    edit1_->setText(QString::number(project_.selectedNumber));
-    xx_->setText(QStringLiteral("0"));
-    yy_->setText(QStringLiteral("0"));
-    showPoint(project_.selectedNumber);
+    x_->setText(QStringLiteral("0"));
+    y_->setText(QStringLiteral("0"));
+    CoordinateDialog::fill();
 }
 
-void Twwew::numberChanged()
+bool Twwew::names(int number) const
 {
-    const std::optional<int> k = typedNumber();
-    if (project_.selectedNumber == 0 && k && project_.internalPoints.contains(*k)) {
-        showPoint(*k);
-    } else {
-        edit1_->setText(QString::number(project_.selectedNumber));
+    return project_.internalPoints.contains(number);
+}
+
+void Twwew::load(int number)
+{
+    showCoordinates(project_.internalPoints[number].x, project_.internalPoints[number].y);
+}
+
+std::optional<int> Twwew::corrected(std::optional<int> typed) const
+{
+    // Only the number of an existing point stays; anything else goes back
+    // to 0.
+    if (typed && names(*typed)) {
+        return std::nullopt;
     }
+    return 0;
 }
 
 void Twwew::okClicked()
 {
-    if (storeInternalPoint(project_, *ui_, typedNumber(), parseNumberField(xx_->text()),
-                           parseNumberField(yy_->text()))) {
+    if (storeInternalPoint(project_, *ui_, typedNumber(), parseNumberField(x_->text()), parseNumberField(y_->text()))) {
         accept();
     } else {
         reject();

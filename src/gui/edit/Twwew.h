@@ -15,11 +15,10 @@ public:
 
 protected:
     void fill() override;
-    void numberChanged() override;
+    bool names(int number) const override;
+    void load(int number) override;
+    std::optional<int> corrected(std::optional<int> typed) const override;
     void okClicked() override;
-
-private:
-    void showPoint(int k);
 };
 
 } // namespace zorind

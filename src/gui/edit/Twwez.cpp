@@ -3,7 +3,7 @@
 #include <QLineEdit>
 
 #include "edit/NodeEditing.h"
-#include "view/NumberFields.h"
+#include "widgets/NumberFields.h"
 
 namespace zorind {
 
@@ -13,40 +13,38 @@ Twwez::Twwez(Project& project, Interaction& ui, QWidget* parent)
 {
 }
 
-void Twwez::showNode(int n)
+bool Twwez::names(int number) const
 {
-    if (project_.nodes.contains(n)) {
-        showCoordinates(project_.nodes[n].x, project_.nodes[n].y);
-    }
+    return project_.nodes.contains(number);
 }
 
-void Twwez::fill()
+void Twwez::load(int number)
 {
-    edit1_->setText(QString::number(project_.selectedNumber));
-    showNode(project_.selectedNumber);
+    showCoordinates(project_.nodes[number].x, project_.nodes[number].y);
 }
 
-void Twwez::numberChanged()
+std::optional<int> Twwez::corrected(std::optional<int> typed) const
 {
-    const int locked = project_.selectedNumber;
-    if (locked != 0) {
-        edit1_->setText(QString::number(locked));
-    } else if (std::optional<int> k = typedNumber()) {
-        if (*k <= 0) {
-            *k = 1;
-            edit1_->setText(QStringLiteral("1"));
-        }
-        if (*k > project_.nodeCount()) {
-            *k = project_.nodeCount();
-            edit1_->setText(QString::number(*k));
-        }
-        showNode(*k);
+    if (!typed) {
+        return std::nullopt;
     }
+    // 0, the number the free field opens with, shows node 1.
+    int k = *typed;
+    bool moved = false;
+    if (k <= 0) {
+        k = 1;
+        moved = true;
+    }
+    if (k > project_.nodeCount()) {
+        k = project_.nodeCount();
+        moved = true;
+    }
+    return moved ? std::optional<int>(k) : std::nullopt;
 }
 
 void Twwez::okClicked()
 {
-    storeNodeCoordinates(project_, *ui_, typedNumber(), parseNumberField(xx_->text()), parseNumberField(yy_->text()));
+    storeNodeCoordinates(project_, *ui_, typedNumber(), parseNumberField(x_->text()), parseNumberField(y_->text()));
     accept();
 }
 

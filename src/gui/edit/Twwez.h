@@ -14,12 +14,10 @@ public:
     Twwez(Project& project, Interaction& ui, QWidget* parent = nullptr);
 
 protected:
-    void fill() override;
-    void numberChanged() override;
+    bool names(int number) const override;
+    void load(int number) override;
+    std::optional<int> corrected(std::optional<int> typed) const override;
     void okClicked() override;
-
-private:
-    void showNode(int n);
 };
 
 } // namespace zorind

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "lists/ListCopy.h"
+#include "lists/TabSeparated.h"
 #include "lists/ListRows.h"
 
 namespace zorind {
@@ -92,17 +93,9 @@ QStringList EntryListWindow::columnHeadings() const
 
 QString EntryListWindow::copiedText() const
 {
-    std::vector<int> chosen = selectedRows(list_);
-    if (chosen.empty()) {
-        for (int r = 0; r < static_cast<int>(cells_.size()); ++r) {
-            chosen.push_back(r);
-        }
-    }
     std::vector<QStringList> body;
-    for (int r : chosen) {
-        if (r >= 0 && r < static_cast<int>(cells_.size())) {
-            body.push_back(cells_[static_cast<std::size_t>(r)]);
-        }
+    for (int r : rowsToCopy(selectedRows(list_), 0, static_cast<int>(cells_.size()) - 1)) {
+        body.push_back(cells_[static_cast<std::size_t>(r)]);
     }
     return tabSeparatedCells(columnHeadings(), body);
 }

@@ -1,9 +1,10 @@
 #include "lists/GridListWindow.h"
-#include "app/DialogButtons.h"
 #include "lists/ListCopy.h"
+#include "lists/TabSeparated.h"
 #include "model/NumberFormat.h"
 #include "solver/ResultLists.h"
-#include "view/NumberFields.h"
+#include "widgets/DialogButtons.h"
+#include "widgets/NumberFields.h"
 
 #include <algorithm>
 
@@ -109,15 +110,8 @@ QString GridListWindow::copiedText() const
         return cells;
     };
     // The first grid row is the header, copied always and once.
-    std::vector<int> chosen = selectedRows(grid_);
-    chosen.erase(std::remove(chosen.begin(), chosen.end(), 0), chosen.end());
-    if (chosen.empty()) {
-        for (int r = 1; r < grid_->rowCount(); ++r) {
-            chosen.push_back(r);
-        }
-    }
     std::vector<QStringList> body;
-    for (int r : chosen) {
+    for (int r : rowsToCopy(selectedRows(grid_), 1, grid_->rowCount() - 1)) {
         body.push_back(rowCells(r));
     }
     return tabSeparatedCells(rowCells(0), body);

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "lists/TabSeparated.h"
-#include "view/NumberFields.h"
+#include "widgets/NumberFields.h"
 
 namespace zorind {
 

@@ -2,7 +2,7 @@
 
 #include "lists/ListCopy.h"
 #include "lists/ListRows.h"
-#include "view/NumberFields.h"
+#include "widgets/NumberFields.h"
 
 namespace zorind {
 

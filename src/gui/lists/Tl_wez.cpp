@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "lists/ListRows.h"
-#include "view/NumberFields.h"
+#include "widgets/NumberFields.h"
 
 namespace zorind {
 

@@ -5,7 +5,7 @@
 
 #include "exchange/ElasticityResults.h"
 #include "solver/ResultLists.h"
-#include "view/NumberFields.h"
+#include "widgets/NumberFields.h"
 
 namespace zorind {
 

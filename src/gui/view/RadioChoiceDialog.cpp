@@ -1,5 +1,5 @@
 #include "view/RadioChoiceDialog.h"
-#include "app/DialogButtons.h"
+#include "widgets/DialogButtons.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

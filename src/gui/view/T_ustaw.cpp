@@ -1,5 +1,5 @@
 #include "view/T_ustaw.h"
-#include "app/DialogButtons.h"
+#include "widgets/DialogButtons.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "view/NumberFields.h"
+#include "widgets/NumberFields.h"
 
 namespace zorind {
 
@@ -20,14 +20,14 @@ T_ustaw::T_ustaw(Project& project, Interaction& ui, QWidget* parent)
       nrelem_(addBox("nrelem", "Numery elementów")), wew_(addBox("wew", "Węzły wewnętrzne")),
       wpe_(addBox("wpe", "węzłach skrajnych elementu")), wse_(addBox("wse", "węzłach środkowych elementu")),
       www_(addBox("www", "węzłach wewnętrznych")), siat_(addBox("siat", "Pokaż siatke")),
-      kol_(addBox("kol", "256 kolorów w palecie")), edit1_(new QLineEdit(this)), edit2_(new QLineEdit(this))
+      kol_(addBox("kol", "256 kolorów w palecie")), gridStepX_(new QLineEdit(this)), gridStepY_(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("T_ustaw"));
     setWindowTitle(QStringLiteral("Ustawienia ekranu"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
-    edit1_->setObjectName(QStringLiteral("Edit1"));
-    edit2_->setObjectName(QStringLiteral("Edit2"));
+    gridStepX_->setObjectName(QStringLiteral("Edit1"));
+    gridStepY_->setObjectName(QStringLiteral("Edit2"));
 
     auto* show = new QGroupBox(QStringLiteral("Pokaż :"), this);
     auto* showLayout = new QVBoxLayout(show);
@@ -41,8 +41,8 @@ T_ustaw::T_ustaw(Project& project, Interaction& ui, QWidget* parent)
     }
     auto* grid = new QGroupBox(QStringLiteral("Odległość między punktami siatki :"), this);
     auto* gridLayout = new QFormLayout(grid);
-    gridLayout->addRow(QStringLiteral("w osi x"), edit1_);
-    gridLayout->addRow(QStringLiteral("w osi y"), edit2_);
+    gridLayout->addRow(QStringLiteral("w osi x"), gridStepX_);
+    gridLayout->addRow(QStringLiteral("w osi y"), gridStepY_);
     gridLayout->addRow(siat_);
 
     auto* right = new QVBoxLayout;
@@ -89,8 +89,8 @@ void T_ustaw::fill()
     www_->setChecked(s.showInternalValues);
     siat_->setChecked(s.gridOn);
     kol_->setChecked(s.sevenBandPalette);
-    edit1_->setText(floatFieldText(s.gridStepX));
-    edit2_->setText(floatFieldText(s.gridStepY));
+    gridStepX_->setText(floatFieldText(s.gridStepX));
+    gridStepY_->setText(floatFieldText(s.gridStepY));
 }
 
 void T_ustaw::showEvent(QShowEvent* event)
@@ -112,7 +112,7 @@ void T_ustaw::okClicked()
     s.showInternalValues = www_->isChecked();
     s.gridOn = siat_->isChecked();
     s.sevenBandPalette = kol_->isChecked();
-    acceptScreenSettings(project_, *ui_, s, parseNumberField(edit1_->text()), parseNumberField(edit2_->text()));
+    acceptScreenSettings(project_, *ui_, s, parseNumberField(gridStepX_->text()), parseNumberField(gridStepY_->text()));
     accept();
 }
 

@@ -27,8 +27,8 @@ public:
     // The controls by their names: wezly, nrwezly, elem, nrelem, wew, wpe,
     // wse, www, siat, kol.
     QCheckBox* box(const char* name) const;
-    QLineEdit* fieldX() const { return edit1_; }
-    QLineEdit* fieldY() const { return edit2_; }
+    QLineEdit* fieldX() const { return gridStepX_; }
+    QLineEdit* fieldY() const { return gridStepY_; }
 
     // Fills the controls from the settings in force (done on every showing).
     void fill();
@@ -53,8 +53,8 @@ private:
     QCheckBox* www_;
     QCheckBox* siat_;
     QCheckBox* kol_;
-    QLineEdit* edit1_;
-    QLineEdit* edit2_;
+    QLineEdit* gridStepX_;
+    QLineEdit* gridStepY_;
 };
 
 } // namespace zorind

@@ -1,5 +1,5 @@
 #include "view/Td_obsz.h"
-#include "app/DialogButtons.h"
+#include "widgets/DialogButtons.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -9,34 +9,34 @@
 #include <QVBoxLayout>
 
 #include "session/ViewCommands.h"
-#include "view/NumberFields.h"
+#include "widgets/NumberFields.h"
 
 namespace zorind {
 
 Td_obsz::Td_obsz(Project& project, Interaction& ui, QWidget* parent)
-    : QDialog(parent), project_(project), ui_(&ui), edit3_(new QLineEdit(this)), edit4_(new QLineEdit(this)),
-      edit1_(new QLineEdit(this)), edit2_(new QLineEdit(this))
+    : QDialog(parent), project_(project), ui_(&ui), left_(new QLineEdit(this)), bottom_(new QLineEdit(this)),
+      right_(new QLineEdit(this)), top_(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("Td_obsz"));
     setWindowTitle(QStringLiteral("Ustawienia obszaru"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
-    edit3_->setObjectName(QStringLiteral("Edit3"));
-    edit4_->setObjectName(QStringLiteral("Edit4"));
-    edit1_->setObjectName(QStringLiteral("Edit1"));
-    edit2_->setObjectName(QStringLiteral("Edit2"));
+    left_->setObjectName(QStringLiteral("Edit3"));
+    bottom_->setObjectName(QStringLiteral("Edit4"));
+    right_->setObjectName(QStringLiteral("Edit1"));
+    top_->setObjectName(QStringLiteral("Edit2"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Lewy dolny róg obszaru X"), edit3_);
-    form->addRow(QStringLiteral("Lewy dolny róg obszaru Y"), edit4_);
-    form->addRow(QStringLiteral("Prawy górny róg obszaru X"), edit1_);
-    form->addRow(QStringLiteral("Prawy górny róg obszaru Y"), edit2_);
+    form->addRow(QStringLiteral("Lewy dolny róg obszaru X"), left_);
+    form->addRow(QStringLiteral("Lewy dolny róg obszaru Y"), bottom_);
+    form->addRow(QStringLiteral("Prawy górny róg obszaru X"), right_);
+    form->addRow(QStringLiteral("Prawy górny róg obszaru Y"), top_);
 
     QDialogButtonBox* buttons = okCancelButtons(this, [this] { okClicked(); });
 
-    setTabOrder(edit3_, edit4_);
-    setTabOrder(edit4_, edit1_);
-    setTabOrder(edit1_, edit2_);
+    setTabOrder(left_, bottom_);
+    setTabOrder(bottom_, right_);
+    setTabOrder(right_, top_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -47,10 +47,10 @@ Td_obsz::Td_obsz(Project& project, Interaction& ui, QWidget* parent)
 void Td_obsz::fill()
 {
     const ViewTransform& v = project_.view;
-    edit3_->setText(floatFieldText(v.areaXMin));
-    edit4_->setText(floatFieldText(v.areaYMin));
-    edit1_->setText(floatFieldText(v.areaXMax));
-    edit2_->setText(floatFieldText(v.areaYMax));
+    left_->setText(floatFieldText(v.areaXMin));
+    bottom_->setText(floatFieldText(v.areaYMin));
+    right_->setText(floatFieldText(v.areaXMax));
+    top_->setText(floatFieldText(v.areaYMax));
 }
 
 void Td_obsz::showEvent(QShowEvent* event)
@@ -61,8 +61,8 @@ void Td_obsz::showEvent(QShowEvent* event)
 
 void Td_obsz::okClicked()
 {
-    acceptViewArea(project_, *ui_, parseNumberField(edit3_->text()), parseNumberField(edit4_->text()),
-                   parseNumberField(edit1_->text()), parseNumberField(edit2_->text()));
+    acceptViewArea(project_, *ui_, parseNumberField(left_->text()), parseNumberField(bottom_->text()),
+                   parseNumberField(right_->text()), parseNumberField(top_->text()));
     accept();
 }
 

@@ -23,10 +23,10 @@ public:
     // repaint: after OK, not after "Anuluj".
     bool edit();
 
-    QLineEdit* leftField() const { return edit3_; }   // x of the lower-left corner
-    QLineEdit* bottomField() const { return edit4_; } // y of the lower-left corner
-    QLineEdit* rightField() const { return edit1_; }  // x of the upper-right corner
-    QLineEdit* topField() const { return edit2_; }    // y of the upper-right corner
+    QLineEdit* leftField() const { return left_; }     // x of the lower-left corner
+    QLineEdit* bottomField() const { return bottom_; } // y of the lower-left corner
+    QLineEdit* rightField() const { return right_; }   // x of the upper-right corner
+    QLineEdit* topField() const { return top_; }       // y of the upper-right corner
 
     // Fills the fields from the area in force (done on every showing).
     void fill();
@@ -39,10 +39,10 @@ protected:
 private:
     Project& project_;
     Interaction* ui_;
-    QLineEdit* edit3_;
-    QLineEdit* edit4_;
-    QLineEdit* edit1_;
-    QLineEdit* edit2_;
+    QLineEdit* left_;
+    QLineEdit* bottom_;
+    QLineEdit* right_;
+    QLineEdit* top_;
 };
 
 } // namespace zorind

@@ -1,5 +1,5 @@
 #include "view/Td_siatki.h"
-#include "app/DialogButtons.h"
+#include "widgets/DialogButtons.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -9,23 +9,23 @@
 #include <QVBoxLayout>
 
 #include "session/ViewCommands.h"
-#include "view/NumberFields.h"
+#include "widgets/NumberFields.h"
 
 namespace zorind {
 
 Td_siatki::Td_siatki(Project& project, Interaction& ui, QWidget* parent)
-    : QDialog(parent), project_(project), ui_(&ui), edit1_(new QLineEdit(this)), edit2_(new QLineEdit(this))
+    : QDialog(parent), project_(project), ui_(&ui), stepX_(new QLineEdit(this)), stepY_(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("Td_siatki"));
     setWindowTitle(QStringLiteral("Ustawienia siatki"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
-    edit1_->setObjectName(QStringLiteral("Edit1"));
-    edit2_->setObjectName(QStringLiteral("Edit2"));
+    stepX_->setObjectName(QStringLiteral("Edit1"));
+    stepY_->setObjectName(QStringLiteral("Edit2"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Odległość pomiędzy punktami w osi X ="), edit1_);
-    form->addRow(QStringLiteral("Odległość pomiędzy punktami w osi Y ="), edit2_);
+    form->addRow(QStringLiteral("Odległość pomiędzy punktami w osi X ="), stepX_);
+    form->addRow(QStringLiteral("Odległość pomiędzy punktami w osi Y ="), stepY_);
 
     QDialogButtonBox* buttons = okCancelButtons(this, [this] { okClicked(); });
 
@@ -37,8 +37,8 @@ Td_siatki::Td_siatki(Project& project, Interaction& ui, QWidget* parent)
 
 void Td_siatki::fill()
 {
-    edit1_->setText(floatFieldText(project_.view.gridStepX));
-    edit2_->setText(floatFieldText(project_.view.gridStepY));
+    stepX_->setText(floatFieldText(project_.view.gridStepX));
+    stepY_->setText(floatFieldText(project_.view.gridStepY));
 }
 
 void Td_siatki::showEvent(QShowEvent* event)
@@ -49,7 +49,7 @@ void Td_siatki::showEvent(QShowEvent* event)
 
 void Td_siatki::okClicked()
 {
-    acceptGridSpacing(project_, *ui_, parseNumberField(edit1_->text()), parseNumberField(edit2_->text()));
+    acceptGridSpacing(project_, *ui_, parseNumberField(stepX_->text()), parseNumberField(stepY_->text()));
     accept();
 }
 

@@ -21,8 +21,8 @@ public:
     // Returns whether the main window must repaint: always.
     bool edit();
 
-    QLineEdit* fieldX() const { return edit1_; }
-    QLineEdit* fieldY() const { return edit2_; }
+    QLineEdit* fieldX() const { return stepX_; }
+    QLineEdit* fieldY() const { return stepY_; }
 
     // Fills the fields from the spacing in force (done on every showing).
     void fill();
@@ -35,8 +35,8 @@ protected:
 private:
     Project& project_;
     Interaction* ui_;
-    QLineEdit* edit1_;
-    QLineEdit* edit2_;
+    QLineEdit* stepX_;
+    QLineEdit* stepY_;
 };
 
 } // namespace zorind

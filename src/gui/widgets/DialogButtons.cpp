@@ -1,4 +1,4 @@
-#include "app/DialogButtons.h"
+#include "widgets/DialogButtons.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QLabel>
-#include <QLineEdit>
-#include <QSignalBlocker>
+#include <QString>
+
+class QGridLayout;
 
 namespace zorind {
 
@@ -18,37 +19,9 @@ inline QLabel* labelFor(const char* text, QWidget* field, QWidget* parent)
     return label;
 }
 
-// A non-zero `selectedNumber` locks a dialog's number field to the entry a
-// command opened it on: any edit is put back at once. True when it did so.
-inline bool restoreLockedNumber(QLineEdit* field, int selectedNumber)
-{
-    if (selectedNumber == 0) {
-        return false;
-    }
-    const QSignalBlocker quiet(field);
-    field->setText(QString::number(selectedNumber));
-    return true;
-}
-
-// Tells the activation that goes with a dialog's showing (which the window
-// system may deliver late, after the user has begun typing) from the dialog
-// becoming active again later, after a message box or the user's visit to
-// another window. Only the latter refills a dialog's fields.
-class Reactivation {
-public:
-    void shown() { awaitingFirst_ = true; }
-
-    // For every activation change: true when the dialog has just become
-    // active again.
-    bool changed(bool active)
-    {
-        const bool first = awaitingFirst_;
-        awaitingFirst_ = false;
-        return active && !first;
-    }
-
-private:
-    bool awaitingFirst_ = false;
-};
+// Puts a label and its field side by side at (row, column) and makes the
+// label the field's buddy, so that screen readers name the field.
+QLabel* addLabelledField(QGridLayout* grid, int row, int column, const QString& caption, QWidget* field,
+                         QWidget* parent);
 
 } // namespace zorind

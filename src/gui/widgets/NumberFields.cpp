@@ -1,4 +1,4 @@
-#include "view/NumberFields.h"
+#include "widgets/NumberFields.h"
 
 #include "model/NumberFormat.h"
 
