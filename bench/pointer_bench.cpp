@@ -9,6 +9,7 @@
 
 #include "app/DrawingArea.h"
 #include "app/TGL.h"
+#include "command/Consequences.h"
 #include "edit/PointerController.h"
 #include "support/ModelBuilders.h"
 
@@ -36,6 +37,8 @@ void fillLargestModel(Project& p)
     p.display.showElementNumbers = 1;
     p.edit.editMode = EditMode::PolylineEntry;
     p.edit.chainOpen = true;
+    p.edit.chainFirstNode = 1;
+    p.edit.chainLastNode = kMaxNodes;
 }
 
 void moves(benchmark::State& state, bool flushToScreen)
@@ -79,6 +82,22 @@ void BM_PointerMoveShownOnScreen(benchmark::State& state)
     moves(state, true);
 }
 BENCHMARK(BM_PointerMoveShownOnScreen)->Unit(benchmark::kMicrosecond);
+
+// What every command pays for having its consequences settled in one place:
+// the snapshot of the model before it and the comparison after it, here on
+// the largest model and a command that changed nothing.
+void BM_SettleAnUnchangingCommand(benchmark::State& state)
+{
+    Project p;
+    initialiseProject(p);
+    fillLargestModel(p);
+    for (auto _ : state) {
+        const ProjectSnapshot before = takeSnapshot(p);
+        benchmark::DoNotOptimize(settleCommand(before, p));
+    }
+    state.counters["snapshot_bytes"] = static_cast<double>(sizeof(ProjectSnapshot));
+}
+BENCHMARK(BM_SettleAnUnchangingCommand)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
