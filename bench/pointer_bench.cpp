@@ -10,6 +10,7 @@
 #include "app/DrawingArea.h"
 #include "app/TGL.h"
 #include "command/Consequences.h"
+#include "command/History.h"
 #include "edit/PointerController.h"
 #include "support/ModelBuilders.h"
 
@@ -98,6 +99,27 @@ void BM_SettleAnUnchangingCommand(benchmark::State& state)
     state.counters["snapshot_bytes"] = static_cast<double>(sizeof(ProjectSnapshot));
 }
 BENCHMARK(BM_SettleAnUnchangingCommand)->Unit(benchmark::kMicrosecond);
+
+// The editing history's memory: a hundred steps of the largest model, each
+// the whole model data with its results (what one undo restores).
+void BM_HundredUndoStepsOfTheLargestModel(benchmark::State& state)
+{
+    Project p;
+    initialiseProject(p);
+    fillLargestModel(p);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        History history;
+        for (int i = 0; i < 100; ++i) {
+            p.nodes[1 + i % kMaxNodes].x += 1.0f;
+            history.record(takeSnapshot(p));
+        }
+        bytes = history.undoSteps() * sizeof(HistoryState);
+        benchmark::DoNotOptimize(history);
+    }
+    state.counters["history_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_HundredUndoStepsOfTheLargestModel)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

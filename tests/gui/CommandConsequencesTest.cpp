@@ -70,6 +70,7 @@ const std::vector<RowCase>& rowCases()
         {"Wze1", Outcome::Discards}, {"Element1", Outcome::Discards}, {"Wzewewntrzny1", Outcome::Keeps},
         {"Siatkwzwwewntrznych1", Outcome::Keeps},
 
+        {"Cofnij1", Outcome::Inert}, {"Ponow1", Outcome::Inert}, // nothing done yet
         {"Warunekbrzegowy1", Outcome::Discards, typing({{"Edit1", "2"}, {"w1", "50"}, {"w2", "50"}, {"w3", "50"}})},
         {"Wasnocielementu1", Outcome::Discards,
          [](QDialog& d) {
@@ -104,7 +105,7 @@ const std::vector<RowCase>& rowCases()
 
         {"NowyB", Outcome::Discards}, {"OtworzB", Outcome::Discards}, {"ZapiszB", Outcome::Keeps},
         {"SpeedButton1", Outcome::Discards}, {"SpeedButton2", Outcome::Discards}, {"WarbrzegB", Outcome::Keeps},
-        {"BWEZLY", Outcome::Shows}, {"BELE", Outcome::Shows}, {"BWB", Outcome::Shows}, {"BB", Outcome::Shows},
+        {"CofnijB", Outcome::Inert}, {"PonowB", Outcome::Inert}, {"BWEZLY", Outcome::Shows}, {"BELE", Outcome::Shows}, {"BWB", Outcome::Shows}, {"BB", Outcome::Shows},
         {"ZoomPlB", Outcome::Shows}, {"ZoomMiB", Outcome::Shows}, {"PanB", Outcome::Inert},
         {"SolveB", Outcome::Keeps}, {"ListawynB", Outcome::Keeps}, {"BT", Outcome::Shows}, {"BTN", Outcome::Shows},
 

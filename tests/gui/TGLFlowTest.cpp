@@ -11,6 +11,7 @@
 
 #include "app/DrawingArea.h"
 #include "app/TGL.h"
+#include "edit/PointerController.h"
 #include "lists/Tl_wyn.h"
 #include "session/FileCommands.h"
 #include "support/ModelBuilders.h"
@@ -241,11 +242,11 @@ TEST_F(MainWindowFlow, ResultsListNeedsResultsAndShowsTheStoredNumbers)
     QTableWidget* grid = window.window<Tl_wyn>().grid();
     QString firstPotential;
     QTimer::singleShot(0, &window.window<Tl_wyn>(), [&] {
-        firstPotential = grid->item(1, 1)->text();
+        firstPotential = grid->item(0, 1)->text();
         window.window<Tl_wyn>().accept();
     });
     action("Listawynikw1")->trigger();
-    EXPECT_EQ(grid->rowCount(), window.project().elementCount() + 1);
+    EXPECT_EQ(grid->rowCount(), window.project().elementCount());
     EXPECT_EQ(firstPotential,
               QLocale().toString(static_cast<double>(window.project().elementResults[1].slot[1]), 'g', 15));
 }
@@ -304,6 +305,36 @@ TEST_F(MainWindowFlow, AnalysisTypeChangeClearsTheResults)
     EXPECT_EQ(window.project().resultsValid, 0);
     paint();
     EXPECT_FALSE(action("BT")->isEnabled());
+}
+
+TEST_F(MainWindowFlow, UndoAndRedoFollowTheStepsAndANewProjectStartsAfresh)
+{
+    QAction* undo = action("Cofnij1");
+    QAction* redo = action("PonowB");
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    action("SpeedButton1")->trigger();
+    window.pointer().pressed(Qt::LeftButton, QPoint(100, 300));
+    window.pointer().pressed(Qt::LeftButton, QPoint(200, 300));
+    ASSERT_EQ(window.project().elementCount(), 1);
+    EXPECT_TRUE(undo->isEnabled());
+
+    undo->trigger();
+    EXPECT_EQ(window.project().nodeCount(), 1);
+    EXPECT_EQ(window.project().elementCount(), 0);
+    EXPECT_TRUE(redo->isEnabled());
+    redo->trigger();
+    EXPECT_EQ(window.project().elementCount(), 1);
+    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_EQ(undo->shortcuts(), QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Z"))});
+    EXPECT_EQ(action("Ponow1")->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+
+    ui.answers = {true};
+    window.setAnalysisTypeChooser([] { return std::optional<int>(HeatFlow); });
+    action("Nowy1")->trigger();
+    EXPECT_FALSE(undo->isEnabled()) << "a new project has no history";
+    EXPECT_FALSE(redo->isEnabled());
 }
 
 } // namespace

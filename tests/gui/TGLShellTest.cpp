@@ -90,7 +90,7 @@ TEST_F(TGLShell, MenusHoldTheirItemsInOrder)
                                                u("Warunek &brzegowy"), u("Brze&g"), u("-"), u("&Węzeł"), u("&Element"),
                                                u("Wę&zeł wewnętrzny"), u("&Siatkę węzłów wewnętrznych")}));
     EXPECT_EQ(captions("Krzyw1"), QStringList({u("&2 kąty, środek, promień"), u("&3 punkty"), u("&Elipsę")}));
-    EXPECT_EQ(captions("Zmie1"), QStringList({u("Warunek &brzegowy"), u("-"), u("Własności &elementu"),
+    EXPECT_EQ(captions("Zmie1"), QStringList({u("&Cofnij"), u("P&onów"), u("-"), u("Warunek &brzegowy"), u("-"), u("Własności &elementu"),
                                               u("Współrzędne &węzła"), u("Współ. wę&zła wewnętrznego"), u("-"),
                                               u("Własności &fizyczne"), u("-"), u("&Przesuń brzeg")}));
     EXPECT_EQ(captions("Usu1"), QStringList({u("&Węzeł"), u("&Element"), u("Wę&zeł wewnętrzny"), u("&Brzeg"), u("-"),
@@ -139,6 +139,8 @@ TEST_F(TGLShell, ToolBarsHoldEveryButtonWithItsHintAndIcon)
         {"SpeedButton1", "Linia łamana"},
         {"SpeedButton2", "Okrąg"},
         {"WarbrzegB", "Dodaj warunek brzegowy"},
+        {"CofnijB", "Cofnij"},
+        {"PonowB", "Ponów"},
         {"BWEZLY", "Pokaż numery węzłów"},
         {"BELE", "Pokaż numery elementów"},
         {"BWB", "Pokaż warunki brzegowe"},
@@ -157,8 +159,8 @@ TEST_F(TGLShell, ToolBarsHoldEveryButtonWithItsHintAndIcon)
             order << a->objectName();
         }
     }
-    ASSERT_EQ(order.size(), 17);
-    for (int i = 0; i < 17; ++i) {
+    ASSERT_EQ(order.size(), 19);
+    for (int i = 0; i < 19; ++i) {
         EXPECT_EQ(order[i], QString::fromLatin1(first[i].first));
         QAction* a = action(first[i].first);
         EXPECT_EQ(a->toolTip(), u(first[i].second)) << first[i].first;

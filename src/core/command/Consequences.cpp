@@ -124,7 +124,8 @@ ShownState shownState(const Project& p)
 
 ProjectSnapshot takeSnapshot(const Project& project)
 {
-    return {static_cast<const Model&>(project), shownState(project)};
+    const EditState& e = project.edit;
+    return {static_cast<const Model&>(project), shownState(project), {e.chainOpen, e.chainFirstNode, e.chainLastNode}};
 }
 
 Changes changesBetween(const ProjectSnapshot& before, const Project& after)

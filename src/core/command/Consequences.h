@@ -21,6 +21,9 @@ struct Changes {
     // The data the results are computed from.
     bool resultInputs() const { return geometry || conditions || properties; }
     bool modelData() const { return resultInputs() || entries || internalPoints || results || current; }
+    // A step of the editing history: a change of the model data beyond the
+    // choice of the current boundary or condition.
+    bool step() const { return resultInputs() || entries || internalPoints || results; }
     bool any() const { return modelData() || shown; }
 };
 
@@ -47,10 +50,18 @@ struct ShownState {
     bool chainOpen = false;
 };
 
+// The polyline being drawn: which of its nodes it goes on from.
+struct ChainState {
+    bool open = false;
+    int32_t firstNode = 0;
+    int32_t lastNode = 0;
+};
+
 // The project as a command found it.
 struct ProjectSnapshot {
     Model model;
     ShownState shown;
+    ChainState chain;
 };
 
 ProjectSnapshot takeSnapshot(const Project& project);

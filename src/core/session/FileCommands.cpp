@@ -152,7 +152,7 @@ bool openProject(Project& p, Interaction& ui, const ShowModel& showModel)
     p.display.showFlux = 0;
     p.display.showPotential = 0;
     if (p.projectOpen && !ui.ask("Czy chcesz utracić aktualne dane ?", "Otwórz plik")) {
-        return true;
+        return false;
     }
     p.projectOpen = true;
     p.edit.editMode = EditMode::Idle;

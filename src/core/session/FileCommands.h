@@ -21,10 +21,11 @@ using ShowModel = std::function<void()>;
 // so that the caption never exceeds its 199 characters.
 std::string projectCaption(const std::string& path);
 
-// "Nowy". Returns whether the main window must repaint.
+// "Nowy". Returns whether the project was replaced by a new one.
 bool newProject(Project& project, Interaction& ui, const ChooseAnalysisType& chooseAnalysisType);
 
-// "Otwórz": asks, resets, shows the open dialog and reads the file.
+// "Otwórz": asks, resets, shows the open dialog and reads the file. Returns
+// whether the project was replaced (false: the user kept the data).
 bool openProject(Project& project, Interaction& ui, const ShowModel& showModel = {});
 
 // Reads `path` into a freshly reset project as "Otwórz" does once the file

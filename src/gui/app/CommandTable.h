@@ -40,6 +40,8 @@ enum class Enabled {
     Always,
     Never,       // shown greyed out for the whole run
     WithResults, // BT and BTN: computed potential results
+    WithUndo,    // a step to take back
+    WithRedo,    // a step taken back to do again
 };
 
 using Handler = void (*)(TGL&);
@@ -57,6 +59,7 @@ struct CommandRow {
     Enabled enabled = Enabled::Always;
     bool ToolBarState::*checked = nullptr; // checkable when set; refreshed by every repaint
     Handler handler = nullptr;             // nullptr: choosing it does nothing
+    QKeyCombination otherShortcut = {};    // a second key for the same command
 };
 
 struct MenuRow {

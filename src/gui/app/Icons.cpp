@@ -21,6 +21,10 @@ const char* themeName(IconKind kind)
         return "zoom-in";
     case IconKind::ZoomOut:
         return "zoom-out";
+    case IconKind::Undo:
+        return "edit-undo";
+    case IconKind::Redo:
+        return "edit-redo";
     default:
         return nullptr;
     }
@@ -176,6 +180,22 @@ QPixmap drawn(IconKind kind)
         p.drawLine(QPointF(19, 2), QPointF(19, 10));
         p.drawLine(QPointF(15, 6), QPointF(23, 6));
         break;
+    case IconKind::Undo:
+    case IconKind::Redo: {
+        // A curved arrow, to the left for undo.
+        const bool back = kind == IconKind::Undo;
+        const auto x = [back](double v) { return back ? v : 24.0 - v; };
+        QPainterPath arc;
+        arc.moveTo(x(6), 10);
+        arc.cubicTo(x(10), 4, x(20), 5, x(19), 14);
+        arc.cubicTo(x(18.5), 17, x(16), 19, x(13), 19);
+        p.setPen(QPen(QColor(0, 90, 160), 2.2));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(arc);
+        p.setBrush(QColor(0, 90, 160));
+        p.drawPolygon(QPolygonF({QPointF(x(3), 6), QPointF(x(10), 6.5), QPointF(x(5), 13)}));
+        break;
+    }
     case IconKind::Application:
         p.setPen(QPen(QColor(0, 100, 142), 2));
         p.setBrush(QColor(0, 205, 0));

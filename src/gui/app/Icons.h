@@ -26,6 +26,8 @@ enum class IconKind {
     Potential,
     Flux,
     AddBoundary,
+    Undo,
+    Redo,
     Application,
     None, // no icon (menu items)
 };

@@ -84,9 +84,13 @@ QAction* TGL::addRow(const CommandRow& row, QWidget* where)
         action->setToolTip(text);
     }
     if (row.shortcut != QKeyCombination{}) {
-        action->setShortcut(QKeySequence(row.shortcut));
+        QList<QKeySequence> keys{QKeySequence(row.shortcut)};
+        if (row.otherShortcut != QKeyCombination{}) {
+            keys.append(QKeySequence(row.otherShortcut));
+        }
+        action->setShortcuts(keys);
     }
-    action->setEnabled(row.enabled != Enabled::Never);
+    action->setEnabled(row.enabled == Enabled::Always || row.enabled == Enabled::WithResults);
     action->setCheckable(row.checked != nullptr);
     if (row.handler != nullptr) {
         const Handler handler = row.handler;
@@ -94,7 +98,8 @@ QAction* TGL::addRow(const CommandRow& row, QWidget* where)
     }
     where->addAction(action);
     actions_[row.name] = action;
-    if (row.checked != nullptr || row.enabled == Enabled::WithResults) {
+    if (row.checked != nullptr || row.enabled == Enabled::WithResults || row.enabled == Enabled::WithUndo ||
+        row.enabled == Enabled::WithRedo) {
         refreshed_.emplace_back(&row, action);
     }
     return action;
@@ -211,6 +216,10 @@ void TGL::refreshControls()
         }
         if (row->enabled == Enabled::WithResults) {
             action->setEnabled(state.resultButtonsEnabled);
+        } else if (row->enabled == Enabled::WithUndo) {
+            action->setEnabled(canUndo());
+        } else if (row->enabled == Enabled::WithRedo) {
+            action->setEnabled(canRedo());
         }
     }
     const auto refill = [](QComboBox* box, const std::vector<std::string>& items, int index) {
@@ -288,6 +297,19 @@ void TGL::settle(Drawn drawn)
         return;
     }
     const Consequences consequences = settleCommand(*commandStart_, project_, drawn);
+    switch (historyUse_) {
+    case HistoryUse::Step:
+        if (consequences.changes.step()) {
+            history_.record(*commandStart_);
+        }
+        break;
+    case HistoryUse::Travel:
+        break;
+    case HistoryUse::Restart:
+        history_.clear();
+        break;
+    }
+    historyUse_ = HistoryUse::Step;
     commandStart_.reset();
     if (consequences.controls) {
         refreshControls();
@@ -341,13 +363,29 @@ void TGL::newProjectCommand()
         requestRepaint();
         return chooseType_();
     };
-    newProject(project_, routed_, repaintThenChoose);
+    if (newProject(project_, routed_, repaintThenChoose)) {
+        historyUse_ = HistoryUse::Restart;
+    }
 }
 
 void TGL::openProjectCommand()
 {
     // The caption and the drawing show the file before its message does.
-    openProject(project_, routed_, [this] { showModelNow(); });
+    if (openProject(project_, routed_, [this] { showModelNow(); })) {
+        historyUse_ = HistoryUse::Restart;
+    }
+}
+
+void TGL::undoCommand()
+{
+    historyUse_ = HistoryUse::Travel;
+    history_.undo(project_);
+}
+
+void TGL::redoCommand()
+{
+    historyUse_ = HistoryUse::Travel;
+    history_.redo(project_);
 }
 
 void TGL::saveProjectCommand()

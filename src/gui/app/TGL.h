@@ -12,6 +12,7 @@
 #include "app/Windows.h"
 #include "edit/PointerSite.h"
 #include "command/Consequences.h"
+#include "command/History.h"
 #include "session/Project.h"
 #include "ui/RoutedInteraction.h"
 
@@ -84,6 +85,12 @@ public:
     // so far are settled now, and the command goes on from there.
     void settleStep();
 
+    // "Cofnij" and "Ponów": one step of the editing history back or forward.
+    void undoCommand();
+    void redoCommand();
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+
     // The shell's own commands.
     void newProjectCommand();
     void openProjectCommand();
@@ -127,6 +134,11 @@ private:
     // dialog's store settles within the command that opened it.
     std::optional<ProjectSnapshot> commandStart_;
     int commandDepth_ = 0;
+    // What the running command means to the editing history: a step, a
+    // move along it (undo, redo), or the start of a new one (new, open).
+    enum class HistoryUse { Step, Travel, Restart };
+    HistoryUse historyUse_ = HistoryUse::Step;
+    History history_;
 
     DrawingArea* drawingArea_ = nullptr;
     PointerController* pointer_ = nullptr;
