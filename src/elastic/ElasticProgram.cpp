@@ -17,6 +17,9 @@ int runElastic(const std::filesystem::path& data, const std::filesystem::path& r
         return exitUsage;
     }
     try {
+        // A result path that cannot take the results is refused before
+        // anything is read or solved.
+        resultFileTarget(results);
         const ExchangeModel model = readExchangeFile(data);
         const ElasticSolution solution = solveElastic(model);
         writeResultFile(results, model, solution);
@@ -28,8 +31,9 @@ int runElastic(const std::filesystem::path& data, const std::filesystem::path& r
     } catch (const std::exception& e) {
         err << "zorind-elastic: błąd: " << e.what() << "\n";
     }
-    // Results of an earlier run would pass for results of this one.
-    std::filesystem::remove(results, ec);
+    // Whatever the result path names stays as it was: the results of an
+    // earlier run are not this program's to destroy, and the failure status
+    // says that no results were written.
     return exitFailed;
 }
 

@@ -11,7 +11,8 @@ inline constexpr int exitFailed = 1; // bad data, unsolvable model, result file 
 inline constexpr int exitUsage = 2;
 
 // Reads the exchange file, solves, writes the result file. On any failure the
-// message goes to err and no result file is left at the result path.
+// message goes to err and the result path is left as it was: nothing is
+// created there and an existing file keeps every byte.
 int runElastic(const std::filesystem::path& data, const std::filesystem::path& results, std::ostream& err);
 
 // The command line: zorind-elastic DATA RESULTS.

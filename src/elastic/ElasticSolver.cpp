@@ -21,8 +21,11 @@ constexpr double cornerAngleDegrees = 1.0;
 // from the collocation point; nearer segments are halved.
 constexpr double subdivisionRatio = 1.0;
 constexpr int maxSubdivisionDepth = 30;
-// Below this the LU factors are taken for a singular system: sound models
-// stay above 1e-4, and the results are written in single precision anyway.
+// Below this the LU factors are taken for a singular system. The system is
+// made of pure numbers (see the assembly), so the estimate does not depend on
+// the units: sound models, slender ones included, stay above 1e-6, a body
+// that nothing holds comes out near 1e-11, and the results are written in
+// single precision anyway.
 constexpr double minReciprocalCondition = 1e-9;
 
 // Gauss-Legendre rules on [-1, 1]: abscissae and weights.
@@ -392,10 +395,97 @@ void checkDistinctNodes(const Boundary& b)
     }
 }
 
+// Every boundary is a closed line that passes each of its nodes once: the
+// integral identity holds only for a body enclosed by its boundary, and an
+// open end or a branch point gives a solution of nothing.
+void checkClosedBoundaries(const Boundary& b)
+{
+    for (std::size_t j = 0; j < b.nodes.size(); ++j) {
+        const std::vector<ElementEnd>& at = b.ends[j];
+        if (at.size() == 1) {
+            throw ElasticError("Brzeg nie jest zamknięty: węzeł " + std::to_string(j + 1) +
+                               " należy tylko do elementu " + std::to_string(at[0].element + 1));
+        }
+        if (at.size() > 2) {
+            std::string elements;
+            for (const ElementEnd& end : at) {
+                elements += (elements.empty() ? "" : ", ") + std::to_string(end.element + 1);
+            }
+            throw ElasticError("Węzeł " + std::to_string(j + 1) + " należy do " + std::to_string(at.size()) +
+                               " elementów (" + elements + "); w węźle brzegu spotykają się dokładnie dwa elementy");
+        }
+    }
+}
+
+double cross(Point o, Point a, Point b)
+{
+    return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+}
+
+// Boundaries meet nowhere but at their shared nodes: where one crosses,
+// touches or runs along another (or itself), the body they should enclose
+// does not exist, and the solution would count some of it twice.
+void checkNoCrossings(const Boundary& b)
+{
+    const double tol = 1e-9 * b.size;
+    const std::size_t ne = b.elements.size();
+    auto near = [&](int node, std::size_t e) {
+        const ElementGeometry& g = b.elements[e];
+        return distanceToSegment(b.nodes[static_cast<std::size_t>(node)], g, 0.0, g.length) <= tol;
+    };
+    for (std::size_t i = 0; i < ne; ++i) {
+        const ElementGeometry& gi = b.elements[i];
+        for (std::size_t j = i + 1; j < ne; ++j) {
+            const ElementGeometry& gj = b.elements[j];
+            auto refuse = [&](const char* what) {
+                throw ElasticError("Elementy " + std::to_string(i + 1) + " i " + std::to_string(j + 1) + " " + what);
+            };
+            const bool shared = gi.start == gj.start || gi.start == gj.end || gi.end == gj.start || gi.end == gj.end;
+            if ((gi.start == gj.start && gi.end == gj.end) || (gi.start == gj.end && gi.end == gj.start)) {
+                refuse("nakładają się; brzegi ciała nie mogą się nakładać");
+            }
+            // An end of one on the other: with a node in common, the two
+            // fold back over each other; without, the boundaries touch there.
+            int touching = -1;
+            int ends = 0;
+            for (const auto& [node, other] :
+                 {std::pair{gi.start, j}, std::pair{gi.end, j}, std::pair{gj.start, i}, std::pair{gj.end, i}}) {
+                const ElementGeometry& g = b.elements[other];
+                if (node != g.start && node != g.end && near(node, other)) {
+                    touching = node;
+                    ++ends;
+                }
+            }
+            if (ends > 0 && (shared || ends > 1)) {
+                refuse("nakładają się; brzegi ciała nie mogą się nakładać");
+            }
+            if (ends > 0) {
+                const std::size_t on = touching == gi.start || touching == gi.end ? j : i;
+                throw ElasticError("Węzeł " + std::to_string(touching + 1) + " leży na elemencie " +
+                                   std::to_string(on + 1) + "; brzegi ciała nie mogą się stykać");
+            }
+            if (shared) {
+                continue;
+            }
+            const Point& a = b.nodes[static_cast<std::size_t>(gi.start)];
+            const Point& c = b.nodes[static_cast<std::size_t>(gi.end)];
+            const Point& p = b.nodes[static_cast<std::size_t>(gj.start)];
+            const Point& q = b.nodes[static_cast<std::size_t>(gj.end)];
+            const double o1 = cross(a, c, p);
+            const double o2 = cross(a, c, q);
+            const double o3 = cross(p, q, a);
+            const double o4 = cross(p, q, c);
+            if (((o1 > 0.0 && o2 < 0.0) || (o1 < 0.0 && o2 > 0.0)) &&
+                ((o3 > 0.0 && o4 < 0.0) || (o3 < 0.0 && o4 > 0.0))) {
+                refuse("przecinają się; brzegi ciała nie mogą się przecinać");
+            }
+        }
+    }
+}
+
 Boundary boundaryGeometry(const ExchangeModel& model, std::vector<std::string>& notes)
 {
     const std::size_t ne = model.elements.size();
-    const std::vector<double> signs = outwardSigns(model, notes);
     Boundary b;
     b.nodes = model.nodes;
     b.elements.resize(ne);
@@ -410,8 +500,6 @@ Boundary boundaryGeometry(const ExchangeModel& model, std::vector<std::string>& 
         g.length = std::hypot(end.x - g.a.x, end.y - g.a.y);
         g.tx = (end.x - g.a.x) / g.length;
         g.ty = (end.y - g.a.y) / g.length;
-        g.nx = signs[e] * g.ty;
-        g.ny = -signs[e] * g.tx;
         b.ends[static_cast<std::size_t>(g.start)].push_back({static_cast<int>(e), 0});
         b.ends[static_cast<std::size_t>(g.end)].push_back({static_cast<int>(e), 1});
         for (const Point& p : {g.a, end}) {
@@ -423,6 +511,14 @@ Boundary boundaryGeometry(const ExchangeModel& model, std::vector<std::string>& 
     }
     b.size = std::max(maxX - minX, maxY - minY);
     checkDistinctNodes(b);
+    checkClosedBoundaries(b);
+    checkNoCrossings(b);
+    const std::vector<double> signs = outwardSigns(model, notes);
+    for (std::size_t e = 0; e < ne; ++e) {
+        ElementGeometry& g = b.elements[e];
+        g.nx = signs[e] * g.ty;
+        g.ny = -signs[e] * g.tx;
+    }
     return b;
 }
 
@@ -535,8 +631,8 @@ struct Unknowns {
     int cornerNodes = 0;
 };
 
-// Where two elements meet, a node is a corner when the boundary turns there;
-// where more meet it always is.
+// A node is a corner when the boundary turns there (a checked boundary has
+// two elements at every node it passes).
 bool isCorner(const Boundary& b, const std::vector<ElementEnd>& at)
 {
     if (at.size() != 2) {
@@ -568,9 +664,6 @@ void assignTractionVariables(const Boundary& b, const BoundaryConditions& c, Unk
             notes.push_back("Węzeł " + std::to_string(j + 1) +
                             " nie należy do żadnego elementu; jego wyniki są zerowe");
             continue;
-        }
-        if (at.size() == 1) {
-            notes.push_back("Węzeł " + std::to_string(j + 1) + " kończy brzeg, który nie jest zamknięty");
         }
         if (c.loadDropped[j]) {
             notes.push_back("W węźle " + std::to_string(j + 1) +
@@ -733,15 +826,26 @@ void collocationTerms(const Material& mat, const Boundary& b, const CollocationP
 
 // ---------------------------------------------------------------------------
 // Assembly: each term goes to its unknown's columns, or times its known value
-// to the right-hand side. The traction columns are scaled by the shear
-// modulus so that they are of the displacement columns' order.
+// to the right-hand side. The displacement columns are pure numbers; the
+// traction columns are scaled by the shear modulus over the model's size, so
+// that they are pure numbers of the same order and the condition of the
+// system does not depend on the units of length and stress. The size is
+// rounded to a power of two: such a scale is exact in floating point, so the
+// solution is the same whatever it is.
 
 struct LinearSystem {
     Eigen::MatrixXd a;
     Eigen::VectorXd rhs;
 };
 
-void addCoefficients(const std::vector<Term>& terms, const Unknowns& u, double mu, Eigen::Index row, Eigen::MatrixXd& a)
+// The traction a traction column's unknown stands for, per unit.
+double tractionScale(const Material& mat, const Boundary& b)
+{
+    return std::ldexp(mat.mu, -std::ilogb(b.size));
+}
+
+void addCoefficients(const std::vector<Term>& terms, const Unknowns& u, double scale, Eigen::Index row,
+                     Eigen::MatrixXd& a)
 {
     for (const Term& term : terms) {
         const int column = term.traction ? u.tractionColumn[static_cast<std::size_t>(u.endTraction[term.index])]
@@ -752,8 +856,8 @@ void addCoefficients(const std::vector<Term>& terms, const Unknowns& u, double m
         for (std::size_t i = 0; i < 2; ++i) {
             const Eigen::Index r = row + static_cast<Eigen::Index>(i);
             if (term.traction) {
-                a(r, column) -= mu * term.block[i][0];
-                a(r, column + 1) -= mu * term.block[i][1];
+                a(r, column) -= scale * term.block[i][0];
+                a(r, column + 1) -= scale * term.block[i][1];
             } else {
                 a(r, column) += term.factor * term.block[i][0];
                 a(r, column + 1) += term.factor * term.block[i][1];
@@ -789,11 +893,12 @@ LinearSystem assembleSystem(const Material& mat, const Boundary& b, const Unknow
 {
     const auto rows = static_cast<Eigen::Index>(2 * u.points.size());
     LinearSystem s{Eigen::MatrixXd::Zero(rows, rows), Eigen::VectorXd::Zero(rows)};
+    const double scale = tractionScale(mat, b);
     std::vector<Term> terms;
     for (std::size_t p = 0; p < u.points.size(); ++p) {
         const auto row = static_cast<Eigen::Index>(2 * p);
         collocationTerms(mat, b, u.points[p], terms);
-        addCoefficients(terms, u, mat.mu, row, s.a);
+        addCoefficients(terms, u, scale, row, s.a);
         addLoad(terms, u, row, s.rhs);
     }
     if (!s.a.allFinite() || !s.rhs.allFinite()) {
@@ -825,7 +930,7 @@ struct BoundaryValues {
     std::vector<Point> endTraction;
 };
 
-BoundaryValues boundaryValues(const Eigen::VectorXd& x, const Unknowns& u, double mu)
+BoundaryValues boundaryValues(const Eigen::VectorXd& x, const Unknowns& u, double scale)
 {
     BoundaryValues values;
     values.displacement = u.displacement;
@@ -837,7 +942,7 @@ BoundaryValues boundaryValues(const Eigen::VectorXd& x, const Unknowns& u, doubl
     std::vector<Point> t(u.tractions.size());
     for (std::size_t v = 0; v < u.tractions.size(); ++v) {
         const int c = u.tractionColumn[v];
-        t[v] = c >= 0 ? Point{x(c) * mu, x(c + 1) * mu} : Point{u.tractions[v].x, u.tractions[v].y};
+        t[v] = c >= 0 ? Point{x(c) * scale, x(c + 1) * scale} : Point{u.tractions[v].x, u.tractions[v].y};
     }
     values.endTraction.resize(u.endTraction.size());
     for (std::size_t end = 0; end < u.endTraction.size(); ++end) {
@@ -890,13 +995,17 @@ std::vector<NodeResult> nodeResults(const Material& mat, const Boundary& b, cons
 // ---------------------------------------------------------------------------
 // Internal points, by Somigliana's identity.
 
-// Even-odd rule over every element.
+// Even-odd rule over every element, on the stored node coordinates: an
+// element counts when exactly one of its nodes lies above the point, so that a
+// ray through a node counts it once where the boundary passes it and not at
+// all (or twice) where the boundary turns back there.
 bool insideBody(Point p, const Boundary& b)
 {
     int crossings = 0;
     for (const ElementGeometry& g : b.elements) {
-        const double by = g.a.y + g.length * g.ty;
-        if ((g.a.y > p.y) != (by > p.y) && g.a.x + (p.y - g.a.y) / g.ty * g.tx > p.x) {
+        const Point& s = b.nodes[static_cast<std::size_t>(g.start)];
+        const Point& e = b.nodes[static_cast<std::size_t>(g.end)];
+        if ((s.y > p.y) != (e.y > p.y) && s.x + (p.y - s.y) / (e.y - s.y) * (e.x - s.x) > p.x) {
             ++crossings;
         }
     }
@@ -981,7 +1090,7 @@ ElasticSolution solveElastic(const ExchangeModel& model)
     sol.unknowns = unknowns.count;
     sol.cornerNodes = unknowns.cornerNodes;
     const Eigen::VectorXd x = solveSystem(assembleSystem(mat, boundary, unknowns));
-    const BoundaryValues values = boundaryValues(x, unknowns, mat.mu);
+    const BoundaryValues values = boundaryValues(x, unknowns, tractionScale(mat, boundary));
     sol.nodes = nodeResults(mat, boundary, values);
     sol.points = internalPointResults(mat, boundary, values, model.internalPoints, sol.notes);
     return sol;

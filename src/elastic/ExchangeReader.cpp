@@ -1,20 +1,24 @@
 #include "ElasticContract.h"
 #include "ExchangeModel.h"
 
+#include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <limits>
-#include <sstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zorind::elastic {
 
 namespace {
 
-// The largest genuine exchange file is well under a megabyte; anything far
-// bigger is not one and is refused before it is read into memory.
-constexpr std::uintmax_t maxFileSize = 16u * 1024u * 1024u;
+// The largest exchange file the application's tables allow is under 150 kB
+// (every value at its widest); anything beyond a megabyte is not one and is
+// refused before it is read into memory.
+constexpr std::size_t maxFileSize = 1024u * 1024u;
 
 bool isBlank(char c)
 {
@@ -218,26 +222,81 @@ ExchangeModel parseExchange(std::string_view text)
     return m;
 }
 
+namespace {
+
+std::string notRegular(const struct stat& st)
+{
+    if (S_ISDIR(st.st_mode)) {
+        return "to jest katalog";
+    }
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) {
+        return "to jest plik urządzenia";
+    }
+    if (S_ISFIFO(st.st_mode)) {
+        return "to jest potok";
+    }
+    return "to nie jest zwykły plik";
+}
+
+// Only a regular file of sane size is read. Its kind is asked before opening
+// (opening a device may have effects of its own) and again of what was
+// opened; a fifo put in its place meanwhile opens without waiting for a
+// writer, and no more than the limit is read even from a file that grows.
+std::string readDataFile(const std::filesystem::path& path)
+{
+    const std::string name = path.string();
+    const std::string tooLarge = "Plik danych " + name + " jest za duży na plik wymiany (ponad 1 MB)";
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        throw ElasticError("Nie można odczytać pliku danych " + name);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        throw ElasticError("Nie można odczytać pliku danych " + name + ": " + notRegular(st));
+    }
+    if (static_cast<std::uintmax_t>(st.st_size) > maxFileSize) {
+        throw ElasticError(tooLarge);
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        throw ElasticError("Nie można odczytać pliku danych " + name);
+    }
+    std::string content;
+    std::string failure;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        failure = "Nie można odczytać pliku danych " + name + ": to nie jest zwykły plik";
+    } else {
+        std::array<char, 65536> buf{};
+        for (;;) {
+            const ssize_t n = ::read(fd, buf.data(), buf.size());
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n < 0) {
+                failure = "Błąd odczytu pliku danych " + name;
+                break;
+            }
+            if (n == 0) {
+                break;
+            }
+            content.append(buf.data(), static_cast<std::size_t>(n));
+            if (content.size() > maxFileSize) {
+                failure = tooLarge;
+                break;
+            }
+        }
+    }
+    ::close(fd);
+    if (!failure.empty()) {
+        throw ElasticError(failure);
+    }
+    return content;
+}
+
+} // namespace
+
 ExchangeModel readExchangeFile(const std::filesystem::path& path)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        throw ElasticError("Nie można odczytać pliku danych " + path.string() + ": to jest katalog");
-    }
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (!ec && size > maxFileSize) {
-        throw ElasticError("Plik danych " + path.string() + " jest za duży na plik wymiany");
-    }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw ElasticError("Nie można odczytać pliku danych " + path.string());
-    }
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad()) {
-        throw ElasticError("Błąd odczytu pliku danych " + path.string());
-    }
-    return parseExchange(content.str());
+    return parseExchange(readDataFile(path));
 }
 
 } // namespace zorind::elastic

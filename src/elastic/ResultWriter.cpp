@@ -1,10 +1,14 @@
 #include "ResultWriter.h"
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
+#include <sstream>
 #include <string>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zorind::elastic {
@@ -81,30 +85,160 @@ void writeResults(std::ostream& out, const ExchangeModel& model, const ElasticSo
     }
 }
 
-void writeResultFile(const std::filesystem::path& path, const ExchangeModel& model, const ElasticSolution& solution)
+namespace {
+
+[[noreturn]] void refuseResults(const std::filesystem::path& path, const std::string& why)
 {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            throw ElasticError("Nie można utworzyć pliku wyników " + temporary.string());
+    throw ElasticError("Nie można zapisać pliku wyników " + path.string() + ": " + why);
+}
+
+std::string systemMessage(int error)
+{
+    return std::error_code(error, std::generic_category()).message();
+}
+
+// What a path that is not a regular file is, for the refusal.
+std::string kindOf(const struct stat& st)
+{
+    if (S_ISDIR(st.st_mode)) {
+        return "to jest katalog";
+    }
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) {
+        return "to jest plik urządzenia";
+    }
+    if (S_ISFIFO(st.st_mode)) {
+        return "to jest potok";
+    }
+    if (S_ISSOCK(st.st_mode)) {
+        return "to jest gniazdo";
+    }
+    return "to nie jest zwykły plik";
+}
+
+// A path that may be replaced by a rename: a regular file or nothing.
+bool replaceable(const std::filesystem::path& path)
+{
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 ? S_ISREG(st.st_mode) : errno == ENOENT;
+}
+
+void writeAll(int fd, const std::string& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
         }
-        writeResults(out, model, solution);
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            throw ElasticError("Błąd zapisu pliku wyników " + temporary.string());
+        if (n <= 0) {
+            throw std::system_error(n < 0 ? errno : EIO, std::generic_category());
+        }
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+} // namespace
+
+std::filesystem::path resultFileTarget(const std::filesystem::path& path)
+{
+    if (!path.has_filename()) {
+        refuseResults(path, "to nie jest nazwa pliku");
+    }
+    std::filesystem::path target = path;
+    for (int hop = 0;; ++hop) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0) {
+            if (errno != ENOENT) {
+                refuseResults(path, systemMessage(errno));
+            }
+            if (hop > 0) {
+                refuseResults(path, "dowiązanie symboliczne prowadzi do pliku, który nie istnieje");
+            }
+            const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+            if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+                refuseResults(path, "katalog " + folder.string() + " nie istnieje");
+            }
+            return target;
+        }
+        if (S_ISREG(st.st_mode)) {
+            return target;
+        }
+        if (!S_ISLNK(st.st_mode)) {
+            refuseResults(path, kindOf(st));
+        }
+        std::error_code ec;
+        const std::filesystem::path next = std::filesystem::read_symlink(target, ec);
+        if (ec || hop >= 40) {
+            refuseResults(path, "nie można podążyć za dowiązaniem symbolicznym");
+        }
+        target = next.is_absolute() ? next : target.parent_path() / next;
+        if (!target.has_filename()) {
+            refuseResults(path, "dowiązanie symboliczne nie prowadzi do zwykłego pliku");
+        }
+        if (::stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+            refuseResults(path, "dowiązanie symboliczne nie prowadzi do zwykłego pliku");
         }
     }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        throw ElasticError("Nie można zapisać pliku wyników " + path.string() + ": " + ec.message());
+}
+
+void writeResultFile(const std::filesystem::path& path, const ExchangeModel& model, const ElasticSolution& solution)
+{
+    const std::filesystem::path target = resultFileTarget(path);
+    std::ostringstream text;
+    writeResults(text, model, solution);
+    const std::string bytes = text.str();
+
+    // A name of its own that nothing else holds: created here, never followed
+    // through a link someone put in its place.
+    std::filesystem::path temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        std::string suffix = ".tmp" + std::to_string(::getpid());
+        if (attempt > 0) {
+            suffix += '-';
+            suffix += std::to_string(attempt);
+        }
+        temporary = target;
+        temporary += suffix;
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    if (fd < 0) {
+        throw ElasticError("Nie można utworzyć pliku wyników " + temporary.string() + ": " + systemMessage(errno));
+    }
+    try {
+        // The new results keep the permissions of the file they replace.
+        struct stat old {};
+        if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+            ::fchmod(fd, old.st_mode & 0777);
+        }
+        writeAll(fd, bytes);
+        if (::fsync(fd) != 0) {
+            throw std::system_error(errno, std::generic_category());
+        }
+        const int closed = ::close(fd);
+        fd = -1;
+        if (closed != 0) {
+            throw std::system_error(errno, std::generic_category());
+        }
+    } catch (const std::system_error& e) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        ::unlink(temporary.c_str());
+        throw ElasticError("Błąd zapisu pliku wyników " + temporary.string() + ": " + systemMessage(e.code().value()));
+    }
+    // The target may have changed kind while the results were written.
+    if (!replaceable(target)) {
+        ::unlink(temporary.c_str());
+        refuseResults(path, "w trakcie obliczeń przestał być zwykłym plikiem");
+    }
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        refuseResults(path, systemMessage(error));
     }
 }
 

@@ -1,9 +1,9 @@
 #include "exchange/ExportCommand.h"
 
-#include <fstream>
 #include <system_error>
 
 #include "exchange/ExchangeFile.h"
+#include "model/ProjectFile.h"
 
 namespace zorind {
 
@@ -27,16 +27,15 @@ ExportOutcome writeExchangeFile(const Project& project, Interaction& ui, const s
         ui.error(kExportRefusedMessage, kExportCaption);
         return ExportOutcome::Refused;
     }
-    const std::string text = exchangeFileText(project);
-    const std::filesystem::path path = directory / kExchangeFileName;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out) {
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-    }
-    if (!out) {
+    const std::string path = (directory / kExchangeFileName).string();
+    // Through a temporary file: a write that fails half-way (a full disk)
+    // leaves the previous export as it was instead of a truncated file that
+    // a solver started by hand would take for data.
+    const FileResult written = writeFileSafely(path, exchangeFileText(project));
+    if (!written.ok()) {
         // Without the file the solver has nothing to read: it is not offered.
-        ui.error("Nie można zapisać pliku " + path.string(), kExportCaption);
+        ui.error("Nie można zapisać pliku " + path + (written.detail.empty() ? "" : "\n" + written.detail),
+                 kExportCaption);
         return ExportOutcome::CannotWrite;
     }
     ui.exclamation(kExportedMessage, kExportCaption);

@@ -2,6 +2,10 @@
 // the rule that picks and starts the solver.
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+
 #include "exchange/ExchangeFile.h"
 #include "exchange/ExportCommand.h"
 #include "support/ModelBuilders.h"
@@ -102,6 +106,33 @@ TEST(ExportCommand, RefusesOtherAnalysesAndStartsNothingWithoutItsFile)
     EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
     EXPECT_NE(ui.shown[0].text.find("tav_ed.dat"), std::string::npos);
     EXPECT_TRUE(launcher.started.empty());
+}
+
+// A write that fails half-way leaves the previous export as it was, and no
+// temporary file beside it. A file-size limit stands in for a full disk.
+TEST(ExportCommand, FailedWriteLeavesThePreviousExchangeFileAsItWas)
+{
+    test::TempDir work;
+    const std::string earlier = "the previous export\n";
+    work.write("tav_ed.dat", earlier);
+    ScriptedInteraction ui;
+    rlimit normal{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &normal), 0);
+    rlimit small = normal;
+    small.rlim_cur = 16;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const ExportOutcome outcome = writeExchangeFile(plate(), ui, work.path());
+    setrlimit(RLIMIT_FSIZE, &normal);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(outcome, ExportOutcome::CannotWrite);
+    EXPECT_EQ(test::readAll(work.file("tav_ed.dat")), earlier);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(work.path()), std::filesystem::directory_iterator()),
+              1);
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
+    EXPECT_NE(ui.shown[0].text.find("tav_ed.dat"), std::string::npos);
 }
 
 TEST(ExportCommand, StartsSolverExeFromTheWorkingFolderOrElseTheInstalledSolver)
