@@ -110,7 +110,7 @@ TEST(Twwez, LockedNumberUndoesEditsAndAFreeNumberStaysWithinTheNodes)
             dialog.yField()->setText(QStringLiteral("abc"));
         },
         "OK");
-    EXPECT_TRUE(dialog.edit()) << "OK closes as OK even when refused";
+    EXPECT_FALSE(dialog.edit()) << "a refused OK closes as cancelled";
     EXPECT_EQ(seen, (QStringList{"1", "1.5", "3", "-7.25", "1"}));
     EXPECT_EQ(p.nodes[3], (Node{-7.25f, 8}));
     EXPECT_EQ(ui.textsShown(), std::vector<std::string>{"Złe dane"});
@@ -124,8 +124,8 @@ protected:
         test::addCondition(p, 1, 5, 5, 5);
         test::addBoundary(p, InnerBoundary);
         p.elements[1] = Element{2, 3, 2, 2};
-        p.elements.append(Element{1, 1, 1, 1}); // 4, as "Dodaj" > "&Element" adds it
-        p.selectedNumber = 4;
+        p.elements.append(Element{1, 1, 1, 1});
+        p.selectedNumber = 0; // as "Zmień" > "Własności &elementu" opens it
     }
     std::vector<int> selected() const
     {
@@ -201,7 +201,7 @@ TEST_F(Tw_elemTest, ApplyStoresWithoutClosingAndABadNumberIsRefused)
             EXPECT_EQ(dialog.numberField()->text(), QStringLiteral("1"));
         },
         "Anuluj");
-    EXPECT_FALSE(dialog.edit());
+    EXPECT_TRUE(dialog.edit()) << "what Zastosuj stored stays, whichever way the dialog closes";
     EXPECT_TRUE(openAfterApply);
     EXPECT_EQ(broken, (std::vector<int>{-1, -1, 0, -1}));
     EXPECT_EQ(p.elements[3], (Element{3, 1, 1, 2}));
@@ -256,7 +256,7 @@ TEST(Twwew, LockedForANewPointFreeOnlyForExistingNumbersAndBadDataCancels)
     EXPECT_EQ(ui.textsShown(), std::vector<std::string>{"Złe dane"});
 }
 
-TEST(EditMenus, AddNodeRunsThroughTheNodeDialog)
+TEST(EditMenus, AnAddLeavesOnlyWhatItsDialogStored)
 {
     ScriptedInteraction ui;
     TGL window;
@@ -264,18 +264,47 @@ TEST(EditMenus, AddNodeRunsThroughTheNodeDialog)
     Project& p = window.project();
     test::addNode(p, 1, 1);
     Twwez& nodeDialog = window.window<Twwez>();
-    whileShown(
-        nodeDialog,
-        [&] {
-            nodeDialog.xField()->setText(QStringLiteral("4"));
-            nodeDialog.yField()->setText(QStringLiteral("6"));
-        },
-        "OK");
-    window.action("Wze1")->trigger();
+    const auto addNodeTyping = [&](const char* x, const char* button) {
+        whileShown(
+            nodeDialog,
+            [&nodeDialog, x] {
+                nodeDialog.xField()->setText(QString::fromUtf8(x));
+                nodeDialog.yField()->setText(QStringLiteral("6"));
+            },
+            button);
+        window.action("Wze1")->trigger();
+    };
+    addNodeTyping("4", "OK");
     ASSERT_EQ(p.nodeCount(), 2);
     EXPECT_EQ(p.nodes[2], (Node{4, 6}));
-
     EXPECT_TRUE(ui.shown.empty());
+    addNodeTyping("4.5x", "OK");
+    EXPECT_EQ(ui.textsShown(), std::vector<std::string>{"Złe dane"});
+    addNodeTyping("7", "Anuluj");
+    EXPECT_EQ(p.nodeCount(), 2) << "neither the refused nor the cancelled node stays";
+
+    test::addElement(p, 1, 2);
+    Tw_elem& elementDialog = window.window<Tw_elem>();
+    QString numberShown;
+    whileShown(
+        elementDialog,
+        [&] {
+            numberShown = elementDialog.numberField()->text();
+            elementDialog.numberField()->setText(QStringLiteral("1"));
+            elementDialog.allowNodeChange()->setChecked(true);
+            elementDialog.startNodeList()->setCurrentIndex(1);
+        },
+        "OK");
+    window.action("Element1")->trigger();
+    EXPECT_EQ(numberShown, QStringLiteral("2")) << "the dialog opens on the new element";
+    ASSERT_EQ(p.elementCount(), 2);
+    EXPECT_EQ(p.elements[1], (Element{1, 2, 1, 1}));
+    EXPECT_EQ(p.elements[2], (Element{2, 1, 1, 1}));
+    whileShown(
+        elementDialog, [&] { elementDialog.startNodeList()->setCurrentIndex(0); }, "Anuluj");
+    window.action("Element1")->trigger();
+    EXPECT_EQ(p.elementCount(), 2);
+    EXPECT_EQ(ui.shown.size(), 1u);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <limits>
 
 #include "Painter.h"
 #include "session/DisplayCommands.h"
@@ -64,21 +65,23 @@ TEST(Td_siatki, ShowsTheSpacingAndTakesALocaleFraction)
     EXPECT_EQ(shownY, QStringLiteral("0,1"));
 }
 
-TEST(Td_siatki, TakesBackAnUnchangedLargeValueInAPolishLocale)
+TEST(Td_siatki, ShowsLargeValuesPlainWhileTheyFitAndTakesThemBackUnchanged)
 {
     // Polish groups thousands with a space; what the field shows must read
-    // back as the same number.
+    // back as the same number, the largest float included.
     LocaleGuard polish(QLocale(QLocale::Polish, QLocale::Poland));
     Project p = test::emptyProject();
-    p.view.gridStepX = 12500.0f;
-    p.view.gridStepY = 1000000.0f;
+    p.view.gridStepX = 100000.0f;
+    p.view.gridStepY = std::numeric_limits<float>::max();
     ScriptedInteraction ui;
     Td_siatki dialog(p, ui);
+    QStringList shown;
     whileShown(
-        dialog, [] {}, "OK");
+        dialog, [&] { shown << dialog.fieldX()->text() << dialog.fieldY()->text(); }, "OK");
     EXPECT_TRUE(dialog.edit());
-    EXPECT_EQ(p.view.gridStepX, 12500.0f);
-    EXPECT_EQ(p.view.gridStepY, 1000000.0f);
+    EXPECT_EQ(shown, (QStringList{"100000", "3,4028235e+38"}));
+    EXPECT_EQ(p.view.gridStepX, 100000.0f);
+    EXPECT_EQ(p.view.gridStepY, std::numeric_limits<float>::max());
     EXPECT_TRUE(ui.shown.empty());
 }
 

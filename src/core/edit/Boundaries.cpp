@@ -1,7 +1,5 @@
 #include "edit/Boundaries.h"
 
-#include <cfloat>
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -122,14 +120,14 @@ bool moveBoundary(Project& project, Interaction& ui, char decimalSeparator)
             continue;
         }
         Node& n = moved[e.startNode];
-        const double x = static_cast<double>(n.x) + dx;
-        const double y = static_cast<double>(n.y) + dy;
-        if (!(std::fabs(x) <= static_cast<double>(FLT_MAX)) || !(std::fabs(y) <= static_cast<double>(FLT_MAX))) {
+        const std::optional<float> x = typedFloat(static_cast<double>(n.x) + dx);
+        const std::optional<float> y = typedFloat(static_cast<double>(n.y) + dy);
+        if (!x || !y) {
             ui.error(kBadDataMessage, kMoveBoundaryCaption);
             return false;
         }
-        n.x = static_cast<float>(x);
-        n.y = static_cast<float>(y);
+        n.x = *x;
+        n.y = *y;
         any = true;
     }
     if (any && (dx != 0.0 || dy != 0.0)) {

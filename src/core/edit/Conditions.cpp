@@ -1,9 +1,6 @@
 #include "edit/Conditions.h"
 #include "ui/Messages.h"
 
-#include <cfloat>
-#include <cmath>
-
 namespace zorind {
 
 ConditionDialogKind conditionDialogFor(int analysisType)
@@ -57,14 +54,6 @@ RadioCaptions potentialRadioCaptions(int analysisType)
     default:
         return {"temperatura", "strumień ciepła"};
     }
-}
-
-std::optional<float> storedValue(std::optional<double> typed)
-{
-    if (!typed || !std::isfinite(*typed) || std::fabs(*typed) > static_cast<double>(FLT_MAX)) {
-        return std::nullopt;
-    }
-    return static_cast<float>(*typed);
 }
 
 namespace {

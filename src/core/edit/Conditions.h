@@ -54,10 +54,6 @@ struct ConditionEntry {
     std::optional<float> ambient;
 };
 
-// A number typed into a value field, as a float: nothing for a text that is
-// not a number or a magnitude no float holds.
-std::optional<float> storedValue(std::optional<double> typed);
-
 // OK and "Zastosuj" of the potential dialog, in this order: an unreadable
 // number or value is "Złe dane" and stores nothing; for convection the
 // ambient temperature is stored at once (an unreadable one stops silently);

@@ -151,8 +151,8 @@ bool gridOfInternalPoints(Project& p, Interaction& ui, const DialogCall& prompt)
 bool storeInternalPoint(Project& p, Interaction& ui, std::optional<int> k, std::optional<double> x,
                         std::optional<double> y)
 {
-    const std::optional<float> fx = coordinateValue(x);
-    const std::optional<float> fy = coordinateValue(y);
+    const std::optional<float> fx = typedFloat(x);
+    const std::optional<float> fy = typedFloat(y);
     if (!k || !p.internalPoints.contains(*k) || !fx || !fy) {
         ui.error(kBadDataMessage, kBadDataCaption);
         return false;

@@ -1,7 +1,5 @@
 #include "edit/NodeEditing.h"
 
-#include <cmath>
-#include <limits>
 #include <string>
 
 #include "edit/NodeOps.h"
@@ -23,18 +21,10 @@ std::optional<int> promptForNumber(Project& p, PromptKind kind, const DialogCall
     return p.selectedNumber;
 }
 
-std::optional<float> coordinateValue(std::optional<double> typed)
-{
-    if (!typed || !std::isfinite(*typed) || std::fabs(*typed) > std::numeric_limits<float>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<float>(*typed);
-}
-
 std::string nodeItemText(const Project& p, int n)
 {
     const Node& node = p.nodes[n];
-    return "nr " + std::to_string(n) + ", x" + formatFixed(node.x, 3) + ", y" + formatFixed(node.y, 3);
+    return "nr " + std::to_string(n) + ", x" + shownFixed(node.x, 3) + ", y" + shownFixed(node.y, 3);
 }
 
 std::string conditionItemText(const Project& p, int c)
@@ -47,7 +37,7 @@ std::string conditionItemText(const Project& p, int c)
     std::string text = "nr " + std::to_string(c) + ", " + kind;
     for (float value : {bc.atNode1, bc.atMiddle, bc.atNode2}) {
         text += ' ';
-        appendFixed(text, value, 3);
+        text += shownFixed(value, 3);
     }
     return text;
 }
@@ -165,8 +155,8 @@ bool deleteNodeAtPointer(Project& p, Interaction& ui, int px, int py)
 bool storeNodeCoordinates(Project& p, Interaction& ui, std::optional<int> k, std::optional<double> x,
                           std::optional<double> y)
 {
-    const std::optional<float> fx = coordinateValue(x);
-    const std::optional<float> fy = coordinateValue(y);
+    const std::optional<float> fx = typedFloat(x);
+    const std::optional<float> fy = typedFloat(y);
     if (!k || !p.nodes.contains(*k) || !fx || !fy) {
         ui.error(kBadDataMessage, kBadDataCaption);
         return false;

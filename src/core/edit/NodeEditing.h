@@ -12,7 +12,9 @@
 namespace zorind {
 
 // Opens one of the small modal dialogs (node, element, internal point,
-// number prompt) and says whether it closed with OK. The dialog reads and
+// number prompt) and says whether it closed with OK. An entry dialog whose
+// OK was refused ("Złe dane") closes as cancelled, so an add command takes
+// its new entry back on every answer but a stored one. The dialog reads and
 // writes `selectedNumber`; the command sets it before and reads it after.
 using DialogCall = std::function<bool()>;
 
@@ -38,8 +40,8 @@ std::optional<int> promptForNumber(Project& project, PromptKind kind, const Dial
 bool addNode(Project& project, Interaction& ui, const DialogCall& nodeDialog);
 
 // "Dodaj" > "&Element": with at least two nodes, appends the element
-// (1, 1, 1, 1) and opens the element dialog; unless it closes with OK the
-// element goes again. A full table is refused with a message.
+// (1, 1, 1, 1) and opens the element dialog on it; unless it closes with OK
+// the element goes again. A full table is refused with a message.
 bool addElement(Project& project, Interaction& ui, const DialogCall& elementDialog);
 
 // "Zmień" > "Współrzędne &węzła": the node dialog with a free number field,
@@ -84,10 +86,6 @@ bool storeElementProperties(Project& project, Interaction& ui, std::optional<int
 std::string nodeItemText(const Project& project, int n);
 std::string conditionItemText(const Project& project, int c);
 std::string boundaryItemText(const Project& project, int b);
-
-// A typed coordinate as the float the tables hold; nothing when it does not
-// fit a float.
-std::optional<float> coordinateValue(std::optional<double> typed);
 
 inline constexpr const char* kBadDataCaption = "Warunek brzegowy";
 inline constexpr const char* kElementDialogTitle = "Własności elementu";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,8 +10,12 @@ namespace zorind {
 // Locale-independent number text, as printf's "%.<decimals>f" would write
 // it in the C locale (always a decimal point).
 std::string formatFixed(double value, int decimals);
-// A fixed-point text that shows zero carries no sign: "-0.00" becomes "0.00".
+// The one rule for the sign of zero: a number text that shows zero carries
+// no sign ("-0.00" becomes "0.00", "-0" and "-0,0" lose theirs as well).
 void dropSignOfZero(std::string& text);
+// formatFixed for a text on the screen, by that rule: -0.0001 with two
+// decimals is "0.00".
+std::string shownFixed(double value, int decimals);
 void appendFixed(std::string& out, double value, int decimals);
 // "%.9g": the shortest general form that still round-trips a float.
 std::string formatGeneral(double value, int significantDigits);
@@ -30,5 +35,22 @@ std::optional<double> parseFiniteDouble(std::string_view token);
 // optional sign and exponent, blanks around it; no group separators.
 // Nothing for anything else, infinity and NaN included.
 std::optional<double> parseDecimalText(std::string_view text, char decimalSeparator);
+
+// A typed number as the float the tables hold: the nearest float, so that
+// every finite float's own text reads back as that float, the largest one
+// ("3.4028235e38") included. Nothing when there is no number or when it
+// rounds beyond the float range. A zero comes back without a sign.
+std::optional<float> typedFloat(std::optional<double> typed);
+
+// Characters, the sign not counted, up to which a dialog field shows a
+// number in plain notation.
+inline constexpr std::size_t kPlainFieldChars = 12;
+
+// A stored float as a dialog field shows it: the fewest digits that read
+// back as the same float, with the given decimal separator and no group
+// separators; in plain notation while that takes at most kPlainFieldChars
+// characters (100000, 0.00001, 123456790000), in exponent notation beyond
+// (1e+12, 1e-11, 3.4028235e+38); a zero without a sign.
+std::string fieldNumber(float value, char decimalSeparator);
 
 } // namespace zorind

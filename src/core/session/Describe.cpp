@@ -10,13 +10,8 @@ namespace {
 
 std::string threeValues(const char* prefix, const BoundaryCondition& c, int decimals)
 {
-    std::string text = prefix;
-    appendFixed(text, c.atNode1, decimals);
-    text += ' ';
-    appendFixed(text, c.atMiddle, decimals);
-    text += ' ';
-    appendFixed(text, c.atNode2, decimals);
-    return text;
+    return prefix + shownFixed(c.atNode1, decimals) + ' ' + shownFixed(c.atMiddle, decimals) + ' ' +
+           shownFixed(c.atNode2, decimals);
 }
 
 bool isOuter(const Project& p, int boundary)

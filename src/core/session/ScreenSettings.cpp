@@ -1,5 +1,6 @@
 #include "session/ScreenSettings.h"
 
+#include "model/NumberFormat.h"
 #include "session/ViewCommands.h"
 
 namespace zorind {
@@ -51,8 +52,8 @@ bool acceptScreenSettings(Project& project, Interaction& ui, const ScreenSetting
                           std::optional<double> stepY)
 {
     applyBoxes(project, boxes);
-    const std::optional<float> x = storedFloat(stepX);
-    const std::optional<float> y = storedFloat(stepY);
+    const std::optional<float> x = typedFloat(stepX);
+    const std::optional<float> y = typedFloat(stepY);
     if (!x || !y || !(*x > 0.0f) || !(*y > 0.0f)) {
         ui.error("Błędnie podano parametry siatki", "Ustawienia ekranu");
         return false;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "model/NumberFormat.h"
+
 namespace zorind {
 
 namespace {
@@ -135,18 +137,10 @@ bool showEverything(Project& project)
     return true;
 }
 
-std::optional<float> storedFloat(std::optional<double> value)
-{
-    if (!value || !std::isfinite(*value) || std::fabs(*value) > std::numeric_limits<float>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<float>(*value);
-}
-
 bool acceptGridSpacing(Project& project, Interaction& ui, std::optional<double> stepX, std::optional<double> stepY)
 {
-    const std::optional<float> x = storedFloat(stepX);
-    const std::optional<float> y = storedFloat(stepY);
+    const std::optional<float> x = typedFloat(stepX);
+    const std::optional<float> y = typedFloat(stepY);
     // A spacing that rounds to 0 as a float would stop the grid loop from
     // advancing, so it counts as not positive.
     if (!x || !y || !(*x > 0.0f) || !(*y > 0.0f)) {
@@ -161,10 +155,10 @@ bool acceptGridSpacing(Project& project, Interaction& ui, std::optional<double> 
 bool acceptViewArea(Project& project, Interaction& ui, std::optional<double> xMin, std::optional<double> yMin,
                     std::optional<double> xMax, std::optional<double> yMax)
 {
-    const std::optional<float> right = storedFloat(xMax);
-    const std::optional<float> top = storedFloat(yMax);
-    const std::optional<float> left = storedFloat(xMin);
-    const std::optional<float> bottom = storedFloat(yMin);
+    const std::optional<float> right = typedFloat(xMax);
+    const std::optional<float> top = typedFloat(yMax);
+    const std::optional<float> left = typedFloat(xMin);
+    const std::optional<float> bottom = typedFloat(yMin);
     if (!right || !top || !left || !bottom || !(*right > *left) || !(*top > *bottom)) {
         ui.error(kAreaMessage, kAreaCaption);
         return false;

@@ -37,8 +37,4 @@ bool acceptGridSpacing(Project& project, Interaction& ui, std::optional<double> 
 bool acceptViewArea(Project& project, Interaction& ui, std::optional<double> xMin, std::optional<double> yMin,
                     std::optional<double> xMax, std::optional<double> yMax);
 
-// A parsed number as the float the model stores, or nothing when it does
-// not fit a finite float.
-std::optional<float> storedFloat(std::optional<double> value);
-
 } // namespace zorind

@@ -1,7 +1,5 @@
 #include "solver/AnalysisSettings.h"
 
-#include <cmath>
-#include <limits>
 #include <string>
 
 #include "model/NumberFormat.h"
@@ -44,17 +42,16 @@ std::string_view conductivityLabel(int analysisType)
 
 bool applyConductivity(Project& project, Interaction& ui, std::optional<double> value)
 {
-    const bool acceptable = value && std::isfinite(*value) && *value > 0.0 &&
-                            *value <= static_cast<double>(std::numeric_limits<float>::max()) &&
-                            static_cast<float>(*value) > 0.0f &&
+    const std::optional<float> typed = typedFloat(value);
+    const bool acceptable = typed && *typed > 0.0f &&
                             // The project file keeps six decimals: a value it would store
                             // as 0 would come back as 0, which the solver replaces by 1.
-                            parseFiniteDouble(formatFixed(static_cast<float>(*value), 6)).value_or(0.0) > 0.0;
+                            parseFiniteDouble(formatFixed(*typed, 6)).value_or(0.0) > 0.0;
     if (!acceptable) {
         ui.error(kBadDataMessage, kPhysicalPropertiesTitle);
         return false;
     }
-    project.conductivity = static_cast<float>(*value);
+    project.conductivity = *typed;
     return true;
 }
 

@@ -6,8 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
-#include <cmath>
-#include <limits>
 
 #include "model/NumberFormat.h"
 #include "widgets/DialogButtons.h"
@@ -34,11 +32,7 @@ void addLabelled(QFormLayout* form, const char* caption, QLineEdit* edit)
 
 std::optional<float> floatField(const QLineEdit* edit)
 {
-    const std::optional<double> value = parseNumberField(edit->text());
-    if (!value || std::fabs(*value) > static_cast<double>(std::numeric_limits<float>::max())) {
-        return std::nullopt;
-    }
-    return static_cast<float>(*value);
+    return typedFloat(parseNumberField(edit->text()));
 }
 
 } // namespace

@@ -134,7 +134,13 @@ std::optional<int> Tw_elem::corrected(std::optional<int> typed) const
 
 void Tw_elem::fill()
 {
-    // The command's number holds only while the dialog opens: it opens on
+    storedWhileOpen_ = false;
+    if (project_.selectedNumber != 0) {
+        // The element "Dodaj" has just appended: the dialog stays on it.
+        reactivated();
+        return;
+    }
+    // Otherwise the number holds only while the dialog opens: it opens on
     // element 1, and the number field is free from then on.
     project_.selectedNumber = 1;
     reactivated();
@@ -159,7 +165,17 @@ void Tw_elem::reactivated()
 void Tw_elem::store()
 {
     const Element values{numberOf(startNodes_), numberOf(endNodes_), numberOf(conditions_), numberOf(boundaries_)};
-    storeElementProperties(project_, *ui_, typedNumber(), values);
+    if (storeElementProperties(project_, *ui_, typedNumber(), values)) {
+        storedWhileOpen_ = true;
+    }
+}
+
+void Tw_elem::done(int /*result*/)
+{
+    // What "Zastosuj" stored stays stored whichever way the dialog closes; a
+    // dialog that stored nothing closes as cancelled, OK included, so that a
+    // new element goes again.
+    NumberedEntryDialog::done(storedWhileOpen_ ? QDialog::Accepted : QDialog::Rejected);
 }
 
 } // namespace zorind

@@ -11,10 +11,12 @@ namespace zorind {
 // "Własności elementu": the start and end node, boundary condition and
 // boundary of one element, chosen from lists of the current tables (the
 // value stored is the selected item's index + 1). The node lists can be
-// changed only while "pozwól zmienić numery węzłów" is ticked. Whatever
-// `selectedNumber` the command set, the dialog opens on element 1 with the
-// number field free, kept within 1..elementCount. OK closes it also when the
-// entry was refused.
+// changed only while "pozwól zmienić numery węzłów" is ticked. A non-zero
+// `selectedNumber` (the element "Dodaj" has just appended) locks the dialog
+// to that element; with 0 it opens on element 1 with the number field free,
+// kept within 1..elementCount. OK closes it also when the entry was refused.
+// It closes as accepted exactly when it stored the entry, by OK or by
+// "Zastosuj", while it was open.
 class Tw_elem : public NumberedEntryDialog {
     Q_OBJECT
 public:
@@ -27,10 +29,11 @@ public:
     QComboBox* boundaryList() const { return boundaries_; }
     QPushButton* applyButton() const { return apply_; }
 
-    // Puts the number field back to `selectedNumber` (0 after the opening,
-    // which the free field shows as element 1), fills the lists again and
-    // shows the element the field names.
+    // Puts the number field back to `selectedNumber` (0 after an opening
+    // with a free field, which shows as element 1), fills the lists again
+    // and shows the element the field names.
     void reactivated() override;
+    void done(int result) override;
 
 protected:
     void fill() override;
@@ -49,6 +52,7 @@ private:
     QComboBox* conditions_;
     QComboBox* boundaries_;
     QPushButton* apply_;
+    bool storedWhileOpen_ = false;
 };
 
 } // namespace zorind

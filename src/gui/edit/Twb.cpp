@@ -13,6 +13,7 @@
 
 #include "edit/ConditionFields.h"
 #include "edit/Conditions.h"
+#include "model/NumberFormat.h"
 #include "widgets/DialogButtons.h"
 #include "widgets/FieldLabels.h"
 #include "widgets/NumberFields.h"
@@ -152,11 +153,11 @@ bool Twb::store()
     entry.number = typedNumber();
     const bool one = oneValue_->isChecked();
     for (std::size_t i = 0; i < values_.size(); ++i) {
-        entry.values[i] = storedValue(parseNumberField(values_[one ? 0 : i]->text()));
+        entry.values[i] = typedFloat(parseNumberField(values_[one ? 0 : i]->text()));
     }
     entry.kind = potential_->isChecked() ? 1 : flux_->isChecked() ? 2 : 3;
     if (entry.kind == 3) {
-        entry.ambient = storedValue(parseNumberField(ambient_->text()));
+        entry.ambient = typedFloat(parseNumberField(ambient_->text()));
     }
     return storePotentialCondition(project_, *ui_, entry);
 }

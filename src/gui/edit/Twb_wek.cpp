@@ -13,6 +13,7 @@
 
 #include "edit/ConditionFields.h"
 #include "edit/Conditions.h"
+#include "model/NumberFormat.h"
 #include "widgets/DialogButtons.h"
 #include "widgets/FieldLabels.h"
 #include "widgets/NumberFields.h"
@@ -152,8 +153,8 @@ bool Twb_wek::store()
     entry.number = typedNumber();
     const bool one = oneValue_->isChecked();
     for (std::size_t i = 0; i < xs_.size(); ++i) {
-        entry.values[i] = storedValue(parseNumberField(xs_[one ? 0 : i]->text()));
-        entry.values[i + 3] = storedValue(parseNumberField(ys_[one ? 0 : i]->text()));
+        entry.values[i] = typedFloat(parseNumberField(xs_[one ? 0 : i]->text()));
+        entry.values[i + 3] = typedFloat(parseNumberField(ys_[one ? 0 : i]->text()));
     }
     entry.kind = displacement_->isChecked() ? 2 : 1;
     return storeElasticityCondition(project_, *ui_, entry);

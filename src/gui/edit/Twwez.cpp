@@ -44,8 +44,14 @@ std::optional<int> Twwez::corrected(std::optional<int> typed) const
 
 void Twwez::okClicked()
 {
-    storeNodeCoordinates(project_, *ui_, typedNumber(), parseNumberField(x_->text()), parseNumberField(y_->text()));
-    accept();
+    // A refused entry closes the dialog as cancelled, so that the node "Dodaj"
+    // has just appended for it goes again.
+    if (storeNodeCoordinates(project_, *ui_, typedNumber(), parseNumberField(x_->text()),
+                             parseNumberField(y_->text()))) {
+        accept();
+    } else {
+        reject();
+    }
 }
 
 } // namespace zorind

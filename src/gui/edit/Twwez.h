@@ -7,7 +7,8 @@ namespace zorind {
 // "Współrzędne węzła": the number and coordinates of one node. A non-zero
 // `selectedNumber` locks the number field to that node (any edit is undone
 // at once); with 0 the user chooses the node, kept within 1..nodeCount.
-// OK closes the dialog also when the entry was refused.
+// OK closes the dialog also when the entry was refused ("Złe dane"), but
+// then as cancelled.
 class Twwez : public CoordinateDialog {
     Q_OBJECT
 public:

@@ -46,10 +46,25 @@ std::optional<int> RadioChoiceDialog::chooseIndex()
 {
     const int before = checkedIndex();
     if (exec() == QDialog::Accepted) {
-        return checkedIndex();
+        const int index = checkedIndex();
+        return index >= 0 ? std::optional<int>(index) : std::nullopt;
     }
-    buttonAt(before)->setChecked(true);
+    checkIndex(before);
     return std::nullopt;
+}
+
+void RadioChoiceDialog::checkIndex(int index)
+{
+    if (index >= 0) {
+        buttonAt(index)->setChecked(true);
+        return;
+    }
+    // Exclusive buttons cannot be unchecked one by one.
+    for (QRadioButton* radio : buttons_) {
+        radio->setAutoExclusive(false);
+        radio->setChecked(false);
+        radio->setAutoExclusive(true);
+    }
 }
 
 int RadioChoiceDialog::checkedIndex() const
@@ -59,7 +74,7 @@ int RadioChoiceDialog::checkedIndex() const
             return static_cast<int>(i);
         }
     }
-    return 0;
+    return -1;
 }
 
 } // namespace zorind

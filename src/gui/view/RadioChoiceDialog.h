@@ -9,9 +9,9 @@ class QRadioButton;
 
 namespace zorind {
 
-// A modal dialog of radio buttons with "OK" and "Anuluj" that keeps its own
-// last confirmed choice between openings (the analysis type, the result
-// scaling).
+// A modal dialog of radio buttons with "OK" and "Anuluj" (the analysis type,
+// the result scaling). It keeps its last confirmed choice between openings
+// unless the caller checks another before each.
 class RadioChoiceDialog : public QDialog {
     Q_OBJECT
 public:
@@ -19,10 +19,14 @@ public:
     RadioChoiceDialog(const QString& objectName, const QString& title, const QString& frameLabel, QSize minimum,
                       QWidget* parent);
 
-    // Shows the dialog: the index of the checked button on OK, nothing on
-    // "Anuluj", which also brings back the choice checked before.
+    // Shows the dialog: the index of the checked button on OK (nothing when
+    // no button is checked), nothing on "Anuluj", which also brings back the
+    // choice checked before.
     std::optional<int> chooseIndex();
+    // The checked button's index; -1 when none is.
     int checkedIndex() const;
+    // Checks button `index`; -1 leaves every button unchecked.
+    void checkIndex(int index);
     QRadioButton* buttonAt(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
 
 protected:

@@ -36,7 +36,8 @@ std::optional<ScalingOption> Tskaluj_::choose()
 
 ScalingOption Tskaluj_::checkedOption() const
 {
-    return kScalingChoices[static_cast<std::size_t>(checkedIndex())].option;
+    // One button is always checked here: nothing unchecks them all.
+    return kScalingChoices.at(static_cast<std::size_t>(checkedIndex())).option;
 }
 
 QRadioButton* Tskaluj_::button(ScalingOption option) const

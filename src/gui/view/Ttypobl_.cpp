@@ -4,9 +4,26 @@
 
 namespace zorind {
 
-Ttypobl_::Ttypobl_(QWidget* parent)
+namespace {
+
+// The button of `code` in the dialog's order; -1 for a code that is no
+// analysis type.
+int indexOf(int code)
+{
+    for (std::size_t i = 0; i < kAnalysisTypeChoices.size(); ++i) {
+        if (kAnalysisTypeChoices[i].code == code) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+Ttypobl_::Ttypobl_(const Project& project, QWidget* parent)
     : RadioChoiceDialog(QStringLiteral("Ttypobl_"), QString::fromUtf8(kAnalysisTypeTitle), QString(), QSize(355, 186),
-                        parent)
+                        parent),
+      project_(project)
 {
     for (const AnalysisTypeChoice& choice : kAnalysisTypeChoices) {
         addChoice(choice.buttonName, choice.caption);
@@ -15,25 +32,26 @@ Ttypobl_::Ttypobl_(QWidget* parent)
 
 std::optional<int> Ttypobl_::choose()
 {
+    checkIndex(indexOf(project_.analysisType));
     if (std::optional<int> index = chooseIndex()) {
         return kAnalysisTypeChoices[static_cast<std::size_t>(*index)].code;
     }
     return std::nullopt;
 }
 
-int Ttypobl_::checkedCode() const
+std::optional<int> Ttypobl_::checkedCode() const
 {
-    return kAnalysisTypeChoices[static_cast<std::size_t>(checkedIndex())].code;
+    const int index = checkedIndex();
+    if (index < 0) {
+        return std::nullopt;
+    }
+    return kAnalysisTypeChoices[static_cast<std::size_t>(index)].code;
 }
 
 QRadioButton* Ttypobl_::button(int code) const
 {
-    for (std::size_t i = 0; i < kAnalysisTypeChoices.size(); ++i) {
-        if (kAnalysisTypeChoices[i].code == code) {
-            return buttonAt(static_cast<int>(i));
-        }
-    }
-    return buttonAt(0);
+    const int index = indexOf(code);
+    return buttonAt(index >= 0 ? index : 0);
 }
 
 } // namespace zorind

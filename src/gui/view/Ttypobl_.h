@@ -2,21 +2,28 @@
 
 #include <optional>
 
+#include "session/Project.h"
 #include "view/RadioChoiceDialog.h"
 
 namespace zorind {
 
-// "Typ obliczeń": the analysis type. Created once per run; it keeps its own
-// last selection and is not set from the project's type.
+// "Typ obliczeń": the analysis type. Each opening checks the project's own
+// type (none for a code that is no analysis type), so OK without a change
+// keeps the type as it is.
 class Ttypobl_ : public RadioChoiceDialog {
     Q_OBJECT
 public:
-    explicit Ttypobl_(QWidget* parent = nullptr);
+    explicit Ttypobl_(const Project& project, QWidget* parent = nullptr);
 
-    // The code of the checked button on OK, nothing on "Anuluj".
+    // The code of the checked button on OK, nothing on "Anuluj" or when no
+    // button is checked.
     std::optional<int> choose();
-    int checkedCode() const;
+    // The code of the checked button; nothing when none is.
+    std::optional<int> checkedCode() const;
     QRadioButton* button(int code) const;
+
+private:
+    const Project& project_;
 };
 
 } // namespace zorind

@@ -5,8 +5,9 @@
 
 namespace zorind {
 
-// A stored float as a dialog field shows it: the shortest decimal text that
-// reads back as the same float, with the user's decimal separator.
+// A stored float as a dialog field shows it (fieldNumber: the shortest
+// decimal text that reads back as the same float, plain while it is short),
+// with the user's decimal separator.
 QString floatFieldText(float value);
 
 // A number typed into a dialog field, with the user's decimal separator (or

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "edit/Conditions.h"
+#include "edit/NodeEditing.h"
 #include "session/Describe.h"
 #include "support/ModelBuilders.h"
 #include "ui/ScriptedInteraction.h"
@@ -95,6 +96,13 @@ TEST(DescribeCondition, EveryAnalysisTypeAndKind)
         p.conditions[c].kind = k.kind;
         EXPECT_EQ(describeCondition(p, c), k.text) << k.type << " " << k.kind;
     }
+    // A value that shows as zero shows without a sign, as everywhere.
+    p.analysisType = HeatFlow;
+    p.conditions[c] = BoundaryCondition{1, -0.0f, -0.004f, -2};
+    EXPECT_EQ(describeCondition(p, c), "Pot:0.00 0.00 -2.00");
+    EXPECT_EQ(conditionItemText(p, c), "nr " + std::to_string(c) + ", temperatura 0.000 -0.004 -2.000");
+    test::addNode(p, -0.0f, -0.0001f);
+    EXPECT_EQ(nodeItemText(p, 1), "nr 1, x0.000, y0.000");
     // A number naming no condition has no text.
     EXPECT_EQ(describeCondition(p, 0), "");
     EXPECT_EQ(describeCondition(p, c + 1), "");
