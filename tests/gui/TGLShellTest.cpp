@@ -18,7 +18,9 @@
 #include "app/Application.h"
 #include "app/QtInteraction.h"
 #include "app/TGL.h"
+#include "edit/PointerController.h"
 #include "model/ProjectFile.h"
+#include "session/FileCommands.h"
 #include "support/ModelBuilders.h"
 #include "support/TempDir.h"
 #include "ui/ScriptedInteraction.h"
@@ -90,9 +92,10 @@ TEST_F(TGLShell, MenusHoldTheirItemsInOrder)
                                                u("Warunek &brzegowy"), u("Brze&g"), u("-"), u("&Węzeł"), u("&Element"),
                                                u("Wę&zeł wewnętrzny"), u("&Siatkę węzłów wewnętrznych")}));
     EXPECT_EQ(captions("Krzyw1"), QStringList({u("&2 kąty, środek, promień"), u("&3 punkty"), u("&Elipsę")}));
-    EXPECT_EQ(captions("Zmie1"), QStringList({u("&Cofnij"), u("P&onów"), u("-"), u("Warunek &brzegowy"), u("-"), u("Własności &elementu"),
-                                              u("Współrzędne &węzła"), u("Współ. wę&zła wewnętrznego"), u("-"),
-                                              u("Własności &fizyczne"), u("-"), u("&Przesuń brzeg")}));
+    EXPECT_EQ(captions("Zmie1"),
+              QStringList({u("&Cofnij"), u("P&onów"), u("-"), u("Warunek &brzegowy"), u("-"), u("Własności &elementu"),
+                           u("Współrzędne &węzła"), u("Współ. wę&zła wewnętrznego"), u("-"), u("Własności &fizyczne"),
+                           u("-"), u("&Przesuń brzeg")}));
     EXPECT_EQ(captions("Usu1"), QStringList({u("&Węzeł"), u("&Element"), u("Wę&zeł wewnętrzny"), u("&Brzeg"), u("-"),
                                              u("&Podwójne węzły"), u("&Wolne węzły"), u("Ele&menty o zerowej długości"),
                                              u("-"), u("Wszystkie węzły wew&nętrzne")}));
@@ -244,9 +247,35 @@ TEST_F(TGLShell, ResultButtonsFollowTheProjectAtEveryRepaint)
     EXPECT_FALSE(btn->isEnabled());
 }
 
+TEST_F(TGLShell, UnsavedChangesShowInTheCaptionAndAreOfferedBeforeTheExitQuestion)
+{
+    window.show();
+    EXPECT_EQ(window.windowTitle(), u("ZORIND"));
+    action("SpeedButton1")->trigger();
+    window.pointer().pressed(Qt::LeftButton, QPoint(100, 300));
+    EXPECT_EQ(window.windowTitle(), u("ZORIND *"));
+
+    ui.choices = {std::nullopt}; // Anuluj
+    action("Koniec1")->trigger();
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_EQ(ui.shown.size(), 1u) << "cancelled before the exit question";
+    EXPECT_EQ(ui.shown[0].text, "Projekt został zmieniony. Zapisać zmiany?");
+    EXPECT_EQ(ui.shown[0].caption, "ZORIND");
+    ui.choices = {std::nullopt};
+    EXPECT_FALSE(window.close());
+
+    action("Cofnij1")->trigger();
+    EXPECT_EQ(window.windowTitle(), u("ZORIND")) << "back at the saved state";
+    ui.clear();
+    ui.answers = {false};
+    action("Koniec1")->trigger();
+    EXPECT_EQ(ui.textsShown(), std::vector<std::string>{"Zakończyć działanie programu ?"});
+}
+
 TEST_F(TGLShell, ExitAnsweredNoKeepsTheProgramRunning)
 {
     test::addPolygon(window.project(), {{0, 0}, {1, 0}, {0, 1}});
+    markSaved(window.project()); // as if just opened: no changes to save
     window.project().display.showPotential = 1;
     window.show();
     ui.answers = {false};
@@ -355,26 +384,43 @@ TEST_F(TGLShell, CheckAndRepairItemsRunTheirCommands)
     EXPECT_EQ(p.nodeCount(), 3);
 }
 
-TEST(Ttypobl, KeepsItsOwnSelectionAndRestoresItOnCancel)
+TEST(Ttypobl, EveryOpeningShowsTheProjectsTypeSoAnUnchangedOkKeepsIt)
 {
-    Ttypobl_ dialog;
+    ScriptedInteraction ui;
+    TGL window;
+    window.setInteraction(&ui);
+    Project& p = window.project();
+    Ttypobl_& dialog = window.window<Ttypobl_>();
     EXPECT_EQ(dialog.windowTitle(), u("Typ obliczeń"));
-    EXPECT_EQ(dialog.checkedCode(), 1);
     EXPECT_EQ(dialog.button(4)->text(), u("ciśnienie hydrodynamiczne w zamkniętych zbiornikach wodnych"));
     EXPECT_EQ(dialog.button(11)->objectName(), u("tspr"));
 
-    QTimer::singleShot(0, &dialog, [&] {
-        dialog.button(10)->setChecked(true);
-        dialog.accept();
-    });
-    EXPECT_EQ(dialog.choose(), std::optional<int>(10));
-
-    QTimer::singleShot(0, &dialog, [&] {
-        dialog.button(3)->setChecked(true);
-        dialog.reject();
-    });
-    EXPECT_EQ(dialog.choose(), std::nullopt);
-    EXPECT_EQ(dialog.checkedCode(), 10) << "cancel keeps the last confirmed choice";
+    // "Typ obliczeń" from the menu: what the dialog shows when it opens,
+    // then `choice` is checked (0: none) and OK or "Anuluj" pressed.
+    const auto open = [&](int choice, bool ok) {
+        std::optional<int> shown;
+        QTimer::singleShot(0, &dialog, [&dialog, &shown, choice, ok] {
+            shown = dialog.checkedCode();
+            if (choice != 0) {
+                dialog.button(choice)->setChecked(true);
+            }
+            ok ? dialog.accept() : dialog.reject();
+        });
+        window.action("Typoblicze1")->trigger();
+        return shown;
+    };
+    EXPECT_EQ(open(Elasticity, true), HeatFlow);
+    EXPECT_EQ(p.analysisType, Elasticity);
+    p.analysisType = ElectricPotential; // as another project's file sets it
+    EXPECT_EQ(open(0, true), ElectricPotential);
+    EXPECT_EQ(p.analysisType, ElectricPotential);
+    EXPECT_EQ(open(Thermoelasticity, false), ElectricPotential);
+    EXPECT_EQ(p.analysisType, ElectricPotential) << "Anuluj changes nothing";
+    EXPECT_EQ(open(0, true), ElectricPotential) << "nor does it leave its choice checked";
+    // A code that names no type checks no button, and OK then keeps it.
+    p.analysisType = 7;
+    EXPECT_EQ(open(0, true), std::nullopt);
+    EXPECT_EQ(p.analysisType, 7);
 }
 
 } // namespace

@@ -44,10 +44,13 @@ ExportOutcome writeExchangeFile(const Project& project, Interaction& ui, const s
 
 ExportOutcome exportCommand(const Project& project, Interaction& ui, SolverLauncher& launcher,
                             const std::filesystem::path& workingDirectory,
-                            const std::filesystem::path& programDirectory)
+                            const std::filesystem::path& programDirectory, const std::function<bool()>& mayEnd)
 {
     const ExportOutcome written = writeExchangeFile(project, ui, workingDirectory);
     if (written != ExportOutcome::Exported || !ui.ask(kStartSolverQuestion, kExportCaption, MessageKind::Exclamation)) {
+        return written;
+    }
+    if (mayEnd && !mayEnd()) {
         return written;
     }
     const SolverLaunch launch = solverLaunch(workingDirectory, programDirectory);

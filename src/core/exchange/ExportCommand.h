@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -58,9 +59,11 @@ ExportOutcome writeExchangeFile(const Project& project, Interaction& ui, const s
 // then asks whether to start the solver; on Yes starts it through
 // `launcher`. A solver that cannot be started is reported and the program
 // goes on. On SolverStarted the caller ends the program with status 0,
-// without saving and without asking.
+// without asking again. `mayEnd`, when given, runs after the Yes and before
+// the start (the window offers to save there); false keeps the program
+// running without a start, as a No would.
 ExportOutcome exportCommand(const Project& project, Interaction& ui, SolverLauncher& launcher,
                             const std::filesystem::path& workingDirectory,
-                            const std::filesystem::path& programDirectory);
+                            const std::filesystem::path& programDirectory, const std::function<bool()>& mayEnd = {});
 
 } // namespace zorind

@@ -2,6 +2,7 @@
 
 #include "model/NumberFormat.h"
 #include "model/ProjectFile.h"
+#include "ui/Messages.h"
 
 #include <array>
 #include <charconv>
@@ -134,6 +135,7 @@ bool newProject(Project& p, Interaction& ui, const ChooseAnalysisType& chooseAna
     resetProject(p);
     p.titleText = "TAV ";
     p.projectOpen = true;
+    p.filePath.clear();
 
     const int before = p.analysisType;
     std::optional<int> chosen = chooseAnalysisType ? chooseAnalysisType() : std::nullopt;
@@ -143,6 +145,7 @@ bool newProject(Project& p, Interaction& ui, const ChooseAnalysisType& chooseAna
     } else {
         p.analysisType = before;
     }
+    markSaved(p);
     return true;
 }
 
@@ -178,6 +181,8 @@ bool openProjectPath(Project& p, Interaction& ui, const std::string& path, bool 
         // The model is empty now: the caption must not name a file it did
         // not come from.
         p.titleText = "TAV ";
+        p.filePath.clear();
+        markSaved(p);
         if (showModel) {
             showModel();
         }
@@ -185,6 +190,8 @@ bool openProjectPath(Project& p, Interaction& ui, const std::string& path, bool 
         return false;
     }
     p.titleText = projectCaption(path);
+    p.filePath = path;
+    markSaved(p);
     if (showModel) {
         showModel();
     }
@@ -223,6 +230,8 @@ bool saveProjectPath(Project& p, Interaction& ui, const std::string& path, bool 
         return false;
     }
     p.titleText = projectCaption(path);
+    p.filePath = path;
+    markSaved(p);
     if (showModel) {
         showModel();
     }
@@ -230,6 +239,31 @@ bool saveProjectPath(Project& p, Interaction& ui, const std::string& path, bool 
         ui.exclamation("Zapisano dane do pliku " + path, "Zapis do pliku");
     }
     return true;
+}
+
+bool hasUnsavedChanges(const Project& p)
+{
+    return writeProjectText(p) != p.savedProjectText;
+}
+
+void markSaved(Project& p)
+{
+    p.savedProjectText = writeProjectText(p);
+}
+
+bool offerToSave(Project& p, Interaction& ui, const ShowModel& showModel)
+{
+    if (!hasUnsavedChanges(p)) {
+        return true;
+    }
+    const std::optional<bool> save = ui.questionWithCancel(kUnsavedChangesQuestion, kApplicationTitle);
+    if (!save) {
+        return false;
+    }
+    if (!*save) {
+        return true;
+    }
+    return p.filePath.empty() ? saveProject(p, ui, showModel) : saveProjectPath(p, ui, p.filePath, true, showModel);
 }
 
 } // namespace zorind

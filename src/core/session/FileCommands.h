@@ -44,4 +44,21 @@ bool saveProject(Project& project, Interaction& ui, const ShowModel& showModel =
 bool saveProjectPath(Project& project, Interaction& ui, const std::string& path, bool announce,
                      const ShowModel& showModel = {});
 
+// Whether the model differs, as its project file would, from the state it
+// was last opened, saved or started afresh in. The results are not part of
+// the file, so a compute changes nothing here.
+bool hasUnsavedChanges(const Project& project);
+
+// The model as it is now becomes the saved state.
+void markSaved(Project& project);
+
+inline constexpr const char* kUnsavedChangesQuestion = "Projekt został zmieniony. Zapisać zmiany?";
+
+// Before a command that would drop the model (a new project, another file,
+// the end of the program): with unsaved changes, asks whether to save them
+// (Tak, Nie, Anuluj). Tak saves, to the project's own file or through the
+// save dialog for a project without one, and goes on only when the file was
+// written; Nie goes on; Anuluj stops. Returns whether the command may go on.
+bool offerToSave(Project& project, Interaction& ui, const ShowModel& showModel = {});
+
 } // namespace zorind

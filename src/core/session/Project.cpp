@@ -1,5 +1,7 @@
 #include "session/Project.h"
 
+#include "model/ProjectFile.h"
+
 namespace zorind {
 
 void resetProject(Project& p)
@@ -78,6 +80,7 @@ void initialiseProject(Project& p)
     resetProject(p);
     p.display.showElementBoundaryNumbers = 0;
     p.display.showBcNumbers = 1;
+    p.savedProjectText = writeProjectText(p);
 }
 
 } // namespace zorind

@@ -48,6 +48,11 @@ struct EditState {
 struct Session {
     bool projectOpen = false;
     std::string titleText = " ";
+    // The file the project was last read from or written to (empty: none),
+    // and the project file's text at that moment, or when the project was
+    // started afresh: the model has unsaved changes while its text differs.
+    std::string filePath;
+    std::string savedProjectText;
     // The entry a dialog or list was opened on (0: the user types it).
     int32_t selectedNumber = 0;
 

@@ -48,6 +48,10 @@ public:
     }
     virtual bool question(std::string_view text, std::string_view caption, MessageKind icon) = 0;
 
+    // A Yes/No/Cancel question ("Tak", "Nie", "Anuluj"): true for Yes, false
+    // for No, nothing for Cancel.
+    virtual std::optional<bool> questionWithCancel(std::string_view text, std::string_view caption) = 0;
+
     // A one-line prompt. Nothing when the user cancels.
     virtual std::optional<std::string> promptText(std::string_view caption, std::string_view prompt,
                                                   std::string_view initial) = 0;

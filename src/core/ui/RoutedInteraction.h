@@ -22,6 +22,10 @@ public:
     {
         return target_->question(text, caption, icon);
     }
+    std::optional<bool> questionWithCancel(std::string_view text, std::string_view caption) override
+    {
+        return target_->questionWithCancel(text, caption);
+    }
     std::optional<std::string> promptText(std::string_view caption, std::string_view prompt,
                                           std::string_view initial) override
     {

@@ -27,6 +27,13 @@ bool ScriptedInteraction::question(std::string_view text, std::string_view capti
     return take(answers, defaultAnswer);
 }
 
+std::optional<bool> ScriptedInteraction::questionWithCancel(std::string_view text, std::string_view caption)
+{
+    shown.push_back({std::string(text), std::string(caption), MessageKind::Exclamation, true});
+    onShown(shown.back());
+    return take(choices, defaultChoice);
+}
+
 std::optional<std::string> ScriptedInteraction::promptText(std::string_view caption, std::string_view prompt,
                                                            std::string_view)
 {

@@ -23,6 +23,9 @@ public:
     };
 
     std::deque<bool> answers;
+    // Answers to Yes/No/Cancel questions; when it runs dry, `defaultChoice`.
+    std::deque<std::optional<bool>> choices;
+    std::optional<bool> defaultChoice = false;
     std::deque<std::optional<std::string>> texts;
     std::deque<std::optional<double>> numbers;
     std::deque<std::optional<std::string>> files;
@@ -35,6 +38,7 @@ public:
 
     void message(std::string_view text, std::string_view caption, MessageKind kind) override;
     bool question(std::string_view text, std::string_view caption, MessageKind icon) override;
+    std::optional<bool> questionWithCancel(std::string_view text, std::string_view caption) override;
     std::optional<std::string> promptText(std::string_view caption, std::string_view prompt,
                                           std::string_view initial) override;
     std::optional<double> promptNumber(std::string_view caption, std::string_view prompt, double initial) override;

@@ -87,8 +87,9 @@ void resultsList(TGL& w)
 void exportElasticity(TGL& w)
 {
     QtSolverLauncher launcher;
-    const ExportOutcome outcome = exportCommand(w.project(), w.interaction(), launcher, std::filesystem::current_path(),
-                                                QCoreApplication::applicationDirPath().toStdString());
+    const ExportOutcome outcome =
+        exportCommand(w.project(), w.interaction(), launcher, std::filesystem::current_path(),
+                      QCoreApplication::applicationDirPath().toStdString(), [&w] { return w.offerToSave(); });
     if (outcome == ExportOutcome::SolverStarted) {
         w.endWithoutAsking(0);
     }

@@ -1,5 +1,6 @@
 #include "app/QtInteraction.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -104,6 +105,26 @@ bool QtInteraction::question(std::string_view text, std::string_view caption, Me
                     toQString(text), QMessageBox::Yes | QMessageBox::No, parent_);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<bool> QtInteraction::questionWithCancel(std::string_view text, std::string_view caption)
+{
+    QMessageBox box(QMessageBox::Warning, toQString(caption), toQString(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    // The program's own words on the buttons, whatever Qt's language.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Tak"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nie"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Anuluj"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return true;
+    case QMessageBox::No:
+        return false;
+    default:
+        return std::nullopt;
+    }
 }
 
 std::optional<std::string> QtInteraction::promptText(std::string_view caption, std::string_view prompt,

@@ -16,6 +16,7 @@ public:
 
     void message(std::string_view text, std::string_view caption, MessageKind kind) override;
     bool question(std::string_view text, std::string_view caption, MessageKind icon) override;
+    std::optional<bool> questionWithCancel(std::string_view text, std::string_view caption) override;
     std::optional<std::string> promptText(std::string_view caption, std::string_view prompt,
                                           std::string_view initial) override;
     std::optional<double> promptNumber(std::string_view caption, std::string_view prompt, double initial) override;

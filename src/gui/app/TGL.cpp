@@ -204,7 +204,14 @@ void TGL::requestRepaint()
 
 void TGL::refreshCaption()
 {
-    setWindowTitle(project_.titleText == " " ? QString::fromUtf8(kApplicationTitle) : toQString(project_.titleText));
+    const QString title =
+        project_.titleText == " " ? QString::fromUtf8(kApplicationTitle) : toQString(project_.titleText);
+    setWindowTitle(hasUnsavedChanges(project_) ? title + QStringLiteral(" *") : title);
+}
+
+bool TGL::offerToSave()
+{
+    return zorind::offerToSave(project_, routed_, [this] { showModelNow(); });
 }
 
 void TGL::refreshControls()
@@ -359,6 +366,9 @@ void TGL::invertRubberBand(QPoint from, QPoint to)
 void TGL::newProjectCommand()
 {
     // The emptied project is on screen while the type is chosen.
+    if (!offerToSave()) {
+        return;
+    }
     const auto repaintThenChoose = [this] {
         requestRepaint();
         return chooseType_();
@@ -370,6 +380,9 @@ void TGL::newProjectCommand()
 
 void TGL::openProjectCommand()
 {
+    if (!offerToSave()) {
+        return;
+    }
     // The caption and the drawing show the file before its message does.
     if (openProject(project_, routed_, [this] { showModelNow(); })) {
         historyUse_ = HistoryUse::Restart;
@@ -401,7 +414,7 @@ void TGL::showModelNow()
 
 void TGL::exitCommand()
 {
-    if (confirmExit(project_, routed_)) {
+    if (offerToSave() && confirmExit(project_, routed_)) {
         requestRepaint();
         exitConfirmed_ = true;
         close();
@@ -426,7 +439,7 @@ void TGL::printerSetupCommand()
 
 void TGL::closeEvent(QCloseEvent* event)
 {
-    if (exitConfirmed_ || confirmExit(project_, routed_)) {
+    if (exitConfirmed_ || (offerToSave() && confirmExit(project_, routed_))) {
         exitConfirmed_ = true;
         requestRepaint();
         window<Tskala>().hide();

@@ -10,9 +10,9 @@
 
 #include "app/QtInteraction.h"
 #include "app/Windows.h"
-#include "edit/PointerSite.h"
 #include "command/Consequences.h"
 #include "command/History.h"
+#include "edit/PointerSite.h"
 #include "session/Project.h"
 #include "ui/RoutedInteraction.h"
 
@@ -90,6 +90,10 @@ public:
     void redoCommand();
     bool canUndo() const { return history_.canUndo(); }
     bool canRedo() const { return history_.canRedo(); }
+
+    // With unsaved changes, asks whether to save them first; false: the
+    // user cancelled, or the save failed.
+    bool offerToSave();
 
     // The shell's own commands.
     void newProjectCommand();

@@ -274,5 +274,38 @@ TEST(ProjectCaption, NeverExceeds199Characters)
     EXPECT_EQ(projectCaption(exact + "b").rfind("TAV ...", 0), 0u);
 }
 
+TEST_F(OpenProject, ChangesAreUnsavedUntilSavedAndTheOfferToSaveGoesOnOnlyAsAnswered)
+{
+    const std::string path = dir.file("plyta.tav");
+    Project p = someModel();
+    ASSERT_TRUE(saveProjectPath(p, ui, path, false));
+    EXPECT_FALSE(hasUnsavedChanges(p));
+    p.resultsValid = 1; // results are not part of the file
+    EXPECT_FALSE(hasUnsavedChanges(p));
+    EXPECT_TRUE(offerToSave(p, ui)) << "nothing to offer";
+    EXPECT_TRUE(ui.shown.empty());
+
+    p.nodes[1].x = 7;
+    ASSERT_TRUE(hasUnsavedChanges(p));
+    ui.clear();
+    ui.choices = {std::nullopt, false, true};
+    EXPECT_FALSE(offerToSave(p, ui)) << "Anuluj";
+    EXPECT_TRUE(offerToSave(p, ui)) << "Nie";
+    EXPECT_TRUE(hasUnsavedChanges(p));
+    EXPECT_TRUE(offerToSave(p, ui)) << "Tak";
+    EXPECT_FALSE(hasUnsavedChanges(p));
+    Project reread = emptyProject();
+    ASSERT_TRUE(openProjectPath(reread, ui, path, false));
+    EXPECT_EQ(reread.nodes[1].x, 7.0f) << "saved to the project's own file";
+    EXPECT_EQ(ui.shown[0].text, "Projekt został zmieniony. Zapisać zmiany?");
+    EXPECT_EQ(ui.shown[0].caption, "ZORIND");
+
+    Project fresh = emptyProject();
+    test::addNode(fresh, 1, 1);
+    ui.choices = {true};
+    EXPECT_FALSE(offerToSave(fresh, ui)) << "no file yet: the save dialog, cancelled";
+    EXPECT_EQ(ui.fileDialogs.size(), 1u);
+}
+
 } // namespace
 } // namespace zorind
