@@ -88,6 +88,22 @@ TEST(QtInteraction, QuestionsAnswerYesOnlyForYes)
     answerBoxes({recordAndPress(seen, QMessageBox::No)});
     EXPECT_FALSE(ui.ask("Uruchomić?", "Eksport", MessageKind::Exclamation));
     EXPECT_EQ(seen.icon, QMessageBox::Warning) << "a question that warns";
+
+    // Tak, Nie, Anuluj by their own words.
+    QStringList buttons;
+    const auto press = [&buttons](QMessageBox::StandardButton which) {
+        return [&buttons, which](QWidget& w) {
+            auto& box = dynamic_cast<QMessageBox&>(w);
+            buttons = {box.button(QMessageBox::Yes)->text(), box.button(QMessageBox::No)->text(),
+                       box.button(QMessageBox::Cancel)->text()};
+            box.button(which)->click();
+        };
+    };
+    answerBoxes({press(QMessageBox::Yes), press(QMessageBox::No), press(QMessageBox::Cancel)});
+    EXPECT_EQ(ui.questionWithCancel("Zapisać?", "ZORIND"), std::optional<bool>(true));
+    EXPECT_EQ(ui.questionWithCancel("Zapisać?", "ZORIND"), std::optional<bool>(false));
+    EXPECT_EQ(ui.questionWithCancel("Zapisać?", "ZORIND"), std::nullopt);
+    EXPECT_EQ(buttons, (QStringList{QStringLiteral("Tak"), QStringLiteral("Nie"), QStringLiteral("Anuluj")}));
 }
 
 TEST(QtInteraction, PromptsReturnTheTextOrNothingAndNumbersReadTheLocale)
