@@ -1,5 +1,6 @@
 #include "ElasticContract.h"
 #include "ExchangeModel.h"
+#include "FileKind.h"
 
 #include <array>
 #include <cerrno>
@@ -9,6 +10,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+
 #include <unistd.h>
 
 namespace zorind::elastic {
@@ -224,20 +226,6 @@ ExchangeModel parseExchange(std::string_view text)
 
 namespace {
 
-std::string notRegular(const struct stat& st)
-{
-    if (S_ISDIR(st.st_mode)) {
-        return "to jest katalog";
-    }
-    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) {
-        return "to jest plik urządzenia";
-    }
-    if (S_ISFIFO(st.st_mode)) {
-        return "to jest potok";
-    }
-    return "to nie jest zwykły plik";
-}
-
 // Only a regular file of sane size is read. Its kind is asked before opening
 // (opening a device may have effects of its own) and again of what was
 // opened; a fifo put in its place meanwhile opens without waiting for a
@@ -251,7 +239,7 @@ std::string readDataFile(const std::filesystem::path& path)
         throw ElasticError("Nie można odczytać pliku danych " + name);
     }
     if (!S_ISREG(st.st_mode)) {
-        throw ElasticError("Nie można odczytać pliku danych " + name + ": " + notRegular(st));
+        throw ElasticError("Nie można odczytać pliku danych " + name + ": " + notARegularFile(st));
     }
     if (static_cast<std::uintmax_t>(st.st_size) > maxFileSize) {
         throw ElasticError(tooLarge);

@@ -1,5 +1,7 @@
 #include "ResultWriter.h"
 
+#include "FileKind.h"
+
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -9,6 +11,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+
 #include <unistd.h>
 
 namespace zorind::elastic {
@@ -97,24 +100,6 @@ std::string systemMessage(int error)
     return std::error_code(error, std::generic_category()).message();
 }
 
-// What a path that is not a regular file is, for the refusal.
-std::string kindOf(const struct stat& st)
-{
-    if (S_ISDIR(st.st_mode)) {
-        return "to jest katalog";
-    }
-    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) {
-        return "to jest plik urządzenia";
-    }
-    if (S_ISFIFO(st.st_mode)) {
-        return "to jest potok";
-    }
-    if (S_ISSOCK(st.st_mode)) {
-        return "to jest gniazdo";
-    }
-    return "to nie jest zwykły plik";
-}
-
 // A path that may be replaced by a rename: a regular file or nothing.
 bool replaceable(const std::filesystem::path& path)
 {
@@ -164,7 +149,7 @@ std::filesystem::path resultFileTarget(const std::filesystem::path& path)
             return target;
         }
         if (!S_ISLNK(st.st_mode)) {
-            refuseResults(path, kindOf(st));
+            refuseResults(path, notARegularFile(st));
         }
         std::error_code ec;
         const std::filesystem::path next = std::filesystem::read_symlink(target, ec);

@@ -172,6 +172,28 @@ bool openProject(Project& p, Interaction& ui, const ShowModel& showModel)
     return true;
 }
 
+namespace {
+
+// A file read or written whole: it names the project in the caption, its
+// text is the saved state, the model is shown, then `announcement` (if any)
+// is said with the path.
+bool becameTheProjectsFile(Project& p, Interaction& ui, const std::string& path, const char* announcement,
+                           const char* caption, const ShowModel& showModel)
+{
+    p.titleText = projectCaption(path);
+    p.filePath = path;
+    markSaved(p);
+    if (showModel) {
+        showModel();
+    }
+    if (announcement != nullptr) {
+        ui.exclamation(announcement + path, caption);
+    }
+    return true;
+}
+
+} // namespace
+
 bool openProjectPath(Project& p, Interaction& ui, const std::string& path, bool announce, const ShowModel& showModel)
 {
     resetProject(p);
@@ -189,16 +211,8 @@ bool openProjectPath(Project& p, Interaction& ui, const std::string& path, bool 
         showReadFailure(ui, path, result);
         return false;
     }
-    p.titleText = projectCaption(path);
-    p.filePath = path;
-    markSaved(p);
-    if (showModel) {
-        showModel();
-    }
-    if (announce) {
-        ui.exclamation("Odczytano dane z pliku " + path, "Odczyt z pliku");
-    }
-    return true;
+    return becameTheProjectsFile(p, ui, path, announce ? "Odczytano dane z pliku " : nullptr, "Odczyt z pliku",
+                                 showModel);
 }
 
 bool saveProject(Project& p, Interaction& ui, const ShowModel& showModel)
@@ -229,16 +243,8 @@ bool saveProjectPath(Project& p, Interaction& ui, const std::string& path, bool 
                  "Błąd zapisu");
         return false;
     }
-    p.titleText = projectCaption(path);
-    p.filePath = path;
-    markSaved(p);
-    if (showModel) {
-        showModel();
-    }
-    if (announce) {
-        ui.exclamation("Zapisano dane do pliku " + path, "Zapis do pliku");
-    }
-    return true;
+    return becameTheProjectsFile(p, ui, path, announce ? "Zapisano dane do pliku " : nullptr, "Zapis do pliku",
+                                 showModel);
 }
 
 bool hasUnsavedChanges(const Project& p)
