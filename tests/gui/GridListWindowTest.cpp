@@ -13,9 +13,15 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QHeaderView>
+#include <QImage>
+#include <QScrollBar>
+
 #include "edit/Twf.h"
+#include "exchange/ElasticityResults.h"
 #include "lists/Tl_www.h"
 #include "lists/Tl_wyn.h"
+#include "lists/Tl_wyn_spr.h"
 #include "support/DialogTesting.h"
 #include "support/ModelBuilders.h"
 #include "ui/ScriptedInteraction.h"
@@ -100,9 +106,9 @@ TEST(Tl_www, ShowsTheStoredPotentialOfEveryInternalPoint)
     Project p = test::emptyProject();
     Tl_www list(p);
     list.rebuild();
-    EXPECT_EQ(list.grid()->rowCount(), 1) << "header only without internal points";
-    EXPECT_EQ(list.grid()->item(0, 0)->text(), QStringLiteral("Nr węzła"));
-    EXPECT_EQ(list.grid()->item(0, 1)->text(), QStringLiteral("Temperatura"));
+    EXPECT_EQ(list.grid()->rowCount(), 0) << "headings only without internal points";
+    EXPECT_EQ(list.grid()->horizontalHeaderItem(0)->text(), QStringLiteral("Nr węzła"));
+    EXPECT_EQ(list.grid()->horizontalHeaderItem(1)->text(), QStringLiteral("Temperatura"));
 
     test::addInternalPoint(p, 1, 1);
     test::addInternalPoint(p, 2, 2);
@@ -110,18 +116,18 @@ TEST(Tl_www, ShowsTheStoredPotentialOfEveryInternalPoint)
     p.internalPoints[2].internalResult = -12.5f;
     p.resultsValid = 1;
     list.rebuild();
-    ASSERT_EQ(list.grid()->rowCount(), 3);
-    EXPECT_EQ(list.grid()->item(1, 0)->text(), QStringLiteral("1"));
-    EXPECT_EQ(list.grid()->item(1, 1)->text(), QStringLiteral("0.300000011920929"));
-    EXPECT_EQ(list.grid()->item(2, 1)->text(), QStringLiteral("-12.5"));
+    ASSERT_EQ(list.grid()->rowCount(), 2);
+    EXPECT_EQ(list.grid()->item(0, 0)->text(), QStringLiteral("1"));
+    EXPECT_EQ(list.grid()->item(0, 1)->text(), QStringLiteral("0.300000011920929"));
+    EXPECT_EQ(list.grid()->item(1, 1)->text(), QStringLiteral("-12.5"));
     EXPECT_GE(list.grid()->columnWidth(0), 50);
     EXPECT_GE(list.grid()->columnWidth(1), 90);
 
     LocaleGuard polish(QLocale(QLocale::Polish, QLocale::Poland));
     p.internalPoints[1].internalResult = 12345.678f;
     list.rebuild();
-    EXPECT_EQ(list.grid()->item(2, 1)->text(), QStringLiteral("-12,5"));
-    EXPECT_EQ(list.grid()->item(1, 1)->text(), QStringLiteral("12345,677734375")) << "no group separators";
+    EXPECT_EQ(list.grid()->item(1, 1)->text(), QStringLiteral("-12,5"));
+    EXPECT_EQ(list.grid()->item(0, 1)->text(), QStringLiteral("12345,677734375")) << "no group separators";
 }
 
 TEST(Tl_wyn, ListsPotentialsAndFluxesOfEveryElement)
@@ -137,16 +143,16 @@ TEST(Tl_wyn, ListsPotentialsAndFluxesOfEveryElement)
     }
     Tl_wyn list(p);
     list.rebuild();
-    ASSERT_EQ(list.grid()->rowCount(), 4);
+    ASSERT_EQ(list.grid()->rowCount(), 3);
     ASSERT_EQ(list.grid()->columnCount(), 7);
     QStringList head;
     for (int c = 0; c < 7; ++c) {
-        head << list.grid()->item(0, c)->text();
+        head << list.grid()->horizontalHeaderItem(c)->text();
     }
     EXPECT_EQ(head, QStringList({"Nr", "Pot.1", "Pot.s", "Pot.2", "Stru.1", "Stru.s", "Stru.2"}));
-    EXPECT_EQ(list.grid()->item(2, 0)->text(), QStringLiteral("2"));
-    EXPECT_EQ(list.grid()->item(2, 3)->text(), QStringLiteral("23"));
-    EXPECT_EQ(list.grid()->item(3, 4)->text(), QStringLiteral("-7.75"));
+    EXPECT_EQ(list.grid()->item(1, 0)->text(), QStringLiteral("2"));
+    EXPECT_EQ(list.grid()->item(1, 3)->text(), QStringLiteral("23"));
+    EXPECT_EQ(list.grid()->item(2, 4)->text(), QStringLiteral("-7.75"));
     EXPECT_GE(list.grid()->columnWidth(0), 20);
     EXPECT_GE(list.grid()->columnWidth(2), 90);
 }
@@ -164,7 +170,7 @@ TEST(Tl_wyn, CopiesTheSelectedRowsOrAllForASpreadsheet)
     }
     Tl_wyn list(p);
     list.rebuild();
-    ASSERT_EQ(list.grid()->item(1, 1)->text(), QStringLiteral("11,5")); // shown in the user's locale
+    ASSERT_EQ(list.grid()->item(0, 1)->text(), QStringLiteral("11,5")); // shown in the user's locale
 
     const auto lines = [&] {
         QStringList out = list.copiedText().split('\n');
@@ -185,15 +191,12 @@ TEST(Tl_wyn, CopiesTheSelectedRowsOrAllForASpreadsheet)
         }
     }
 
-    // A selected cell copies its row under the headings; the header row
-    // itself counts as nothing selected.
-    list.grid()->setCurrentCell(2, 5, QItemSelectionModel::ClearAndSelect);
+    // A selected cell copies its row under the headings.
+    list.grid()->setCurrentCell(1, 5, QItemSelectionModel::ClearAndSelect);
     EXPECT_EQ(lines(), QStringList({all[0], all[2]}));
-    list.grid()->setCurrentCell(0, 1, QItemSelectionModel::ClearAndSelect);
-    EXPECT_EQ(lines(), all);
 
     // Ctrl+C and the context menu's "Kopiuj" put it on the clipboard.
-    list.grid()->setCurrentCell(3, 0, QItemSelectionModel::ClearAndSelect);
+    list.grid()->setCurrentCell(2, 0, QItemSelectionModel::ClearAndSelect);
     QApplication::clipboard()->clear();
     QTest::keyClick(list.grid(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), all[0] + '\n' + all[3] + '\n');
@@ -202,16 +205,16 @@ TEST(Tl_wyn, CopiesTheSelectedRowsOrAllForASpreadsheet)
 }
 
 // Every cell's text fits its column on one line: the drawn text is the whole
-// number, never "8...." nor a cut exponent, and the header "Nr" and
+// number, never "8...." nor a cut exponent, and the heading "Nr" and
 // element numbers from 10 on are readable.
 void expectEveryCellFits(const QTableWidget& grid)
 {
     EXPECT_FALSE(grid.wordWrap());
     const QFontMetrics metrics(grid.font());
     const int margins = 2 * (grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1);
-    for (int r = 0; r < grid.rowCount(); ++r) {
+    for (int r = -1; r < grid.rowCount(); ++r) {
         for (int c = 0; c < grid.columnCount(); ++c) {
-            const QString text = grid.item(r, c)->text();
+            const QString text = r < 0 ? grid.horizontalHeaderItem(c)->text() : grid.item(r, c)->text();
             EXPECT_GE(grid.columnWidth(c), metrics.horizontalAdvance(text) + margins)
                 << r << "," << c << " " << text.toStdString();
         }
@@ -243,6 +246,82 @@ TEST(ResultGrids, EveryNumberIsDrawnWholeOnOneLine)
     Tl_www internal(p);
     internal.rebuild();
     expectEveryCellFits(*internal.grid());
+}
+
+// A displacement far below the six decimals the list shows is copied as
+// the stored float, with a decimal point whatever the locale.
+TEST(Tl_wyn_spr, CopiesASmallDisplacementAsStored)
+{
+    LocaleGuard polish(QLocale(QLocale::Polish, QLocale::Poland));
+    Project p = test::emptyProject();
+    p.analysisType = Elasticity;
+    test::addNode(p, 0, 0);
+    p.elementResults[1].slot[1] = 2.5e-7f;
+    p.elementResults[1].slot[2] = -1.25f;
+    Tl_wyn_spr list(p);
+    list.rebuild();
+    ASSERT_EQ(list.grid()->rowCount(), 1);
+    EXPECT_EQ(list.grid()->item(0, 1)->text(), QStringLiteral("0,000000")) << "the window keeps its display";
+    EXPECT_EQ(list.grid()->item(0, 2)->text(), QStringLiteral("-1,250000"));
+
+    const QStringList lines = list.copiedText().split('\n');
+    ASSERT_GE(lines.size(), 2);
+    const QStringList cells = lines[1].split('\t');
+    ASSERT_EQ(cells.size(), 10);
+    bool read = false;
+    EXPECT_EQ(cells[1].toFloat(&read), 2.5e-7f) << cells[1].toStdString();
+    EXPECT_TRUE(read) << "a decimal point, not the locale's comma";
+    EXPECT_EQ(cells[2].toFloat(), -1.25f);
+}
+
+// However far the values scroll, the headings stay at the top and the
+// numbers of the rows in sight stay at the left.
+TEST(GridListWindows, TheHeadingsAndTheNumberColumnStayWhileTheValuesScroll)
+{
+    LocaleGuard c(QLocale::c());
+    Project p = test::emptyProject();
+    for (int k = 0; k < 12; ++k) {
+        test::addPolygon(p, {{0, 0}, {1, 0}, {0, 1}}); // elements 1..36
+    }
+    for (int e = 1; e <= p.elementCount(); ++e) {
+        for (int s = 1; s <= 3; ++s) {
+            p.elementResults[e].slot[s] = -9.87654e+37f / static_cast<float>(e + s);
+            p.fluxResults[e].slot[s] = 1.23457e-30f * static_cast<float>(e * s);
+        }
+    }
+    Tl_wyn list(p);
+    list.show();
+    QTableWidget* grid = list.grid();
+    QTableView* numbers = list.numberColumn();
+    ASSERT_GT(grid->horizontalScrollBar()->maximum(), 0) << "the values must be wider than the screen";
+    ASSERT_GT(grid->verticalScrollBar()->maximum(), 0);
+    ASSERT_TRUE(numbers->isVisible());
+    EXPECT_EQ(numbers->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Nr"));
+    EXPECT_TRUE(grid->horizontalHeader()->isVisible());
+
+    // The grid without its scroll bars.
+    const QRect shown(0, 0, grid->viewport()->geometry().right() + 1, grid->viewport()->geometry().bottom() + 1);
+    const int numberWidth = grid->viewport()->x() + grid->columnWidth(0);
+    const QRect numberStrip(0, 0, numberWidth, shown.height());
+    const QRect values(numberWidth, 0, shown.width() - numberWidth, shown.height());
+    const QRect headings(0, 0, shown.width(), grid->viewport()->y());
+
+    const QImage start = grid->grab().toImage();
+    grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
+    const QImage sideways = grid->grab().toImage();
+    EXPECT_TRUE(start.copy(values) != sideways.copy(values)) << "the values scrolled";
+    EXPECT_TRUE(start.copy(numberStrip) == sideways.copy(numberStrip)) << "the numbers stayed";
+    EXPECT_EQ(grid->rowAt(0), 0);
+
+    grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
+    const QImage down = grid->grab().toImage();
+    EXPECT_GT(grid->rowAt(0), 0);
+    EXPECT_TRUE(sideways.copy(headings) == down.copy(headings)) << "the headings stayed";
+    EXPECT_TRUE(sideways.copy(numberStrip) != down.copy(numberStrip)) << "the numbers followed the rows";
+    for (int y : {1, grid->viewport()->height() - 2}) {
+        EXPECT_EQ(numbers->rowAt(y), grid->rowAt(y)) << y;
+    }
+    list.close();
 }
 
 } // namespace

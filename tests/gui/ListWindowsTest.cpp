@@ -3,9 +3,13 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -15,6 +19,7 @@
 #include "lists/Tl_wb.h"
 #include "lists/Tl_wez.h"
 #include "lists/Tl_wezw.h"
+#include "lists/Tl_wyn.h"
 #include "support/DialogTesting.h"
 #include "support/ModelBuilders.h"
 #include "ui/ScriptedInteraction.h"
@@ -22,6 +27,7 @@
 namespace zorind {
 namespace {
 
+using test::LocaleGuard;
 using test::whileShown;
 
 class ListWindows : public ::testing::Test {
@@ -69,9 +75,9 @@ TEST_F(ListWindows, OpenOnlyWithEntriesAndShowTheModelOnceEachTime)
     for (int pass = 0; pass < 2; ++pass) {
         EXPECT_TRUE(open<Tl_wez>("Wzw1", [](Tl_wez& w) {
             EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Lista węzłów"));
-            ASSERT_EQ(w.grid()->rowCount(), 3);
-            EXPECT_EQ(w.grid()->item(0, 2)->text(), QStringLiteral("y"));
-            EXPECT_EQ(w.grid()->item(1, 1)->text().size(), 17); // 0.100000001490116
+            ASSERT_EQ(w.grid()->rowCount(), 2);
+            EXPECT_EQ(w.grid()->horizontalHeaderItem(2)->text(), QStringLiteral("y"));
+            EXPECT_EQ(w.grid()->item(0, 1)->text().size(), 17); // 0.100000001490116
         }));
         EXPECT_TRUE(open<Tl_ele>("Elementw1", [](Tl_ele& w) {
             ASSERT_EQ(w.list()->count(), 1);
@@ -79,7 +85,7 @@ TEST_F(ListWindows, OpenOnlyWithEntriesAndShowTheModelOnceEachTime)
             EXPECT_EQ(w.makeCurrentButton(), nullptr);
             EXPECT_EQ(w.heading()->buddy(), w.list());
         }));
-        EXPECT_TRUE(open<Tl_wezw>("Wzwwewntrznych1", [](Tl_wezw& w) { EXPECT_EQ(w.grid()->rowCount(), 2); }));
+        EXPECT_TRUE(open<Tl_wezw>("Wzwwewntrznych1", [](Tl_wezw& w) { EXPECT_EQ(w.grid()->rowCount(), 1); }));
     }
 }
 
@@ -112,6 +118,84 @@ TEST_F(ListWindows, MakeCurrentNamesTheSelectedEntryAndIgnoresNoSelection)
     EXPECT_EQ(p.currentCondition, 3);
     EXPECT_EQ(ui.textsShown(), (std::vector<std::string>{"Czy brzeg 2 wybrać jako aktualny",
                                                          "Czy warunek brzegowy 3 wybrać jako aktualny"}));
+}
+
+// Every entry is drawn whole, never shortened with "…"; `inSight`: without
+// scrolling sideways.
+void expectEntriesWhole(const QListWidget& list, bool inSight)
+{
+    const int margins = 2 * (list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1);
+    for (int r = 0; r < list.count(); ++r) {
+        const QString text = list.item(r)->text();
+        EXPECT_GE(list.visualItemRect(list.item(r)).width(), list.fontMetrics().horizontalAdvance(text) + margins)
+            << text.toStdString();
+    }
+    EXPECT_EQ(list.horizontalScrollBar()->maximum() == 0, inSight);
+}
+
+// A list window widens to show its heading, its entries and its columns
+// whole, never narrower than designed and never beyond the screen, where the
+// rest scrolls.
+TEST(ListWindowSizes, EveryListShowsItsContentWholeWithinTheScreen)
+{
+    LocaleGuard c(QLocale::c());
+    Project p = test::emptyProject();
+    test::addNode(p, 0.1f, -123456.79f);
+    test::addNode(p, 1.3f, 0.7f);
+    test::addElement(p, 1, 2);
+    ScriptedInteraction ui;
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+
+    Tl_wez nodes(p);
+    nodes.show();
+    EXPECT_EQ(nodes.minimumSize(), QSize(278, 376));
+    EXPECT_GT(nodes.width(), 278) << "the designed width cuts the y column";
+    EXPECT_EQ(nodes.grid()->horizontalScrollBar()->maximum(), 0) << "x and y in sight";
+    nodes.close();
+
+    Tl_ele elements(p);
+    elements.show();
+    EXPECT_EQ(elements.minimumSize(), QSize(295, 348));
+    EXPECT_GE(elements.heading()->width(), elements.heading()->sizeHint().width()) << "the heading whole";
+    expectEntriesWhole(*elements.list(), true);
+    elements.close();
+
+    Tl_brz boundaries(p, ui);
+    boundaries.show();
+    EXPECT_EQ(boundaries.size(), QSize(280, 348)) << "short entries keep the designed size";
+    EXPECT_EQ(boundaries.minimumSize(), boundaries.size());
+    boundaries.close();
+
+    p.analysisType = Elasticity;
+    p.conditions[1] = {1, 0.1f, 0.2f, 0.3f, 0, 0, 0, 0};
+    Tl_wb conditions(p, ui);
+    conditions.show();
+    EXPECT_GT(conditions.width(), 280);
+    EXPECT_LE(conditions.width(), screen.width());
+    expectEntriesWhole(*conditions.list(), true);
+    conditions.close();
+
+    p.conditions[1] = {1, -1.2345678e-30f, -2.3456789e-30f, -3.4567891e-30f, 0, 0, 0, 0};
+    p.conditions[1].atNode1Y = -4.5678912e-30f;
+    p.conditions[1].atMiddleY = -5.6789123e-30f;
+    p.conditions[1].atNode2Y = -6.7891234e-30f;
+    conditions.show();
+    EXPECT_LE(conditions.frameGeometry().width(), screen.width());
+    expectEntriesWhole(*conditions.list(), false);
+    conditions.close();
+
+    for (int e = 1; e <= 2; ++e) {
+        for (int s = 1; s <= 3; ++s) {
+            p.elementResults[e].slot[s] = -9.87654e+37f / static_cast<float>(e + s);
+            p.fluxResults[e].slot[s] = 1.23457e-30f * static_cast<float>(e * s);
+        }
+    }
+    test::addElement(p, 2, 1);
+    Tl_wyn results(p);
+    results.show();
+    EXPECT_LE(results.frameGeometry().width(), screen.width());
+    EXPECT_GT(results.grid()->horizontalScrollBar()->maximum(), 0) << "the columns beyond the screen scroll";
+    results.close();
 }
 
 } // namespace

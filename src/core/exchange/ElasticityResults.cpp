@@ -51,20 +51,19 @@ std::string formatElasticityValue(float value, char decimalSeparator)
     return text;
 }
 
-std::vector<std::array<std::string, 10>> elasticityResultRows(const Project& project, char decimalSeparator)
+ListColumns elasticityResultColumns(const Project& project, char decimalSeparator)
 {
-    std::vector<std::array<std::string, 10>> rows;
-    rows.reserve(static_cast<std::size_t>(project.nodeCount()));
+    ListColumns table{{kElasticityResultHeaders.begin(), kElasticityResultHeaders.end()}, {}};
+    table.rows.reserve(static_cast<std::size_t>(project.nodeCount()));
     for (int i : project.nodes.numbers()) {
-        std::array<std::string, 10> row;
-        row[0] = std::to_string(i);
-        const std::array<float, 9> values = elasticityValues(project, i);
-        for (std::size_t c = 0; c < values.size(); ++c) {
-            row[c + 1] = formatElasticityValue(values[c], decimalSeparator);
+        ListRow row;
+        row.text(std::to_string(i));
+        for (float value : elasticityValues(project, i)) {
+            row.value(formatElasticityValue(value, decimalSeparator), value);
         }
-        rows.push_back(std::move(row));
+        table.rows.push_back(std::move(row));
     }
-    return rows;
+    return table;
 }
 
 } // namespace zorind

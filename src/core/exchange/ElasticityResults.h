@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "lists/ListColumns.h"
 #include "session/Project.h"
 
 namespace zorind {
@@ -26,7 +27,9 @@ std::array<float, 9> elasticityValues(const Project& project, int node);
 // point. A value that rounds to zero shows without a sign.
 std::string formatElasticityValue(float value, char decimalSeparator);
 
-// The cells of rows 1..nodeCount: the node number and its nine values.
-std::vector<std::array<std::string, 10>> elasticityResultRows(const Project& project, char decimalSeparator);
+// The list: the headings, and per node its number and its nine values,
+// shown as formatElasticityValue writes them and copied as copiedNumber
+// does, so that a displacement too small for six decimals is copied whole.
+ListColumns elasticityResultColumns(const Project& project, char decimalSeparator);
 
 } // namespace zorind

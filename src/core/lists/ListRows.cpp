@@ -8,14 +8,25 @@ namespace zorind {
 
 namespace {
 
-template <class Points> std::vector<std::array<std::string, 3>> pointRows(const Points& points, char decimalSeparator)
+template <class Points> ListColumns pointColumns(const Points& points, char decimalSeparator)
 {
-    std::vector<std::array<std::string, 3>> rows;
+    ListColumns table{{kPointListHeaders.begin(), kPointListHeaders.end()}, {}};
     for (int k : points.numbers()) {
-        rows.push_back({std::to_string(k), displayNumber(points[k].x, decimalSeparator),
-                        displayNumber(points[k].y, decimalSeparator)});
+        const float x = points[k].x;
+        const float y = points[k].y;
+        table.rows.push_back(ListRow{}
+                                 .text(std::to_string(k))
+                                 .value(displayNumber(x, decimalSeparator), x)
+                                 .value(displayNumber(y, decimalSeparator), y));
     }
-    return rows;
+    return table;
+}
+
+// Thermoelasticity has no condition dialog of its own and reads its
+// conditions as elasticity does.
+bool hasElasticityConditions(int analysisType)
+{
+    return analysisType == Elasticity || analysisType == Thermoelasticity;
 }
 
 // The name of a condition's kind in the list, or nullptr when the analysis
@@ -32,7 +43,7 @@ const char* conditionKindName(int analysisType, float kind)
         if (kind == 3.0f) {
             return "konwekcja";
         }
-    } else if (analysisType == Elasticity) {
+    } else if (hasElasticityConditions(analysisType)) {
         if (kind == 1.0f) {
             return "obciążenie ciągłe";
         }
@@ -45,14 +56,14 @@ const char* conditionKindName(int analysisType, float kind)
 
 } // namespace
 
-std::vector<std::array<std::string, 3>> nodeListRows(const Project& project, char decimalSeparator)
+ListColumns nodeListColumns(const Project& project, char decimalSeparator)
 {
-    return pointRows(project.nodes, decimalSeparator);
+    return pointColumns(project.nodes, decimalSeparator);
 }
 
-std::vector<std::array<std::string, 3>> internalPointListRows(const Project& project, char decimalSeparator)
+ListColumns internalPointListColumns(const Project& project, char decimalSeparator)
 {
-    return pointRows(project.internalPoints, decimalSeparator);
+    return pointColumns(project.internalPoints, decimalSeparator);
 }
 
 ListColumns elementListColumns(const Project& project)
@@ -60,8 +71,12 @@ ListColumns elementListColumns(const Project& project)
     ListColumns table{{"Nr elementu", "Węzeł 1", "Węzeł 2", "Nr war. brzegowego", "Nr brzegu"}, {}};
     for (int k : project.elements.numbers()) {
         const Element& e = project.elements[k];
-        table.rows.push_back({std::to_string(k), std::to_string(e.startNode), std::to_string(e.endNode),
-                              std::to_string(e.condition), std::to_string(e.boundary)});
+        table.rows.push_back(ListRow{}
+                                 .text(std::to_string(k))
+                                 .text(std::to_string(e.startNode))
+                                 .text(std::to_string(e.endNode))
+                                 .text(std::to_string(e.condition))
+                                 .text(std::to_string(e.boundary)));
     }
     return table;
 }
@@ -69,7 +84,8 @@ ListColumns elementListColumns(const Project& project)
 std::vector<std::string> elementListEntries(const Project& project)
 {
     std::vector<std::string> entries;
-    for (const std::vector<std::string>& cells : elementListColumns(project).rows) {
+    for (const ListRow& row : elementListColumns(project).rows) {
+        const std::vector<std::string>& cells = row.shown;
         entries.push_back(cells[0] + " - " + cells[1] + ", " + cells[2] + ", " + cells[3] + ", " + cells[4]);
     }
     return entries;
@@ -80,7 +96,7 @@ ListColumns boundaryListColumns(const Project& project)
     ListColumns table{{"Nr brzegu", "Typ"}, {}};
     for (int k : project.boundaries.numbers()) {
         const bool outer = project.boundaries[k].kind == OuterBoundary;
-        table.rows.push_back({std::to_string(k), outer ? "zewnętrzny" : "wewnętrzny"});
+        table.rows.push_back(ListRow{}.text(std::to_string(k)).text(outer ? "zewnętrzny" : "wewnętrzny"));
     }
     return table;
 }
@@ -88,7 +104,8 @@ ListColumns boundaryListColumns(const Project& project)
 std::vector<NumberedEntry> boundaryListEntries(const Project& project)
 {
     std::vector<NumberedEntry> entries;
-    for (const std::vector<std::string>& cells : boundaryListColumns(project).rows) {
+    for (const ListRow& row : boundaryListColumns(project).rows) {
+        const std::vector<std::string>& cells = row.shown;
         entries.push_back({std::stoi(cells[0]), cells[0] + " - " + cells[1] + " "});
     }
     return entries;
@@ -96,7 +113,7 @@ std::vector<NumberedEntry> boundaryListEntries(const Project& project)
 
 ListColumns conditionListColumns(const Project& project, char decimalSeparator)
 {
-    const bool elasticity = project.analysisType == Elasticity;
+    const bool elasticity = hasElasticityConditions(project.analysisType);
     ListColumns table{{"Nr warunku", "Typ warunku"}, {}};
     for (const char* place : {"węzeł 1", "środek", "węzeł 2"}) {
         table.headings.push_back(std::string("Wartość, ") + place + (elasticity ? ", x" : ""));
@@ -112,16 +129,17 @@ ListColumns conditionListColumns(const Project& project, char decimalSeparator)
         if (name == nullptr) {
             continue;
         }
-        std::vector<std::string> cells{std::to_string(k), name};
+        ListRow row;
+        row.text(std::to_string(k)).text(name);
         for (float v : {c.atNode1, c.atMiddle, c.atNode2}) {
-            cells.push_back(displayNumber(v, decimalSeparator));
+            row.value(displayNumber(v, decimalSeparator), v);
         }
         if (elasticity) {
             for (float v : {c.atNode1Y, c.atMiddleY, c.atNode2Y}) {
-                cells.push_back(displayNumber(v, decimalSeparator));
+                row.value(displayNumber(v, decimalSeparator), v);
             }
         }
-        table.rows.push_back(std::move(cells));
+        table.rows.push_back(std::move(row));
     }
     return table;
 }
@@ -129,7 +147,8 @@ ListColumns conditionListColumns(const Project& project, char decimalSeparator)
 std::vector<NumberedEntry> conditionListEntries(const Project& project, char decimalSeparator)
 {
     std::vector<NumberedEntry> entries;
-    for (const std::vector<std::string>& cells : conditionListColumns(project, decimalSeparator).rows) {
+    for (const ListRow& row : conditionListColumns(project, decimalSeparator).rows) {
+        const std::vector<std::string>& cells = row.shown;
         std::string text = cells[0] + " - " + cells[1] + " :";
         for (std::size_t i = 2; i < cells.size(); ++i) {
             text += ' ' + cells[i];

@@ -4,15 +4,17 @@
 #include <string>
 #include <vector>
 
+#include "lists/ListColumns.h"
 #include "session/Project.h"
 #include "ui/Interaction.h"
 
 namespace zorind {
 
 // The texts of the model's list windows ("&Listy"). Numbers of the model
-// are plain integers; coordinates and condition values are the stored
+// are plain integers; coordinates and condition values show as the stored
 // float widened to double in general format with up to 15 significant
-// digits and the user's decimal separator (0.1 shows as 0.100000001490116).
+// digits and the user's decimal separator (0.1 shows as 0.100000001490116),
+// and are copied as copiedNumber writes them.
 
 inline constexpr const char* kNodeListTitle = "Lista węzłów";
 inline constexpr const char* kInternalPointListTitle = "Lista węzłów wewnętrznych";
@@ -26,16 +28,9 @@ inline constexpr const char* kBoundaryListHeading = "Nr brzegu, typ";
 inline constexpr const char* kConditionListHeading = "Numer węzła - typ warunku, wartość";
 inline constexpr const char* kMakeCurrentButton = "Ustal jako aktualny";
 
-// An entry list as columns, for copying to a spreadsheet: the headings and
-// one row of cells per entry, in the order of the entries.
-struct ListColumns {
-    std::vector<std::string> headings;
-    std::vector<std::vector<std::string>> rows;
-};
-
-// Grid rows "Nr", "x", "y" of the nodes and of the internal points.
-std::vector<std::array<std::string, 3>> nodeListRows(const Project& project, char decimalSeparator);
-std::vector<std::array<std::string, 3>> internalPointListRows(const Project& project, char decimalSeparator);
+// The grids "Nr", "x", "y" of the nodes and of the internal points.
+ListColumns nodeListColumns(const Project& project, char decimalSeparator);
+ListColumns internalPointListColumns(const Project& project, char decimalSeparator);
 
 // "3 - 3, 4, 1, 2": element, start node, end node, condition, boundary.
 std::vector<std::string> elementListEntries(const Project& project);
@@ -55,9 +50,11 @@ ListColumns boundaryListColumns(const Project& project);
 // "1 - temperatura : 20 20 25": the conditions whose kind the analysis
 // knows; the others (a convection condition left in an elasticity model)
 // have no entry, so an entry's position need not be its condition number.
+// Thermoelasticity, which has no condition dialog of its own, lists its
+// conditions as elasticity does, as the condition selector reads them.
 std::vector<NumberedEntry> conditionListEntries(const Project& project, char decimalSeparator);
 // Number, kind and the values at node 1, the middle and node 2 (x, then y
-// in an elasticity model).
+// in an elasticity or thermoelasticity model).
 ListColumns conditionListColumns(const Project& project, char decimalSeparator);
 
 // "Ustal jako aktualny": asks, and on Yes makes boundary (condition) `number`

@@ -21,6 +21,20 @@ std::vector<ElementResultRow> elementResultRows(const Project& project)
     return rows;
 }
 
+ListColumns elementResultColumns(const Project& project, char decimalSeparator)
+{
+    ListColumns table{{kResultListHeaders.begin(), kResultListHeaders.end()}, {}};
+    for (const ElementResultRow& result : elementResultRows(project)) {
+        ListRow row;
+        row.text(std::to_string(result.number));
+        for (float value : result.values) {
+            row.value(displayNumber(value, decimalSeparator), value);
+        }
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
 ResultsWindow resultsListCommand(const Project& project, Interaction& ui)
 {
     if (project.resultsValid != 1) {
@@ -45,6 +59,22 @@ std::vector<InternalResultRow> internalResultRows(const Project& project)
         rows.push_back({i, valid ? std::optional<float>(project.internalPoints[i].internalResult) : std::nullopt});
     }
     return rows;
+}
+
+ListColumns internalResultColumns(const Project& project, char decimalSeparator)
+{
+    ListColumns table{{kInternalResultsHeaders.begin(), kInternalResultsHeaders.end()}, {}};
+    for (const InternalResultRow& result : internalResultRows(project)) {
+        ListRow row;
+        row.text(std::to_string(result.number));
+        if (result.value) {
+            row.value(displayNumber(*result.value, decimalSeparator), *result.value);
+        } else {
+            row.text({});
+        }
+        table.rows.push_back(std::move(row));
+    }
+    return table;
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "lists/ListColumns.h"
 #include "session/Project.h"
 #include "ui/Interaction.h"
 
@@ -24,8 +25,12 @@ struct ElementResultRow {
     std::array<float, 6> values{};
 };
 
-// One row per element 1..elementCount (the grid adds the header row).
+// One row per element 1..elementCount.
 std::vector<ElementResultRow> elementResultRows(const Project& project);
+// The same as the window lists them: the headings, and per element its
+// number and the six values, shown as displayNumber writes them with
+// `decimalSeparator` and copied as copiedNumber does.
+ListColumns elementResultColumns(const Project& project, char decimalSeparator);
 
 // Which window "Lista wyników" opens.
 enum class ResultsWindow { None, PotentialResults, ElasticityResults };
@@ -52,6 +57,8 @@ struct InternalResultRow {
 // while the potential results are valid, so that a value belonging to an
 // earlier model is never listed.
 std::vector<InternalResultRow> internalResultRows(const Project& project);
+// The same as the window lists them; the cell of a missing value is empty.
+ListColumns internalResultColumns(const Project& project, char decimalSeparator);
 
 // --- "Skalowanie" (Tskaluj_) -----------------------------------------------
 

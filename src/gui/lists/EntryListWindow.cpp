@@ -4,18 +4,20 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "lists/ListCopy.h"
-#include "lists/TabSeparated.h"
 #include "lists/ListRows.h"
+#include "lists/ListWindowSize.h"
+#include "lists/TabSeparated.h"
 
 namespace zorind {
 
 EntryListWindow::EntryListWindow(const QString& objectName, const QString& title, const QString& heading,
                                  QSize clientSize, QSize listSize, bool withMakeCurrent, QWidget* parent)
-    : QDialog(parent), heading_(new QLabel(heading, this)), list_(new QListWidget(this))
+    : QDialog(parent), heading_(new QLabel(heading, this)), list_(new QListWidget(this)), designedSize_(clientSize)
 {
     setObjectName(objectName);
     setWindowTitle(title);
@@ -29,7 +31,10 @@ EntryListWindow::EntryListWindow(const QString& objectName, const QString& title
     list_->setSelectionMode(withMakeCurrent ? QAbstractItemView::SingleSelection
                                             : QAbstractItemView::ExtendedSelection);
     list_->setUniformItemSizes(true);
-    list_->setFixedSize(listSize);
+    // An entry is read whole: a window too narrow for it scrolls sideways
+    // rather than cutting it short with "…".
+    list_->setTextElideMode(Qt::ElideNone);
+    list_->setMinimumWidth(listSize.width());
     heading_->setBuddy(list_);
     addCopyCommand(this, list_, [this] { return copiedText(); });
 
@@ -55,10 +60,10 @@ EntryListWindow::EntryListWindow(const QString& objectName, const QString& title
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(heading_);
-    layout->addWidget(list_);
-    layout->addStretch();
+    layout->addWidget(list_, 1);
     layout->addLayout(buttons);
-    setFixedSize(clientSize);
+    setMinimumSize(clientSize);
+    resize(clientSize);
 }
 
 void EntryListWindow::rebuild()
@@ -66,14 +71,24 @@ void EntryListWindow::rebuild()
     list_->clear();
     numbers_.clear();
     cells_.clear();
-    // Entries 16 pixels high, or as high as the font needs.
-    const int height = std::max(16, list_->fontMetrics().height());
     for (const Entry& entry : entries()) {
-        auto* item = new QListWidgetItem(entry.text, list_);
-        item->setSizeHint(QSize(0, height));
+        new QListWidgetItem(entry.text, list_);
         numbers_.push_back(entry.number);
         cells_.push_back(entry.cells.isEmpty() ? QStringList{entry.text} : entry.cells);
     }
+    // Entries 16 pixels high, or as high as the font needs, and all as wide
+    // as the widest (the list takes every entry to be the size of the first).
+    const int width = list_->sizeHintForColumn(0);
+    const int height = std::max(16, list_->fontMetrics().height());
+    for (int r = 0; r < list_->count(); ++r) {
+        list_->item(r)->setSizeHint(QSize(width, height));
+    }
+
+    const QMargins margins = layout()->contentsMargins();
+    const int listWidth = width + 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width();
+    const int contentWidth = std::max(
+        {listWidth, heading_->sizeHint().width(), layout()->minimumSize().width() - margins.left() - margins.right()});
+    fitListWindow(this, designedSize_, QSize(contentWidth + margins.left() + margins.right(), designedSize_.height()));
 }
 
 int EntryListWindow::selectedNumber() const
@@ -94,7 +109,7 @@ QStringList EntryListWindow::columnHeadings() const
 QString EntryListWindow::copiedText() const
 {
     std::vector<QStringList> body;
-    for (int r : rowsToCopy(selectedRows(list_), 0, static_cast<int>(cells_.size()) - 1)) {
+    for (int r : rowsToCopy(selectedRows(list_), static_cast<int>(cells_.size()))) {
         body.push_back(cells_[static_cast<std::size_t>(r)]);
     }
     return tabSeparatedCells(columnHeadings(), body);

@@ -15,17 +15,18 @@ namespace zorind {
 // left, the list below it, "OK" at the bottom right and, in the lists that
 // can make an entry current, "Ustal jako aktualny" at the bottom left. The
 // entries are rebuilt every time the window is shown, so each opening shows
-// the Project as it is now, every entry once. "Kopiuj" (Ctrl+C, or the
-// list's context menu) copies the selected entries, or all of them, for a
-// spreadsheet.
+// the Project as it is now, every entry once, and the window widens, as far
+// as the screen allows, to show the heading and every entry whole; its
+// designed size is its least. "Kopiuj" (Ctrl+C, or the list's context menu)
+// copies the selected entries, or all of them, for a spreadsheet.
 class EntryListWindow : public QDialog {
     Q_OBJECT
 public:
     struct Entry {
         int number = 0; // the model number the entry names
         QString text;
-        // The entry's fields, one column each when copied; empty: the text
-        // is the only column.
+        // The entry's fields as copied (ListRow::copied), one column each;
+        // empty: the text is the only column.
         QStringList cells;
     };
 
@@ -62,6 +63,7 @@ private:
     QLabel* heading_;
     QListWidget* list_;
     QPushButton* makeCurrent_ = nullptr;
+    QSize designedSize_;
     std::vector<int> numbers_;
     std::vector<QStringList> cells_;
 };

@@ -12,7 +12,6 @@
 #include <string>
 
 #include "lists/TabSeparated.h"
-#include "widgets/NumberFields.h"
 
 namespace zorind {
 
@@ -64,7 +63,7 @@ QString tabSeparatedCells(const QStringList& headings, const std::vector<QString
     for (const QStringList& row : rows) {
         cells.push_back(utf8(row));
     }
-    return QString::fromStdString(tabSeparatedText(utf8(headings), cells, decimalSeparator()));
+    return QString::fromStdString(tabSeparatedText(utf8(headings), cells));
 }
 
 void addCopyCommand(QDialog* window, QAbstractItemView* view, std::function<QString()> text)

@@ -14,8 +14,8 @@ namespace zorind {
 // Cells made by the core, for a list window.
 QStringList qtCells(const std::vector<std::string>& cells);
 
-// The cells as the list shows them, as tab-separated text with a decimal
-// point in every number (see tabSeparatedText).
+// The copy texts of a list's headings and rows as tab-separated text (see
+// tabSeparatedText).
 QString tabSeparatedCells(const QStringList& headings, const std::vector<QStringList>& rows);
 
 // "Kopiuj" (Ctrl+C) of a read-only list window: in the view's context menu

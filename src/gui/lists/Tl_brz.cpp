@@ -19,7 +19,7 @@ std::vector<EntryListWindow::Entry> Tl_brz::entries() const
     const ListColumns table = boundaryListColumns(project_);
     std::size_t k = 0;
     for (const NumberedEntry& entry : boundaryListEntries(project_)) {
-        out.push_back({entry.number, QString::fromStdString(entry.text), qtCells(table.rows[k++])});
+        out.push_back({entry.number, QString::fromStdString(entry.text), qtCells(table.rows[k++].copied)});
     }
     return out;
 }

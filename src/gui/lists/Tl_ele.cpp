@@ -18,7 +18,7 @@ std::vector<EntryListWindow::Entry> Tl_ele::entries() const
     const ListColumns table = elementListColumns(project_);
     int k = 0;
     for (const std::string& text : elementListEntries(project_)) {
-        out.push_back({k + 1, QString::fromStdString(text), qtCells(table.rows[static_cast<std::size_t>(k)])});
+        out.push_back({k + 1, QString::fromStdString(text), qtCells(table.rows[static_cast<std::size_t>(k)].copied)});
         ++k;
     }
     return out;

@@ -19,7 +19,7 @@ std::vector<EntryListWindow::Entry> Tl_wb::entries() const
     const ListColumns table = conditionListColumns(project_, decimalSeparator());
     std::size_t k = 0;
     for (const NumberedEntry& entry : conditionListEntries(project_, decimalSeparator())) {
-        out.push_back({entry.number, QString::fromStdString(entry.text), qtCells(table.rows[k++])});
+        out.push_back({entry.number, QString::fromStdString(entry.text), qtCells(table.rows[k++].copied)});
     }
     return out;
 }

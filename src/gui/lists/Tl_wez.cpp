@@ -13,25 +13,11 @@ Tl_wez::Tl_wez(const Project& project, QWidget* parent)
       project_(project)
 {
     grid()->setAccessibleName(windowTitle());
-    setFixedSize(size());
 }
 
-QStringList Tl_wez::header() const
+ListColumns Tl_wez::table() const
 {
-    QStringList out;
-    for (const char* cell : kPointListHeaders) {
-        out << QString::fromUtf8(cell);
-    }
-    return out;
-}
-
-std::vector<QStringList> Tl_wez::rows() const
-{
-    std::vector<QStringList> out;
-    for (const auto& row : nodeListRows(project_, decimalSeparator())) {
-        out.push_back({QString::fromStdString(row[0]), QString::fromStdString(row[1]), QString::fromStdString(row[2])});
-    }
-    return out;
+    return nodeListColumns(project_, decimalSeparator());
 }
 
 std::vector<int> Tl_wez::columnWidths() const

@@ -12,8 +12,7 @@ public:
     Tl_wez(const Project& project, QWidget* parent = nullptr);
 
 protected:
-    QStringList header() const override;
-    std::vector<QStringList> rows() const override;
+    ListColumns table() const override;
     std::vector<int> columnWidths() const override;
 
 private:

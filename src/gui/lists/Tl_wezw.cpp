@@ -13,25 +13,11 @@ Tl_wezw::Tl_wezw(const Project& project, QWidget* parent)
       project_(project)
 {
     grid()->setAccessibleName(windowTitle());
-    setFixedSize(size());
 }
 
-QStringList Tl_wezw::header() const
+ListColumns Tl_wezw::table() const
 {
-    QStringList out;
-    for (const char* cell : kPointListHeaders) {
-        out << QString::fromUtf8(cell);
-    }
-    return out;
-}
-
-std::vector<QStringList> Tl_wezw::rows() const
-{
-    std::vector<QStringList> out;
-    for (const auto& row : internalPointListRows(project_, decimalSeparator())) {
-        out.push_back({QString::fromStdString(row[0]), QString::fromStdString(row[1]), QString::fromStdString(row[2])});
-    }
-    return out;
+    return internalPointListColumns(project_, decimalSeparator());
 }
 
 std::vector<int> Tl_wezw::columnWidths() const

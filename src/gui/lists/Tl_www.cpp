@@ -1,6 +1,7 @@
 #include "lists/Tl_www.h"
 
 #include "solver/ResultLists.h"
+#include "widgets/NumberFields.h"
 
 namespace zorind {
 
@@ -10,22 +11,9 @@ Tl_www::Tl_www(const Project& project, QWidget* parent)
 {
 }
 
-QStringList Tl_www::header() const
+ListColumns Tl_www::table() const
 {
-    QStringList out;
-    for (const char* cell : kInternalResultsHeaders) {
-        out << QString::fromUtf8(cell);
-    }
-    return out;
-}
-
-std::vector<QStringList> Tl_www::rows() const
-{
-    std::vector<QStringList> out;
-    for (const InternalResultRow& row : internalResultRows(project_)) {
-        out.push_back({QString::number(row.number), row.value ? storedNumber(*row.value) : QString()});
-    }
-    return out;
+    return internalResultColumns(project_, decimalSeparator());
 }
 
 std::vector<int> Tl_www::columnWidths() const

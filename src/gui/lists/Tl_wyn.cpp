@@ -1,6 +1,7 @@
 #include "lists/Tl_wyn.h"
 
 #include "solver/ResultLists.h"
+#include "widgets/NumberFields.h"
 
 namespace zorind {
 
@@ -10,26 +11,9 @@ Tl_wyn::Tl_wyn(const Project& project, QWidget* parent)
 {
 }
 
-QStringList Tl_wyn::header() const
+ListColumns Tl_wyn::table() const
 {
-    QStringList out;
-    for (const char* cell : kResultListHeaders) {
-        out << QString::fromUtf8(cell);
-    }
-    return out;
-}
-
-std::vector<QStringList> Tl_wyn::rows() const
-{
-    std::vector<QStringList> out;
-    for (const ElementResultRow& row : elementResultRows(project_)) {
-        QStringList cells{QString::number(row.number)};
-        for (float value : row.values) {
-            cells << storedNumber(value);
-        }
-        out.push_back(cells);
-    }
-    return out;
+    return elementResultColumns(project_, decimalSeparator());
 }
 
 std::vector<int> Tl_wyn::columnWidths() const

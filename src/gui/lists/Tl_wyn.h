@@ -13,8 +13,7 @@ public:
     Tl_wyn(const Project& project, QWidget* parent = nullptr);
 
 protected:
-    QStringList header() const override;
-    std::vector<QStringList> rows() const override;
+    ListColumns table() const override;
     std::vector<int> columnWidths() const override;
 
 private:

@@ -16,26 +16,9 @@ Tl_wyn_spr::Tl_wyn_spr(const Project& project, QWidget* parent)
     grid()->horizontalHeader()->setDefaultSectionSize(kElasticityGridDefaultWidth);
 }
 
-QStringList Tl_wyn_spr::header() const
+ListColumns Tl_wyn_spr::table() const
 {
-    QStringList out;
-    for (const char* cell : kElasticityResultHeaders) {
-        out << QString::fromUtf8(cell);
-    }
-    return out;
-}
-
-std::vector<QStringList> Tl_wyn_spr::rows() const
-{
-    std::vector<QStringList> out;
-    for (const auto& row : elasticityResultRows(project_, decimalSeparator())) {
-        QStringList cells;
-        for (const std::string& cell : row) {
-            cells << QString::fromStdString(cell);
-        }
-        out.push_back(cells);
-    }
-    return out;
+    return elasticityResultColumns(project_, decimalSeparator());
 }
 
 std::vector<int> Tl_wyn_spr::columnWidths() const

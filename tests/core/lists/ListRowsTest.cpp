@@ -7,7 +7,17 @@
 namespace zorind {
 namespace {
 
-using Rows = std::vector<std::array<std::string, 3>>;
+using Rows = std::vector<std::vector<std::string>>;
+
+// The cells of every row as the window shows them.
+Rows shown(const ListColumns& table)
+{
+    Rows rows;
+    for (const ListRow& row : table.rows) {
+        rows.push_back(row.shown);
+    }
+    return rows;
+}
 
 TEST(ListRows, NodesAndInternalPointsInFifteenDigitsOfTheStoredFloat)
 {
@@ -15,9 +25,10 @@ TEST(ListRows, NodesAndInternalPointsInFifteenDigitsOfTheStoredFloat)
     test::addNode(p, 0.1f, 2.5f);
     test::addNode(p, 1.0f, -3.0f);
     test::addInternalPoint(p, 0.3f, 12345678.0f);
-    EXPECT_EQ(nodeListRows(p, '.'), (Rows{{"1", "0.100000001490116", "2.5"}, {"2", "1", "-3"}}));
-    EXPECT_EQ(nodeListRows(p, ',')[0][1], "0,100000001490116");
-    EXPECT_EQ(internalPointListRows(p, '.'), (Rows{{"1", "0.300000011920929", "12345678"}}));
+    EXPECT_EQ(nodeListColumns(p, '.').headings, (std::vector<std::string>{"Nr", "x", "y"}));
+    EXPECT_EQ(shown(nodeListColumns(p, '.')), (Rows{{"1", "0.100000001490116", "2.5"}, {"2", "1", "-3"}}));
+    EXPECT_EQ(shown(nodeListColumns(p, ','))[0][1], "0,100000001490116");
+    EXPECT_EQ(shown(internalPointListColumns(p, '.')), (Rows{{"1", "0.300000011920929", "12345678"}}));
 }
 
 TEST(ListRows, ElementsAndBoundaries)
@@ -61,8 +72,16 @@ TEST(ListRows, ConditionsOfEachAnalysisAndTheKindsItLeavesOut)
     EXPECT_EQ(e[1].number, 3);
     EXPECT_EQ(e[1].text, "3 - przemieszczenie : 1 2 3 4 5,5 6");
 
+    // Thermoelasticity reads its conditions as elasticity does.
+    const ListColumns elasticity = conditionListColumns(p, ',');
     p.analysisType = Thermoelasticity;
-    EXPECT_TRUE(conditionListEntries(p, '.').empty());
+    const std::vector<NumberedEntry> thermo = conditionListEntries(p, ',');
+    ASSERT_EQ(thermo.size(), e.size());
+    for (std::size_t i = 0; i < e.size(); ++i) {
+        EXPECT_EQ(thermo[i].number, e[i].number);
+        EXPECT_EQ(thermo[i].text, e[i].text);
+    }
+    EXPECT_EQ(conditionListColumns(p, ',').headings, elasticity.headings);
 }
 
 TEST(ListRows, MakeCurrentAsksAndIgnoresNoSelection)

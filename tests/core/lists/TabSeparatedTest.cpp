@@ -5,29 +5,26 @@
 namespace zorind {
 namespace {
 
-TEST(TabSeparated, HeadingsThenRowsWithADecimalPointInEveryNumber)
+TEST(TabSeparated, HeadingsThenOneLinePerRowWithEveryCellTrimmedOnItsLine)
 {
-    const std::string text = tabSeparatedText({"Nr", "x", "Typ"},
-                                              {{"1", "-2,5", "wewnętrzny "},
-                                               {"12", "1,23456789012346e-07", "a,b"},
-                                               {"3", ",5", "tab\there"},
-                                               {"4", "1e+30", "2,5 3"}},
-                                              ',');
+    const std::string text = tabSeparatedText({"Nr", "x", "Typ"}, {{"1", "-2.5", "wewnętrzny "},
+                                                                   {"12", "1.23456791e-07", " a,b"},
+                                                                   {"3", "", "tab\there"},
+                                                                   {"4", "1e+30", "two\r\nlines"}});
     EXPECT_EQ(text, "Nr\tx\tTyp\n"
                     "1\t-2.5\twewnętrzny\n"
-                    "12\t1.23456789012346e-07\ta,b\n"
-                    "3\t.5\ttab here\n"
-                    "4\t1e+30\t2,5 3\n");
-    // Shown with a point already, the numbers stay as they are.
-    EXPECT_EQ(tabSeparatedText({"x"}, {{"0.5"}}, '.'), "x\n0.5\n");
+                    "12\t1.23456791e-07\ta,b\n"
+                    "3\t\ttab here\n"
+                    "4\t1e+30\ttwo  lines\n");
+    EXPECT_EQ(tabSeparatedText({"x"}, {}), "x\n") << "an empty list copies its headings";
 }
 
 TEST(RowsToCopy, TheSelectedRowsOnceInOrderOrEveryRowWhenNoneIs)
 {
-    EXPECT_EQ(rowsToCopy({}, 1, 4), (std::vector<int>{1, 2, 3, 4}));
-    EXPECT_EQ(rowsToCopy({0}, 1, 3), (std::vector<int>{1, 2, 3})) << "the heading row alone is no selection";
-    EXPECT_EQ(rowsToCopy({4, 2, 4, 0}, 1, 4), (std::vector<int>{2, 4}));
-    EXPECT_EQ(rowsToCopy({}, 0, -1), (std::vector<int>{})) << "an empty list";
+    EXPECT_EQ(rowsToCopy({}, 4), (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(rowsToCopy({3, 1, 3}, 4), (std::vector<int>{1, 3}));
+    EXPECT_EQ(rowsToCopy({7, -1}, 3), (std::vector<int>{0, 1, 2})) << "rows beyond the list are no selection";
+    EXPECT_EQ(rowsToCopy({}, 0), (std::vector<int>{})) << "an empty list";
 }
 
 } // namespace
