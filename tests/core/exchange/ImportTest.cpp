@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 #include "exchange/ElasticityResults.h"
 #include "exchange/ImportCommand.h"
@@ -190,6 +191,17 @@ TEST(ImportCommand, AsksReportsFailuresAndValidatesOnceTheHeaderIsFound)
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].kind, MessageKind::Exclamation);
     EXPECT_EQ(p.elementResults[1].slot[1], sampleResults(1)[0].dx);
+
+    // A whole file: every value of every node lands where the results list
+    // reads it (displacements, forces, then the stresses).
+    ui.clear();
+    EXPECT_EQ(importResults(p, ui, dir.write("all.wyn", whole)), ImportOutcome::Complete);
+    EXPECT_TRUE(ui.shown.empty());
+    for (const NodeResult& n : sampleResults(3)) {
+        EXPECT_EQ(elasticityValues(p, n.number), (std::array<float, 9>{n.dx, n.dy, n.fx, n.fy, n.sigmaX, n.sigmaY,
+                                                                       n.sigmaZ, n.tauXY, n.reduced}))
+            << "node " << n.number;
+    }
 }
 
 TEST(ImportCommand, ResultsOfAnotherModelAreRefusedWithBothNodeCounts)
@@ -202,7 +214,10 @@ TEST(ImportCommand, ResultsOfAnotherModelAreRefusedWithBothNodeCounts)
     p.elementResults[1].slot[3] = 6.0f;
     p.fluxResults[1].slot[1] = 7.0f;
     ScriptedInteraction ui;
-    const std::pair<int, const char*> files[] = {{12, "12 węzłów"}, {2, "2 węzły"}, {1, "1 węzeł"}};
+    // Polish plurals: one "węzeł"; 2-4 "węzły" except 12-14; anything else
+    // "węzłów", 21 included.
+    const std::pair<int, const char*> files[] = {{12, "12 węzłów"}, {2, "2 węzły"},   {1, "1 węzeł"},
+                                                 {21, "21 węzłów"}, {22, "22 węzły"}, {13, "13 węzłów"}};
     for (const auto& [count, said] : files) {
         const std::string path = dir.write("inny.wyn", resultFile(sampleResults(count)));
         ui.clear();
