@@ -1,5 +1,6 @@
 // zorind-elastic as a program: its exit status, its messages, and what it
 // does to the files its two paths name.
+#include "ElasticContract.h"
 #include "ElasticProgram.h"
 #include "ExchangeModel.h"
 #include "elastic/ExchangeText.h"
@@ -56,6 +57,12 @@ TEST(ElasticProgram, RefusedInputLeavesTheResultFileAsItWas)
     missingNode.elements[3].end = 7;
     ExchangeModel unfixed = good;
     unfixed.displacements.clear();
+    ExchangeModel heldAtOneNode = good; // free to turn about that node
+    heldAtOneNode.displacements.pop_back();
+    ExchangeModel incompressible = good;
+    incompressible.poissonRatio = 0.5;
+    ExchangeModel poissonMinusOne = good;
+    poissonMinusOne.poissonRatio = -1.0;
     ExchangeModel slit = good; // two elements on top of each other
     slit.nodes.resize(2);
     slit.elements = {{0, 1}, {1, 0}};
@@ -87,6 +94,10 @@ TEST(ElasticProgram, RefusedInputLeavesTheResultFileAsItWas)
         {"nodes over capacity", exchangeText(tooMany), "liczba węzłów 200 przekracza dopuszczalne 199"},
         {"element names a missing node", exchangeText(missingNode), "węzeł 8 nie istnieje"},
         {"no displacement", exchangeText(unfixed), "Brak przemieszczeń"},
+        {"displacement at one node only", exchangeText(heldAtOneNode),
+         "Przemieszczenie zadane tylko w jednym węźle"},
+        {"Poisson ratio 0.5", exchangeText(incompressible), "liczba Poissona musi leżeć między -1 a 0,5"},
+        {"Poisson ratio -1", exchangeText(poissonMinusOne), "liczba Poissona musi leżeć między -1 a 0,5"},
         {"overlapping elements", exchangeText(slit), "Elementy 1 i 2 nakładają się"},
         {"open boundary", exchangeText(open), "Brzeg nie jest zamknięty: węzeł 1 należy tylko do elementu 1"},
         {"bow-tie", exchangeText(bowTie), "Elementy 2 i 4 przecinają się"},
@@ -114,6 +125,31 @@ TEST(ElasticProgram, RefusedInputLeavesTheResultFileAsItWas)
     EXPECT_EQ(runElastic(data, results, err), exitSolved) << err.str();
     EXPECT_THAT(readAll(results.string()), ::testing::HasSubstr("PRZEMIESZCZENIA  BRZEGOWE"));
     EXPECT_EQ(entries(dir.path()), 2u);
+
+    // New results keep the permissions of the file they replace (a mode no
+    // usual umask gives a new file).
+    ASSERT_EQ(::chmod(results.c_str(), 0604), 0);
+    EXPECT_EQ(runElastic(data, results, err), exitSolved) << err.str();
+    struct stat st {};
+    ASSERT_EQ(::stat(results.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0604u);
+
+    // The largest model the application exports is taken: node, internal
+    // point and displacement counts at their capacities (the square is held
+    // at every node; the other nodes belong to no element).
+    ExchangeModel full = good;
+    full.nodes.resize(contract::kMaxNodes, Point{5.0, 5.0});
+    full.displacements.clear();
+    for (int i = 0; i < contract::kMaxNodes; ++i) {
+        full.displacements.push_back({i, 0.0, 0.0});
+    }
+    full.tractions.clear();
+    for (int i = 0; i < contract::kMaxInternalPoints; ++i) {
+        full.internalPoints.push_back({0.1 + 0.8 * (i % 25) / 24.0, 0.1 + 0.8 * (i / 25) / 24.0});
+    }
+    std::ofstream(data, std::ios::binary | std::ios::trunc) << exchangeText(full);
+    std::ostringstream fullErr;
+    EXPECT_EQ(runElastic(data, results, fullErr), exitSolved) << fullErr.str();
 }
 
 // The result path takes the results only as a regular file or a new name; a

@@ -632,6 +632,18 @@ TEST(ResultWriter, ImportReadsEveryNodeValueInPlace)
     }
     EXPECT_EQ(headers, 1);
     EXPECT_EQ(std::string(resultHeaderLine).size(), 57u);
+
+    // Internal points keep the numbers the exchange file gives them, after
+    // the nodes, with their positions.
+    std::istringstream points(out.str().substr(out.str().find("PUNKTY  WEWNĘTRZNE")));
+    std::getline(points, line);
+    std::getline(points, line);
+    int nr = 0;
+    double x = 0, y = 0;
+    ASSERT_TRUE(points >> nr >> x >> y);
+    EXPECT_EQ(nr, 6);
+    EXPECT_EQ(x, 0.5);
+    EXPECT_EQ(y, 0.5);
     EXPECT_THAT(out.str(), ::testing::HasSubstr("Węzeł 5 nie należy"));
     std::istringstream lines(out.str());
     while (std::getline(lines, line)) {
