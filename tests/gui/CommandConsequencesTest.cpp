@@ -2,12 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <set>
@@ -17,9 +19,12 @@
 #include "app/CommandTable.h"
 #include "app/DrawingArea.h"
 #include "app/TGL.h"
+#include "edit/Tw_elem.h"
+#include "edit/Twb.h"
 #include "session/Describe.h"
 #include "session/FileCommands.h"
 #include "solver/Compute.h"
+#include "support/ModelBuilders.h"
 #include "ui/ScriptedInteraction.h"
 
 namespace zorind {
@@ -264,6 +269,106 @@ TEST(CommandConsequences, EveryRowLeavesResultsRepaintAndControlsInStep)
             }
         }
     }
+}
+
+// Each store of a dialog that stays open ("Zastosuj") is settled at once as a
+// command of its own: results whose data it changed go while the dialog is
+// still open, and "Cofnij" takes the stores back one at a time.
+TEST(CommandConsequences, EachStoreOfADialogThatStaysOpenIsAStepOfItsOwn)
+{
+    ScriptedInteraction ui;
+    TGL window;
+    window.setInteraction(&ui);
+    window.resize(640, 480);
+    window.show();
+    Project& p = window.project();
+    ScriptedInteraction quiet;
+    ASSERT_TRUE(openProjectPath(p, quiet, std::string(ZORIND_EXAMPLES_DIR) + "/plyta.tav", false));
+    while (p.conditionCount() < 3) {
+        test::addCondition(p, 1, 0, 0, 0);
+    }
+    ASSERT_EQ(computeCommand(p, quiet, nullptr), ComputeOutcome::Computed);
+    letEventsRun();
+    ASSERT_FALSE(window.canUndo());
+
+    const auto field = [](QDialog& d, const char* name) { return d.findChild<QLineEdit*>(QString::fromLatin1(name)); };
+    const auto press = [](QDialog& d, const char* caption) {
+        for (QPushButton* b : d.findChildren<QPushButton*>()) {
+            if (b->text() == QString::fromLatin1(caption)) {
+                b->click();
+                return;
+            }
+        }
+        ADD_FAILURE() << "no button " << caption;
+    };
+    // Runs `steps` once the dialog is up and active (its fill on activation
+    // done), then closes it if the steps did not.
+    const auto inDialog = [](QDialog& dialog, std::function<void()> steps) {
+        QTimer::singleShot(0, &dialog, [&dialog, steps = std::move(steps)] {
+            (void)QTest::qWaitForWindowActive(&dialog);
+            steps();
+            if (dialog.isVisible()) {
+                dialog.reject();
+            }
+        });
+    };
+    const auto undo = [&] { window.action("Cofnij1")->trigger(); };
+
+    // A boundary condition's values, twice, then "Anuluj".
+    const int c = p.elements[1].condition;
+    const float original = p.conditions[c].atNode1;
+    bool discardedWhileOpen = false;
+    bool undoableWhileOpen = false;
+    Twb& twb = window.window<Twb>();
+    inDialog(twb, [&] {
+        field(twb, "Edit1")->setText(QString::number(c));
+        twb.findChild<QCheckBox*>(QStringLiteral("jeden"))->setChecked(true);
+        field(twb, "w1")->setText(QStringLiteral("50"));
+        press(twb, "Zastosuj");
+        discardedWhileOpen = p.resultsValid == 0;
+        undoableWhileOpen = window.canUndo();
+        field(twb, "w1")->setText(QStringLiteral("60"));
+        press(twb, "Zastosuj");
+        press(twb, "Anuluj");
+    });
+    window.action("Warunekbrzegowy1")->trigger();
+    letEventsRun();
+    EXPECT_TRUE(discardedWhileOpen);
+    EXPECT_TRUE(undoableWhileOpen);
+    EXPECT_EQ(p.conditions[c].atNode1, 60.0f);
+    undo();
+    EXPECT_EQ(p.conditions[c].atNode1, 50.0f) << "the second store taken back alone";
+    undo();
+    EXPECT_EQ(p.conditions[c].atNode1, original);
+    EXPECT_EQ(p.resultsValid, 1) << "the model comes back with its results";
+    EXPECT_FALSE(window.canUndo());
+
+    // An element's condition with "Zastosuj", then another with OK.
+    const int before = p.elements[1].condition;
+    const int applied = before % 3 + 1;
+    const int accepted = applied % 3 + 1;
+    discardedWhileOpen = false;
+    Tw_elem& element = window.window<Tw_elem>();
+    inDialog(element, [&] {
+        field(element, "Edit1")->setText(QStringLiteral("1"));
+        element.conditionList()->setCurrentIndex(applied - 1);
+        press(element, "Zastosuj");
+        discardedWhileOpen = p.resultsValid == 0;
+        element.conditionList()->setCurrentIndex(accepted - 1);
+        press(element, "OK");
+    });
+    window.action("Wasnocielementu1")->trigger();
+    letEventsRun();
+    EXPECT_TRUE(discardedWhileOpen);
+    EXPECT_EQ(p.elements[1].condition, accepted);
+    undo();
+    EXPECT_EQ(p.elements[1].condition, applied) << "the store with OK taken back alone";
+    undo();
+    EXPECT_EQ(p.elements[1].condition, before);
+    EXPECT_EQ(p.resultsValid, 1);
+
+    ui.defaultAnswer = true;
+    window.close();
 }
 
 } // namespace

@@ -75,7 +75,10 @@ Tw_elem::Tw_elem(Project& project, Interaction& ui, QWidget* parent)
         startNodes_->setEnabled(on);
         endNodes_->setEnabled(on);
     });
-    connect(apply_, &QPushButton::clicked, this, [this] { store(); });
+    connect(apply_, &QPushButton::clicked, this, [this] {
+        store();
+        emit stored();
+    });
 }
 
 void Tw_elem::fillLists()

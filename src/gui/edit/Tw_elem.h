@@ -35,6 +35,10 @@ public:
     void reactivated() override;
     void done(int result) override;
 
+signals:
+    // "Zastosuj" stored the fields while the dialog stays open.
+    void stored();
+
 protected:
     void fill() override;
     bool names(int number) const override;
