@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 
 #include "app/TGL.h"
@@ -106,6 +107,8 @@ TEST_F(ListWindows, MakeCurrentNamesTheSelectedEntryAndIgnoresNoSelection)
         w.list()->setCurrentRow(1);
         w.makeCurrentButton()->click();
         EXPECT_TRUE(w.isVisible());
+        // Settled at once: the selector follows while the list stays open.
+        EXPECT_EQ(window.boundarySelector()->currentText(), QStringLiteral("Brzeg 2 wew"));
     }));
     EXPECT_EQ(window.project().currentBoundary, 2);
     EXPECT_EQ(window.boundarySelector()->currentText(), QStringLiteral("Brzeg 2 wew"));
@@ -196,6 +199,34 @@ TEST(ListWindowSizes, EveryListShowsItsContentWholeWithinTheScreen)
     EXPECT_LE(results.frameGeometry().width(), screen.width());
     EXPECT_GT(results.grid()->horizontalScrollBar()->maximum(), 0) << "the columns beyond the screen scroll";
     results.close();
+}
+
+// Kopiuj copies the selected entries under the column headings. A list that
+// makes an entry current lets one entry be selected; the others let several
+// be picked with Ctrl for copying.
+TEST_F(ListWindows, CopyTakesSeveralEntriesOnlyWhereNoneIsMadeCurrent)
+{
+    Project& p = window.project();
+    test::addPolygon(p, {{0, 0}, {4, 0}, {4, 3}});
+    test::addBoundary(p, InnerBoundary);
+    const auto click = [](QListWidget* list, int row, Qt::KeyboardModifiers modifiers) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
+    };
+    QStringList copied;
+    EXPECT_TRUE(open<Tl_ele>("Elementw1", [&](Tl_ele& w) {
+        click(w.list(), 0, Qt::NoModifier);
+        click(w.list(), 2, Qt::ControlModifier);
+        copied = w.copiedText().split('\n');
+    }));
+    EXPECT_EQ(copied, QStringList({QString::fromUtf8("Nr elementu\tWęzeł 1\tWęzeł 2\tNr war. brzegowego\tNr brzegu"),
+                                   "1\t1\t2\t1\t1", "3\t3\t1\t1\t1", ""}));
+
+    EXPECT_TRUE(open<Tl_brz>("Brzegw1", [&](Tl_brz& w) {
+        click(w.list(), 0, Qt::NoModifier);
+        click(w.list(), 1, Qt::ControlModifier);
+        copied = w.copiedText().split('\n');
+    }));
+    EXPECT_EQ(copied, QStringList({"Nr brzegu\tTyp", QString::fromUtf8("2\twewnętrzny"), ""}));
 }
 
 } // namespace
