@@ -89,6 +89,13 @@ TEST(Twb, LockWhileAddingCouplingValidationOrderAndCaptions)
         dialog,
         [&] {
             EXPECT_EQ(dialog.numberField()->text(), QStringLiteral("0"));
+            // A constant condition: its one value stays editable, the
+            // copies of it do not.
+            dialog.numberField()->setText(QStringLiteral("3"));
+            EXPECT_TRUE(dialog.oneValue()->isChecked());
+            EXPECT_TRUE(w1->isEnabled());
+            EXPECT_FALSE(w2->isEnabled());
+            EXPECT_FALSE(w3->isEnabled());
             dialog.numberField()->setText(QStringLiteral("2"));
             EXPECT_EQ(w3->text(), QStringLiteral("3"));
             EXPECT_FALSE(dialog.oneValue()->isChecked());
