@@ -16,6 +16,7 @@
 
 #include "Painter.h"
 #include "session/DisplayCommands.h"
+#include "session/ScreenSettings.h"
 #include "support/DialogTesting.h"
 #include "support/ModelBuilders.h"
 #include "ui/ScriptedInteraction.h"
@@ -224,6 +225,34 @@ TEST(T_ustaw, OkAppliesTheSettingsAndRebuildsThePalette)
     EXPECT_EQ(p.palette.colours[29], (Rgb{0, 0, 128}));
     EXPECT_EQ(p.view.gridStepX, 0.5f);
     EXPECT_TRUE(ui.shown.empty());
+
+    // Each box is a setting of its own: turning one from its default with OK
+    // changes that setting and no other.
+    const std::pair<const char*, bool ScreenSettings::*> boxes[] = {
+        {"wezly", &ScreenSettings::showNodes},
+        {"nrwezly", &ScreenSettings::showNodeNumbers},
+        {"elem", &ScreenSettings::showElements},
+        {"nrelem", &ScreenSettings::showElementNumbers},
+        {"wew", &ScreenSettings::showInternalPoints},
+        {"wpe", &ScreenSettings::showEndValues},
+        {"wse", &ScreenSettings::showMidValues},
+        {"www", &ScreenSettings::showInternalValues},
+        {"siat", &ScreenSettings::gridOn},
+        {"kol", &ScreenSettings::sevenBandPalette},
+    };
+    for (const auto& [name, setting] : boxes) {
+        Project q = test::emptyProject();
+        T_ustaw one(q, ui);
+        whileShown(
+            one, [&, name = name] { one.box(name)->setChecked(!one.box(name)->isChecked()); }, "OK");
+        EXPECT_TRUE(one.edit());
+        ScreenSettings expected;
+        expected.*setting = !(expected.*setting);
+        const ScreenSettings got = currentScreenSettings(q);
+        for (const auto& [other, otherSetting] : boxes) {
+            EXPECT_EQ(got.*otherSetting, expected.*otherSetting) << name << " ticked, " << other << " read";
+        }
+    }
 }
 
 TEST(T_ustaw, BadSpacingKeepsTheSpacingButAppliesTheBoxes)
