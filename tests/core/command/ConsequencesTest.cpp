@@ -62,6 +62,7 @@ TEST(Consequences, ResultsGoWhenTheirDataChangesAndOnlyThen)
         {"the ambient temperature", [](Project& p) { p.ambientTemperature = 20; }, false, true},
         {"the kind of an element's boundary", [](Project& p) { p.boundaries[1].kind = InnerBoundary; }, false, true},
         {"a free node added", [](Project& p) { test::addNode(p, 20, 20); }, false, true},
+        {"an internal point moved along y alone", [](Project& p) { p.internalPoints[1].y = 2; }, true, true},
         {"an unused condition changed", [](Project& p) { p.conditions[4].atNode1 = 7; }, true, true},
         {"a boundary without elements added", [](Project& p) { test::addBoundary(p, InnerBoundary); }, true, true},
         {"the current condition", [](Project& p) { p.currentCondition = 3; }, true, true},
