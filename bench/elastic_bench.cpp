@@ -5,6 +5,8 @@
 //   BM_Parse      the reader on the file's text
 //   BM_Solve      assembly, LU and every nodal and internal-point result
 //   BM_Whole      parse, solve and write the result text
+//   BM_SolveProblem  the same model as the application solves it in its own
+//                 process: every element with its own condition, no files
 #include <benchmark/benchmark.h>
 
 #include "ElasticSolver.h"
@@ -52,6 +54,42 @@ void BM_Whole(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Whole)->Unit(benchmark::kMillisecond);
+
+// The largest model with its conditions on the elements: the outer circle's
+// elements held, the hole's loaded at each end with the load of its node.
+ElasticProblem largestProblem()
+{
+    const ExchangeModel m = test::largestModel();
+    ElasticProblem p;
+    p.youngModulus = m.youngModulus;
+    p.poissonRatio = m.poissonRatio;
+    for (const Point& n : m.nodes) {
+        p.nodes.push_back({n.x, n.y});
+    }
+    for (const Point& q : m.internalPoints) {
+        p.internalPoints.push_back({q.x, q.y});
+    }
+    std::vector<PlanePoint> load(m.nodes.size());
+    for (const NodalValue& t : m.tractions) {
+        load[static_cast<std::size_t>(t.node)] = {t.x, t.y};
+    }
+    for (const Element& e : m.elements) {
+        const bool held = e.start < 120;
+        p.elements.push_back({e.start, e.end, held ? ElasticKind::Displacement : ElasticKind::Traction,
+                              held ? PlanePoint{} : load[static_cast<std::size_t>(e.start)],
+                              held ? PlanePoint{} : load[static_cast<std::size_t>(e.end)]});
+    }
+    return p;
+}
+
+void BM_SolveProblem(benchmark::State& state)
+{
+    const ElasticProblem problem = largestProblem();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(solveElasticProblem(problem));
+    }
+}
+BENCHMARK(BM_SolveProblem)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

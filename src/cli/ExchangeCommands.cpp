@@ -1,26 +1,21 @@
 // export-elasticity, import-results and the elasticity branch of solve: the
-// exchange with the elasticity solver program, without a window.
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
+// exchange with the elasticity solver program, and the solve in this
+// process, without a window.
 #include <array>
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
+#include <span>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "CliSupport.h"
+#include "ElasticSolver.h"
+#include "exchange/ElasticSolve.h"
 #include "exchange/ElasticityResults.h"
 #include "exchange/ExchangeFile.h"
 #include "exchange/ExportCommand.h"
 #include "exchange/ImportCommand.h"
 #include "model/NumberFormat.h"
-
-extern char** environ;
 
 namespace zorind::cli {
 
@@ -37,13 +32,18 @@ std::string requireProject(Arguments& args)
     return *file;
 }
 
-// The elasticity results list: a heading of the window's column names (a
-// blank inside a name written as '_'), then per node its number and the nine
-// values, each "%.9g" of the stored float, so that it reads back exactly.
-std::string elasticityListText(const Project& project)
+// "%.9g" of a stored float, so that it reads back exactly.
+std::string number(float value)
+{
+    return formatGeneral(static_cast<double>(value), 9);
+}
+
+// A heading line of a list's column names, a blank inside a name written
+// as '_'.
+std::string headingLine(std::span<const char* const> cells)
 {
     std::string out = "#";
-    for (const char* cell : kElasticityResultHeaders) {
+    for (const char* cell : cells) {
         std::string name = cell;
         for (char& c : name) {
             if (c == ' ') {
@@ -52,23 +52,53 @@ std::string elasticityListText(const Project& project)
         }
         out += ' ' + name;
     }
-    out += '\n';
+    return out + '\n';
+}
+
+// The elasticity results list: a heading of the window's column names, then
+// per node its number and the nine values.
+std::string elasticityListText(const Project& project)
+{
+    std::string out = headingLine(kElasticityResultHeaders);
     for (int i : project.nodes.numbers()) {
         out += std::to_string(i);
         for (float value : elasticityValues(project, i)) {
-            out += ' ' + formatGeneral(static_cast<double>(value), 9);
+            out += ' ' + number(value);
         }
         out += '\n';
     }
     return out;
 }
 
+// The internal points' list the same way: per point its number, x, y and
+// the seven values.
+std::string internalPointListText(const Project& project)
+{
+    std::string out = headingLine(kInternalPointResultHeaders);
+    for (int i : project.internalPoints.numbers()) {
+        out +=
+            std::to_string(i) + ' ' + number(project.internalPoints[i].x) + ' ' + number(project.internalPoints[i].y);
+        for (float value : internalPointValues(project, i)) {
+            out += ' ' + number(value);
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+std::string stressJson(float sigmaX, float sigmaY, float sigmaZ, float tauXY, float reduced)
+{
+    return "{\"sigmaX\":" + number(sigmaX) + ",\"sigmaY\":" + number(sigmaY) + ",\"sigmaZ\":" + number(sigmaZ) +
+           ",\"tauXY\":" + number(tauXY) + ",\"reduced\":" + number(reduced) + '}';
+}
+
 // The same values as JSON, in the shape of the potential solve's output:
 // {"nodes":[{"n":1,"displacement":[x,y],"force":[x,y],"stress":{"sigmaX":..,
-// "sigmaY":..,"sigmaZ":..,"tauXY":..,"reduced":..}},...]}.
-std::string elasticityJson(const Project& project)
+// "sigmaY":..,"sigmaZ":..,"tauXY":..,"reduced":..}},...]}, and with
+// `internalPoints` after the nodes "internalPoints":[{"n":1,"x":..,"y":..,
+// "displacement":[x,y],"stress":{...}},...].
+std::string elasticityJson(const Project& project, bool internalPoints)
 {
-    const auto number = [](float value) { return formatGeneral(static_cast<double>(value), 9); };
     std::string out = "{\"nodes\":[";
     bool first = true;
     for (int i : project.nodes.numbers()) {
@@ -78,89 +108,42 @@ std::string elasticityJson(const Project& project)
         }
         first = false;
         out += "{\"n\":" + std::to_string(i) + ",\"displacement\":[" + number(v[0]) + ',' + number(v[1]) +
-               "],\"force\":[" + number(v[2]) + ',' + number(v[3]) + "],\"stress\":{\"sigmaX\":" + number(v[4]) +
-               ",\"sigmaY\":" + number(v[5]) + ",\"sigmaZ\":" + number(v[6]) + ",\"tauXY\":" + number(v[7]) +
-               ",\"reduced\":" + number(v[8]) + "}}";
+               "],\"force\":[" + number(v[2]) + ',' + number(v[3]) +
+               "],\"stress\":" + stressJson(v[4], v[5], v[6], v[7], v[8]) + '}';
     }
-    out += "]}\n";
+    out += ']';
+    if (internalPoints) {
+        out += ",\"internalPoints\":[";
+        for (int i : project.internalPoints.numbers()) {
+            const std::array<float, 7> v = internalPointValues(project, i);
+            if (i > 1) {
+                out += ',';
+            }
+            out += "{\"n\":" + std::to_string(i) + ",\"x\":" + number(project.internalPoints[i].x) +
+                   ",\"y\":" + number(project.internalPoints[i].y) + ",\"displacement\":[" + number(v[0]) + ',' +
+                   number(v[1]) + "],\"stress\":" + stressJson(v[2], v[3], v[5], v[4], v[6]) + '}';
+        }
+        out += ']';
+    }
+    out += "}\n";
     return out;
 }
 
-void printResults(const Project& project, bool json)
+// The nodes' results, and with `internalPoints` those of the internal
+// points after them.
+void printResults(const Project& project, bool json, bool internalPoints)
 {
-    const std::string out = json ? elasticityJson(project) : elasticityListText(project);
+    std::string out;
+    if (json) {
+        out = elasticityJson(project, internalPoints);
+    } else {
+        out = elasticityListText(project);
+        if (internalPoints) {
+            out += internalPointListText(project);
+        }
+    }
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
-}
-
-// The folder this program was started from: zorind-elastic is installed
-// beside it.
-fs::path ownDirectory()
-{
-    std::error_code ec;
-    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? fs::path() : self.parent_path();
-}
-
-// A fresh private folder for one run of the solver, removed afterwards.
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::error_code ec;
-        std::string pattern = (fs::temp_directory_path(ec) / "zorind-elastic-XXXXXX").string();
-        if (!ec && ::mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
-        }
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ec;
-        if (!path_.empty()) {
-            fs::remove_all(path_, ec);
-        }
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-// Runs `program DATA RESULTS` in `folder` and waits for it. Its standard
-// output joins the messages on standard error, so that standard output
-// carries the results alone. Returns a message when it failed.
-std::optional<std::string> runSolver(const fs::path& program, const fs::path& folder)
-{
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-    posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
-    std::string name = program.string();
-    std::string data = kExchangeFileName;
-    std::string results = kResultFileName;
-    std::vector<char*> argv{name.data(), data.data(), results.data(), nullptr};
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, name.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        return "Nie można uruchomić modułu liczącego " + name;
-    }
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR) {
-            return "Nie można uruchomić modułu liczącego " + name;
-        }
-    }
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
-        return std::nullopt;
-    }
-    if (WIFEXITED(status)) {
-        return "Moduł liczący zakończył pracę z błędem (kod " + std::to_string(WEXITSTATUS(status)) + ")";
-    }
-    return "Moduł liczący przerwał pracę (sygnał " + std::to_string(WTERMSIG(status)) + ")";
 }
 
 } // namespace
@@ -204,7 +187,7 @@ int runImportResults(Arguments args)
     case ImportOutcome::OtherModel:
         return kExitErrors;
     default:
-        printResults(project, false);
+        printResults(project, false, false);
         return kExitOk;
     }
 }
@@ -212,35 +195,15 @@ int runImportResults(Arguments args)
 int solveElasticity(Project& project, bool json)
 {
     CliInteraction ui(stderr);
-    const ScratchFolder scratch;
-    if (scratch.path().empty()) {
-        ui.error("Nie można utworzyć folderu roboczego dla modułu liczącego", kExportCaption);
+    switch (computeElasticityCommand(project, ui, elastic::solveElasticProblem)) {
+    case ElasticComputeOutcome::Computed:
+        printResults(project, json, true);
+        return kExitOk;
+    case ElasticComputeOutcome::CheckErrors:
+        return kExitErrors;
+    default:
         return kExitComputeFailed;
     }
-    // The export's own messages ("Wyeksportowano ...") are not news here.
-    CliInteraction quiet(nullptr);
-    if (writeExchangeFile(project, quiet, scratch.path()) != ExportOutcome::Exported) {
-        for (const auto& shown : quiet.shown) {
-            ui.message(shown.text, shown.caption, shown.kind);
-        }
-        return kExitComputeFailed;
-    }
-    const fs::path solver = ownDirectory() / kInstalledSolverName;
-    std::error_code ec;
-    if (!fs::is_regular_file(solver, ec)) {
-        ui.error("Nie znaleziono modułu liczącego " + solver.string(), kExportCaption);
-        return kExitComputeFailed;
-    }
-    if (const std::optional<std::string> failure = runSolver(solver, scratch.path())) {
-        ui.error(*failure, kExportCaption);
-        return kExitComputeFailed;
-    }
-    // Only a complete result file counts as a solution.
-    if (importResults(project, ui, (scratch.path() / kResultFileName).string()) != ImportOutcome::Complete) {
-        return kExitComputeFailed;
-    }
-    printResults(project, json);
-    return kExitOk;
 }
 
 } // namespace zorind::cli

@@ -102,6 +102,9 @@ int runSolve(Arguments args)
     if (!loadProject(project, *file)) {
         return kExitUsage;
     }
+    if (project.analysisType == Elasticity) {
+        return solveElasticity(project, json);
+    }
     // The check regroups the elements by boundary; the results are printed
     // in the order and numbering of the file.
     const std::vector<int> rowOf = positionsAfterGrouping(project);
@@ -109,9 +112,6 @@ int runSolve(Arguments args)
     // The elimination's trace lines go with the messages, not with the
     // results.
     const ComputeOutcome outcome = computeCommand(project, ui, stderr);
-    if (outcome == ComputeOutcome::NotComputedHere && project.analysisType == Elasticity) {
-        return solveElasticity(project, json);
-    }
     const int status = computeStatus(outcome);
     if (status == kExitNotComputedHere) {
         // The window simply does nothing here; a script must learn why.

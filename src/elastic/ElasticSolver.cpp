@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace zorind::elastic {
@@ -130,16 +131,19 @@ template <class F> void integrateNear(Point p, const ElementGeometry& g, double 
 void kelvin(const Material& m, double rx, double ry, double nx, double ny, Block& u, Block& t)
 {
     const double r = length(rx, ry);
-    const std::array<double, 2> d = {rx / r, ry / r};
+    // One division per point: the kernels need 1/r several times over.
+    const double invR = 1.0 / r;
+    const std::array<double, 2> d = {rx * invR, ry * invR};
     const std::array<double, 2> n = {nx, ny};
     const double drdn = d[0] * nx + d[1] * ny;
-    const double logTerm = (3.0 - 4.0 * m.nu) * std::log(1.0 / r);
+    const double logTerm = -(3.0 - 4.0 * m.nu) * std::log(r);
     const double c1 = 1.0 - 2.0 * m.nu;
+    const double tFactor = -m.cT * invR;
     for (std::size_t i = 0; i < 2; ++i) {
         for (std::size_t j = 0; j < 2; ++j) {
             const double delta = i == j ? 1.0 : 0.0;
             u[i][j] = m.cU * (logTerm * delta + d[i] * d[j]);
-            t[i][j] = -m.cT / r * (drdn * (c1 * delta + 2.0 * d[i] * d[j]) - c1 * (d[i] * n[j] - d[j] * n[i]));
+            t[i][j] = tFactor * (drdn * (c1 * delta + 2.0 * d[i] * d[j]) - c1 * (d[i] * n[j] - d[j] * n[i]));
         }
     }
 }
@@ -234,16 +238,17 @@ void addInterior(const Material& m, double rx, double ry, double nx, double ny, 
                  InteriorSums& out)
 {
     const double r = length(rx, ry);
-    const double dx = rx / r;
-    const double dy = ry / r;
+    const double invR = 1.0 / r;
+    const double dx = rx * invR;
+    const double dy = ry * invR;
     const double nu = m.nu;
     const double c1 = 1.0 - 2.0 * nu;
     const double drdn = dx * nx + dy * ny;
     const double dt = dx * t.x + dy * t.y;
     const double du = dx * u.x + dy * u.y;
     const double nDotU = nx * u.x + ny * u.y;
-    const double logTerm = (3.0 - 4.0 * nu) * std::log(1.0 / r);
-    const double cT = m.cT / r;
+    const double logTerm = -(3.0 - 4.0 * nu) * std::log(r);
+    const double cT = m.cT * invR;
 
     // U t - T u
     const double tuX = -cT * (drdn * (c1 * u.x + 2.0 * dx * du) - c1 * (dx * nDotU - nx * du));
@@ -256,7 +261,7 @@ void addInterior(const Material& m, double rx, double ry, double nx, double ny, 
     const double dYY = cT * (c1 * (2.0 * t.y * dy - dt) + 2.0 * dy * dy * dt);
     const double dXY = cT * (c1 * (t.x * dy + t.y * dx) + 2.0 * dx * dy * dt);
     // S u
-    const double cS = m.cS / (r * r);
+    const double cS = m.cS * invR * invR;
     auto s = [&](double di, double dj, double ni, double nj, double ui, double uj, double delta) {
         return cS * (2.0 * drdn * (c1 * delta * du + nu * (ui * dj + uj * di) - 4.0 * di * dj * du) +
                      2.0 * nu * (ni * dj + nj * di) * du + c1 * (2.0 * nDotU * di * dj + nj * ui + ni * uj) -
@@ -597,6 +602,49 @@ BoundaryConditions nodalConditions(const ExchangeModel& model, const Boundary& b
     return c;
 }
 
+// Each element end takes its own element's condition. A traction element
+// loads both its ends with its own values, so that the two sides of a node
+// keep their own loads, a free side included. A displacement element holds
+// both its nodes and leaves the traction at its ends unknown: where it meets
+// a traction element, the node is held and the load stays on the loaded
+// side. A node has one displacement: where two displacement elements give it
+// different ones, the first element in element order holds it, with a note.
+BoundaryConditions elementConditions(const ElasticProblem& problem, const Boundary& b, std::vector<std::string>& notes)
+{
+    const std::size_t nn = b.nodes.size();
+    BoundaryConditions c;
+    c.displacementKnown.assign(nn, false);
+    c.displacement.assign(nn, Point{});
+    c.tractionKnown.assign(2 * b.elements.size(), false);
+    c.traction.assign(2 * b.elements.size(), Point{});
+    c.loadDropped.assign(nn, false);
+    std::vector<int> heldBy(nn, -1);
+    std::vector<bool> noted(nn, false);
+    for (std::size_t e = 0; e < problem.elements.size(); ++e) {
+        const ElasticElement& el = problem.elements[e];
+        for (const int side : {0, 1}) {
+            const auto node = static_cast<std::size_t>(side == 0 ? el.start : el.end);
+            const PlanePoint& v = side == 0 ? el.atStart : el.atEnd;
+            const Point value{v.x, v.y};
+            if (el.kind == ElasticKind::Traction) {
+                c.tractionKnown[2 * e + static_cast<std::size_t>(side)] = true;
+                c.traction[2 * e + static_cast<std::size_t>(side)] = value;
+            } else if (heldBy[node] < 0) {
+                heldBy[node] = static_cast<int>(e);
+                c.displacementKnown[node] = true;
+                c.displacement[node] = value;
+            } else if ((c.displacement[node].x != value.x || c.displacement[node].y != value.y) && !noted[node]) {
+                noted[node] = true;
+                notes.push_back("W węźle " + std::to_string(node + 1) + " elementy " +
+                                std::to_string(heldBy[node] + 1) + " i " + std::to_string(e + 1) +
+                                " zadają różne przemieszczenia; przyjęto przemieszczenie elementu " +
+                                std::to_string(heldBy[node] + 1));
+            }
+        }
+    }
+    return c;
+}
+
 // ---------------------------------------------------------------------------
 // Unknowns and corners: the tractions at element ends gathered into
 // variables, the unknowns numbered, and a collocation point for every
@@ -833,8 +881,13 @@ void collocationTerms(const Material& mat, const Boundary& b, const CollocationP
 // rounded to a power of two: such a scale is exact in floating point, so the
 // solution is the same whatever it is.
 
+// The rows of one collocation point lie side by side in memory while they
+// are filled: its terms reach every column, and a column-major matrix would
+// put each of them in a cache line of its own.
+using RowMajorMatrix = Eigen::Matrix<double, Eigen::Dynamic, Eigen::Dynamic, Eigen::RowMajor>;
+
 struct LinearSystem {
-    Eigen::MatrixXd a;
+    RowMajorMatrix a;
     Eigen::VectorXd rhs;
 };
 
@@ -845,7 +898,7 @@ double tractionScale(const Material& mat, const Boundary& b)
 }
 
 void addCoefficients(const std::vector<Term>& terms, const Unknowns& u, double scale, Eigen::Index row,
-                     Eigen::MatrixXd& a)
+                     RowMajorMatrix& a)
 {
     for (const Term& term : terms) {
         const int column = term.traction ? u.tractionColumn[static_cast<std::size_t>(u.endTraction[term.index])]
@@ -892,7 +945,7 @@ void addLoad(const std::vector<Term>& terms, const Unknowns& u, Eigen::Index row
 LinearSystem assembleSystem(const Material& mat, const Boundary& b, const Unknowns& u)
 {
     const auto rows = static_cast<Eigen::Index>(2 * u.points.size());
-    LinearSystem s{Eigen::MatrixXd::Zero(rows, rows), Eigen::VectorXd::Zero(rows)};
+    LinearSystem s{RowMajorMatrix::Zero(rows, rows), Eigen::VectorXd::Zero(rows)};
     const double scale = tractionScale(mat, b);
     std::vector<Term> terms;
     for (std::size_t p = 0; p < u.points.size(); ++p) {
@@ -910,9 +963,11 @@ LinearSystem assembleSystem(const Material& mat, const Boundary& b, const Unknow
 // ---------------------------------------------------------------------------
 // The linear solve.
 
-Eigen::VectorXd solveSystem(const LinearSystem& s)
+// The factors take the matrix's own storage: a copy of it would cost as
+// much as a tenth of the factorisation.
+Eigen::VectorXd solveSystem(LinearSystem s)
 {
-    const Eigen::PartialPivLU<Eigen::MatrixXd> lu(s.a);
+    const Eigen::PartialPivLU<Eigen::Ref<RowMajorMatrix>> lu(s.a);
     Eigen::VectorXd x = lu.solve(s.rhs);
     if (!(lu.rcond() > minReciprocalCondition) || !x.allFinite()) {
         throw ElasticError("Układ równań jest osobliwy: sprawdź warunki brzegowe i geometrię brzegu");
@@ -1035,9 +1090,11 @@ PointResult somigliana(const Material& mat, const Boundary& b, const BoundaryVal
 }
 
 // Points on the boundary or outside the body are left out with a note: there
-// Somigliana's identity gives nothing meaningful.
+// Somigliana's identity gives nothing meaningful. The note names point i
+// (from 0) as number firstNumber + i.
 std::vector<PointResult> internalPointResults(const Material& mat, const Boundary& b, const BoundaryValues& values,
-                                              const std::vector<Point>& points, std::vector<std::string>& notes)
+                                              const std::vector<Point>& points, std::size_t firstNumber,
+                                              std::vector<std::string>& notes)
 {
     double minLength = b.elements[0].length;
     for (const ElementGeometry& g : b.elements) {
@@ -1050,7 +1107,7 @@ std::vector<PointResult> internalPointResults(const Material& mat, const Boundar
         for (const ElementGeometry& g : b.elements) {
             nearest = std::min(nearest, distanceToSegment(p, g, 0.0, g.length));
         }
-        const std::string name = "Punkt wewnętrzny " + std::to_string(b.nodes.size() + i + 1);
+        const std::string name = "Punkt wewnętrzny " + std::to_string(firstNumber + i);
         if (nearest <= 1e-6 * minLength) {
             results[i].skipped = true;
             notes.push_back(name + " leży na brzegu; jego wyniki są zerowe");
@@ -1078,22 +1135,110 @@ Stress planeStrainStress(double sx, double sy, double txy, double poissonRatio)
     return s;
 }
 
-ElasticSolution solveElastic(const ExchangeModel& model)
+namespace {
+
+// The stages after the boundary conditions, whichever input gave them: the
+// geometry and material of `geometry`, the conditions `conditionsOf` builds
+// on its boundary; the internal points numbered from firstPointNumber.
+template <class ConditionsOf>
+ElasticSolution solveBoundary(const ExchangeModel& geometry, ConditionsOf conditionsOf, std::size_t firstPointNumber)
 {
-    if (model.elements.empty()) {
+    if (geometry.elements.empty()) {
         throw ElasticError("Model nie ma elementów brzegowych");
     }
-    const Material mat(model.youngModulus, model.poissonRatio);
+    const Material mat(geometry.youngModulus, geometry.poissonRatio);
     ElasticSolution sol;
-    const Boundary boundary = boundaryGeometry(model, sol.notes);
-    const Unknowns unknowns = numberUnknowns(boundary, nodalConditions(model, boundary), sol.notes);
+    const Boundary boundary = boundaryGeometry(geometry, sol.notes);
+    const BoundaryConditions conditions = conditionsOf(boundary, sol.notes);
+    const Unknowns unknowns = numberUnknowns(boundary, conditions, sol.notes);
     sol.unknowns = unknowns.count;
     sol.cornerNodes = unknowns.cornerNodes;
     const Eigen::VectorXd x = solveSystem(assembleSystem(mat, boundary, unknowns));
     const BoundaryValues values = boundaryValues(x, unknowns, tractionScale(mat, boundary));
     sol.nodes = nodeResults(mat, boundary, values);
-    sol.points = internalPointResults(mat, boundary, values, model.internalPoints, sol.notes);
+    sol.points = internalPointResults(mat, boundary, values, geometry.internalPoints, firstPointNumber, sol.notes);
     return sol;
+}
+
+// The range the exchange file allows a value: a finite single-precision
+// number, so that squares of coordinates stay finite.
+bool representable(double v)
+{
+    return std::isfinite(v) && std::abs(v) <= static_cast<double>(std::numeric_limits<float>::max());
+}
+
+// The checks the exchange reader makes of a file, made of a problem given
+// directly; the geometry as the reader would have built it.
+ExchangeModel problemGeometry(const ElasticProblem& problem)
+{
+    if (!(problem.youngModulus > 0.0) || !representable(problem.youngModulus)) {
+        throw ElasticError("Moduł Younga musi być dodatnią liczbą skończoną");
+    }
+    if (!(problem.poissonRatio > -1.0 && problem.poissonRatio < 0.5)) {
+        throw ElasticError("Liczba Poissona musi leżeć między -1 a 0,5");
+    }
+    ExchangeModel m;
+    m.youngModulus = problem.youngModulus;
+    m.poissonRatio = problem.poissonRatio;
+    for (std::size_t i = 0; i < problem.nodes.size(); ++i) {
+        const PlanePoint& p = problem.nodes[i];
+        if (!representable(p.x) || !representable(p.y)) {
+            throw ElasticError("Współrzędne węzła " + std::to_string(i + 1) + " nie są liczbami skończonymi");
+        }
+        m.nodes.push_back({p.x, p.y});
+    }
+    for (std::size_t i = 0; i < problem.internalPoints.size(); ++i) {
+        const PlanePoint& p = problem.internalPoints[i];
+        if (!representable(p.x) || !representable(p.y)) {
+            throw ElasticError("Współrzędne punktu wewnętrznego " + std::to_string(i + 1) +
+                               " nie są liczbami skończonymi");
+        }
+        m.internalPoints.push_back({p.x, p.y});
+    }
+    const auto nodeCount = static_cast<int>(m.nodes.size());
+    for (std::size_t e = 0; e < problem.elements.size(); ++e) {
+        const ElasticElement& el = problem.elements[e];
+        const std::string name = "Element " + std::to_string(e + 1);
+        for (const int node : {el.start, el.end}) {
+            if (node < 0 || node >= nodeCount) {
+                throw ElasticError(name + ": węzeł " + std::to_string(node + 1) + " nie istnieje");
+            }
+        }
+        if (el.kind != ElasticKind::Traction && el.kind != ElasticKind::Displacement) {
+            throw ElasticError(name + " ma warunek nieznanego rodzaju " + std::to_string(static_cast<int>(el.kind)));
+        }
+        for (const PlanePoint& v : {el.atStart, el.atEnd}) {
+            if (!representable(v.x) || !representable(v.y)) {
+                throw ElasticError(name + " ma w warunku brzegowym wartość, która nie jest liczbą skończoną");
+            }
+        }
+        const Point& a = m.nodes[static_cast<std::size_t>(el.start)];
+        const Point& b = m.nodes[static_cast<std::size_t>(el.end)];
+        if (!(std::hypot(b.x - a.x, b.y - a.y) > 0.0)) {
+            throw ElasticError(name + " ma zerową długość");
+        }
+        m.elements.push_back({el.start, el.end});
+    }
+    return m;
+}
+
+} // namespace
+
+// The exchange file numbers the internal points after the nodes; the
+// application numbers them from 1, as its lists show them.
+ElasticSolution solveElastic(const ExchangeModel& model)
+{
+    return solveBoundary(
+        model, [&](const Boundary& b, std::vector<std::string>&) { return nodalConditions(model, b); },
+        model.nodes.size() + 1);
+}
+
+ElasticSolution solveElasticProblem(const ElasticProblem& problem)
+{
+    const ExchangeModel geometry = problemGeometry(problem);
+    return solveBoundary(
+        geometry,
+        [&](const Boundary& b, std::vector<std::string>& notes) { return elementConditions(problem, b, notes); }, 1);
 }
 
 } // namespace zorind::elastic

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ElasticProblem.h"
 #include "ExchangeModel.h"
 
 #include <string>
@@ -7,46 +8,30 @@
 
 namespace zorind::elastic {
 
-// Stresses of a plane-strain state; sz follows from the others.
-struct Stress {
-    double sx = 0.0;
-    double sy = 0.0;
-    double txy = 0.0;
-    double sz = 0.0;
-    // Von Mises equivalent stress including sz.
-    double reduced = 0.0;
-};
-
-struct NodeResult {
-    bool used = false; // false: no element uses the node, every value 0
-    double ux = 0.0;
-    double uy = 0.0;
-    // Consistent nodal force: the traction integrated against the node's
-    // shape function over its elements, per unit thickness.
-    double fx = 0.0;
-    double fy = 0.0;
-    Stress stress;
-};
-
-struct PointResult {
-    bool skipped = false; // on the boundary or outside the body: every value 0
-    double ux = 0.0;
-    double uy = 0.0;
-    Stress stress;
-};
-
-struct ElasticSolution {
-    std::vector<NodeResult> nodes;
-    std::vector<PointResult> points;
-    int unknowns = 0;
-    int cornerNodes = 0; // nodes with a traction of their own on each side
-    // What the solver assumed or could not do, one line each, for the banner.
-    std::vector<std::string> notes;
-};
+// The solution's types are the contract's: the application's in-process
+// path reads them as they are.
+using contract::ElasticElement;
+using contract::ElasticKind;
+using contract::ElasticProblem;
+using contract::ElasticSolution;
+using contract::NodeResult;
+using contract::PlanePoint;
+using contract::PointResult;
+using contract::Stress;
 
 // Plane-strain boundary-element solution of the exchange model; throws
 // ElasticError when the model cannot be solved.
 ElasticSolution solveElastic(const ExchangeModel& model);
+
+// The same solution of a problem whose elements carry their own conditions:
+// each element end takes its element's traction or displacement, so that a
+// node keeps a load of its own on each side and a node where a loaded
+// element meets a held one is held with the load on its loaded side. The
+// notes number the internal points from 1, as the application does. Throws
+// ElasticError when the problem is malformed (a reference to no node, a
+// value that is not a finite number within single-precision range, a
+// material out of range) or cannot be solved.
+ElasticSolution solveElasticProblem(const ElasticProblem& problem);
 
 // Completes sz and the reduced stress from sx, sy and txy.
 Stress planeStrainStress(double sx, double sy, double txy, double poissonRatio);

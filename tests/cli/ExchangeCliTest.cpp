@@ -7,9 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "ElasticSolver.h"
+#include "exchange/ElasticSolve.h"
+#include "exchange/ElasticityResults.h"
+#include "session/FileCommands.h"
 #include "support/CliRunner.h"
+#include "support/ModelBuilders.h"
 #include "support/ResultFiles.h"
 #include "support/TempDir.h"
+#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {
@@ -85,119 +91,137 @@ TEST(ImportResultsCli, PrintsEveryNodesNineValuesExactly)
     EXPECT_EQ(runCli(dir, {"import-results", dir.file("brak.tav")}).status, 2);
 }
 
-// A copy of zorind-cli in a folder of its own with a stand-in for the solver
-// beside it, as the two are installed.
-struct InstalledWithSolver {
-    TempDir dir;
-    std::string cli;
+// The cantilever of the examples with two internal points, the
+// results its solve in this process stores, and that project saved.
+struct SolvedCantilever {
+    Project project;
+    Project solved;
+    std::string file;
 
-    explicit InstalledWithSolver(const std::string& solverScript)
+    explicit SolvedCantilever(TempDir& dir)
     {
-        fs::create_directory(dir.path() / "bin");
-        cli = dir.file("bin/zorind-cli");
-        fs::copy_file(ZORIND_CLI_PATH, cli);
-        if (!solverScript.empty()) {
-            const std::string solver = dir.write("bin/zorind-elastic", solverScript);
-            fs::permissions(solver, fs::perms::owner_all, fs::perm_options::add);
-        }
-    }
-    CliRun solve(const std::string& project, bool json = false)
-    {
-        return test::runProgram(dir, cli,
-                                json ? std::vector<std::string>{"solve", "--json", project}
-                                     : std::vector<std::string>{"solve", project});
+        ScriptedInteraction ui;
+        initialiseProject(project);
+        EXPECT_TRUE(openProjectPath(project, ui, example("wspornik.tav"), false));
+        test::addInternalPoint(project, 10.0f, 2.0f);
+        test::addInternalPoint(project, 15.0f, 1.0f);
+        file = dir.file("wspornik.tav");
+        EXPECT_TRUE(saveProjectPath(project, ui, file, false));
+        solved = project;
+        EXPECT_EQ(computeElasticityCommand(solved, ui, elastic::solveElasticProblem), ElasticComputeOutcome::Computed);
     }
 };
 
-// Checks it was given the two file names in a folder holding the exchange
-// file, and answers with node k displaced by (k + 0.5, -k), with two notes.
-constexpr const char* kFakeSolver = R"(#!/bin/sh
-[ "$1" = tav_ed.dat ] && [ "$2" = tav_ed.wyn ] && [ -f tav_ed.dat ] || exit 9
-echo "fake solver talking on standard output"
-awk 'NR == 1 { n = $3 }
-END {
-  print " fake solver"
-  print " Uwaga: Węzeł 2 kończy brzeg, który nie jest zamknięty"
-  print " Uwaga: Punkt wewnętrzny 9 leży poza obszarem ciała"
-  print "                       PRZEMIESZCZENIA  BRZEGOWE  I  SILY"
-  print " Nr UX UY FX FY"
-  for (k = 1; k <= n; k++) printf "%d %d.5 -%d 0.25 %d\n", k, k, k, k
-  print ""; print " stresses"; print " Nr UT UN SX TXY SY SZ SRED"
-  for (k = 1; k <= n; k++) printf "%d 0 0 %d 1 2 3 %d\n", k, 10 * k, 100 * k
-}' tav_ed.dat > tav_ed.wyn
-)";
+// A copy of zorind-cli in a folder of its own with a stand-in for the solver
+// program beside it, as the two are installed: one that would answer with
+// values of its own and leave a mark.
+constexpr const char* kFakeSolver = "#!/bin/sh\ntouch \"$0.ran\"\necho 'fake solver' >&2\nexit 0\n";
 
-TEST(SolveElasticityCli, ExportsRunsTheSolverBesideTheProgramAndImports)
+// solve on an elasticity project solves in its own process, as "Oblicz
+// sprężystość" does, whatever solver program lies beside it: the nodes'
+// rows as import-results lists them, then the internal points' rows, each
+// value the stored float read back exactly; no exchange file anywhere.
+TEST(SolveElasticityCli, SolvesInItsOwnProcessAndListsTheInternalPointsAfterTheNodes)
 {
-    InstalledWithSolver installed(kFakeSolver);
-    const CliRun run = installed.solve(example("wspornik.tav"));
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, std::string(kListHeading) + "1 1.5 -1 0.25 1 10 2 3 1 100\n"
-                                                   "2 2.5 -2 0.25 2 20 2 3 1 200\n"
-                                                   "3 3.5 -3 0.25 3 30 2 3 1 300\n"
-                                                   "4 4.5 -4 0.25 4 40 2 3 1 400\n"
-                                                   "5 5.5 -5 0.25 5 50 2 3 1 500\n"
-                                                   "6 6.5 -6 0.25 6 60 2 3 1 600\n");
-    EXPECT_NE(run.err.find("fake solver talking"), std::string::npos) << "its output kept off the results";
-    EXPECT_NE(run.err.find("Uwagi modułu liczącego:\\nWęzeł 2 kończy brzeg, który nie jest zamknięty\\n"
-                           "Punkt wewnętrzny 9 leży poza obszarem ciała\n"),
-              std::string::npos)
-        << run.err;
-    EXPECT_FALSE(fs::exists(installed.dir.path() / "tav_ed.dat")) << "the exchange stays in its scratch folder";
+    TempDir dir;
+    const SolvedCantilever cantilever(dir);
+    fs::create_directory(dir.path() / "bin");
+    const std::string cli = dir.file("bin/zorind-cli");
+    fs::copy_file(ZORIND_CLI_PATH, cli);
+    const std::string solver = dir.write("bin/zorind-elastic", kFakeSolver);
+    fs::permissions(solver, fs::perms::owner_all, fs::perm_options::add);
 
-    // A solver that fails, one that writes no results, none at all.
-    for (const char* script : {"#!/bin/sh\necho 'zły plik' >&2\nexit 5\n", "#!/bin/sh\necho x > \"$2\"\n", ""}) {
-        InstalledWithSolver broken(script);
-        const CliRun failed = broken.solve(example("wspornik.tav"));
-        EXPECT_EQ(failed.status, 3) << script;
-        EXPECT_EQ(failed.out, "");
-        EXPECT_FALSE(failed.err.empty());
+    const CliRun run = test::runProgram(dir, cli, {"solve", cantilever.file});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Project& p = cantilever.solved;
+    std::string expected = kListHeading;
+    for (int n : p.nodes.numbers()) {
+        expected += std::to_string(n);
+        for (float v : elasticityValues(p, n)) {
+            expected += ' ' + test::g9(v);
+        }
+        expected += '\n';
     }
+    expected += "# Nr_pkt. x y przem.X przem.Y sig.X sig.Y tau_XY sig.Z sig.red.\n";
+    for (int i : p.internalPoints.numbers()) {
+        expected += std::to_string(i) + ' ' + test::g9(p.internalPoints[i].x) + ' ' + test::g9(p.internalPoints[i].y);
+        for (float v : internalPointValues(p, i)) {
+            expected += ' ' + test::g9(v);
+        }
+        expected += '\n';
+    }
+    EXPECT_EQ(run.out, expected);
+    EXPECT_NE(run.err.find("Obliczono poprawnie"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("fake solver"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(solver + ".ran")) << "no solver program runs";
+    EXPECT_FALSE(fs::exists(dir.path() / "tav_ed.dat"));
+    EXPECT_FALSE(fs::exists(dir.path() / "tav_ed.wyn"));
+
+    // The cantilever held at its left end (nodes 1 and 6) bends down at its
+    // loaded right end (nodes 3 and 4), and so does the point inside.
+    for (int n : {1, 6}) {
+        EXPECT_EQ(elasticityValues(p, n)[0], 0.0f);
+        EXPECT_EQ(elasticityValues(p, n)[1], 0.0f);
+    }
+    for (int n : {3, 4}) {
+        EXPECT_LT(elasticityValues(p, n)[1], 0.0f) << n;
+    }
+    EXPECT_LT(internalPointValues(p, 2)[1], 0.0f);
 }
 
-TEST(SolveElasticityCli, JsonNamesTheElasticityValues)
+TEST(SolveElasticityCli, JsonNamesTheNodesAndTheInternalPoints)
 {
-    InstalledWithSolver installed(kFakeSolver);
-    const CliRun run = installed.solve(example("wspornik.tav"), true);
+    TempDir dir;
+    const SolvedCantilever cantilever(dir);
+    const CliRun run = runCli(dir, {"solve", "--json", cantilever.file});
     ASSERT_EQ(run.status, 0) << run.err;
+    const Project& p = cantilever.solved;
+    const auto stress = [](float sx, float sy, float sz, float txy, float red) {
+        return "{\"sigmaX\":" + test::g9(sx) + ",\"sigmaY\":" + test::g9(sy) + ",\"sigmaZ\":" + test::g9(sz) +
+               ",\"tauXY\":" + test::g9(txy) + ",\"reduced\":" + test::g9(red) + "}";
+    };
     std::string expected = "{\"nodes\":[";
-    for (int k = 1; k <= 6; ++k) {
-        const std::string n = std::to_string(k);
-        if (k > 1) {
-            expected += ',';
-        }
-        expected += "{\"n\":" + n;
-        expected += ",\"displacement\":[" + n + ".5,-" + n + "]";
-        expected += ",\"force\":[0.25," + n + "]";
-        expected +=
-            ",\"stress\":{\"sigmaX\":" + n + "0,\"sigmaY\":2,\"sigmaZ\":3,\"tauXY\":1,\"reduced\":" + n + "00}}";
+    for (int n : p.nodes.numbers()) {
+        const std::array<float, 9> v = elasticityValues(p, n);
+        expected += n > 1 ? "," : "";
+        expected += "{\"n\":" + std::to_string(n) + ",\"displacement\":[" + test::g9(v[0]) + ',' + test::g9(v[1]) +
+                    "],\"force\":[" + test::g9(v[2]) + ',' + test::g9(v[3]) +
+                    "],\"stress\":" + stress(v[4], v[5], v[6], v[7], v[8]) + "}";
+    }
+    expected += "],\"internalPoints\":[";
+    for (int i : p.internalPoints.numbers()) {
+        const std::array<float, 7> v = internalPointValues(p, i);
+        expected += i > 1 ? "," : "";
+        expected += "{\"n\":" + std::to_string(i) + ",\"x\":" + test::g9(p.internalPoints[i].x) +
+                    ",\"y\":" + test::g9(p.internalPoints[i].y) + ",\"displacement\":[" + test::g9(v[0]) + ',' +
+                    test::g9(v[1]) + "],\"stress\":" + stress(v[2], v[3], v[5], v[4], v[6]) + "}";
     }
     expected += "]}\n";
     EXPECT_EQ(run.out, expected);
-    EXPECT_NE(run.err.find("Uwagi modułu liczącego:"), std::string::npos) << "the notes stay on standard error";
 }
 
-// The real solver program, once it is built beside zorind-cli: the
-// cantilever held at its left end (nodes 1 and 6) bends down at its loaded
-// right end (nodes 3 and 4).
-TEST(SolveElasticityCli, RealSolverBendsTheCantileverDown)
+// A model the solver refuses, or one the check finds errors in: the reason
+// on standard error, nothing listed.
+TEST(SolveElasticityCli, RefusalsSayWhyAndListNothing)
 {
-    if (!fs::exists(fs::path(ZORIND_CLI_PATH).parent_path() / "zorind-elastic")) {
-        GTEST_SKIP() << "zorind-elastic is not built beside zorind-cli";
-    }
     TempDir dir;
-    const CliRun run = runCli(dir, {"solve", example("wspornik.tav")});
-    ASSERT_EQ(run.status, 0) << run.err;
-    const std::vector<std::string> rows = lines(run.out);
-    ASSERT_EQ(rows.size(), 7u) << run.out;
-    EXPECT_EQ(rows[1].rfind("1 0 0 ", 0), 0u) << rows[1];
-    EXPECT_EQ(rows[6].rfind("6 0 0 ", 0), 0u) << rows[6];
-    for (const std::string& loaded : {rows[3], rows[4]}) {
-        std::istringstream in(loaded);
-        double node = 0, dx = 0, dy = 0;
-        in >> node >> dx >> dy;
-        EXPECT_LT(dy, 0.0) << loaded;
-    }
+    SolvedCantilever cantilever(dir);
+    ScriptedInteraction ui;
+    Project unheld = cantilever.project;
+    unheld.conditions[2].kind = 1.0f; // the held end loaded instead
+    ASSERT_TRUE(saveProjectPath(unheld, ui, dir.file("luzny.tav"), false));
+    const CliRun refused = runCli(dir, {"solve", "luzny.tav"});
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_NE(refused.err.find("Brak przemieszczeń zadanych"), std::string::npos) << refused.err;
+
+    Project broken = cantilever.project;
+    broken.elements[2].endNode = 1; // the boundary no longer closes
+    ASSERT_TRUE(saveProjectPath(broken, ui, dir.file("zly.tav"), false));
+    const CliRun errors = runCli(dir, {"solve", "zly.tav"});
+    EXPECT_EQ(errors.status, 1);
+    EXPECT_EQ(errors.out, "");
+    EXPECT_NE(errors.err.find("Znaleziono błędy w zadaniu"), std::string::npos) << errors.err;
 }
 
 } // namespace

@@ -21,6 +21,7 @@
 #include "exchange/ElasticityResults.h"
 #include "lists/Tl_www.h"
 #include "lists/Tl_wyn.h"
+#include "lists/Tl_wyn_pw.h"
 #include "lists/Tl_wyn_spr.h"
 #include "support/DialogTesting.h"
 #include "support/ModelBuilders.h"
@@ -272,6 +273,64 @@ TEST(Tl_wyn_spr, CopiesASmallDisplacementAsStored)
     EXPECT_EQ(cells[1].toFloat(&read), 2.5e-7f) << cells[1].toStdString();
     EXPECT_TRUE(read) << "a decimal point, not the locale's comma";
     EXPECT_EQ(cells[2].toFloat(), -1.25f);
+}
+
+// The internal points' elasticity results: per point its number, x, y and
+// the seven values, shown with six decimals in the user's locale and copied
+// as stored; the values only while the results hold, so that none of an
+// earlier model is listed.
+TEST(Tl_wyn_pw, ListsEachInternalPointsValuesAndCopiesThemAsStored)
+{
+    LocaleGuard polish(QLocale(QLocale::Polish, QLocale::Poland));
+    Project p = test::emptyProject();
+    p.analysisType = Elasticity;
+    test::addInternalPoint(p, 1.5f, -0.25f);
+    test::addInternalPoint(p, 2.0f, 3.0f);
+    p.internalPointResults.append({2.5e-7f, -1.25f, 1.0e6f, -2.0e6f, 3.5f, 0.3f, 12345678.0f});
+    p.internalPointResults.append({1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f, 7.0f});
+    p.resultsValid = 1;
+    Tl_wyn_pw list(p);
+    list.rebuild();
+    EXPECT_EQ(list.windowTitle(), QString::fromUtf8("Wyniki w punktach wewnętrznych"));
+    ASSERT_EQ(list.grid()->rowCount(), 2);
+    ASSERT_EQ(list.grid()->columnCount(), 10);
+    QStringList head;
+    for (int c = 0; c < 10; ++c) {
+        head << list.grid()->horizontalHeaderItem(c)->text();
+    }
+    EXPECT_EQ(head, QStringList(
+                        {"Nr pkt.", "x", "y", "przem.X", "przem.Y", "sig.X", "sig.Y", "tau XY", "sig.Z", "sig.red."}));
+    EXPECT_EQ(list.grid()->item(0, 0)->text(), QStringLiteral("1"));
+    EXPECT_EQ(list.grid()->item(0, 1)->text(), QStringLiteral("1,500000"));
+    EXPECT_EQ(list.grid()->item(0, 2)->text(), QStringLiteral("-0,250000"));
+    EXPECT_EQ(list.grid()->item(0, 3)->text(), QStringLiteral("0,000000")) << "shown with six decimals";
+    EXPECT_EQ(list.grid()->item(0, 4)->text(), QStringLiteral("-1,250000"));
+    EXPECT_EQ(list.grid()->item(0, 9)->text(), QStringLiteral("1,23457E+07"));
+
+    const QStringList lines = list.copiedText().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0].split('\t'), head);
+    for (int i = 1; i <= 2; ++i) {
+        const QStringList cells = lines[i].split('\t');
+        ASSERT_EQ(cells.size(), 10);
+        EXPECT_EQ(cells[1].toFloat(), p.internalPoints[i].x);
+        EXPECT_EQ(cells[2].toFloat(), p.internalPoints[i].y);
+        const InternalPointResult& r = p.internalPointResults[i];
+        const float inColumns[] = {r.ux, r.uy, r.sigmaX, r.sigmaY, r.tauXY, r.sigmaZ, r.reduced};
+        for (int k = 0; k < 7; ++k) {
+            bool read = false;
+            EXPECT_EQ(cells[3 + k].toFloat(&read), inColumns[k]) << i << "," << k;
+            EXPECT_TRUE(read) << "a decimal point, not the locale's comma";
+        }
+    }
+
+    p.resultsValid = 0;
+    list.rebuild();
+    ASSERT_EQ(list.grid()->rowCount(), 2);
+    EXPECT_EQ(list.grid()->item(1, 1)->text(), QStringLiteral("2,000000"));
+    for (int c = 3; c < 10; ++c) {
+        EXPECT_EQ(list.grid()->item(1, c)->text(), QString()) << c;
+    }
 }
 
 // However far the values scroll, the headings stay at the top and the

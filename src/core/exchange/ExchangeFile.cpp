@@ -54,6 +54,36 @@ std::optional<EndValues> firstEnd(const Project& p, int node, ElasticKind kind)
 
 } // namespace
 
+std::vector<int> nodesWithSplitLoads(const Project& p)
+{
+    std::vector<int> nodes;
+    for (int i : p.nodes.numbers()) {
+        std::optional<EndValues> first;
+        bool split = false;
+        for (const Element& e : p.elements) {
+            if (!p.conditions.contains(e.condition) || p.conditions[e.condition].kind != static_cast<float>(Traction)) {
+                continue;
+            }
+            const BoundaryCondition& c = p.conditions[e.condition];
+            for (const auto& [node, load] : {std::pair{e.startNode, EndValues{c.atNode1, c.atNode1Y}},
+                                             std::pair{e.endNode, EndValues{c.atNode2, c.atNode2Y}}}) {
+                if (node != i) {
+                    continue;
+                }
+                if (!first) {
+                    first = load;
+                } else if (load.x != first->x || load.y != first->y) {
+                    split = true;
+                }
+            }
+        }
+        if (split) {
+            nodes.push_back(i);
+        }
+    }
+    return nodes;
+}
+
 std::string exchangeFileText(const Project& p)
 {
     std::string out = "0 " + std::to_string(p.elementCount()) + ' ' + std::to_string(p.nodeCount()) + ' ' +

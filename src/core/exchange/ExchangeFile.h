@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "session/Project.h"
 
@@ -24,5 +25,10 @@ inline constexpr float kPoissonRatio = 0.3f;
 // stored floats, independent of the locale; every line ends with a line
 // feed.
 std::string exchangeFileText(const Project& project);
+
+// The nodes, in node order, at which element ends of kind 1 carry different
+// loads (x or y): the exchange file holds one load per node, that of the
+// first such end, so at these nodes a side loses its own load.
+std::vector<int> nodesWithSplitLoads(const Project& project);
 
 } // namespace zorind

@@ -7,6 +7,18 @@
 
 namespace zorind {
 
+std::string splitLoadsMessage(const std::vector<int>& nodes)
+{
+    std::string list;
+    for (int n : nodes) {
+        list += (list.empty() ? "" : ", ") + std::to_string(n);
+    }
+    const bool one = nodes.size() == 1;
+    return std::string(one ? "Węzeł " : "Węzły ") + list + (one ? " traci" : " tracą") +
+           " w pliku wymiany obciążenie jednej ze stron: elementy po obu stronach mają w " + (one ? "nim" : "nich") +
+           " różne obciążenia, a plik przenosi jedno obciążenie na węzeł";
+}
+
 SolverLaunch solverLaunch(const std::filesystem::path& workingDirectory, const std::filesystem::path& programDirectory)
 {
     SolverLaunch launch;
@@ -37,6 +49,9 @@ ExportOutcome writeExchangeFile(const Project& project, Interaction& ui, const s
         ui.error("Nie można zapisać pliku " + path + (written.detail.empty() ? "" : "\n" + written.detail),
                  kExportCaption);
         return ExportOutcome::CannotWrite;
+    }
+    if (const std::vector<int> split = nodesWithSplitLoads(project); !split.empty()) {
+        ui.exclamation(splitLoadsMessage(split), kExportCaption);
     }
     ui.exclamation(kExportedMessage, kExportCaption);
     return ExportOutcome::Exported;

@@ -42,6 +42,9 @@ struct SolverLaunch {
 // Either gets the two file names and runs in `workingDirectory`.
 SolverLaunch solverLaunch(const std::filesystem::path& workingDirectory, const std::filesystem::path& programDirectory);
 
+// The export's warning for the nodes nodesWithSplitLoads names.
+std::string splitLoadsMessage(const std::vector<int>& nodes);
+
 enum class ExportOutcome {
     Refused,          // not an elasticity project; nothing written
     CannotWrite,      // the exchange file could not be written
@@ -52,7 +55,9 @@ enum class ExportOutcome {
 
 // Writes the exchange file into `directory` with the export's messages
 // (the refusal for other analysis types, an error when the file cannot be
-// written, "Wyeksportowano plik do PURDEX" after success). No question.
+// written, "Wyeksportowano plik do PURDEX" after success, preceded by
+// splitLoadsMessage when a node carries different loads on its two sides).
+// No question.
 ExportOutcome writeExchangeFile(const Project& project, Interaction& ui, const std::filesystem::path& directory);
 
 // "&Eksportuj do ...": writes the exchange file into the working folder,

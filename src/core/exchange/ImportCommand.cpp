@@ -84,6 +84,9 @@ ImportOutcome importResults(Project& project, Interaction& ui, const std::string
         return ImportOutcome::OtherModel;
     }
     storeResults(report, project);
+    // A result file holds no internal-point values: those of an earlier
+    // solution in this process belong to other nodal results.
+    project.internalPointResults.resize(0);
     project.resultsValid = 1;
     ImportOutcome outcome = ImportOutcome::Complete;
     if (!report.complete) {

@@ -31,7 +31,9 @@ std::string solverNotesMessage(const std::vector<std::string>& notes);
 void storeResults(const ResultFileContent& content, Project& project);
 
 // Reads the elasticity result file at `path` into the result tables
-// (one record per node) and sets resultsValid once a header line was found.
+// (one record per node) and sets resultsValid once a header line was found;
+// the internal points' elasticity results are emptied then, as the file
+// carries none.
 // A file that cannot be opened, one without the header line, one with
 // another model's results and one whose blocks end early are each reported
 // in a message box; in the first three cases the results stay as they were.

@@ -19,7 +19,8 @@ inline constexpr int kMaxResults = kMaxElements;
 inline constexpr int kMaxTitleLength = 199;
 
 // Analysis type codes: 1..5 potential problems solved here, 10 elasticity
-// (external solver), 11 thermoelasticity (computed by nothing).
+// (solved here or by the external solver), 11 thermoelasticity (computed by
+// nothing).
 enum AnalysisType : int32_t {
     HeatFlow = 1,
     ElectricPotential = 2,
@@ -85,6 +86,21 @@ struct ResultRecord {
     friend bool operator==(const ResultRecord&, const ResultRecord&) = default;
 };
 
+// What an elasticity solution gives an internal point, in the order the
+// list shows it: displacement x, y, then sigma x, sigma y, tau xy, sigma z
+// and the reduced stress. A point on the boundary or outside the body gets
+// zeros, as in the solver's result file.
+struct InternalPointResult {
+    float ux = 0.0f;
+    float uy = 0.0f;
+    float sigmaX = 0.0f;
+    float sigmaY = 0.0f;
+    float tauXY = 0.0f;
+    float sigmaZ = 0.0f;
+    float reduced = 0.0f;
+    friend bool operator==(const InternalPointResult&, const InternalPointResult&) = default;
+};
+
 // The model data: what a project file or a computation defines, and what
 // the results were computed from. Everything a step of the editing history
 // restores lives here; how the model is shown lives in the Session.
@@ -107,6 +123,11 @@ struct Model {
     // Indexed by element number; they have no count of their own.
     NumberedArray<ResultRecord, kMaxResults> elementResults;
     NumberedArray<ResultRecord, kMaxResults> fluxResults;
+    // The internal points' elasticity results, one entry per internal point
+    // when the elasticity solution was computed here (an imported result
+    // file carries none: then no entries). Like the other results, never
+    // saved with the project.
+    Table<InternalPointResult, kMaxInternalPoints> internalPointResults;
 
     // The counts by the names the rest of the system uses.
     int nodeCount() const { return nodes.count(); }
@@ -115,5 +136,13 @@ struct Model {
     int boundaryCount() const { return boundaries.count(); }
     int internalPointCount() const { return internalPoints.count(); }
 };
+
+// Whether valid elasticity results hold values for the internal points: the
+// solution was computed here, for the internal points there are now.
+inline bool hasInternalPointResults(const Model& model)
+{
+    return model.resultsValid == 1 && model.analysisType == Elasticity && model.internalPointCount() > 0 &&
+           model.internalPointResults.count() == model.internalPointCount();
+}
 
 } // namespace zorind

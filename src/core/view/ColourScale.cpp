@@ -32,15 +32,7 @@ ColourScaleRange rangeOf(const NumberedArray<ResultRecord, kMaxResults>& table, 
             }
         }
     }
-    if (max - min == 0.0f) {
-        max = min + 1.0f;
-    }
-    // One rounding to float of the exact product, as the stored step has it.
-    float step = static_cast<float>((static_cast<double>(max) - static_cast<double>(min)) * 0.005);
-    if (step == 0.0f) {
-        step = 1.0f;
-    }
-    return {min, step, max};
+    return scaleRangeOf(min, max);
 }
 
 void replaceDecimalPoint(std::string& text, std::string_view decimalPoint)
@@ -95,6 +87,19 @@ std::string formatRounded(double value, int significant, double exponentFrom, in
 }
 
 } // namespace
+
+ColourScaleRange scaleRangeOf(float min, float max)
+{
+    if (max - min == 0.0f) {
+        max = min + 1.0f;
+    }
+    // One rounding to float of the exact product, as the stored step has it.
+    float step = static_cast<float>((static_cast<double>(max) - static_cast<double>(min)) * 0.005);
+    if (step == 0.0f) {
+        step = 1.0f;
+    }
+    return {min, step, max};
+}
 
 ResultRanges resultRanges(const Model& model)
 {

@@ -19,6 +19,11 @@ struct ResultRanges {
 };
 ResultRanges resultRanges(const Model& model);
 
+// The colour scale of values from min to max, as the result ranges have it:
+// an empty range widened to min..min + 1, the step one two-hundredth of the
+// range (1 if that is 0).
+ColourScaleRange scaleRangeOf(float min, float max);
+
 // The palette entry of a value: trunc((value - scaleMin) / scaleStep),
 // limited to 0..200. A NaN value or range gives entry 0.
 int colourIndex(double value, const ColourScaleRange& range);

@@ -16,6 +16,7 @@
 #include "lists/Tl_wezw.h"
 #include "lists/Tl_www.h"
 #include "lists/Tl_wyn.h"
+#include "lists/Tl_wyn_pw.h"
 #include "lists/Tl_wyn_spr.h"
 #include "view/T_ustaw.h"
 #include "view/Td_obsz.h"

@@ -34,6 +34,7 @@ class Tokrag_;
 class Tskaluj_;
 class Twb;
 class Tl_wyn;
+class Tl_wyn_pw;
 
 // Every dialog and list window of the program, in the order they are
 // created at start-up. A new window is one type in this list (in its place
@@ -43,7 +44,7 @@ template <class... Windows> struct WindowList {
 };
 using AllWindows =
     WindowList<Td_siatki, Tl_brz, Tl_ele, Td_obsz, Tl_wyn_spr, Tobrzeg, Twf, Tl_wb, Tl_www, Tskala, Twwew, Ttypobl_,
-               T_ustaw, Tl_wezw, Tw_elem, Twb_wek, Tuwez, Twwez, Tl_wez, Tokrag_, Tskaluj_, Twb, Tl_wyn>;
+               T_ustaw, Tl_wezw, Tw_elem, Twb_wek, Tuwez, Twwez, Tl_wez, Tokrag_, Tskaluj_, Twb, Tl_wyn, Tl_wyn_pw>;
 
 // The one owner of the dialogs and list windows. Each is created once, in
 // the order of AllWindows, handed the project and the interaction once, and

@@ -143,16 +143,18 @@ TEST(ExportCommand, StartsSolverExeFromTheWorkingFolderOrElseTheInstalledSolver)
     RecordingLauncher launcher;
 
     // No: the file stays written and nothing starts.
+    // The plate's nodes 3 and 4 carry different loads on their two sides.
     ScriptedInteraction no;
     EXPECT_EQ(exportCommand(plate(), no, launcher, work.path(), programs), ExportOutcome::Exported);
     EXPECT_EQ(test::readAll(work.file("tav_ed.dat")), exchangeFileText(plate()));
     EXPECT_TRUE(launcher.started.empty());
-    ASSERT_EQ(no.shown.size(), 2u);
-    EXPECT_EQ(no.shown[0].text, "Wyeksportowano plik do PURDEX");
-    EXPECT_EQ(no.shown[0].kind, MessageKind::Exclamation);
-    EXPECT_EQ(no.shown[1].text, "Uruchomić moduł liczący(spowoduje to zamknięcie programu)");
-    EXPECT_TRUE(no.shown[1].isQuestion);
-    EXPECT_EQ(no.shown[1].kind, MessageKind::Exclamation) << "the question warns";
+    ASSERT_EQ(no.shown.size(), 3u);
+    EXPECT_EQ(no.shown[0].text, splitLoadsMessage({3, 4}));
+    EXPECT_EQ(no.shown[1].text, "Wyeksportowano plik do PURDEX");
+    EXPECT_EQ(no.shown[1].kind, MessageKind::Exclamation);
+    EXPECT_EQ(no.shown[2].text, "Uruchomić moduł liczący(spowoduje to zamknięcie programu)");
+    EXPECT_TRUE(no.shown[2].isQuestion);
+    EXPECT_EQ(no.shown[2].kind, MessageKind::Exclamation) << "the question warns";
 
     // Yes: the solver installed beside this program, or a solver.exe in the
     // working folder, named relative to it; a start that fails is said.
@@ -171,9 +173,47 @@ TEST(ExportCommand, StartsSolverExeFromTheWorkingFolderOrElseTheInstalledSolver)
     launcher.succeed = false;
     yes.clear();
     EXPECT_EQ(exportCommand(plate(), yes, launcher, work.path(), programs), ExportOutcome::SolverNotStarted);
-    ASSERT_EQ(yes.shown.size(), 3u);
-    EXPECT_EQ(yes.shown[2].kind, MessageKind::Error);
-    EXPECT_NE(yes.shown[2].text.find("./solver.exe"), std::string::npos);
+    ASSERT_EQ(yes.shown.size(), 4u);
+    EXPECT_EQ(yes.shown[3].kind, MessageKind::Error);
+    EXPECT_NE(yes.shown[3].text.find("./solver.exe"), std::string::npos);
+}
+
+// The exchange file holds one load per node: where the traction elements
+// meeting at a node load it differently (in x or in y, a free side
+// included), the export names the node before it says it is done, and
+// writes the same file all the same. A node where a held element meets a
+// loaded one keeps its load (the solver puts it on the loaded side); one
+// where the loads agree is not named.
+TEST(ExportCommand, NodesWhoseSidesCarryDifferentLoadsAreNamed)
+{
+    Project p = plate();
+    // Node 3: the free element 2 ends there, the loaded element 3 starts
+    // there; node 4: element 3 ends with y -2.5, element 4 starts with -5.
+    EXPECT_EQ(nodesWithSplitLoads(p), (std::vector<int>{3, 4}));
+    p.conditions[2].atNode2Y = -5.0f;
+    EXPECT_EQ(nodesWithSplitLoads(p), (std::vector<int>{3}));
+    p.conditions[3].atNode2Y = -5.0f; // element 2 now ends at node 3 as element 3 starts there
+    EXPECT_EQ(nodesWithSplitLoads(p), std::vector<int>{});
+    p.conditions[3].atNode2 = 0.5f; // in x only
+    EXPECT_EQ(nodesWithSplitLoads(p), (std::vector<int>{3}));
+    p.conditions[3].atNode2 = 0.0f;
+
+    test::TempDir work;
+    for (const Project& exported : {plate(), p}) {
+        ScriptedInteraction ui;
+        EXPECT_EQ(writeExchangeFile(exported, ui, work.path()), ExportOutcome::Exported);
+        EXPECT_EQ(test::readAll(work.file("tav_ed.dat")), exchangeFileText(exported));
+        EXPECT_EQ(ui.shown.back().text, kExportedMessage);
+        EXPECT_EQ(ui.shown.size(), nodesWithSplitLoads(exported).empty() ? 1u : 2u);
+        EXPECT_EQ(ui.shown.front().caption, kExportCaption);
+        EXPECT_EQ(ui.shown.front().kind, MessageKind::Exclamation);
+    }
+    EXPECT_EQ(splitLoadsMessage({3, 4}), "Węzły 3, 4 tracą w pliku wymiany obciążenie jednej ze stron: elementy po "
+                                         "obu stronach mają w nich różne obciążenia, a plik przenosi jedno "
+                                         "obciążenie na węzeł");
+    EXPECT_EQ(splitLoadsMessage({7}), "Węzeł 7 traci w pliku wymiany obciążenie jednej ze stron: elementy po obu "
+                                      "stronach mają w nim różne obciążenia, a plik przenosi jedno obciążenie na "
+                                      "węzeł");
 }
 
 } // namespace

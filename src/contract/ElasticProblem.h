@@ -1,0 +1,79 @@
+#pragma once
+
+// The plane-elasticity problem as the application holds it, and the solution
+// the solver library gives back: what the application hands the solver when
+// it solves in its own process, without the exchange files. Every element
+// carries its own condition, so the two sides of a node keep their own loads
+// (the exchange file has room for one load per node). Standard library only:
+// the solver links neither Qt nor the application's core.
+#include <string>
+#include <vector>
+
+namespace zorind::contract {
+
+struct PlanePoint {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+// What an element's condition prescribes, numbered as the application's
+// condition kinds of an elasticity analysis.
+enum class ElasticKind { Traction = 1, Displacement = 2 };
+
+// A straight boundary element between two nodes (0-based indices) with the
+// values its own condition prescribes at its start and at its end, global x
+// and y: a traction (a load, zero on a free surface) or a displacement.
+struct ElasticElement {
+    int start = 0;
+    int end = 0;
+    ElasticKind kind = ElasticKind::Traction;
+    PlanePoint atStart;
+    PlanePoint atEnd;
+};
+
+struct ElasticProblem {
+    double youngModulus = 0.0;
+    double poissonRatio = 0.0;
+    std::vector<PlanePoint> nodes;
+    std::vector<ElasticElement> elements;
+    std::vector<PlanePoint> internalPoints;
+};
+
+// Stresses of a plane-strain state; sz follows from the others.
+struct Stress {
+    double sx = 0.0;
+    double sy = 0.0;
+    double txy = 0.0;
+    double sz = 0.0;
+    // Von Mises equivalent stress including sz.
+    double reduced = 0.0;
+};
+
+struct NodeResult {
+    bool used = false; // false: no element uses the node, every value 0
+    double ux = 0.0;
+    double uy = 0.0;
+    // Consistent nodal force: the traction integrated against the node's
+    // shape function over its elements, per unit thickness.
+    double fx = 0.0;
+    double fy = 0.0;
+    Stress stress;
+};
+
+struct PointResult {
+    bool skipped = false; // on the boundary or outside the body: every value 0
+    double ux = 0.0;
+    double uy = 0.0;
+    Stress stress;
+};
+
+struct ElasticSolution {
+    std::vector<NodeResult> nodes;
+    std::vector<PointResult> points;
+    int unknowns = 0;
+    int cornerNodes = 0; // nodes with a traction of their own on each side
+    // What the solver assumed or could not do, one line each.
+    std::vector<std::string> notes;
+};
+
+} // namespace zorind::contract
