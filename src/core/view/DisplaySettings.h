@@ -22,6 +22,8 @@ struct DisplaySettings {
     int32_t normalsFlag = 0;
     float colourSubdivisions = 30.0f;
     int32_t paletteMode = 1;
+    // The potential coloured over the whole region, with isolines.
+    int32_t showFieldMap = 0;
     friend bool operator==(const DisplaySettings&, const DisplaySettings&) = default;
 };
 

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "model/Model.h"
+
+namespace zorind::solver {
+
+// The potential anywhere in the region from a boundary solution, by the
+// representation the internal points use: u = Σ H·u − Σ G·q over the
+// boundary elements, each element with its own three potentials and fluxes.
+// Far from an element its integrals take the ten-point rule; closer than two
+// element lengths the element is cut in halves until each piece lies at
+// least its own length from the point, so the value stays right up to the
+// boundary. A copy of what it needs: it holds no reference to the model and
+// can be evaluated in any thread.
+class PotentialField {
+public:
+    // The field of the model's valid potential results; nothing when the
+    // results are not valid potential results or an element refers outside
+    // the tables.
+    static std::optional<PotentialField> fromModel(const Model& model);
+
+    // Whether the point lies in the region: inside an outer boundary and
+    // outside every inner one, by the crossings of a ray towards +x with each
+    // boundary's elements (an element counts when exactly one of its ends lies
+    // above the point, so a point at a vertex's height is counted once).
+    bool inside(double x, double y) const;
+
+    // The potential at a point of the region (a point on an element gets the
+    // element's own interpolated value).
+    double potential(double x, double y) const;
+
+    // The potential at each point inside the region, NaN at each point
+    // outside it, on every core. Stops early (leaving the rest unset) once
+    // `cancel` is set; `done`, when given, counts the points finished.
+    void evaluate(const double* x, const double* y, double* out, std::size_t count,
+                  const std::atomic<bool>* cancel = nullptr, std::atomic<std::size_t>* done = nullptr) const;
+
+    // The bounding box of the boundary nodes.
+    double xmin() const { return xmin_; }
+    double xmax() const { return xmax_; }
+    double ymin() const { return ymin_; }
+    double ymax() const { return ymax_; }
+    int elementCount() const { return static_cast<int>(x1_.size()); }
+    // A hash of everything the values depend on: two fields with the same
+    // fingerprint give the same values (short of a collision).
+    std::uint64_t fingerprint() const;
+
+private:
+    PotentialField() = default;
+    // Adds the integrals of element e over ξ in [a, b] (ten-point rule on
+    // halves until each piece is far enough from the point).
+    double nearElement(std::size_t e, double px, double py, double a, double b, int depth) const;
+    // The value at one point; `mask` holds a one for each rule point (and is
+    // left so), zeros go where an element is integrated piece by piece.
+    double valueAt(double px, double py, std::vector<double>& mask) const;
+
+    // Element e's ends, length, outward normal times L (Δy, −Δx), its three
+    // potentials and fluxes, and its boundary's kind.
+    std::vector<double> x1_, y1_, x3_, y3_, length_, nx_, ny_;
+    std::vector<double> u1_, u2_, u3_, q1_, q2_, q3_;
+    // The far rule's points of every element, ten per element: position and
+    // the weights the potentials and fluxes give them.
+    std::vector<double> gx_, gy_, gnx_, gny_, gu_, gq_;
+    // Crossing edges per boundary: [edgeStart_[b], edgeStart_[b+1]) of the
+    // edge arrays, boundaryOuter_[b] whether boundary b bounds from outside.
+    std::vector<double> ex1_, ey1_, ex2_, ey2_;
+    std::vector<std::size_t> edgeStart_;
+    std::vector<unsigned char> boundaryOuter_;
+    double conductivity_ = 1.0;
+    double xmin_ = 0.0, xmax_ = 0.0, ymin_ = 0.0, ymax_ = 0.0;
+};
+
+} // namespace zorind::solver

@@ -1,0 +1,157 @@
+#include "app/FieldMapView.h"
+
+#include <QProgressBar>
+#include <QStatusBar>
+
+#include "view/ColourScale.h"
+
+namespace zorind {
+
+namespace {
+
+// Cells of four pixels: a smooth picture at a sixteenth of the points.
+constexpr int kCellPixels = 4;
+// A computation shorter than this shows no progress bar.
+constexpr int kProgressDelayMs = 300;
+
+} // namespace
+
+FieldMapView::FieldMapView(QStatusBar* statusBar, std::function<void()> repaint, QObject* parent)
+    : QObject(parent), repaint_(std::move(repaint))
+{
+    progress_ = new QProgressBar(statusBar);
+    progress_->setObjectName(QStringLiteral("FieldMapProgress"));
+    progress_->setAccessibleName(QStringLiteral("Obliczanie mapy pola"));
+    progress_->setRange(0, 100);
+    progress_->setMaximumWidth(150);
+    progress_->hide();
+    if (statusBar != nullptr) {
+        statusBar->addPermanentWidget(progress_);
+    }
+    progressTimer_.setInterval(100);
+    connect(&progressTimer_, &QTimer::timeout, this, &FieldMapView::tick);
+}
+
+FieldMapView::~FieldMapView()
+{
+    stopJob();
+}
+
+const solver::FieldMap* FieldMapView::mapFor(const Project& project, int width, int height)
+{
+    std::optional<solver::PotentialField> field;
+    if (project.display.showFieldMap == 1 && project.resultsValid == 1 && width > 0 && height > 0) {
+        field = solver::PotentialField::fromModel(project);
+    }
+    if (!field) {
+        stopJob();
+        map_.reset();
+        mapKey_.clear();
+        return nullptr;
+    }
+    ViewTransform view = project.view;
+    view.updateScales(width, height);
+    const ColourScaleRange range = resultRanges(project).potential;
+    const std::vector<double> key = {static_cast<double>(field->fingerprint()),
+                                     static_cast<double>(width),
+                                     static_cast<double>(height),
+                                     view.areaXMin,
+                                     view.areaYMin,
+                                     view.scaleX,
+                                     view.scaleY,
+                                     view.offsetX,
+                                     view.offsetY,
+                                     static_cast<double>(view.marginLeft),
+                                     static_cast<double>(view.marginTop),
+                                     static_cast<double>(view.marginBottom),
+                                     range.scaleMin,
+                                     range.scaleStep,
+                                     range.scaleMax};
+    if (map_ && key == mapKey_) {
+        return &*map_;
+    }
+    if (job_ && key == jobKey_) {
+        return nullptr;
+    }
+    stopJob();
+    map_.reset();
+    auto job = std::make_shared<Job>();
+    job->total = static_cast<std::size_t>((width + kCellPixels - 1) / kCellPixels) *
+                 static_cast<std::size_t>((height + kCellPixels - 1) / kCellPixels);
+    job_ = job;
+    jobKey_ = key;
+    const std::uint64_t generation = ++generation_;
+    thread_ = std::thread([this, job, field = std::move(*field), view, range, width, height, generation] {
+        job->map = solver::computeFieldMap(field, view, range, width, height, kCellPixels, &job->cancel, &job->done);
+        QMetaObject::invokeMethod(
+            this, [this, generation] { finished(generation); }, Qt::QueuedConnection);
+    });
+    elapsed_.start();
+    progressTimer_.start();
+    return nullptr;
+}
+
+void FieldMapView::cancel()
+{
+    if (job_) {
+        stopJob();
+        if (repaint_) {
+            repaint_();
+        }
+    }
+}
+
+void FieldMapView::stopJob()
+{
+    if (job_) {
+        job_->cancel = true;
+    }
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+    job_.reset();
+    ++generation_;
+    progressTimer_.stop();
+    if (progress_) {
+        progress_->hide();
+    }
+}
+
+void FieldMapView::finished(std::uint64_t generation)
+{
+    if (generation != generation_ || !job_) {
+        return; // a computation cancelled since
+    }
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+    const bool complete = !job_->cancel;
+    if (complete) {
+        map_ = std::move(job_->map);
+        mapKey_ = jobKey_;
+    }
+    job_.reset();
+    progressTimer_.stop();
+    if (progress_) {
+        progress_->hide();
+    }
+    if (complete && repaint_) {
+        repaint_();
+    }
+}
+
+void FieldMapView::tick()
+{
+    if (!job_) {
+        progressTimer_.stop();
+        return;
+    }
+    if (elapsed_.elapsed() < kProgressDelayMs || !progress_) {
+        return;
+    }
+    const std::size_t total = std::max<std::size_t>(job_->total, 1);
+    progress_->setValue(static_cast<int>(100 * std::min(job_->done.load(), total) / total));
+    progress_->show();
+}
+
+} // namespace zorind
