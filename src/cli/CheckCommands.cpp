@@ -1,5 +1,6 @@
-// check, renumber and clean: the consistency check and the repair commands
-// of the menus "&Obliczenia" and "&Usuń", run on a project file.
+// check, renumber, clean and refine: the consistency check, the repair
+// commands of the menus "&Obliczenia" and "&Usuń" and the subdivision of
+// "&Zmień", run on a project file.
 #include <cstdio>
 #include <string>
 
@@ -7,6 +8,8 @@
 #include "check/CheckModel.h"
 #include "check/CleanUp.h"
 #include "check/Renumber.h"
+#include "edit/Subdivision.h"
+#include "model/NumberFormat.h"
 
 namespace zorind::cli {
 
@@ -28,6 +31,20 @@ std::string requireOutput(Arguments& args)
         throw UsageError{"Brak opcji -o PLIK_WYNIKOWY"};
     }
     return *out;
+}
+
+// The number of parts of refine's -n: a whole number kMinParts..kMaxParts.
+int requireParts(Arguments& args)
+{
+    const std::optional<std::string> text = args.takeOption("-n");
+    if (!text) {
+        throw UsageError{"Brak opcji -n LICZBA_CZĘŚCI"};
+    }
+    const std::optional<int> parts = parseInt(*text);
+    if (!parts || *parts < kMinParts || *parts > kMaxParts) {
+        throw UsageError{std::string(kBadPartCount) + ": -n " + *text};
+    }
+    return *parts;
 }
 
 // The file is written only when it can be; a refused or failed save has
@@ -91,6 +108,29 @@ int runClean(Arguments args)
         } else {
             removeZeroLengthElements(project, ui);
         }
+    }
+    return saveResult(project, ui, out);
+}
+
+int runRefine(Arguments args)
+{
+    const std::string out = requireOutput(args);
+    const int parts = requireParts(args);
+    const std::string file = requireInput(args);
+    args.expectEmpty();
+
+    Project project;
+    if (!loadProject(project, file)) {
+        return kExitUsage;
+    }
+    CliInteraction ui(stderr);
+    std::vector<int> every;
+    for (const int k : project.elements.numbers()) {
+        every.push_back(k);
+    }
+    // A refused split (the tables would overflow) writes nothing.
+    if (!every.empty() && !splitElements(project, ui, every, parts)) {
+        return kExitErrors;
     }
     return saveResult(project, ui, out);
 }

@@ -60,16 +60,19 @@ bool saveProjectTo(Project& project, Interaction& ui, const std::string& path);
 int runCheck(Arguments args);
 int runRenumber(Arguments args);
 int runClean(Arguments args);
+int runRefine(Arguments args);
 int runSolve(Arguments args);
+// The potential on a grid of cell centres over the model, after solving it.
+int runField(Arguments args);
 int runRender(Arguments args);
 int runExportElasticity(Arguments args);
 int runImportResults(Arguments args);
 
-// solve on an elasticity project (already checked): exports to a scratch
-// folder, runs zorind-elastic from this program's folder, imports and prints
-// the elasticity results list, or with `json` the same values as JSON; the
-// import's messages and the solver's notes go to standard error. 0 solved,
-// 3 the solver failed.
+// solve on an elasticity project: checks and solves it in this process, as
+// "Oblicz sprężystość" does, and prints the elasticity results list and the
+// internal points' results after it, or with `json` the same values as JSON;
+// the messages and the solver's notes go to standard error. 0 solved, 1 the
+// check found errors, 3 the solver refused.
 int solveElasticity(Project& project, bool json);
 
 } // namespace zorind::cli

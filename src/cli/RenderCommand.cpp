@@ -18,14 +18,19 @@
 #include <vector>
 
 #include "CliSupport.h"
+#include "ElasticSolver.h"
+#include "FieldMapPainter.h"
 #include "Painter.h"
+#include "exchange/ElasticSolve.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectFile.h"
 #include "model/Version.h"
 #include "session/DisplayCommands.h"
 #include "session/ViewCommands.h"
 #include "solver/Compute.h"
+#include "solver/FieldMap.h"
 #include "ui/Messages.h"
+#include "view/ColourScale.h"
 
 namespace zorind::cli {
 
@@ -191,16 +196,65 @@ std::optional<QByteArray> drawingBytes(const DrawingTarget& target, const std::f
     return bytes;
 }
 
+// --displacements and --stress: the elasticity project solved in this
+// process, as "Oblicz sprężystość" solves it, and the views of "Widok" turned
+// on. The status of the run when it cannot be drawn, with the messages
+// printed.
+int showElasticity(Project& project, HeldMessages& messages, const std::vector<std::string>& views)
+{
+    if (project.analysisType != Elasticity) {
+        CliInteraction::print(stderr, "Przemieszczenia i naprężenia zredukowane rysuje się tylko w zadaniach "
+                                      "sprężystości (typ 10); obraz nie został narysowany");
+        return kExitNotComputedHere;
+    }
+    switch (computeElasticityCommand(project, messages, elastic::solveElasticProblem)) {
+    case ElasticComputeOutcome::Computed:
+        break;
+    case ElasticComputeOutcome::CheckErrors:
+        messages.print(nullptr);
+        return kExitErrors;
+    default:
+        messages.print(nullptr);
+        return kExitComputeFailed;
+    }
+    for (const std::string& view : views) {
+        if (view == "--displacements") {
+            toggleDisplacements(project);
+        } else {
+            toggleReducedStress(project);
+        }
+    }
+    return kExitOk;
+}
+
+// The width the model is drawn in: the legend takes its strip at the right
+// when the picture is wide enough to leave the model as much again.
+int modelAreaWidth(int width, bool legend)
+{
+    return legend && width >= 2 * kScaleWindowWidth ? width - kScaleWindowWidth : width;
+}
+
 // Paints as the window does; a grid that turns out too fine is switched off
 // and the drawing is made again on a fresh device, as the window's second
 // repaint would show it.
-std::optional<QByteArray> render(Project& project, Interaction& ui, const DrawingTarget& target)
+//
+// With `legend` the colour scale is drawn in a strip at the right edge and
+// the model in the rest; `map` is the potential map for that rest.
+std::optional<QByteArray> render(Project& project, Interaction& ui, const DrawingTarget& target, bool legend,
+                                 const solver::FieldMap* map)
 {
     std::optional<QByteArray> bytes;
+    const int modelWidth = modelAreaWidth(target.size.width, legend);
     for (int pass = 0; pass < 2; ++pass) {
         PaintOutcome outcome;
         bytes = drawingBytes(target, [&](QPainter& painter) {
-            outcome = paintModel(painter, project, target.size.width, target.size.height);
+            if (modelWidth < target.size.width) {
+                painter.fillRect(modelWidth, 0, target.size.width - modelWidth, target.size.height, Qt::white);
+            }
+            outcome = paintModel(painter, project, modelWidth, target.size.height, map);
+            if (legend && outcome.scaleVisible) {
+                paintScaleLegend(painter, project.palette, project.scaleRange, target.size.width, target.size.height);
+            }
         });
         if (outcome.message) {
             ui.message(outcome.message->text, outcome.message->caption, outcome.message->kind);
@@ -236,7 +290,10 @@ int runRender(Arguments args)
     const std::optional<std::string> out = args.takeOption("-o");
     const std::optional<std::string> sizeText = args.takeOption("--size");
     const bool fit = args.takeFlag("--fit");
+    const bool equalScale = args.takeFlag("--equal-scale");
     const std::vector<std::string> views = args.takeFlagsInOrder({"--potential", "--flux"});
+    const std::vector<std::string> elasticViews = args.takeFlagsInOrder({"--displacements", "--stress"});
+    const bool fieldMap = args.takeFlag("--map");
     const std::optional<std::string> file = args.takePositional();
     if (!file) {
         throw UsageError{"Brak nazwy pliku projektu"};
@@ -246,6 +303,11 @@ int runRender(Arguments args)
     }
     if (views.size() > 1) {
         throw UsageError{"Można wybrać tylko jedno z --potential i --flux"};
+    }
+    // The map is coloured by the potential's scale, the flux by a scale of its
+    // own; the legend can show only one.
+    if (fieldMap && !views.empty() && views.front() == "--flux") {
+        throw UsageError{"Mapy pola (--map) nie można łączyć ze strumieniem (--flux)"};
     }
     args.expectEmpty();
     const ImageSize size = sizeText ? parseSize(*sizeText) : ImageSize{};
@@ -259,7 +321,9 @@ int runRender(Arguments args)
     if (fit) {
         showEverything(project);
     }
-    if (!views.empty()) {
+    // As "Równa skala osi" in the window's "Widok" menu.
+    project.view.equalScale = equalScale ? 1 : 0;
+    if (!views.empty() || fieldMap) {
         const int status = computeStatus(computeCommand(project, messages, trace.get()));
         if (status == kExitNotComputedHere) {
             messages.print(trace.get());
@@ -272,10 +336,25 @@ int runRender(Arguments args)
             messages.print(trace.get());
             return status;
         }
-        if (views.front() == "--potential") {
+        if (!views.empty() && views.front() == "--potential") {
             togglePotential(project);
-        } else {
+        } else if (!views.empty()) {
             toggleFlux(project);
+        }
+    }
+    if (!elasticViews.empty()) {
+        if (const int status = showElasticity(project, messages, elasticViews); status != kExitOk) {
+            return status;
+        }
+    }
+    const ImageSize drawn{modelAreaWidth(size.width, true), size.height};
+    std::optional<solver::FieldMap> map;
+    if (fieldMap) {
+        // Cells of two pixels: a smooth picture at a quarter of the points.
+        if (const std::optional<solver::PotentialField> field = solver::PotentialField::fromModel(project)) {
+            ViewTransform view = project.view;
+            view.updateScales(drawn.width, drawn.height);
+            map = solver::computeFieldMap(*field, view, resultRanges(project).potential, drawn.width, drawn.height, 2);
         }
     }
 
@@ -291,7 +370,8 @@ int runRender(Arguments args)
 
     const DrawingTarget target{formatOf(*out), size,
                                QString::fromStdString(std::filesystem::path(*file).stem().string())};
-    const std::optional<QByteArray> drawing = render(project, messages, target);
+    const std::optional<QByteArray> drawing = render(
+        project, messages, target, !views.empty() || fieldMap || project.showReducedStress == 1, map ? &*map : nullptr);
     if (const std::optional<std::string> failure = writeDrawing(drawing, *out)) {
         messages.print(trace.get());
         CliInteraction::print(stderr, "Nie można zapisać obrazu do pliku " + *out +

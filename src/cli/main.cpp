@@ -18,15 +18,30 @@ constexpr const char* kUsage =
     "Polecenia:\n"
     "  check FILE                         sprawdza spójność danych projektu\n"
     "  solve FILE [--json]                oblicza zadanie i wypisuje wyniki (sprężystość:\n"
-    "                                     programem zorind-elastic, wyniki jak import-results)\n"
+    "                                     węzły jak import-results, potem punkty wewnętrzne)\n"
+    "  field FILE --grid NXxNY [--json]   oblicza zadanie i wypisuje potencjał \"x y wartość\"\n"
+    "                                     w środkach NX × NY komórek prostokąta otaczającego\n"
+    "                                     model, wiersz po wierszu od dołu; punkty poza\n"
+    "                                     obszarem są pomijane (NX, NY od 1 do 2000)\n"
     "  renumber FILE -o OUT               renumeruje elementy i zapisuje OUT\n"
     "  clean FILE [--double-nodes] [--free-nodes] [--zero-length] -o OUT\n"
     "                                     usuwa podwójne węzły, wolne węzły, elementy\n"
     "                                     o zerowej długości (w podanej kolejności)\n"
-    "  render FILE -o OUT.png|OUT.pdf|OUT.svg [--size WxH] [--fit] [--potential | --flux]\n"
+    "  refine FILE -n N -o OUT            dzieli każdy element na N równych elementów\n"
+    "                                     (N od 2 do 20) i zapisuje OUT; gdy węzły lub\n"
+    "                                     elementy nie mieszczą się w tablicach, nie zapisuje\n"
+    "                                     niczego (kod 1)\n"
+    "  render FILE -o OUT.png|OUT.pdf|OUT.svg [--size WxH] [--fit] [--equal-scale]\n"
+    "         [--potential | --flux] [--map] [--displacements] [--stress]\n"
     "                                     rysuje obszar rysunku okna do pliku PNG, PDF\n"
     "                                     lub SVG (według rozszerzenia; rozmiar w pikselach\n"
-    "                                     przy 96 dpi, domyślnie 640x480)\n"
+    "                                     przy 96 dpi, domyślnie 640x480); --equal-scale:\n"
+    "                                     obie osie w jednej skali (okrąg pozostaje okręgiem)\n"
+    "                                     --map: mapa potencjału w obszarze z izoliniami;\n"
+    "                                     z --potential, --flux lub --map legenda skali barw\n"
+    "                                     przy prawej krawędzi; w zadaniu sprężystości\n"
+    "                                     --displacements: brzeg odkształcony na nieodkształconym,\n"
+    "                                     --stress: brzeg w barwach naprężeń zredukowanych\n"
     "  export-elasticity FILE [-C DIR]    zapisuje plik wymiany dla programu sprężystości\n"
     "  import-results FILE [RESULTS]      wczytuje wyniki sprężystości (domyślnie tav_ed.wyn)\n"
     "\n"
@@ -41,8 +56,10 @@ struct Subcommand {
 constexpr Subcommand kSubcommands[] = {
     {"check", zorind::cli::runCheck},
     {"solve", zorind::cli::runSolve},
+    {"field", zorind::cli::runField},
     {"renumber", zorind::cli::runRenumber},
     {"clean", zorind::cli::runClean},
+    {"refine", zorind::cli::runRefine},
     {"render", zorind::cli::runRender},
     {"export-elasticity", zorind::cli::runExportElasticity},
     {"import-results", zorind::cli::runImportResults},

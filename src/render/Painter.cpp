@@ -11,7 +11,10 @@
 #include <limits>
 #include <vector>
 
+#include "ElasticityLayer.h"
+#include "FieldMapPainter.h"
 #include "QtColours.h"
+#include "exchange/ElasticityResults.h"
 #include "view/ColourScale.h"
 
 namespace zorind {
@@ -132,7 +135,8 @@ float conditionKind(const Project& p, int condition)
 // Where a number is written beside a model point: two pixels right of it.
 QPoint numberPosition(const ViewTransform& v, float x, float y)
 {
-    return {truncatePixel(v.marginLeft + 2 + (static_cast<double>(x) - v.areaXMin) * v.scaleX), v.toScreenY(y)};
+    return {truncatePixel(v.marginLeft + v.offsetX + 2 + (static_cast<double>(x) - v.areaXMin) * v.scaleX),
+            v.toScreenY(y)};
 }
 
 // The pixels the toolkit's ellipse covers for an integer box `width` x
@@ -397,7 +401,8 @@ void drawInternalPoints(QPainter& painter, const Project& p, const ColourScaleRa
         marker(painter, x, y, 3);
         painter.setBrush(kWhite);
         if (d.showInternalValues == 1) {
-            const int tx = truncatePixel(v.marginLeft + 2 + (static_cast<double>(point.x) - v.areaXMin) * v.scaleX + 6);
+            const int tx = truncatePixel(v.marginLeft + v.offsetX + 2 +
+                                         (static_cast<double>(point.x) - v.areaXMin) * v.scaleX + 6);
             labels.writeValue(tx, truncatePixel(y - 6), point.internalResult, kBlack, kWhite);
         }
     }
@@ -413,7 +418,7 @@ QFont drawingFont()
     return font;
 }
 
-PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clientHeight)
+PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clientHeight, const solver::FieldMap* map)
 {
     PaintOutcome outcome;
     painter.save();
@@ -439,6 +444,14 @@ PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clie
         outcome.message = PaintMessage{kGridOverflowMessage, kGridOverflowCaption, MessageKind::Plain};
         v.gridOn = 0;
         outcome.repaintRequested = true;
+    }
+
+    // The potential map over the background, under the boundary and the
+    // labels; it is coloured with the potential's scale.
+    if (map != nullptr && p.resultsValid == 1) {
+        paintFieldMap(painter, *map, p.palette);
+        p.scaleRange = map->range;
+        outcome.scaleVisible = true;
     }
 
     const int nodes = p.nodeCount();
@@ -482,6 +495,21 @@ PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clie
     if (p.resultsValid == 1 && d.showFlux == 1) {
         colourElements(painter, p, p.fluxResults, ranges.flux, labels);
         outcome.scaleVisible = true;
+    }
+    // The elasticity results: the boundary coloured by the reduced stress,
+    // and the deformed boundary over the undeformed one.
+    if (p.resultsValid == 1 && p.analysisType == Elasticity) {
+        if (p.showReducedStress == 1) {
+            colourReducedStress(painter, p);
+            outcome.scaleVisible = true;
+        }
+        if (p.showDisplacements == 1) {
+            outcome.displacementFactor = displacementFactor(p);
+            if (outcome.displacementFactor) {
+                drawDeformedBoundary(painter, p, *outcome.displacementFactor);
+            }
+        }
+        painter.setPen(pen(kBlack));
     }
 
     // 12. Internal points.

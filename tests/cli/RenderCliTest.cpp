@@ -4,10 +4,13 @@
 #include <QColor>
 #include <QImage>
 #include <QLine>
+#include <QRect>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -100,6 +103,46 @@ TEST(RenderCli, ElasticityIsNotComputedHereAndNoPictureIsWritten)
     EXPECT_EQ(run.status, 4);
     EXPECT_NE(run.err.find("tylko w zadaniach potencjalnych"), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(dir.file("out.png")));
+}
+
+// --displacements and --stress solve an elasticity project in the program's
+// own process and draw what "Widok" shows: the deformed boundary in blue
+// over the undeformed one, the boundary in the colours of the reduced
+// stress with the colour scale at the right. A potential project has
+// neither: status 4 and no picture.
+TEST(RenderCli, ElasticityViewsSolveHereAndDrawTheDeformedBoundaryAndTheStress)
+{
+    TempDir dir;
+    ASSERT_EQ(runCli(dir, {"render", example("wspornik.tav"), "--fit", "-o", "plain.png"}).status, 0);
+    const CliRun deformed =
+        runCli(dir, {"render", example("wspornik.tav"), "--fit", "--displacements", "-o", "deformed.png"});
+    ASSERT_EQ(deformed.status, 0) << deformed.err;
+    EXPECT_EQ(deformed.out, "");
+    EXPECT_EQ(deformed.err, "");
+    const CliRun stress = runCli(dir, {"render", example("wspornik.tav"), "--fit", "--stress", "-o", "stress.png"});
+    ASSERT_EQ(stress.status, 0) << stress.err;
+
+    const auto count = [&](const char* file, const std::function<bool(QColor)>& match) {
+        const QImage image(QString::fromStdString(dir.file(file)));
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                n += match(image.pixelColor(x, y)) ? 1 : 0;
+            }
+        }
+        return n;
+    };
+    const auto blue = [](QColor c) { return c == QColor(0, 0, 255); };
+    // Neither black, white, yellow nor the grid: a colour of the palette.
+    const auto coloured = [](QColor c) { return c.saturation() > 0 && c != QColor(255, 255, 0); };
+    EXPECT_EQ(count("plain.png", blue), 0);
+    EXPECT_GT(count("deformed.png", blue), 100);
+    EXPECT_GT(count("stress.png", coloured), count("plain.png", coloured) + 100);
+
+    const CliRun heat = runCli(dir, {"render", example("plyta.tav"), "--stress", "-o", "heat.png"});
+    EXPECT_EQ(heat.status, 4);
+    EXPECT_NE(heat.err.find("tylko w zadaniach sprężystości"), std::string::npos) << heat.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("heat.png")));
 }
 
 TEST(RenderCli, CheckErrorsEndWithStatusOneAndTheirMessages)
@@ -261,6 +304,36 @@ TEST(VectorRenderCli, TheSvgHasTheLinesAndLabelsThePngShowsAtTheSamePixels)
     const SvgContent coloured = readSvg(dir.file("potential.svg"));
     EXPECT_TRUE(coloured.texts.contains("100.00")) << coloured.texts.join('|').toStdString();
     EXPECT_TRUE(coloured.texts.contains("25.00"));
+}
+
+TEST(VectorRenderCli, EqualScaleDrawsTheRingRoundInTheMiddleOfAWideDrawing)
+{
+    TempDir dir;
+    // The box round every element line of the drawing.
+    const auto ringBox = [&dir](const std::vector<std::string>& extra) {
+        std::vector<std::string> args{"render",  example("pierscien.tav"), "--fit", "--size", "600x300", "-o",
+                                      "ring.svg"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const CliRun run = runCli(dir, args);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+        const SvgContent svg = readSvg(dir.file("ring.svg"));
+        EXPECT_FALSE(svg.lines.empty());
+        QRect box;
+        for (const QLine& l : svg.lines) {
+            box = box.united(QRect(l.p1(), l.p2()).normalized());
+        }
+        return box;
+    };
+    const QRect stretched = ringBox({});
+    EXPECT_GT(stretched.width(), 2 * stretched.height()) << "each axis at its own scale";
+    const QRect round = ringBox({"--equal-scale"});
+    EXPECT_LE(std::abs(round.width() - round.height()), 2);
+    EXPECT_NEAR(round.center().x(), 300, 2) << "centred across the drawing";
+    EXPECT_NEAR(round.center().y(), stretched.center().y(), 2);
+
+    const CliRun help = runCli(dir, {"--help"});
+    EXPECT_NE(help.out.find("--equal-scale"), std::string::npos);
 }
 
 TEST(VectorRenderCli, ThePdfIsOnePageOfTheDrawingsSizeWithSearchableText)

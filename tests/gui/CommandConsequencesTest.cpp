@@ -56,9 +56,10 @@ Fill typing(std::vector<std::pair<const char*, const char*>> fields)
 struct RowCase {
     const char* name;
     Outcome outcome;
-    Fill fill = {};                  // fills the first modal dialog before "OK"
+    Fill fill = {};                      // fills the first modal dialog before "OK"
     std::vector<const char*> texts = {}; // answers to text prompts
-    bool answer = true;              // to every question
+    bool answer = true;                  // to every question
+    std::vector<double> numbers = {};    // answers to number prompts
 };
 
 // clang-format off
@@ -86,6 +87,7 @@ const std::vector<RowCase>& rowCases()
         {"Wspwzawewntrznego1", Outcome::Keeps, typing({{"Edit1", "1"}, {"xx", "4"}})},
         {"Wasnocifizyczne1", Outcome::Discards, typing({{"Edit1", "2"}})},
         {"Przesubrzeg1", Outcome::Discards, {}, {"1", "1", "0"}},
+        {"Podzielelementy1", Outcome::Discards, {}, {}, true, {0, 2}},
 
         {"Wze2", Outcome::Keeps, typing({{"Edit1", "1"}})}, // used by an element: refused
         {"Element2", Outcome::Discards, typing({{"Edit1", "12"}})},
@@ -98,13 +100,16 @@ const std::vector<RowCase>& rowCases()
         {"Warunkwbrzegowych1", Outcome::Keeps}, {"Brzegw1", Outcome::Keeps}, {"Strukturaprojektu1", Outcome::Inert},
 
         {"Renumerujelementy1", Outcome::Keeps}, {"Sprawdspjnodanych1", Outcome::Keeps}, {"Oblicz1", Outcome::Keeps},
+        {"Obliczsprezystosc1", Outcome::Inert}, // a heat-flow model: disabled
         {"Listawynikw1", Outcome::Keeps}, {"Temperaturawwwewntrznych1", Outcome::Keeps},
+        {"Wynikiwpunktachwewntrznych1", Outcome::Inert},
         {"Skalujdane1", Outcome::Inert}, {"Skalujwyniki1", Outcome::Shows, [](QDialog& d) { d.findChild<QRadioButton*>(QStringLiteral("pry"))->setChecked(true); }}, {"GenerujNURBSa1", Outcome::Inert},
 
         {"Siatka1", Outcome::Shows, typing({{"Edit1", "1"}})}, {"Obszar1", Outcome::Keeps},
-        {"Pokawszystko1", Outcome::Shows}, {"Wnormalne1", Outcome::Inert},
+        {"Pokawszystko1", Outcome::Shows}, {"Wnormalne1", Outcome::Inert}, {"Rownaskalaosi1", Outcome::Shows},
         {"Warbrzegowe1", Outcome::Shows}, {"Temperatura1", Outcome::Shows}, {"Strumie1", Outcome::Shows},
-        {"Przemieszczenia1", Outcome::Shows},
+        {"Mapapola1", Outcome::Shows},
+        {"Przemieszczenia1", Outcome::Shows}, {"Naprezeniazredukowane1", Outcome::Inert}, // a heat-flow model: disabled
         {"Ustawieniaekranu1", Outcome::Keeps}, {"Typoblicze1", Outcome::Discards},
         {"Pomoc2", Outcome::Inert}, {"Oprogramie1", Outcome::Keeps},
 
@@ -181,6 +186,12 @@ void expectControlsInStep(TGL& window)
         if (row.enabled == Enabled::WithResults) {
             EXPECT_EQ(window.action(row.name)->isEnabled(), state.resultButtonsEnabled) << row.name;
         }
+        if (row.enabled == Enabled::ForElasticity) {
+            EXPECT_EQ(window.action(row.name)->isEnabled(), state.elasticityComputeEnabled) << row.name;
+        }
+        if (row.enabled == Enabled::WithInternalPointResults) {
+            EXPECT_EQ(window.action(row.name)->isEnabled(), state.internalPointResultsEnabled) << row.name;
+        }
     }
     EXPECT_EQ(window.conditionSelector()->count(), static_cast<int>(state.conditionItems.size()));
     EXPECT_EQ(window.conditionSelector()->currentIndex(), state.conditionIndex);
@@ -196,6 +207,7 @@ void runRow(const CommandRow& row, const RowCase& c)
     for (const char* text : c.texts) {
         ui.texts.emplace_back(text);
     }
+    ui.numbers.assign(c.numbers.begin(), c.numbers.end());
     TGL window;
     window.setInteraction(&ui);
     window.setAnalysisTypeChooser([] { return std::optional<int>(HeatFlow); });

@@ -54,7 +54,9 @@ protected:
         EXPECT_NE(m, nullptr) << name;
         if (m != nullptr) {
             for (QAction* a : m->actions()) {
-                out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+                if (a->isVisible()) {
+                    out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+                }
             }
         }
         return out;
@@ -80,7 +82,7 @@ TEST_F(TGLShell, MenuBarHoldsEveryMenuInOrder)
         titles << a->text();
     }
     EXPECT_EQ(titles, QStringList({u("&Plik"), u("&Dodaj"), u("&Zmień"), u("&Usuń"), u("&Listy"), u("&Obliczenia"),
-                                   u("&Widok"), u("&Ustawienia"), u("&Pomoc")}));
+                                   u("&Widok"), u("Ustawie&nia"), u("Pomo&c")}));
 }
 
 TEST_F(TGLShell, MenusHoldTheirItemsInOrder)
@@ -95,19 +97,21 @@ TEST_F(TGLShell, MenusHoldTheirItemsInOrder)
     EXPECT_EQ(captions("Zmie1"),
               QStringList({u("&Cofnij"), u("P&onów"), u("-"), u("Warunek &brzegowy"), u("-"), u("Własności &elementu"),
                            u("Współrzędne &węzła"), u("Współ. wę&zła wewnętrznego"), u("-"), u("Własności &fizyczne"),
-                           u("-"), u("&Przesuń brzeg")}));
+                           u("-"), u("&Przesuń brzeg"), u("Po&dziel elementy")}));
     EXPECT_EQ(captions("Usu1"), QStringList({u("&Węzeł"), u("&Element"), u("Wę&zeł wewnętrzny"), u("&Brzeg"), u("-"),
                                              u("&Podwójne węzły"), u("&Wolne węzły"), u("Ele&menty o zerowej długości"),
                                              u("-"), u("Wszystkie węzły wew&nętrzne")}));
     EXPECT_EQ(captions("Listy1"), QStringList({u("&Węzłów"), u("&Elementów"), u("Wę&złów wewnętrznych"), u("-"),
                                                u("Warunków &brzegowych"), u("Brze&gów"), u("&Struktura projektu")}));
     EXPECT_EQ(captions("Obliczenia1"),
-              QStringList({u("&Renumeruj elementy"), u("&Sprawdź spójność danych"), u("-"), u("&Oblicz"), u("-"),
-                           u("Lista &wyników"), u("&Temperatura w w.wewnętrznych"), u("-"), u("Skaluj da&ne"),
-                           u("Skaluj wyni&ki"), u("Generuj NURBSa")}));
-    EXPECT_EQ(captions("Widok1"), QStringList({u("&Siatka"), u("&Obszar"), u("&Pokaż wszystko"), u("W. &normalne"),
-                                               u("-"), u("Warunki &brzegowe"), u("-"), u("&Potencjał"), u("&Strumień"),
-                                               u("-"), u("P&rzemieszczenia")}));
+              QStringList({u("&Renumeruj elementy"), u("&Sprawdź spójność danych"), u("-"), u("&Oblicz"),
+                           u("Oblicz s&prężystość"), u("-"), u("Lista &wyników"), u("&Temperatura w w.wewnętrznych"),
+                           u("W&yniki w punktach wewnętrznych"), u("-"), u("Skaluj da&ne"), u("Skaluj wyni&ki"),
+                           u("Generuj NURBSa")}));
+    EXPECT_EQ(captions("Widok1"),
+              QStringList({u("&Siatka"), u("&Obszar"), u("&Pokaż wszystko"), u("W. &normalne"), u("Równa s&kala osi"),
+                           u("-"), u("Warunki &brzegowe"), u("-"), u("&Potencjał"), u("&Strumień"), u("&Mapa pola"),
+                           u("-"), u("P&rzemieszczenia"), u("Naprężenia &zredukowane")}));
     EXPECT_EQ(captions("Ustawienia1"), QStringList({u("Ustawienia ekranu"), u("-"), u("&Typ obliczeń")}));
     EXPECT_EQ(captions("Pomoc1"), QStringList({u("&Pomoc"), u("-"), u("&O programie...")}));
 }
@@ -128,7 +132,8 @@ TEST_F(TGLShell, ShortcutsAndDisabledItems)
     for (const char* enabled : {"Nowy1", "Otworz1", "Zapiszjako1", "Koniec1", "Elips1", "Oblicz1", "Typoblicze1"}) {
         EXPECT_TRUE(action(enabled)->isEnabled()) << enabled;
     }
-    for (const char* checkable : {"Wnormalne1", "Warbrzegowe1", "Temperatura1", "Strumie1", "Przemieszczenia1"}) {
+    for (const char* checkable : {"Wnormalne1", "Warbrzegowe1", "Temperatura1", "Strumie1", "Mapapola1",
+                                  "Przemieszczenia1", "Naprezeniazredukowane1"}) {
         EXPECT_TRUE(action(checkable)->isCheckable()) << checkable;
     }
 }
@@ -245,6 +250,44 @@ TEST_F(TGLShell, ResultButtonsFollowTheProjectAtEveryRepaint)
     window.refreshControls();
     EXPECT_FALSE(bt->isEnabled());
     EXPECT_FALSE(btn->isEnabled());
+}
+
+// "Oblicz sprężystość" is for an elasticity analysis only; the internal
+// points' results window for elasticity results computed here while there
+// are internal points, and only as long as those results hold.
+TEST_F(TGLShell, ElasticityRowsFollowTheAnalysisTypeAndTheResultsAtEveryRepaint)
+{
+    QAction* solve = action("Obliczsprezystosc1");
+    QAction* points = action("Wynikiwpunktachwewntrznych1");
+    QAction* stress = action("Naprezeniazredukowane1");
+    Project& p = window.project();
+    EXPECT_FALSE(solve->isEnabled());
+    EXPECT_FALSE(points->isEnabled());
+    for (const int32_t type : {HeatFlow, PotentialFlow, Elasticity, Thermoelasticity}) {
+        p.analysisType = type;
+        window.refreshControls();
+        EXPECT_EQ(solve->isEnabled(), type == Elasticity) << type;
+        EXPECT_EQ(stress->isEnabled(), type == Elasticity) << type;
+    }
+
+    p.analysisType = Elasticity;
+    test::addInternalPoint(p, 1, 1);
+    p.internalPointResults.append({});
+    window.refreshControls();
+    EXPECT_FALSE(points->isEnabled()) << "no valid results";
+    p.resultsValid = 1;
+    window.refreshControls();
+    EXPECT_TRUE(points->isEnabled());
+    test::addInternalPoint(p, 2, 1);
+    window.refreshControls();
+    EXPECT_FALSE(points->isEnabled()) << "a point without its values";
+    p.internalPointResults.append({});
+    window.refreshControls();
+    EXPECT_TRUE(points->isEnabled());
+    p.analysisType = Thermoelasticity;
+    window.refreshControls();
+    EXPECT_FALSE(points->isEnabled());
+    EXPECT_FALSE(solve->isEnabled());
 }
 
 TEST_F(TGLShell, UnsavedChangesShowInTheCaptionAndAreOfferedBeforeTheExitQuestion)

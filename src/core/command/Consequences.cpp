@@ -90,7 +90,7 @@ bool samePointPositions(const Model& a, const Model& b)
 bool sameResults(const Model& a, const Model& b)
 {
     if (a.resultsValid != b.resultsValid || !sameEntries(a.elementResults, b.elementResults) ||
-        !sameEntries(a.fluxResults, b.fluxResults)) {
+        !sameEntries(a.fluxResults, b.fluxResults) || !sameEntries(a.internalPointResults, b.internalPointResults)) {
         return false;
     }
     const int common = std::min(a.internalPointCount(), b.internalPointCount());
@@ -106,18 +106,20 @@ bool sameShown(const ShownState& a, const ShownState& b)
 {
     return a.areaXMin == b.areaXMin && a.areaYMin == b.areaYMin && a.areaXMax == b.areaXMax &&
            a.areaYMax == b.areaYMax && a.gridStepX == b.gridStepX && a.gridStepY == b.gridStepY &&
-           a.gridOn == b.gridOn && a.marginLeft == b.marginLeft && a.marginRight == b.marginRight &&
-           a.marginTop == b.marginTop && a.marginBottom == b.marginBottom && a.display == b.display &&
-           a.palette.colours == b.palette.colours && a.showDisplacements == b.showDisplacements &&
+           a.gridOn == b.gridOn && a.equalScale == b.equalScale && a.marginLeft == b.marginLeft &&
+           a.marginRight == b.marginRight && a.marginTop == b.marginTop && a.marginBottom == b.marginBottom &&
+           a.display == b.display && a.palette.colours == b.palette.colours &&
+           a.showDisplacements == b.showDisplacements && a.showReducedStress == b.showReducedStress &&
            a.titleText == b.titleText && a.editMode == b.editMode && a.chainOpen == b.chainOpen;
 }
 
 ShownState shownState(const Project& p)
 {
     const ViewTransform& v = p.view;
-    return {v.areaXMin, v.areaYMin,          v.areaXMax,    v.areaYMax,      v.gridStepX,     v.gridStepY,
-            v.gridOn,   v.marginLeft,        v.marginRight, v.marginTop,     v.marginBottom,  p.display,
-            p.palette,  p.showDisplacements, p.titleText,   p.edit.editMode, p.edit.chainOpen};
+    return {v.areaXMin,          v.areaYMin,     v.areaXMax,      v.areaYMax,      v.gridStepX,
+            v.gridStepY,         v.gridOn,       v.equalScale,    v.marginLeft,    v.marginRight,
+            v.marginTop,         v.marginBottom, p.display,       p.palette,       p.showDisplacements,
+            p.showReducedStress, p.titleText,    p.edit.editMode, p.edit.chainOpen};
 }
 
 } // namespace

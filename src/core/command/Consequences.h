@@ -38,6 +38,7 @@ struct ShownState {
     float gridStepX = 0.0f;
     float gridStepY = 0.0f;
     int32_t gridOn = 0;
+    int32_t equalScale = 0;
     int32_t marginLeft = 0;
     int32_t marginRight = 0;
     int32_t marginTop = 0;
@@ -45,6 +46,7 @@ struct ShownState {
     DisplaySettings display;
     ColourPalette palette;
     int32_t showDisplacements = 0;
+    int32_t showReducedStress = 0;
     std::string titleText;
     EditMode editMode = EditMode::Idle;
     bool chainOpen = false;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "edit/Picking.h"
 #include "model/NumberFormat.h"
 #include "ui/Messages.h"
 
@@ -94,15 +95,23 @@ bool deleteInternalPointAtPointer(Project& p, Interaction& ui, int px, int py)
     }
     const ModelPoint at = p.view.snapToGrid(px, py);
     bool anyPicked = false;
-    // After a deletion the point that moved into number i is not examined:
-    // the scan goes on with i + 1 either way.
-    for (int i = 1; i <= p.internalPointCount(); ++i) {
-        if (!internalPointPicked(p.internalPoints[i], at, p.view.gridStepX, p.view.gridStepY)) {
-            continue;
-        }
+    const auto offer = [&](int i) {
         anyPicked = true;
         if (ui.ask("Usunąć węzeł " + std::to_string(i) + " ?", "Usuwanie węzła")) {
             p.internalPoints.erase(i);
+        }
+    };
+    // After a deletion the point that moved into number i is not examined:
+    // the scan goes on with i + 1 either way.
+    for (int i = 1; i <= p.internalPointCount(); ++i) {
+        if (internalPointPicked(p.internalPoints[i], at, p.view.gridStepX, p.view.gridStepY)) {
+            offer(i);
+        }
+    }
+    // A point off the grid is picked where it is drawn.
+    if (!anyPicked) {
+        if (const int nearest = nearestInternalPointWithin(p, p.view, px, py)) {
+            offer(nearest);
         }
     }
     if (!anyPicked) {

@@ -40,7 +40,8 @@ bool deleteInternalPointByNumber(Project& project, const DialogCall& prompt);
 
 // Popup "Usuń wę&zeł wewnętrzny" at the client pixel (px, py): every point
 // in the pick window around the grid point nearest to the pixel is offered
-// in turn, one question each.
+// in turn, one question each; when there is none, the point drawn nearest
+// to the pixel within the pick radius.
 bool deleteInternalPointAtPointer(Project& project, Interaction& ui, int px, int py);
 
 // "Usuń" > "Wszystkie węzły wew&nętrzne", after the question.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "edit/NodeOps.h"
+#include "edit/Picking.h"
 #include "model/NumberFormat.h"
 #include "ui/Messages.h"
 
@@ -133,6 +134,10 @@ bool deleteNodeAtPointer(Project& p, Interaction& ui, int px, int py)
             picked = n;
             break;
         }
+    }
+    if (picked == 0) {
+        // A node off the grid (a circle's) is picked where it is drawn.
+        picked = nearestNodeWithin(p, p.view, px, py);
     }
     if (picked == 0) {
         ui.message(kNothingPicked, kDeleteNodeCaption, MessageKind::Plain);

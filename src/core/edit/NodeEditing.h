@@ -62,9 +62,10 @@ bool deleteNodeByNumber(Project& project, Interaction& ui, const DialogCall& pro
 bool deleteElementByNumber(Project& project, const DialogCall& prompt);
 
 // Popup "Usuń &węzeł" at the client pixel (px, py): the first node lying
-// exactly (as float) on the grid point nearest to the pixel is offered;
-// on Yes it goes with every element that uses it. The grid point is taken
-// whether or not the grid is switched on.
+// exactly (as float) on the grid point nearest to the pixel is offered, or
+// when there is none the node drawn nearest to the pixel within the pick
+// radius; on Yes it goes with every element that uses it. The grid point
+// is taken whether or not the grid is switched on.
 bool deleteNodeAtPointer(Project& project, Interaction& ui, int px, int py);
 
 // The node dialog's OK: node k gets (x, y). When k names no node or a

@@ -1,10 +1,14 @@
 #include "edit/Pointer.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "edit/BoundaryConstruction.h"
+#include "edit/NodeOps.h"
+#include "edit/Picking.h"
 #include "model/NumberFormat.h"
 #include "session/Describe.h"
+#include "session/ViewCommands.h"
 
 namespace zorind {
 
@@ -27,11 +31,11 @@ PixelPoint screenOf(const ViewTransform& v, const Node& node)
     return {v.toScreenX(node.x), v.toScreenY(node.y)};
 }
 
-void placePoint(Project& p, Interaction& ui, const PointerEvent& event, PointerFeedback& feedback)
+void placePoint(Project& p, Interaction& ui, const PointerEvent& event, PointerFeedback& feedback, ModelPoint at)
 {
     const ViewTransform v = viewAt(p.view, event.clientWidth, event.clientHeight);
     const int elementsBefore = p.elementCount();
-    const int n = placePolylinePoint(p, ui, v.pointerModelPosition(event.position.x, event.position.y));
+    const int n = placePolylinePoint(p, ui, at);
     if (n == 0) {
         return;
     }
@@ -61,6 +65,34 @@ void placePoint(Project& p, Interaction& ui, const PointerEvent& event, PointerF
                                                displayNumber(node.y, event.decimalSeparator));
 }
 
+// A left press while a polyline is drawn. Near an existing node the point
+// goes exactly onto it, elsewhere where the pointer is (on the grid while it
+// is on); a point on the chain's own first node closes the chain instead.
+void polylinePress(Project& p, Interaction& ui, const PointerEvent& event, PointerFeedback& feedback)
+{
+    const ViewTransform v = viewAt(p.view, event.clientWidth, event.clientHeight);
+    const int near = nearestNodeWithin(p, v, event.position.x, event.position.y);
+    const ModelPoint target = near != 0 ? ModelPoint{p.nodes[near].x, p.nodes[near].y}
+                                        : v.pointerModelPosition(event.position.x, event.position.y);
+    const EditState& s = p.edit;
+    // On the lone first point there is nothing to close: the point is
+    // ignored there, as on the last point.
+    if (s.chainOpen && s.chainFirstNode != s.chainLastNode && p.nodes.contains(s.chainFirstNode) &&
+        nodesCoincide(Node{target.x, target.y}, p.nodes[s.chainFirstNode])) {
+        closePolyline(p, ui, feedback);
+        return;
+    }
+    placePoint(p, ui, event, feedback, target);
+}
+
+void openPopupAt(Project& p, PixelPoint at, PointerFeedback& feedback)
+{
+    // Set before the menu opens: its commands act at this point.
+    p.edit.popupPoint = at;
+    feedback.openPopup(p.edit.editMode == EditMode::Idle ? PopupMenu::General : PopupMenu::Polyline,
+                       {at.x - kPopupOffset, at.y - kPopupOffset});
+}
+
 } // namespace
 
 ModelPoint pointerModelPosition(const ViewTransform& view, PixelPoint position, int clientWidth, int clientHeight)
@@ -72,23 +104,66 @@ bool pointerPressed(Project& p, Interaction& ui, const PointerEvent& event, Poin
 {
     switch (event.button) {
     case PointerButton::Right:
-        // Set before the menu opens: its commands act at this point.
-        p.edit.popupPoint = event.position;
-        feedback.openPopup(p.edit.editMode == EditMode::Idle ? PopupMenu::General : PopupMenu::Polyline,
-                           {event.position.x - kPopupOffset, event.position.y - kPopupOffset});
+        openPopupAt(p, event.position, feedback);
         return false;
     case PointerButton::Left:
         if (p.edit.editMode == EditMode::PolylineEntry) {
             const bool resultsShown = p.display.showPotential == 1 || p.display.showFlux == 1;
             const int before = p.nodeCount();
-            placePoint(p, ui, event, feedback);
-            return resultsShown && p.nodeCount() != before;
+            const EditMode mode = p.edit.editMode;
+            polylinePress(p, ui, event, feedback);
+            return (resultsShown && p.nodeCount() != before) || p.edit.editMode != mode;
         }
         return false;
     case PointerButton::Middle:
+        p.edit.panning = true;
+        p.edit.panFrom = event.position;
+        p.edit.panStart = viewAt(p.view, event.clientWidth, event.clientHeight);
         return false;
     }
     return false;
+}
+
+bool pointerWheel(Project& p, const PointerEvent& event, int notches)
+{
+    bool zoomed = false;
+    const double factor = notches > 0 ? ZOOM_IN_FACTOR : ZOOM_OUT_FACTOR;
+    // Each notch zooms from the view the one before left, its scales kept
+    // up to date by the zoom itself.
+    for (int k = 0; k < std::abs(notches); ++k) {
+        const ViewTransform drawn = viewAt(p.view, event.clientWidth, event.clientHeight);
+        if (!zoomAtPixel(p, drawn, factor, event.position.x, event.position.y)) {
+            break;
+        }
+        zoomed = true;
+    }
+    return zoomed;
+}
+
+bool drawingKeyPressed(Project& p, Interaction& ui, DrawingKey key, const PointerEvent& event,
+                       PointerFeedback& feedback)
+{
+    if (key == DrawingKey::Popup) {
+        openPopupAt(p, event.position, feedback);
+        return true;
+    }
+    if (p.edit.editMode != EditMode::PolylineEntry) {
+        return false;
+    }
+    switch (key) {
+    case DrawingKey::End:
+        endPolyline(p, feedback);
+        break;
+    case DrawingKey::TakeBack:
+        removeLastElement(p);
+        break;
+    case DrawingKey::Close:
+        closePolyline(p, ui, feedback);
+        break;
+    case DrawingKey::Popup:
+        break;
+    }
+    return true;
 }
 
 void pointerMoved(Project& p, const PointerEvent& event, PointerFeedback& feedback)
@@ -100,6 +175,16 @@ void pointerMoved(Project& p, const PointerEvent& event, PointerFeedback& feedba
     feedback.setStatusText(PanelSelection, currentSelectionText(p));
 
     EditState& s = p.edit;
+    if (s.panning) {
+        // The whole drawing moves and is painted afresh: no band until the
+        // drag is over.
+        if (s.rubberBandShown) {
+            feedback.invertRubberBand(s.rubberAnchor, s.rubberEnd);
+            s.rubberBandShown = false;
+        }
+        panArea(p, s.panStart, event.position.x - s.panFrom.x, event.position.y - s.panFrom.y);
+        return;
+    }
     if (!s.chainOpen) {
         // A band left on the screen goes with the next repaint.
         s.rubberBandShown = false;
@@ -118,7 +203,12 @@ void pointerMoved(Project& p, const PointerEvent& event, PointerFeedback& feedba
     s.rubberBandShown = true;
 }
 
-void pointerReleased(Project&, const PointerEvent&, PointerFeedback&) {}
+void pointerReleased(Project& p, const PointerEvent& event, PointerFeedback&)
+{
+    if (event.button == PointerButton::Middle) {
+        p.edit.panning = false;
+    }
+}
 
 void forgetRubberBand(Project& p)
 {

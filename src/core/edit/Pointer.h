@@ -72,15 +72,42 @@ ModelPoint pointerModelPosition(const ViewTransform& view, PixelPoint position, 
 // A button press. Right: popupPoint is set and the popup of the current
 // mode opens. Left while a polyline is drawn: a point is placed (node,
 // and from the second point on an element), its marker and element drawn,
-// panels 3 and 4 written. Anything else does nothing. Returns whether the
-// model must be repainted (a result view was switched off).
+// panels 3 and 4 written. A press within the pick radius of a node places
+// the point exactly on that node's coordinates; a point that would lie on
+// the chain's own first node (so placed, or snapped there by the grid)
+// closes the chain instead ("Zamknij linie łamaną", with its question). Middle: a drag of the drawing begins. Anything
+// else does nothing. Returns whether the model must be repainted (a result view was switched off, or the polyline
+// ended).
 bool pointerPressed(Project& project, Interaction& ui, const PointerEvent& event, PointerFeedback& feedback);
 
-// A move: panels 0, 1 and 5, and the rubber band while a chain is open.
+// A move: panels 0, 1 and 5, and the rubber band while a chain is open;
+// while the middle button drags, the area follows the pointer instead of
+// the band.
 void pointerMoved(Project& project, const PointerEvent& event, PointerFeedback& feedback);
 
-// A release has no effect in any state.
+// Releasing the middle button ends a drag; other releases have no effect.
 void pointerReleased(Project& project, const PointerEvent& event, PointerFeedback& feedback);
+
+// The mouse wheel turned by `notches` (positive: away from the user, which
+// zooms in) with the pointer at event.position: each notch zooms by the
+// zoom buttons' factor about the pointer, until a zoom limit refuses one.
+// Returns whether the area changed.
+bool pointerWheel(Project& project, const PointerEvent& event, int notches);
+
+// The keys of the drawing area.
+enum class DrawingKey {
+    End,      // "Koniec lini łamanej"
+    TakeBack, // "Usuń ostatni element"
+    Close,    // "Zamknij linie łamaną", with its question
+    Popup,    // the popup a right press at event.position would open
+};
+
+// A key pressed over the drawing: the polyline keys act as their popup
+// commands while a polyline is drawn, and are left to others otherwise; the
+// popup key always opens the popup of the current mode. Returns whether the
+// key was taken.
+bool drawingKeyPressed(Project& project, Interaction& ui, DrawingKey key, const PointerEvent& event,
+                       PointerFeedback& feedback);
 
 // The model has been repainted: any band on the screen is gone, so the
 // next move must not invert it once more.

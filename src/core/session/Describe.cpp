@@ -74,6 +74,8 @@ ToolBarState toolBarState(const Project& project)
     s.potentialDown = d.showPotential == 1;
     s.fluxDown = d.showFlux == 1;
     s.resultButtonsEnabled = project.resultsValid == 1 && isPotentialAnalysis(project.analysisType);
+    s.elasticityComputeEnabled = project.analysisType == Elasticity;
+    s.internalPointResultsEnabled = hasInternalPointResults(project);
 
     for (int i : project.conditions.numbers()) {
         s.conditionItems.push_back(describeCondition(project, i));
@@ -90,7 +92,10 @@ ToolBarState toolBarState(const Project& project)
     s.conditionsChecked = d.showBoundaryConditions == 1;
     s.potentialChecked = d.showPotential == 1;
     s.fluxChecked = d.showFlux == 1;
+    s.fieldMapChecked = d.showFieldMap == 1;
     s.displacementsChecked = project.showDisplacements == 1;
+    s.reducedStressChecked = project.showReducedStress == 1;
+    s.equalScaleChecked = project.view.equalScale == 1;
     return s;
 }
 

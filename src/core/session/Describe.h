@@ -25,22 +25,27 @@ std::string currentSelectionText(const Project& project);
 // The state of the tool bars and the "&Widok" check marks, taken from the
 // Project on every repaint (the main window keeps none of its own).
 struct ToolBarState {
-    bool nodeNumbersDown = false;            // BWEZLY
-    bool elementNumbersDown = false;         // BELE
-    bool conditionsDown = false;             // BWB
-    bool boundaryNumbersDown = false;        // BB
-    bool potentialDown = false;              // BT
-    bool fluxDown = false;                   // BTN
-    bool resultButtonsEnabled = false;       // BT and BTN
-    std::vector<std::string> conditionItems; // CWB
-    int conditionIndex = -1;                 // currentCondition - 1
-    std::vector<std::string> boundaryItems;  // CBRZEG
-    int boundaryIndex = -1;                  // currentBoundary - 1
-    bool normalsChecked = false;             // "W. &normalne"
-    bool conditionsChecked = false;          // "Warunki &brzegowe"
-    bool potentialChecked = false;           // "&Potencjał"
-    bool fluxChecked = false;                // "&Strumień"
-    bool displacementsChecked = false;       // "P&rzemieszczenia"
+    bool nodeNumbersDown = false;             // BWEZLY
+    bool elementNumbersDown = false;          // BELE
+    bool conditionsDown = false;              // BWB
+    bool boundaryNumbersDown = false;         // BB
+    bool potentialDown = false;               // BT
+    bool fluxDown = false;                    // BTN
+    bool resultButtonsEnabled = false;        // BT and BTN
+    bool elasticityComputeEnabled = false;    // "Oblicz s&prężystość": an elasticity analysis
+    bool internalPointResultsEnabled = false; // "W&yniki w punktach wewnętrznych"
+    std::vector<std::string> conditionItems;  // CWB
+    int conditionIndex = -1;                  // currentCondition - 1
+    std::vector<std::string> boundaryItems;   // CBRZEG
+    int boundaryIndex = -1;                   // currentBoundary - 1
+    bool normalsChecked = false;              // "W. &normalne"
+    bool conditionsChecked = false;           // "Warunki &brzegowe"
+    bool potentialChecked = false;            // "&Potencjał"
+    bool fluxChecked = false;                 // "&Strumień"
+    bool fieldMapChecked = false;             // "&Mapa pola"
+    bool displacementsChecked = false;        // "P&rzemieszczenia"
+    bool reducedStressChecked = false;        // "Naprężenia &zredukowane"
+    bool equalScaleChecked = false;           // "Równa s&kala osi"
 };
 ToolBarState toolBarState(const Project& project);
 

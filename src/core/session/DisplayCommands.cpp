@@ -63,7 +63,19 @@ bool toggleFlux(Project& project)
 {
     DisplaySettings& d = project.display;
     if (isPotentialAnalysis(project.analysisType)) {
-        toggleReleasing(d.showFlux, {&d.showPotential, &d.showBoundaryConditions});
+        toggleReleasing(d.showFlux, {&d.showPotential, &d.showBoundaryConditions, &d.showFieldMap});
+    }
+    return true;
+}
+
+// The map is coloured by the potential and shares the colour scale with the
+// potential on the boundary; the flux needs a scale of its own, so the map
+// and the flux release each other.
+bool toggleFieldMap(Project& project)
+{
+    DisplaySettings& d = project.display;
+    if (isPotentialAnalysis(project.analysisType)) {
+        toggleReleasing(d.showFieldMap, {&d.showFlux});
     }
     return true;
 }
@@ -72,6 +84,19 @@ bool toggleDisplacements(Project& project)
 {
     project.showDisplacements = project.showDisplacements != 1 && project.resultsValid == 1 ? 1 : 0;
     return true;
+}
+
+bool toggleReducedStress(Project& project)
+{
+    if (project.analysisType == Elasticity) {
+        toggleReleasing(project.showReducedStress, {&project.display.showBoundaryConditions});
+    }
+    return true;
+}
+
+bool toggleEqualScale(Project& project)
+{
+    return toggleReleasing(project.view.equalScale);
 }
 
 } // namespace zorind

@@ -23,8 +23,19 @@ bool toggleElementBoundaryNumbers(Project& project);
 bool togglePotential(Project& project);
 // BTN and "&Widok" > "&Strumień": the same with the flux.
 bool toggleFlux(Project& project);
+// "&Widok" > "&Mapa pola": the potential map over the region, for potential
+// analyses only (any other type changes nothing but still repaints). Turned
+// on it releases the flux (which has a colour scale of its own), and the
+// flux turned on releases it.
+bool toggleFieldMap(Project& project);
 // "&Widok" > "P&rzemieszczenia": on only when it was off and results are
-// valid, off otherwise. No layer draws displacements.
+// valid, off otherwise. With elasticity results the deformed boundary is
+// drawn over the undeformed one.
 bool toggleDisplacements(Project& project);
+// "&Widok" > "Naprężenia &zredukowane": for an elasticity analysis only; on
+// it takes the place of the condition marks, as the potential view does.
+bool toggleReducedStress(Project& project);
+// "&Widok" > "Równa s&kala osi": both axes at one scale, or each at its own.
+bool toggleEqualScale(Project& project);
 
 } // namespace zorind

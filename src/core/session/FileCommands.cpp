@@ -2,10 +2,12 @@
 
 #include "model/NumberFormat.h"
 #include "model/ProjectFile.h"
+#include "session/RecentProjects.h"
 #include "ui/Messages.h"
 
 #include <array>
 #include <charconv>
+#include <filesystem>
 #include <vector>
 
 namespace zorind {
@@ -149,26 +151,57 @@ bool newProject(Project& p, Interaction& ui, const ChooseAnalysisType& chooseAna
     return true;
 }
 
-bool openProject(Project& p, Interaction& ui, const ShowModel& showModel)
+namespace {
+
+// "Otwórz"'s question and, after a Yes, the empty project a file is read
+// into. False: the user kept the data.
+bool confirmOpen(Project& p, Interaction& ui)
 {
-    p.resultsValid = 0;
-    p.display.showFlux = 0;
-    p.display.showPotential = 0;
     if (p.projectOpen && !ui.ask("Czy chcesz utracić aktualne dane ?", "Otwórz plik")) {
         return false;
     }
+    p.resultsValid = 0;
+    p.display.showFlux = 0;
+    p.display.showPotential = 0;
     p.projectOpen = true;
     p.edit.editMode = EditMode::Idle;
     p.edit.chainOpen = false;
     p.currentBoundary = 1;
     p.currentCondition = 1;
     resetProject(p);
+    return true;
+}
 
+} // namespace
+
+bool openProject(Project& p, Interaction& ui, const ShowModel& showModel)
+{
+    p.resultsValid = 0;
+    p.display.showFlux = 0;
+    p.display.showPotential = 0;
+    if (!confirmOpen(p, ui)) {
+        return false;
+    }
     std::optional<std::string> path = ui.chooseOpenFile(projectOpenDialog());
     if (!path) {
         return true;
     }
     openProjectPath(p, ui, *path, true, showModel);
+    return true;
+}
+
+bool openRecentProject(Project& p, Interaction& ui, const std::string& path, const ShowModel& showModel)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        forgetRecentProject(p.recentProjects, path);
+        ui.error("Nie ma pliku " + path + kRecentProjectGone, "Odczyt z pliku");
+        return false;
+    }
+    if (!offerToSave(p, ui, showModel) || !confirmOpen(p, ui)) {
+        return false;
+    }
+    openProjectPath(p, ui, path, true, showModel);
     return true;
 }
 
@@ -182,6 +215,7 @@ bool becameTheProjectsFile(Project& p, Interaction& ui, const std::string& path,
 {
     p.titleText = projectCaption(path);
     p.filePath = path;
+    noteRecentProject(p.recentProjects, path);
     markSaved(p);
     if (showModel) {
         showModel();

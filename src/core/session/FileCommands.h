@@ -61,4 +61,13 @@ inline constexpr const char* kUnsavedChangesQuestion = "Projekt został zmienion
 // written; Nie goes on; Anuluj stops. Returns whether the command may go on.
 bool offerToSave(Project& project, Interaction& ui, const ShowModel& showModel = {});
 
+// A project of the "Plik" menu's list of recent projects, opened as
+// "Otwórz" opens the file chosen in its dialog: the offer to save unsaved
+// changes first, then "Otwórz"'s question, the reset and the reading. A
+// path that names no file is taken off the list with a message, and nothing
+// else happens. Returns whether the project was replaced.
+bool openRecentProject(Project& project, Interaction& ui, const std::string& path, const ShowModel& showModel = {});
+
+inline constexpr const char* kRecentProjectGone = "\nUsunięto go z listy ostatnio używanych projektów.";
+
 } // namespace zorind

@@ -40,6 +40,7 @@ void resetProject(Project& p)
     p.view.marginBottom = 40;
 
     p.showDisplacements = 0;
+    p.showReducedStress = 0;
     p.currentBoundary = 1;
     p.currentCondition = 1;
     DisplaySettings& d = p.display;
@@ -52,6 +53,7 @@ void resetProject(Project& p)
     d.normalsFlag = 0;
     d.showPotential = 0;
     d.showFlux = 0;
+    d.showFieldMap = 0;
     d.showInternalValues = 1;
     d.showMidValues = 0;
     d.showEndValues = 1;
@@ -66,10 +68,13 @@ void resetProject(Project& p)
 
 bool invalidateResults(Project& p)
 {
-    const bool shown = p.display.showPotential == 1 || p.display.showFlux == 1;
+    const bool shown = p.display.showPotential == 1 || p.display.showFlux == 1 || p.showReducedStress == 1 ||
+                       p.display.showFieldMap == 1;
     p.resultsValid = 0;
+    p.display.showFieldMap = 0;
     p.display.showPotential = 0;
     p.display.showFlux = 0;
+    p.showReducedStress = 0;
     return shown;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "view/ColourPalette.h"
 #include "view/DisplaySettings.h"
@@ -39,6 +40,11 @@ struct EditState {
     // Where the last right press that opened a popup menu was; the popup
     // commands act there.
     PixelPoint popupPoint;
+    // The middle button drags the drawing: where it was pressed and the
+    // view as it was then, which every move shifts afresh.
+    bool panning = false;
+    PixelPoint panFrom;
+    ViewTransform panStart;
 };
 
 // How the model is shown and worked on in this run of the program: the file
@@ -53,6 +59,9 @@ struct Session {
     // started afresh: the model has unsaved changes while its text differs.
     std::string filePath;
     std::string savedProjectText;
+    // The projects last opened or saved, the most recent first (the "Plik"
+    // menu's list; the window keeps it in the user's settings across runs).
+    std::vector<std::string> recentProjects;
     // The entry a dialog or list was opened on (0: the user types it).
     int32_t selectedNumber = 0;
 
@@ -62,6 +71,9 @@ struct Session {
     ColourScaleRange scaleRange;
     EditState edit;
     int32_t showDisplacements = 0;
+    // "Naprężenia &zredukowane": the boundary coloured by the reduced stress
+    // of an elasticity solution.
+    int32_t showReducedStress = 0;
 };
 
 } // namespace zorind

@@ -1,8 +1,11 @@
 #include "session/ViewCommands.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
+#include <tuple>
+#include <utility>
 
 #include "model/NumberFormat.h"
 
@@ -34,12 +37,12 @@ bool zoomKeepsAUsefulAxis(float low, float high, float gridStep, bool gridOn)
     return !gridOn || !(gridStep > 0.0f) || extent >= 2.0 * gridStep;
 }
 
-// Each bound becomes the product rounded once to float.
-bool scaleArea(ViewTransform& view, double factor)
+// The area bounds in the order xMin, yMin, xMax, yMax.
+using AreaBounds = std::array<float, 4>;
+
+// Takes the zoomed area when it stays within the zoom limits.
+bool takeZoomedArea(ViewTransform& view, const AreaBounds& bounds, double factor)
 {
-    const auto scaled = [factor](float bound) { return static_cast<float>(static_cast<double>(bound) * factor); };
-    const float bounds[4] = {scaled(view.areaXMin), scaled(view.areaYMin), scaled(view.areaXMax),
-                             scaled(view.areaYMax)};
     for (float b : bounds) {
         if (!std::isfinite(b) || (factor > 1.0 && std::fabs(b) > kLargestZoomedBound)) {
             return false;
@@ -55,6 +58,44 @@ bool scaleArea(ViewTransform& view, double factor)
     view.areaXMax = bounds[2];
     view.areaYMax = bounds[3];
     return true;
+}
+
+// Each bound becomes the product rounded once to float.
+bool scaleArea(ViewTransform& view, double factor)
+{
+    const auto scaled = [factor](float bound) { return static_cast<float>(static_cast<double>(bound) * factor); };
+    return takeZoomedArea(
+        view, {scaled(view.areaXMin), scaled(view.areaYMin), scaled(view.areaXMax), scaled(view.areaYMax)}, factor);
+}
+
+// The bounds of one axis that draw the model interval from `low` over
+// `extent` units across the axis's pixels, as the scale reads them: the
+// upper bound is the lower one plus the extent, and a bound that would be
+// exactly 0 (which the scale counts as 1) moves outwards by a millionth of
+// the extent, far less than a pixel.
+std::pair<float, float> axisBounds(double low, double extent)
+{
+    float lo = saturateToFloat(low);
+    float hi = saturateToFloat(low + extent);
+    if (lo != 0.0f && hi != 0.0f) {
+        return {lo, hi};
+    }
+    float away = saturateToFloat(std::fabs(extent) * 1e-6);
+    if (away == 0.0f) {
+        away = std::numeric_limits<float>::denorm_min();
+    }
+    if (lo == 0.0f) {
+        lo = -away;
+    }
+    if (hi == 0.0f) {
+        hi = away;
+    }
+    return {lo, hi};
+}
+
+bool usable(float scale)
+{
+    return scale != 0.0f && std::isfinite(scale);
 }
 
 // max + 1, or the next float up where adding 1 is lost in the rounding.
@@ -89,6 +130,60 @@ bool zoomIn(Project& project)
 bool zoomOut(Project& project)
 {
     return scaleArea(project.view, ZOOM_OUT_FACTOR);
+}
+
+bool zoomAtPixel(Project& project, const ViewTransform& drawn, double factor, double px, double py)
+{
+    if (!usable(drawn.scaleX) || !usable(drawn.scaleY) || !std::isfinite(px) || !std::isfinite(py)) {
+        return false;
+    }
+    // Model units from the area's lower bounds to the point under the pixel.
+    const double toX = (px - drawn.marginLeft - drawn.offsetX) / drawn.scaleX;
+    const double toY = (drawn.marginTop + drawn.drawHeight() - drawn.offsetY - py) / drawn.scaleY;
+    // The drawn interval of each axis shrinks or grows about that point;
+    // equal scales keep their offsets, as both axes change alike.
+    const auto [xMin, xMax] =
+        axisBounds(drawn.areaXMin + toX * (1.0 - factor), drawnExtent(drawn.areaXMin, drawn.areaXMax) * factor);
+    const auto [yMin, yMax] =
+        axisBounds(drawn.areaYMin + toY * (1.0 - factor), drawnExtent(drawn.areaYMin, drawn.areaYMax) * factor);
+    ViewTransform& v = project.view;
+    if (!takeZoomedArea(v, {xMin, yMin, xMax, yMax}, factor)) {
+        return false;
+    }
+    v.updateScales(drawn.clientWidth, drawn.clientHeight);
+    return true;
+}
+
+bool panArea(Project& project, const ViewTransform& start, double dx, double dy)
+{
+    if (!usable(start.scaleX) || !usable(start.scaleY) || !std::isfinite(dx) || !std::isfinite(dy)) {
+        return false;
+    }
+    AreaBounds bounds{start.areaXMin, start.areaYMin, start.areaXMax, start.areaYMax};
+    // An axis the pointer has not moved along keeps its bounds as they were.
+    if (dx != 0.0) {
+        std::tie(bounds[0], bounds[2]) =
+            axisBounds(start.areaXMin - dx / start.scaleX, drawnExtent(start.areaXMin, start.areaXMax));
+    }
+    if (dy != 0.0) {
+        std::tie(bounds[1], bounds[3]) =
+            axisBounds(start.areaYMin + dy / start.scaleY, drawnExtent(start.areaYMin, start.areaYMax));
+    }
+    // As far as the zoom goes, and no further than the area already was.
+    const float largest = std::max({static_cast<float>(kLargestZoomedBound), std::fabs(start.areaXMin),
+                                    std::fabs(start.areaXMax), std::fabs(start.areaYMin), std::fabs(start.areaYMax)});
+    for (float b : bounds) {
+        if (!std::isfinite(b) || std::fabs(b) > largest) {
+            return false;
+        }
+    }
+    ViewTransform& v = project.view;
+    v.areaXMin = bounds[0];
+    v.areaYMin = bounds[1];
+    v.areaXMax = bounds[2];
+    v.areaYMax = bounds[3];
+    v.updateScales(start.clientWidth, start.clientHeight);
+    return true;
 }
 
 bool showEverything(Project& project)

@@ -18,6 +18,21 @@ inline constexpr double ZOOM_OUT_FACTOR = 1.2;
 bool zoomIn(Project& project);
 bool zoomOut(Project& project);
 
+// The mouse wheel: the area zooms by `factor` (ZOOM_IN_FACTOR or
+// ZOOM_OUT_FACTOR) about the client pixel (px, py) of `drawn`, the view as
+// the drawing area shows it, so that the model point under the pixel stays
+// under it. Refused within the zoom buttons' limits. The scales follow the
+// new area at once, for the next turn of the wheel before the repaint.
+// Returns whether the area changed.
+bool zoomAtPixel(Project& project, const ViewTransform& drawn, double factor, double px, double py);
+
+// A drag of the drawing: `start` is the view as it was when the drag began,
+// and the area moves from there by (dx, dy) pixels, so that the model point
+// grabbed follows the pointer. A move that would carry a bound past the
+// zoom limit (or past the largest bound of `start`, if that is larger) is
+// refused. Returns whether the area was set.
+bool panArea(Project& project, const ViewTransform& start, double dx, double dy);
+
 // "&Pokaż wszystko": the bounding box of the boundary nodes becomes the area
 // (an empty extent grows by 1). Without nodes nothing happens and no repaint
 // is due.

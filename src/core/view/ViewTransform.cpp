@@ -1,5 +1,6 @@
 #include "view/ViewTransform.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -83,6 +84,17 @@ void ViewTransform::updateScales(int width, int height)
     // xMax, yMax; the stored area is left as it is.
     scaleX = axisScale(drawWidth(), areaXMin, areaXMax);
     scaleY = axisScale(drawHeight(), areaYMin, areaYMax);
+    offsetX = 0.0;
+    offsetY = 0.0;
+    // A scale that cannot be used leaves nothing to compare: each axis then
+    // keeps its own, as the conversions fall back on the area's corner.
+    if (equalScale == 1 && usableScale(scaleX) && usableScale(scaleY)) {
+        const float common = std::min(std::fabs(scaleX), std::fabs(scaleY));
+        scaleX = std::copysign(common, scaleX);
+        scaleY = std::copysign(common, scaleY);
+        offsetX = (drawWidth() - drawnExtent(areaXMin, areaXMax) * scaleX) / 2.0;
+        offsetY = (drawHeight() - drawnExtent(areaYMin, areaYMax) * scaleY) / 2.0;
+    }
     if (gridStepX == 0.0f) {
         gridStepX = 10.0f;
     }
@@ -96,7 +108,7 @@ float ViewTransform::toModelX(double px) const
     if (!usableScale(scaleX)) {
         return areaXMin;
     }
-    return saturateToFloat(areaXMin + (px - marginLeft) / scaleX);
+    return saturateToFloat(areaXMin + (px - marginLeft - offsetX) / scaleX);
 }
 
 float ViewTransform::toModelY(double py) const
@@ -104,7 +116,7 @@ float ViewTransform::toModelY(double py) const
     if (!usableScale(scaleY)) {
         return areaYMin;
     }
-    return saturateToFloat(areaYMin + (marginTop + drawHeight() - py) / scaleY);
+    return saturateToFloat(areaYMin + (marginTop + drawHeight() - offsetY - py) / scaleY);
 }
 
 ModelPoint ViewTransform::snapToGrid(double px, double py) const
@@ -112,12 +124,12 @@ ModelPoint ViewTransform::snapToGrid(double px, double py) const
     ModelPoint p{toModelX(px), toModelY(py)};
     if (usableScale(scaleX) && usableStep(gridStepX)) {
         const double origin = gridOrigin(areaXMin, gridStepX);
-        const double d = (px - marginLeft) / scaleX + (areaXMin - origin);
+        const double d = (px - marginLeft - offsetX) / scaleX + (areaXMin - origin);
         p.x = saturateToFloat(nearestGridIndex(d, gridStepX) * gridStepX + origin);
     }
     if (usableScale(scaleY) && usableStep(gridStepY)) {
         const double origin = gridOrigin(areaYMin, gridStepY);
-        const double d = (marginTop + drawHeight() - py) / scaleY + (areaYMin - origin);
+        const double d = (marginTop + drawHeight() - offsetY - py) / scaleY + (areaYMin - origin);
         p.y = saturateToFloat(nearestGridIndex(d, gridStepY) * gridStepY + origin);
     }
     return p;

@@ -37,7 +37,8 @@ double gridOrigin(float low, float step);
 
 // Maps model coordinates (y up) to pixels of the drawing area (y down) and
 // back. The area is stretched over the drawing area; x and y scales are
-// independent. Not stored in the project file.
+// independent unless equalScale asks for one scale on both axes. Not stored
+// in the project file.
 struct ViewTransform {
     float areaXMin = 0.0f;
     float areaYMin = 0.0f;
@@ -52,10 +53,18 @@ struct ViewTransform {
     float gridStepX = 2.0f;
     float gridStepY = 2.0f;
     int32_t gridOn = 1;
+    // 1: both axes are drawn at the smaller of the two scales, so that a
+    // circle stays round, and the area is centred in the drawing area.
+    int32_t equalScale = 0;
     // Client size of the last updateScales call; the conversions need the
     // drawing height between repaints.
     int32_t clientWidth = 640;
     int32_t clientHeight = 480;
+    // How far the area is moved into the drawing area from its left and
+    // bottom edges, in pixels: 0 unless equal scales centre it. Set with
+    // the scales.
+    double offsetX = 0.0;
+    double offsetY = 0.0;
 
     int drawWidth() const { return clientWidth - marginLeft - marginRight; }
     int drawHeight() const { return clientHeight - marginTop - marginBottom; }
@@ -64,13 +73,18 @@ struct ViewTransform {
     // client size and the area. The area bounds are used through working
     // copies in which an exact 0 counts as 1 and an empty extent grows by 1,
     // so the default area 0..50 is drawn at drawWidth/49 pixels per unit.
-    // A grid step of exactly 0 becomes 10 (stored).
+    // With equalScale both take the smaller magnitude (each keeps its sign)
+    // and the offsets centre the area. A grid step of exactly 0 becomes 10
+    // (stored).
     void updateScales(int width, int height);
 
     // Unrounded pixel positions; painters add their offsets to these before
     // truncating.
-    double screenX(double x) const { return marginLeft + (x - static_cast<double>(areaXMin)) * scaleX; }
-    double screenY(double y) const { return marginTop + drawHeight() - (y - static_cast<double>(areaYMin)) * scaleY; }
+    double screenX(double x) const { return marginLeft + offsetX + (x - static_cast<double>(areaXMin)) * scaleX; }
+    double screenY(double y) const
+    {
+        return marginTop + drawHeight() - offsetY - (y - static_cast<double>(areaYMin)) * scaleY;
+    }
 
     int toScreenX(float x) const { return truncatePixel(screenX(x)); }
     int toScreenY(float y) const { return truncatePixel(screenY(y)); }

@@ -22,6 +22,8 @@ std::function<void(const QString&)>& errorReporter()
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
+    // Both name where the user's settings (the recent projects) are kept.
+    setOrganizationName(QString::fromUtf8(kApplicationTitle));
     setApplicationName(QString::fromUtf8(kApplicationTitle));
     setApplicationVersion(QString::fromUtf8(kApplicationVersion));
     installPolishTranslation();

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <filesystem>
 
+#include "ElasticSolver.h"
 #include "app/QtSolverLauncher.h"
 #include "app/TGL.h"
 #include "check/CheckModel.h"
@@ -14,6 +15,7 @@
 #include "edit/InternalPoints.h"
 #include "edit/NodeEditing.h"
 #include "edit/PointerController.h"
+#include "edit/Subdivision.h"
 #include "edit/Tobrzeg.h"
 #include "edit/Tokrag_.h"
 #include "edit/Tuwez.h"
@@ -23,6 +25,7 @@
 #include "edit/Twf.h"
 #include "edit/Twwew.h"
 #include "edit/Twwez.h"
+#include "exchange/ElasticSolve.h"
 #include "exchange/ExportCommand.h"
 #include "exchange/ImportCommand.h"
 #include "lists/Tl_brz.h"
@@ -32,6 +35,7 @@
 #include "lists/Tl_wezw.h"
 #include "lists/Tl_www.h"
 #include "lists/Tl_wyn.h"
+#include "lists/Tl_wyn_pw.h"
 #include "lists/Tl_wyn_spr.h"
 #include "session/DisplayCommands.h"
 #include "session/ShellCommands.h"
@@ -65,6 +69,20 @@ template <bool (*command)(Project&, Interaction&)> void withUi(TGL& w)
 void compute(TGL& w)
 {
     computeCommand(w.project(), w.interaction());
+}
+
+// "Oblicz s&prężystość": the elasticity solver library, in this process;
+// the program goes on whatever the outcome.
+void computeElasticity(TGL& w)
+{
+    computeElasticityCommand(w.project(), w.interaction(), elastic::solveElasticProblem);
+}
+
+void internalPointResults(TGL& w)
+{
+    if (hasInternalPointResults(w.project())) {
+        w.window<Tl_wyn_pw>().exec();
+    }
 }
 
 void resultsList(TGL& w)
@@ -109,7 +127,7 @@ void polyline(TGL& w)
 
 void circle(TGL& w)
 {
-    w.window<Tokrag_>().edit();
+    w.enterCircle([&w] { w.window<Tokrag_>().edit(); });
 }
 
 void analysisType(TGL& w)
@@ -177,8 +195,9 @@ constexpr MenuRow kMenus[] = {
     {Place::Listy, "Listy1", "&Listy", Place::Listy},
     {Place::Obliczenia, "Obliczenia1", "&Obliczenia", Place::Obliczenia},
     {Place::Widok, "Widok1", "&Widok", Place::Widok},
-    {Place::Ustawienia, "Ustawienia1", "&Ustawienia", Place::Ustawienia},
-    {Place::Pomoc, "Pomoc1", "&Pomoc", Place::Pomoc},
+    // Letters of their own, so that Alt+U and Alt+P each open one menu.
+    {Place::Ustawienia, "Ustawienia1", "Ustawie&nia", Place::Ustawienia},
+    {Place::Pomoc, "Pomoc1", "Pomo&c", Place::Pomoc},
 };
 
 const CommandRow kCommands[] = {
@@ -194,6 +213,7 @@ const CommandRow kCommands[] = {
     {Place::Plik, Entry::Command, "Drukuj1", "&Drukuj", none, IconKind::None, Enabled::Never},
     {Place::Plik, Entry::Command, "Ustawieniadrukarki1", "&Ustawienia drukarki", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.printerSetupCommand(); }},
     {Place::Plik, Entry::Separator},
+    {Place::Plik, Entry::RecentProjects, "Ostatnie1"},
     {Place::Plik, Entry::Command, "Koniec1", "&Koniec", K(Qt::CTRL | Qt::Key_X), IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.exitCommand(); }},
 
     {Place::Dodaj, Entry::Command, "Linielaman1", "&Linię łamaną", K(Qt::CTRL | Qt::Key_L), IconKind::None, Enabled::Always, nullptr, polyline},
@@ -223,6 +243,7 @@ const CommandRow kCommands[] = {
     {Place::Zmien, Entry::Command, "Wasnocifizyczne1", "Własności &fizyczne", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.window<Twf>().edit(); }},
     {Place::Zmien, Entry::Separator},
     {Place::Zmien, Entry::Command, "Przesubrzeg1", "&Przesuń brzeg", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { moveBoundary(w.project(), w.interaction(), decimalSeparator()); }},
+    {Place::Zmien, Entry::Command, "Podzielelementy1", "Po&dziel elementy", none, IconKind::None, Enabled::Always, nullptr, withUi<subdivideElements>},
 
     {Place::Usun, Entry::Command, "Wze2", "&Węzeł", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { deleteNodeByNumber(w.project(), w.interaction(), numberPrompt(w)); }},
     {Place::Usun, Entry::Command, "Element2", "&Element", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { deleteElementByNumber(w.project(), numberPrompt(w)); }},
@@ -247,9 +268,11 @@ const CommandRow kCommands[] = {
     {Place::Obliczenia, Entry::Command, "Sprawdspjnodanych1", "&Sprawdź spójność danych", none, IconKind::None, Enabled::Always, nullptr, withUi<checkModelCommand>},
     {Place::Obliczenia, Entry::Separator},
     {Place::Obliczenia, Entry::Command, "Oblicz1", "&Oblicz", none, IconKind::None, Enabled::Always, nullptr, compute},
+    {Place::Obliczenia, Entry::Command, "Obliczsprezystosc1", "Oblicz s&prężystość", none, IconKind::None, Enabled::ForElasticity, nullptr, computeElasticity},
     {Place::Obliczenia, Entry::Separator},
     {Place::Obliczenia, Entry::Command, "Listawynikw1", "Lista &wyników", none, IconKind::None, Enabled::Always, nullptr, resultsList},
     {Place::Obliczenia, Entry::Command, "Temperaturawwwewntrznych1", "&Temperatura w w.wewnętrznych", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.window<Tl_www>().exec(); }},
+    {Place::Obliczenia, Entry::Command, "Wynikiwpunktachwewntrznych1", "W&yniki w punktach wewnętrznych", none, IconKind::None, Enabled::WithInternalPointResults, nullptr, internalPointResults},
     {Place::Obliczenia, Entry::Separator},
     {Place::Obliczenia, Entry::Command, "Skalujdane1", "Skaluj da&ne", none, IconKind::None, Enabled::Never},
     {Place::Obliczenia, Entry::Command, "Skalujwyniki1", "Skaluj wyni&ki", none, IconKind::None, Enabled::Always, nullptr, scaleResultsDialog},
@@ -259,13 +282,16 @@ const CommandRow kCommands[] = {
     {Place::Widok, Entry::Command, "Obszar1", "&Obszar", none, IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.window<Td_obsz>().edit(); }},
     {Place::Widok, Entry::Command, "Pokawszystko1", "&Pokaż wszystko", none, IconKind::None, Enabled::Always, nullptr, onProject<showEverything>},
     {Place::Widok, Entry::Command, "Wnormalne1", "W. &normalne", none, IconKind::None, Enabled::Never, &B::normalsChecked},
+    {Place::Widok, Entry::Command, "Rownaskalaosi1", "Równa s&kala osi", none, IconKind::None, Enabled::Always, &B::equalScaleChecked, onProject<toggleEqualScale>},
     {Place::Widok, Entry::Separator},
     {Place::Widok, Entry::Command, "Warbrzegowe1", "Warunki &brzegowe", none, IconKind::None, Enabled::Always, &B::conditionsChecked, onProject<toggleBoundaryConditionsMenu>},
     {Place::Widok, Entry::Separator},
     {Place::Widok, Entry::Command, "Temperatura1", "&Potencjał", none, IconKind::None, Enabled::Always, &B::potentialChecked, onProject<togglePotential>},
     {Place::Widok, Entry::Command, "Strumie1", "&Strumień", none, IconKind::None, Enabled::Always, &B::fluxChecked, onProject<toggleFlux>},
+    {Place::Widok, Entry::Command, "Mapapola1", "&Mapa pola", none, IconKind::None, Enabled::Always, &B::fieldMapChecked, onProject<toggleFieldMap>},
     {Place::Widok, Entry::Separator},
     {Place::Widok, Entry::Command, "Przemieszczenia1", "P&rzemieszczenia", none, IconKind::None, Enabled::Always, &B::displacementsChecked, onProject<toggleDisplacements>},
+    {Place::Widok, Entry::Command, "Naprezeniazredukowane1", "Naprężenia &zredukowane", none, IconKind::None, Enabled::ForElasticity, &B::reducedStressChecked, onProject<toggleReducedStress>},
 
     {Place::Ustawienia, Entry::Command, "Ustawieniaekranu1", "Ustawienia ekranu", K(Qt::CTRL | Qt::Key_J), IconKind::None, Enabled::Always, nullptr, [](TGL& w) { w.window<T_ustaw>().edit(); }},
     {Place::Ustawienia, Entry::Separator},

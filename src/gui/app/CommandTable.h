@@ -31,17 +31,20 @@ enum class Place {
 enum class Entry {
     Command, // a menu item or tool button
     Separator,
-    Submenu,  // where the submenu of that object name (a menu row) stands
-    Selector, // a drop-down list of tool bar 2, built by the window
+    Submenu,        // where the submenu of that object name (a menu row) stands
+    Selector,       // a drop-down list of tool bar 2, built by the window
+    RecentProjects, // the list of the projects last opened or saved, built by the window
 };
 
 // Whether an entry can be used. Nothing else enables or disables entries.
 enum class Enabled {
     Always,
-    Never,       // shown greyed out for the whole run
-    WithResults, // BT and BTN: computed potential results
-    WithUndo,    // a step to take back
-    WithRedo,    // a step taken back to do again
+    Never,                    // shown greyed out for the whole run
+    WithResults,              // BT and BTN: computed potential results
+    WithUndo,                 // a step to take back
+    WithRedo,                 // a step taken back to do again
+    ForElasticity,            // an elasticity analysis (type 10)
+    WithInternalPointResults, // elasticity results computed here, with internal points
 };
 
 using Handler = void (*)(TGL&);

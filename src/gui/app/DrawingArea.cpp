@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "edit/PointerController.h"
@@ -70,6 +71,7 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent)
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void DrawingArea::repaintModel()
@@ -204,7 +206,7 @@ void DrawingArea::mousePressEvent(QMouseEvent* event)
 void DrawingArea::mouseMoveEvent(QMouseEvent* event)
 {
     if (pointer_ != nullptr) {
-        pointer_->moved(event->position().toPoint());
+        pointer_->moved(event->position().toPoint(), event->buttons());
     }
 }
 
@@ -213,6 +215,14 @@ void DrawingArea::mouseReleaseEvent(QMouseEvent* event)
     if (pointer_ != nullptr) {
         pointer_->released(event->button(), event->position().toPoint());
     }
+}
+
+void DrawingArea::wheelEvent(QWheelEvent* event)
+{
+    if (pointer_ != nullptr) {
+        pointer_->wheelTurned(event->angleDelta(), event->position().toPoint());
+    }
+    event->accept();
 }
 
 } // namespace zorind

@@ -16,8 +16,10 @@ class PointerController;
 // and paints the model into it only when the model changed (repaintModel,
 // a resize); the pointer feedback (markers, new elements, the rubber band)
 // is drawn onto that picture between repaints, so a pointer move costs two
-// line drawings and no repaint of the model. Every pointer event goes to
-// the pointer controller; no rule lives here.
+// line drawings and no repaint of the model. Every pointer event (presses,
+// moves, releases, the wheel) goes to the pointer controller; no rule lives
+// here. A click gives it the keyboard focus, so that the keys of the
+// drawing reach the main window rather than a selector of the tool bar.
 class DrawingArea : public QWidget {
     Q_OBJECT
 public:
@@ -58,6 +60,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     // Whether feedback can be drawn onto the picture now.

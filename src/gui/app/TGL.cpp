@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -18,7 +20,11 @@
 #include "Painter.h"
 #include "app/CommandTable.h"
 #include "app/DrawingArea.h"
+#include "app/FieldMapView.h"
+#include "app/RecentProjectsMenu.h"
+#include "edit/Pointer.h"
 #include "edit/PointerController.h"
+#include "exchange/ElasticityResults.h"
 #include "session/Describe.h"
 #include "session/FileCommands.h"
 #include "session/ShellCommands.h"
@@ -26,8 +32,21 @@
 #include "view/PrinterSetup.h"
 #include "view/Tskala.h"
 #include "view/Ttypobl_.h"
+#include "widgets/NumberFields.h"
 
 namespace zorind {
+
+namespace {
+
+// A status panel shows `text`, and a screen reader reads the same; a blank
+// panel reads as what it is for (its description).
+void showInPanel(QLabel* panel, const QString& text)
+{
+    panel->setText(text);
+    panel->setAccessibleName(text.trimmed().isEmpty() ? panel->accessibleDescription() : text);
+}
+
+} // namespace
 
 TGL::TGL(QWidget* parent) : QMainWindow(parent), qtUi_(this), routed_(qtUi_)
 {
@@ -43,6 +62,7 @@ TGL::TGL(QWidget* parent) : QMainWindow(parent), qtUi_(this), routed_(qtUi_)
 
     buildFromTable();
     buildStatusBar();
+    fieldMap_ = std::make_unique<FieldMapView>(statusBar(), [this] { drawingArea_->repaintModel(); });
 
     windows_ = std::make_unique<WindowSet>(project_, routed_, this, [this] { settleStep(); });
     printerSetup_ = std::make_unique<PrinterSetup>(routed_);
@@ -97,9 +117,14 @@ QAction* TGL::addRow(const CommandRow& row, QWidget* where)
         connect(action, &QAction::triggered, this, [this, handler] { runGuarded([&] { handler(*this); }); });
     }
     where->addAction(action);
+    if (auto* bar = qobject_cast<QToolBar*>(where)) {
+        // Tool buttons are reached by Tab as well, not by the mouse alone.
+        if (QWidget* button = bar->widgetForAction(action)) {
+            button->setFocusPolicy(Qt::TabFocus);
+        }
+    }
     actions_[row.name] = action;
-    if (row.checked != nullptr || row.enabled == Enabled::WithResults || row.enabled == Enabled::WithUndo ||
-        row.enabled == Enabled::WithRedo) {
+    if (row.checked != nullptr || (row.enabled != Enabled::Always && row.enabled != Enabled::Never)) {
         refreshed_.emplace_back(&row, action);
     }
     return action;
@@ -167,6 +192,12 @@ void TGL::buildFromTable()
         case Entry::Command:
             addRow(row, where);
             break;
+        case Entry::RecentProjects:
+            recentProjects_ = new RecentProjectsMenu(static_cast<QMenu*>(where), [this](const std::string& path) {
+                runGuarded([&] { openRecentProjectCommand(path); });
+            });
+            project_.recentProjects = recentProjects_->shown();
+            break;
         }
     }
     cbrzeg_->setMinimumWidth(110);
@@ -186,9 +217,10 @@ void TGL::buildStatusBar()
     const char* names[6] = {"Współrzędna x", "Współrzędna y", "",
                             "Polecenie",     "Ostatni punkt", "Aktualny brzeg i warunek"};
     for (int i = 0; i < 6; ++i) {
-        auto* panel = new QLabel(QString::fromUtf8(initial[i]), bar);
+        auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        panel->setAccessibleName(QString::fromUtf8(names[i]));
+        panel->setAccessibleDescription(QString::fromUtf8(names[i]));
+        showInPanel(panel, QString::fromUtf8(initial[i]));
         panel->setFixedWidth(widths[i]);
         panel->setFrameStyle(i == 2 ? QFrame::NoFrame : (QFrame::Panel | QFrame::Sunken));
         bar->addWidget(panel);
@@ -216,6 +248,7 @@ bool TGL::offerToSave()
 
 void TGL::refreshControls()
 {
+    recentProjects_->follow(project_.recentProjects);
     const ToolBarState state = toolBarState(project_);
     for (const auto& [row, action] : refreshed_) {
         if (row->checked != nullptr) {
@@ -227,6 +260,10 @@ void TGL::refreshControls()
             action->setEnabled(canUndo());
         } else if (row->enabled == Enabled::WithRedo) {
             action->setEnabled(canRedo());
+        } else if (row->enabled == Enabled::ForElasticity) {
+            action->setEnabled(state.elasticityComputeEnabled);
+        } else if (row->enabled == Enabled::WithInternalPointResults) {
+            action->setEnabled(state.internalPointResultsEnabled);
         }
     }
     const auto refill = [](QComboBox* box, const std::vector<std::string>& items, int index) {
@@ -239,13 +276,56 @@ void TGL::refreshControls()
     };
     refill(cwb_, state.conditionItems, state.conditionIndex);
     refill(cbrzeg_, state.boundaryItems, state.boundaryIndex);
+    refreshCursor();
+}
+
+void TGL::refreshCursor()
+{
+    if (project_.edit.editMode == EditMode::PolylineEntry || enteringCircle_) {
+        drawingArea_->setCursor(Qt::CrossCursor);
+    } else {
+        drawingArea_->unsetCursor();
+    }
+}
+
+void TGL::enterCircle(const std::function<void()>& entry)
+{
+    // Restored however the dialog ends, an exception included.
+    struct Entering {
+        TGL& w;
+        explicit Entering(TGL& window) : w(window)
+        {
+            w.enteringCircle_ = true;
+            w.refreshCursor();
+        }
+        ~Entering()
+        {
+            w.enteringCircle_ = false;
+            w.refreshCursor();
+        }
+        Entering(const Entering&) = delete;
+        Entering& operator=(const Entering&) = delete;
+    } entering(*this);
+    entry();
 }
 
 void TGL::paintDrawing(QPainter& painter, int clientWidth, int clientHeight)
 {
     refreshControls();
-    const PaintOutcome outcome = paintModel(painter, project_, clientWidth, clientHeight);
+    const PaintOutcome outcome =
+        paintModel(painter, project_, clientWidth, clientHeight,
+                   fieldMap_ ? fieldMap_->mapFor(project_, clientWidth, clientHeight) : nullptr);
     window<Tskala>().applyPaintOutcome(outcome, this);
+    // The factor of the deformed boundary stands in the prompt panel, which
+    // the pointer needs only while a polyline is drawn.
+    if (project_.edit.editMode == EditMode::Idle) {
+        if (outcome.displacementFactor) {
+            setStatusText(PanelPrompt,
+                          toQString(displacementFactorText(*outcome.displacementFactor, decimalSeparator())));
+        } else if (statusPanel(PanelPrompt)->text().startsWith(QString::fromUtf8(kDisplacementFactorLabel))) {
+            setStatusText(PanelPrompt, QStringLiteral(" "));
+        }
+    }
     // A message box cannot open inside a paint event: the painter's message
     // is shown once the paint is over.
     if (outcome.message || outcome.repaintRequested) {
@@ -273,6 +353,11 @@ void TGL::runGuarded(const std::function<void()>& command, Drawn drawn)
 {
     const bool outermost = commandDepth_ == 0;
     if (outermost) {
+        // A new command stops the map under way; the repaint after it starts
+        // it again if it is still wanted.
+        if (fieldMap_) {
+            fieldMap_->cancel();
+        }
         commandStart_ = takeSnapshot(project_);
     }
     ++commandDepth_;
@@ -318,6 +403,8 @@ void TGL::settle(Drawn drawn)
     }
     historyUse_ = HistoryUse::Step;
     commandStart_.reset();
+    // An open or a save may have changed the list of recent projects.
+    recentProjects_->follow(project_.recentProjects);
     if (consequences.controls) {
         refreshControls();
     }
@@ -336,7 +423,7 @@ void TGL::setStatusText(int panel, const QString& text)
     QLabel* label = statusPanel(panel);
     // Moves rewrite the same texts most of the time.
     if (label->text() != text) {
-        label->setText(text);
+        showInPanel(label, text);
     }
 }
 
@@ -385,6 +472,13 @@ void TGL::openProjectCommand()
     }
     // The caption and the drawing show the file before its message does.
     if (openProject(project_, routed_, [this] { showModelNow(); })) {
+        historyUse_ = HistoryUse::Restart;
+    }
+}
+
+void TGL::openRecentProjectCommand(const std::string& path)
+{
+    if (openRecentProject(project_, routed_, path, [this] { showModelNow(); })) {
         historyUse_ = HistoryUse::Restart;
     }
 }
@@ -447,6 +541,15 @@ void TGL::closeEvent(QCloseEvent* event)
     } else {
         event->ignore();
     }
+}
+
+void TGL::keyPressEvent(QKeyEvent* event)
+{
+    if (pointer_->keyPressed(event->key(), event->modifiers(), drawingArea_->mapFromGlobal(QCursor::pos()))) {
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void TGL::CWBChange(int index)

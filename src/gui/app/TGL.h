@@ -25,8 +25,10 @@ class QToolBar;
 namespace zorind {
 
 class DrawingArea;
+class FieldMapView;
 class PointerController;
 class PrinterSetup;
+class RecentProjectsMenu;
 struct CommandRow;
 
 // The main window: a thin router from menus, tool bars and the pointer to
@@ -71,8 +73,12 @@ public:
     // The caption and the drawing follow the Project at once (not at the
     // next event), for a message that must be read over the new state.
     void showModelNow();
-    // The tool-bar and menu refresh rule, run by every repaint.
+    // The tool-bar and menu refresh rule, run by every repaint; the pointer
+    // over the drawing follows it too.
     void refreshControls();
+    // Runs `entry`, the circle's dialog, with the pointer over the drawing
+    // a cross, as while a polyline is drawn.
+    void enterCircle(const std::function<void()>& entry);
     void paintDrawing(QPainter& painter, int clientWidth, int clientHeight);
 
     // Runs a command on the Project and settles its consequences once it
@@ -98,6 +104,8 @@ public:
     // The shell's own commands.
     void newProjectCommand();
     void openProjectCommand();
+    // An item of the "Plik" menu's list of recent projects: opens `path`.
+    void openRecentProjectCommand(const std::string& path);
     void saveProjectCommand();
     void exitCommand();
     // Ends the program at once, without the exit question: the event loop
@@ -111,6 +119,10 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The keys of the drawing go to the pointer controller; a key it does
+    // not take goes on as usual. Dialogs and list windows are windows of
+    // their own, so their keys never come here.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // PointerSite.
@@ -123,6 +135,7 @@ private:
     void invertRubberBand(QPoint from, QPoint to) override;
 
     void settle(Drawn drawn);
+    void refreshCursor();
 
     void buildFromTable();
     QAction* addRow(const CommandRow& row, QWidget* where);
@@ -134,6 +147,7 @@ private:
     RoutedInteraction routed_;
     std::function<std::optional<int>()> chooseType_;
     bool exitConfirmed_ = false;
+    bool enteringCircle_ = false;
     // The project as the running command found it; commands nest when a
     // dialog's store settles within the command that opened it.
     std::optional<ProjectSnapshot> commandStart_;
@@ -153,11 +167,14 @@ private:
     std::array<QLabel*, 6> statusPanels_{};
     QMenu* prawymenu_ = nullptr;
     QMenu* lamaPop_ = nullptr;
+    RecentProjectsMenu* recentProjects_ = nullptr;
     // Every table entry that refreshes from the Project, with its action.
     std::vector<std::pair<const CommandRow*, QAction*>> refreshed_;
     std::map<std::string, QAction*> actions_;
 
     std::unique_ptr<WindowSet> windows_;
+    // The potential map of the drawing, computed beside the window.
+    std::unique_ptr<FieldMapView> fieldMap_;
     // Kept for the run so that the printer chosen stays chosen.
     std::unique_ptr<PrinterSetup> printerSetup_;
 };

@@ -21,8 +21,19 @@ public:
     PointerController(PointerSite& site, QObject* parent);
 
     void pressed(Qt::MouseButton button, QPoint position);
-    void moved(QPoint position);
+    // `held`: the buttons down during the move (a drag whose release was
+    // never seen ends here).
+    void moved(QPoint position, Qt::MouseButtons held = Qt::NoButton);
     void released(Qt::MouseButton button, QPoint position);
+    // The wheel turned by `angleDelta` (eighths of a degree, 120 a notch;
+    // finer wheels add up to whole notches) with the pointer at `position`.
+    void wheelTurned(QPoint angleDelta, QPoint position);
+    // A key pressed in the main window, the pointer at `pointer` in the
+    // drawing area's coordinates. Escape, Backspace and Enter act on the
+    // polyline being drawn; Shift+F10 and the context-menu key open the
+    // popup at the pointer, or in the middle of the drawing when the pointer
+    // is elsewhere. Returns whether the key was taken.
+    bool keyPressed(int key, Qt::KeyboardModifiers modifiers, QPoint pointer);
     // The drawing area painted the model afresh: no band is on it any more.
     void modelRepainted();
 
@@ -40,6 +51,8 @@ private:
     PointerEvent eventAt(QPoint position, PointerButton button = PointerButton::Left) const;
 
     PointerSite& site_;
+    // Wheel rotation not yet amounting to a notch.
+    int wheelRemainder_ = 0;
 };
 
 } // namespace zorind

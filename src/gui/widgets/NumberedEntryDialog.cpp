@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "model/NumberFormat.h"
+#include "widgets/DialogButtons.h"
 
 namespace zorind {
 
@@ -56,6 +57,11 @@ std::optional<int> NumberedEntryDialog::typedNumber() const
 void NumberedEntryDialog::showEvent(QShowEvent* event)
 {
     fill();
+    // A locked number is no field to type into: the focus starts in the
+    // field after it.
+    if (project_.selectedNumber != 0 && focusWidget() == number_) {
+        focusField(firstField(this, number_));
+    }
     awaitingFirstActivation_ = true;
     QDialog::showEvent(event);
 }

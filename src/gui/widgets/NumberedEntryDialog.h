@@ -15,7 +15,8 @@ namespace zorind {
 // follows from it. The command that opens the dialog puts its word on the
 // number into `selectedNumber`: a non-zero one locks the field to that
 // entry (any edit is put back at once); with 0 the field is the user's, and
-// a typed number that names an entry loads that entry into the fields. The
+// a typed number that names an entry loads that entry into the fields; a
+// locked field is passed over when the focus goes to the first field. The
 // other fields, the layout and OK are each dialog's own.
 class NumberedEntryDialog : public QDialog {
     Q_OBJECT

@@ -118,6 +118,41 @@ TEST(Consequences, APolylinePointAfterAComputeDiscardsTheResultsAndRepaintsOnlyW
     }
 }
 
+TEST(Consequences, TheWheelADragAndEqualScalesChangeTheViewAndAreNoEditingStep)
+{
+    struct : PointerFeedback {
+        void setStatusText(int, std::string_view) override {}
+        void drawNodeMarker(PixelPoint, PixelPoint) override {}
+        void drawElementLine(PixelPoint, PixelPoint) override {}
+        void invertRubberBand(PixelPoint, PixelPoint) override {}
+        void openPopup(PopupMenu, PixelPoint) override {}
+    } feedback;
+    ScriptedInteraction ui;
+    const auto event = [](int x, int y, PointerButton button = PointerButton::Left) {
+        return PointerEvent{button, {x, y}, 640, 480, '.'};
+    };
+    const Case cases[] = {
+        {"a turn of the wheel", [&](Project& p) { pointerWheel(p, event(200, 100), 1); }, true, true},
+        {"a drag with the middle button",
+         [&](Project& p) {
+             pointerPressed(p, ui, event(200, 100, PointerButton::Middle), feedback);
+             pointerMoved(p, event(260, 140), feedback);
+             pointerReleased(p, event(260, 140, PointerButton::Middle), feedback);
+         },
+         true, true},
+        {"equal scales", [](Project& p) { toggleEqualScale(p); }, true, true},
+    };
+    for (const Case& c : cases) {
+        Project p = computedSquare();
+        p.view.updateScales(640, 480);
+        const Consequences out = settled(p, c.command, Drawn::GeometryByFeedback);
+        EXPECT_TRUE(out.changes.shown) << c.what;
+        EXPECT_TRUE(out.repaint) << c.what;
+        EXPECT_FALSE(out.changes.step()) << c.what << ": the history records model changes only";
+        EXPECT_EQ(p.resultsValid, 1) << c.what;
+    }
+}
+
 TEST(Consequences, InternalPointsAddedOrMovedAfterAComputeTakeTheirValuesFromIt)
 {
     Project p = computedSquare();

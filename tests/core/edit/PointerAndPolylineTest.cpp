@@ -167,13 +167,13 @@ TEST(PointerMove, TheBandRunsFromTheLastNodeAndIsErasedBeforeItMovesOrAPointIsPl
     ScriptedInteraction ui;
     pointerMoved(p, at(300, 200), f);
     pointerMoved(p, at(310, 210), f);
-    pointerPressed(p, ui, at(10, 440), f); // the grid point (0, 0)
+    pointerPressed(p, ui, at(61, 440), f); // the grid point (4, 0), 4 units from the chain's first node
     const PixelPoint anchor{p.view.toScreenX(10), p.view.toScreenY(10)};
     const RecordingFeedback::Segment first{anchor, {300, 200}}, second{anchor, {310, 210}};
     EXPECT_EQ(f.bands, (std::vector{first, first, second, second})) << "each band inverted once more erases it";
-    EXPECT_EQ(f.markers, (std::vector<RecordingFeedback::Segment>{{{7, 437}, {13, 443}}}));
-    EXPECT_EQ(f.lines, (std::vector<RecordingFeedback::Segment>{{anchor, {10, 440}}}));
-    EXPECT_EQ(f.panels[PanelLastPoint], "Ostatni pkt: 0, 0");
+    EXPECT_EQ(f.markers, (std::vector<RecordingFeedback::Segment>{{{57, 437}, {63, 443}}}));
+    EXPECT_EQ(f.lines, (std::vector<RecordingFeedback::Segment>{{anchor, {60, 440}}}));
+    EXPECT_EQ(f.panels[PanelLastPoint], "Ostatni pkt: 4, 0");
     EXPECT_EQ(p.elements[3], (Element{3, 4, 1, 1}));
 
     // After a repaint the band on the screen is gone: nothing to erase.

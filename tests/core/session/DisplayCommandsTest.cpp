@@ -100,6 +100,33 @@ TEST(DisplayToggles, ResultViewsChangeNothingForElasticityButStillRepaint)
     }
 }
 
+// The field map shares the colour scale with the potential, not with the
+// flux: it keeps the one and releases the other. It exists for potential
+// analyses only and goes with the results.
+TEST(DisplayToggles, FieldMapKeepsThePotentialReleasesTheFluxAndGoesWithTheResults)
+{
+    Project p = emptyProject();
+    p.resultsValid = 1;
+    togglePotential(p);
+    EXPECT_TRUE(toggleFieldMap(p));
+    EXPECT_EQ(p.display.showFieldMap, 1);
+    EXPECT_EQ(p.display.showPotential, 1);
+    EXPECT_TRUE(toolBarState(p).fieldMapChecked);
+    toggleFlux(p);
+    EXPECT_EQ(p.display.showFieldMap, 0);
+    toggleFieldMap(p);
+    EXPECT_EQ(p.display.showFlux, 0);
+    EXPECT_EQ(p.display.showFieldMap, 1);
+    EXPECT_TRUE(invalidateResults(p)) << "a map alone is a result shown";
+    EXPECT_EQ(p.display.showFieldMap, 0);
+    for (int type : {10, 11}) {
+        Project q = emptyProject();
+        q.analysisType = type;
+        EXPECT_TRUE(toggleFieldMap(q));
+        EXPECT_EQ(q.display.showFieldMap, 0);
+    }
+}
+
 TEST(DisplayToggles, DisplacementsGoOnOnlyWithValidResults)
 {
     Project p = emptyProject();
