@@ -22,26 +22,6 @@ double asExchanged(float value)
     return parseFiniteDouble(formatFixed(static_cast<double>(value), 6)).value_or(static_cast<double>(value));
 }
 
-// The wait cursor for as long as the solver runs.
-class BusyGuard {
-public:
-    explicit BusyGuard(Interaction& ui) : ui_(ui) { ui_.busy(true); }
-    ~BusyGuard() { end(); }
-    BusyGuard(const BusyGuard&) = delete;
-    BusyGuard& operator=(const BusyGuard&) = delete;
-    void end()
-    {
-        if (on_) {
-            on_ = false;
-            ui_.busy(false);
-        }
-    }
-
-private:
-    Interaction& ui_;
-    bool on_ = true;
-};
-
 // A result the project's single-precision tables can hold.
 bool storable(double value)
 {

@@ -190,26 +190,6 @@ void storeResults(const SolverContext& ctx, Project& project)
 
 namespace {
 
-// The wait cursor for as long as the computation runs.
-class BusyGuard {
-public:
-    explicit BusyGuard(Interaction& ui) : ui_(ui) { ui_.busy(true); }
-    ~BusyGuard() { end(); }
-    BusyGuard(const BusyGuard&) = delete;
-    BusyGuard& operator=(const BusyGuard&) = delete;
-    void end()
-    {
-        if (on_) {
-            on_ = false;
-            ui_.busy(false);
-        }
-    }
-
-private:
-    Interaction& ui_;
-    bool on_ = true;
-};
-
 // The potential solver knows the kinds 1 (potential), 2 (flux) and 3
 // (convection); any other kind on an element (a file from elsewhere, a
 // condition left from another analysis) is named so that the user can find

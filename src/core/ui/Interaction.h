@@ -68,6 +68,27 @@ public:
     virtual void busy(bool /*on*/) {}
 };
 
+// The wait cursor from construction until end() or the end of the scope,
+// for a command's long-running part.
+class BusyGuard {
+public:
+    explicit BusyGuard(Interaction& ui) : ui_(ui) { ui_.busy(true); }
+    ~BusyGuard() { end(); }
+    BusyGuard(const BusyGuard&) = delete;
+    BusyGuard& operator=(const BusyGuard&) = delete;
+    void end()
+    {
+        if (on_) {
+            on_ = false;
+            ui_.busy(false);
+        }
+    }
+
+private:
+    Interaction& ui_;
+    bool on_ = true;
+};
+
 // The project-file dialogs' filter list and extension.
 FileDialogSpec projectOpenDialog();
 FileDialogSpec projectSaveDialog();

@@ -38,6 +38,15 @@ Project computedSquare()
     return p;
 }
 
+// The window's side of a pointer event, which these tests do not look at.
+struct NoFeedback : PointerFeedback {
+    void setStatusText(int, std::string_view) override {}
+    void drawNodeMarker(PixelPoint, PixelPoint) override {}
+    void drawElementLine(PixelPoint, PixelPoint) override {}
+    void invertRubberBand(PixelPoint, PixelPoint) override {}
+    void openPopup(PopupMenu, PixelPoint) override {}
+};
+
 Consequences settled(Project& p, const std::function<void(Project&)>& command, Drawn drawn = Drawn::Nothing)
 {
     const ProjectSnapshot before = takeSnapshot(p);
@@ -100,13 +109,7 @@ TEST(Consequences, APolylinePointAfterAComputeDiscardsTheResultsAndRepaintsOnlyW
         p.view.updateScales(640, 480);
         p.edit.editMode = EditMode::PolylineEntry;
         p.edit.chainOpen = true;
-        struct : PointerFeedback {
-            void setStatusText(int, std::string_view) override {}
-            void drawNodeMarker(PixelPoint, PixelPoint) override {}
-            void drawElementLine(PixelPoint, PixelPoint) override {}
-            void invertRubberBand(PixelPoint, PixelPoint) override {}
-            void openPopup(PopupMenu, PixelPoint) override {}
-        } feedback;
+        NoFeedback feedback;
         ScriptedInteraction ui;
         const PointerEvent press{PointerButton::Left, {300, 200}, 640, 480, '.'};
         const Consequences out = settled(
@@ -120,13 +123,7 @@ TEST(Consequences, APolylinePointAfterAComputeDiscardsTheResultsAndRepaintsOnlyW
 
 TEST(Consequences, TheWheelADragAndEqualScalesChangeTheViewAndAreNoEditingStep)
 {
-    struct : PointerFeedback {
-        void setStatusText(int, std::string_view) override {}
-        void drawNodeMarker(PixelPoint, PixelPoint) override {}
-        void drawElementLine(PixelPoint, PixelPoint) override {}
-        void invertRubberBand(PixelPoint, PixelPoint) override {}
-        void openPopup(PopupMenu, PixelPoint) override {}
-    } feedback;
+    NoFeedback feedback;
     ScriptedInteraction ui;
     const auto event = [](int x, int y, PointerButton button = PointerButton::Left) {
         return PointerEvent{button, {x, y}, 640, 480, '.'};
