@@ -7,6 +7,8 @@
 //   BM_Whole      parse, solve and write the result text
 //   BM_SolveProblem  the same model as the application solves it in its own
 //                 process: every element with its own condition, no files
+//   BM_SolveLame  the thick cylinder of the Lamé test: two circles of 48
+//                 elements, the outer one held, the inner one pressed
 #include <benchmark/benchmark.h>
 
 #include "ElasticSolver.h"
@@ -90,6 +92,39 @@ void BM_SolveProblem(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SolveProblem)->Unit(benchmark::kMillisecond);
+
+// Lamé's thick cylinder as the accuracy test builds it: b = 2a, the outer
+// circle held at the exact displacement, the inner one under pressure.
+ExchangeModel lameModel()
+{
+    const double a = 1.0, b = 2.0, p = 100e6, nu = 0.3, young = 210000003072.0;
+    const double bigA = p * a * a / (b * b - a * a);
+    const double bigB = p * a * a * b * b / (b * b - a * a);
+    const double urB = (1.0 + nu) / young * ((1.0 - 2.0 * nu) * bigA * b + bigB / b);
+    ExchangeModel m;
+    m.youngModulus = young;
+    m.poissonRatio = nu;
+    const int n = 48;
+    test::addLoop(m, test::circle(b, n));
+    test::addLoop(m, test::circle(a, n));
+    for (int i = 0; i < n; ++i) {
+        const Point q = m.nodes[static_cast<std::size_t>(i)];
+        m.displacements.push_back({i, urB * q.x / b, urB * q.y / b});
+        const Point qi = m.nodes[static_cast<std::size_t>(n + i)];
+        m.tractions.push_back({n + i, p * qi.x / a, p * qi.y / a});
+    }
+    m.internalPoints = {{1.5, 0.0}, {0.0, 1.5}, {-1.06066017, 1.06066017}};
+    return m;
+}
+
+void BM_SolveLame(benchmark::State& state)
+{
+    const ExchangeModel model = parseExchange(test::exchangeText(lameModel()));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(solveElastic(model));
+    }
+}
+BENCHMARK(BM_SolveLame)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
