@@ -22,6 +22,8 @@
 #include "FieldMapPainter.h"
 #include "Painter.h"
 #include "exchange/ElasticSolve.h"
+#include "exchange/ElasticityResults.h"
+#include "exchange/StressMap.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectFile.h"
 #include "model/Version.h"
@@ -323,7 +325,9 @@ int runRender(Arguments args)
     }
     // As "Równa skala osi" in the window's "Widok" menu.
     project.view.equalScale = equalScale ? 1 : 0;
-    if (!views.empty() || fieldMap) {
+    // The map of an elasticity project is the reduced stress's.
+    const bool stressMap = fieldMap && views.empty() && project.analysisType == Elasticity;
+    if (!views.empty() || (fieldMap && !stressMap)) {
         const int status = computeStatus(computeCommand(project, messages, trace.get()));
         if (status == kExitNotComputedHere) {
             messages.print(trace.get());
@@ -342,14 +346,21 @@ int runRender(Arguments args)
             toggleFlux(project);
         }
     }
-    if (!elasticViews.empty()) {
+    if (!elasticViews.empty() || stressMap) {
         if (const int status = showElasticity(project, messages, elasticViews); status != kExitOk) {
             return status;
         }
     }
     const ImageSize drawn{modelAreaWidth(size.width, true), size.height};
     std::optional<solver::FieldMap> map;
-    if (fieldMap) {
+    if (stressMap) {
+        if (const std::optional<contract::ElasticProblem> problem = stressMapProblem(project)) {
+            ViewTransform view = project.view;
+            view.updateScales(drawn.width, drawn.height);
+            map = computeStressMap(*problem, elastic::solveElasticProblem, view, reducedStressRange(project),
+                                   drawn.width, drawn.height, 2);
+        }
+    } else if (fieldMap) {
         // Cells of two pixels: a smooth picture at a quarter of the points.
         if (const std::optional<solver::PotentialField> field = solver::PotentialField::fromModel(project)) {
             ViewTransform view = project.view;

@@ -145,6 +145,44 @@ TEST(RenderCli, ElasticityViewsSolveHereAndDrawTheDeformedBoundaryAndTheStress)
     EXPECT_FALSE(std::filesystem::exists(dir.file("heat.png")));
 }
 
+// --map on an elasticity project solves it here and colours the region by
+// the reduced stress, in the scale the boundary gets with --stress; the
+// potential's map is not drawn there.
+TEST(RenderCli, MapOfAnElasticityProjectColoursTheRegionByTheReducedStress)
+{
+    TempDir dir;
+    const std::string model = example("wspornik.tav");
+    for (const char* file : {"stress.png", "map.png", "both.png"}) {
+        std::vector<std::string> args = {"render", model, "--fit", "-o", file};
+        if (std::string(file) != "map.png") {
+            args.push_back("--stress");
+        }
+        if (std::string(file) != "stress.png") {
+            args.push_back("--map");
+        }
+        const CliRun run = runCli(dir, args);
+        ASSERT_EQ(run.status, 0) << file << run.err;
+        EXPECT_EQ(run.err, "") << file;
+    }
+    const auto coloured = [&](const char* file) {
+        const QImage image(QString::fromStdString(dir.file(file)));
+        int n = 0;
+        // The drawing left of the legend.
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width() - 71; ++x) {
+                const QColor c = image.pixelColor(x, y);
+                n += c.saturation() > 0 && c != QColor(255, 255, 0) && c != QColor(0, 0, 255) ? 1 : 0;
+            }
+        }
+        return n;
+    };
+    // The region is an area, the boundary a line.
+    const int map = coloured("map.png");
+    EXPECT_GT(map, 10 * coloured("stress.png"));
+    EXPECT_GE(coloured("both.png"), map);
+    EXPECT_EQ(runCli(dir, {"render", model, "--map", "--potential", "-o", "p.png"}).status, 4);
+}
+
 TEST(RenderCli, CheckErrorsEndWithStatusOneAndTheirMessages)
 {
     TempDir dir;

@@ -72,5 +72,33 @@ TEST(FieldMapWindow, TickingTheItemColoursTheRegionAndUntickingClearsIt)
     window.close();
 }
 
+// In an elasticity project computed by "Oblicz sprężystość" the map colours
+// the region by the reduced stress, with the colour scale shown.
+TEST(FieldMapWindow, ElasticityResultsAreMappedByTheReducedStress)
+{
+    ScriptedInteraction ui;
+    TGL window;
+    window.setInteraction(&ui);
+    window.resize(640, 480);
+    window.show();
+    ASSERT_TRUE(openProjectPath(window.project(), ui, std::string(ZORIND_EXAMPLES_DIR) + "/wspornik.tav", false));
+    window.requestRepaint();
+    QCoreApplication::processEvents();
+    QAction* solve = window.findChild<QAction*>(QStringLiteral("Obliczsprezystosc1"));
+    ASSERT_TRUE(solve->isEnabled());
+    solve->trigger();
+    ASSERT_EQ(window.project().resultsValid, 1);
+    const int without = paletteColoured(window);
+
+    QAction* map = window.findChild<QAction*>(QStringLiteral("Mapapola1"));
+    ASSERT_NE(map, nullptr);
+    map->trigger();
+    EXPECT_TRUE(map->isChecked());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return paletteColoured(window) > without + 1000; }, 20000));
+    EXPECT_TRUE(window.window<Tskala>().isVisible());
+    ui.answers = {true};
+    window.close();
+}
+
 } // namespace
 } // namespace zorind

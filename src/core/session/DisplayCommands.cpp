@@ -70,11 +70,12 @@ bool toggleFlux(Project& project)
 
 // The map is coloured by the potential and shares the colour scale with the
 // potential on the boundary; the flux needs a scale of its own, so the map
-// and the flux release each other.
+// and the flux release each other. In an elasticity analysis the map shows
+// the reduced stress, with the scale of "Naprężenia zredukowane".
 bool toggleFieldMap(Project& project)
 {
     DisplaySettings& d = project.display;
-    if (isPotentialAnalysis(project.analysisType)) {
+    if (isPotentialAnalysis(project.analysisType) || project.analysisType == Elasticity) {
         toggleReleasing(d.showFieldMap, {&d.showFlux});
     }
     return true;

@@ -23,10 +23,10 @@ bool toggleElementBoundaryNumbers(Project& project);
 bool togglePotential(Project& project);
 // BTN and "&Widok" > "&Strumień": the same with the flux.
 bool toggleFlux(Project& project);
-// "&Widok" > "&Mapa pola": the potential map over the region, for potential
-// analyses only (any other type changes nothing but still repaints). Turned
-// on it releases the flux (which has a colour scale of its own), and the
-// flux turned on releases it.
+// "&Widok" > "&Mapa pola": the potential map over the region in potential
+// analyses, the reduced-stress map in elasticity (any other type changes
+// nothing but still repaints). Turned on it releases the flux (which has a
+// colour scale of its own), and the flux turned on releases it.
 bool toggleFieldMap(Project& project);
 // "&Widok" > "P&rzemieszczenia": on only when it was off and results are
 // valid, off otherwise. With elasticity results the deformed boundary is

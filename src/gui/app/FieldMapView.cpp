@@ -3,6 +3,9 @@
 #include <QProgressBar>
 #include <QStatusBar>
 
+#include "ElasticSolver.h"
+#include "exchange/ElasticityResults.h"
+#include "exchange/StressMap.h"
 #include "view/ColourScale.h"
 
 namespace zorind {
@@ -39,11 +42,18 @@ FieldMapView::~FieldMapView()
 
 const solver::FieldMap* FieldMapView::mapFor(const Project& project, int width, int height)
 {
+    // The potential of a potential analysis, the reduced stress of an
+    // elasticity one.
     std::optional<solver::PotentialField> field;
+    std::optional<contract::ElasticProblem> problem;
     if (project.display.showFieldMap == 1 && project.resultsValid == 1 && width > 0 && height > 0) {
-        field = solver::PotentialField::fromModel(project);
+        if (project.analysisType == Elasticity) {
+            problem = stressMapProblem(project);
+        } else {
+            field = solver::PotentialField::fromModel(project);
+        }
     }
-    if (!field) {
+    if (!field && !problem) {
         stopJob();
         map_.reset();
         mapKey_.clear();
@@ -51,22 +61,37 @@ const solver::FieldMap* FieldMapView::mapFor(const Project& project, int width, 
     }
     ViewTransform view = project.view;
     view.updateScales(width, height);
-    const ColourScaleRange range = resultRanges(project).potential;
-    const std::vector<double> key = {static_cast<double>(field->fingerprint()),
-                                     static_cast<double>(width),
-                                     static_cast<double>(height),
-                                     view.areaXMin,
-                                     view.areaYMin,
-                                     view.scaleX,
-                                     view.scaleY,
-                                     view.offsetX,
-                                     view.offsetY,
-                                     static_cast<double>(view.marginLeft),
-                                     static_cast<double>(view.marginTop),
-                                     static_cast<double>(view.marginBottom),
-                                     range.scaleMin,
-                                     range.scaleStep,
-                                     range.scaleMax};
+    const ColourScaleRange range = problem ? reducedStressRange(project) : resultRanges(project).potential;
+    std::vector<double> key = {static_cast<double>(width),
+                               static_cast<double>(height),
+                               view.areaXMin,
+                               view.areaYMin,
+                               view.scaleX,
+                               view.scaleY,
+                               view.offsetX,
+                               view.offsetY,
+                               static_cast<double>(view.marginLeft),
+                               static_cast<double>(view.marginTop),
+                               static_cast<double>(view.marginBottom),
+                               range.scaleMin,
+                               range.scaleStep,
+                               range.scaleMax};
+    if (field) {
+        key.push_back(static_cast<double>(field->fingerprint()));
+    } else {
+        // Everything the stresses depend on.
+        key.push_back(-1.0);
+        key.push_back(problem->youngModulus);
+        key.push_back(problem->poissonRatio);
+        for (const contract::PlanePoint& n : problem->nodes) {
+            key.push_back(n.x);
+            key.push_back(n.y);
+        }
+        for (const contract::ElasticElement& e : problem->elements) {
+            key.insert(key.end(), {static_cast<double>(e.start), static_cast<double>(e.end),
+                                   static_cast<double>(e.kind), e.atStart.x, e.atStart.y, e.atEnd.x, e.atEnd.y});
+        }
+    }
     if (map_ && key == mapKey_) {
         return &*map_;
     }
@@ -79,13 +104,20 @@ const solver::FieldMap* FieldMapView::mapFor(const Project& project, int width, 
     job->total = static_cast<std::size_t>((width + kCellPixels - 1) / kCellPixels) *
                  static_cast<std::size_t>((height + kCellPixels - 1) / kCellPixels);
     job_ = job;
-    jobKey_ = key;
+    jobKey_ = std::move(key);
     const std::uint64_t generation = ++generation_;
-    thread_ = std::thread([this, job, field = std::move(*field), view, range, width, height, generation] {
-        job->map = solver::computeFieldMap(field, view, range, width, height, kCellPixels, &job->cancel, &job->done);
-        QMetaObject::invokeMethod(
-            this, [this, generation] { finished(generation); }, Qt::QueuedConnection);
-    });
+    thread_ = std::thread(
+        [this, job, field = std::move(field), problem = std::move(problem), view, range, width, height, generation] {
+            if (field) {
+                job->map =
+                    solver::computeFieldMap(*field, view, range, width, height, kCellPixels, &job->cancel, &job->done);
+            } else {
+                job->map = computeStressMap(*problem, elastic::solveElasticProblem, view, range, width, height,
+                                            kCellPixels, &job->cancel, &job->done);
+            }
+            QMetaObject::invokeMethod(
+                this, [this, generation] { finished(generation); }, Qt::QueuedConnection);
+        });
     elapsed_.start();
     progressTimer_.start();
     return nullptr;

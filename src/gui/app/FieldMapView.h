@@ -20,7 +20,8 @@ class QStatusBar;
 
 namespace zorind {
 
-// The potential map of the drawing area ("Widok" > "&Mapa pola"). It is
+// The potential map of the drawing area ("Widok" > "&Mapa pola"), or the
+// reduced-stress map of an elasticity project's results. It is
 // computed in a worker thread for the view, the size and the results the
 // drawing is painted with, and painted once it is ready; a progress bar in
 // the status bar shows a computation that takes more than 0.3 s. A new view,

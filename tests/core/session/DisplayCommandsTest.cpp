@@ -102,7 +102,7 @@ TEST(DisplayToggles, ResultViewsChangeNothingForElasticityButStillRepaint)
 
 // The field map shares the colour scale with the potential, not with the
 // flux: it keeps the one and releases the other. It exists for potential
-// analyses only and goes with the results.
+// analyses and for elasticity (the reduced stress), and goes with the results.
 TEST(DisplayToggles, FieldMapKeepsThePotentialReleasesTheFluxAndGoesWithTheResults)
 {
     Project p = emptyProject();
@@ -123,7 +123,7 @@ TEST(DisplayToggles, FieldMapKeepsThePotentialReleasesTheFluxAndGoesWithTheResul
         Project q = emptyProject();
         q.analysisType = type;
         EXPECT_TRUE(toggleFieldMap(q));
-        EXPECT_EQ(q.display.showFieldMap, 0);
+        EXPECT_EQ(q.display.showFieldMap, type == 10 ? 1 : 0);
     }
 }
 
