@@ -38,20 +38,8 @@ solver::FieldMap computeStressMap(const contract::ElasticProblem& problem, const
                                   int clientHeight, int cell, const std::atomic<bool>* cancel,
                                   std::atomic<std::size_t>* done)
 {
-    solver::FieldMap map;
-    map.cell = std::clamp(cell, 1, 64);
-    map.range = range;
-    const int width = std::max(clientWidth, 0);
-    const int height = std::max(clientHeight, 0);
-    map.columns = (width + map.cell - 1) / map.cell;
-    map.rows = (height + map.cell - 1) / map.cell;
-    const std::size_t count = static_cast<std::size_t>(map.columns) * static_cast<std::size_t>(map.rows);
-    map.values.assign(count, std::nan(""));
-
-    const ColourScaleLayout layout = colourScaleLayout(range, kScaleWindowHeight);
-    for (std::size_t i = 1; i + 1 < layout.labels.size(); ++i) {
-        map.levels.push_back(layout.labels[i].value);
-    }
+    solver::FieldMap map = solver::blankFieldMap(range, clientWidth, clientHeight, cell);
+    const std::size_t count = map.values.size();
     const double scaleX = view.scaleX;
     const double scaleY = view.scaleY;
     if (problem.nodes.empty() || scaleX == 0.0 || scaleY == 0.0 || !std::isfinite(scaleX) || !std::isfinite(scaleY)) {

@@ -7,9 +7,7 @@
 
 namespace zorind::solver {
 
-FieldMap computeFieldMap(const PotentialField& field, const ViewTransform& view, const ColourScaleRange& range,
-                         int clientWidth, int clientHeight, int cell, const std::atomic<bool>* cancel,
-                         std::atomic<std::size_t>* done)
+FieldMap blankFieldMap(const ColourScaleRange& range, int clientWidth, int clientHeight, int cell)
 {
     FieldMap map;
     map.cell = std::clamp(cell, 1, 64);
@@ -18,8 +16,20 @@ FieldMap computeFieldMap(const PotentialField& field, const ViewTransform& view,
     const int height = std::max(clientHeight, 0);
     map.columns = (width + map.cell - 1) / map.cell;
     map.rows = (height + map.cell - 1) / map.cell;
-    const std::size_t count = static_cast<std::size_t>(map.columns) * static_cast<std::size_t>(map.rows);
-    map.values.assign(count, std::nan(""));
+    map.values.assign(static_cast<std::size_t>(map.columns) * static_cast<std::size_t>(map.rows), std::nan(""));
+    const ColourScaleLayout layout = colourScaleLayout(range, kScaleWindowHeight);
+    for (std::size_t i = 1; i + 1 < layout.labels.size(); ++i) {
+        map.levels.push_back(layout.labels[i].value);
+    }
+    return map;
+}
+
+FieldMap computeFieldMap(const PotentialField& field, const ViewTransform& view, const ColourScaleRange& range,
+                         int clientWidth, int clientHeight, int cell, const std::atomic<bool>* cancel,
+                         std::atomic<std::size_t>* done)
+{
+    FieldMap map = blankFieldMap(range, clientWidth, clientHeight, cell);
+    const std::size_t count = map.values.size();
 
     // The cell centres in model units: the view's conversions undone, in
     // double precision.
@@ -40,11 +50,6 @@ FieldMap computeFieldMap(const PotentialField& field, const ViewTransform& view,
     }
     if (scaleX != 0.0 && scaleY != 0.0 && std::isfinite(scaleX) && std::isfinite(scaleY)) {
         field.evaluate(xs.data(), ys.data(), map.values.data(), count, cancel, done);
-    }
-
-    const ColourScaleLayout layout = colourScaleLayout(range, kScaleWindowHeight);
-    for (std::size_t i = 1; i + 1 < layout.labels.size(); ++i) {
-        map.levels.push_back(layout.labels[i].value);
     }
     return map;
 }

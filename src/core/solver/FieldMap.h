@@ -30,6 +30,12 @@ struct FieldMap {
     }
 };
 
+// An uncoloured map of clientWidth × clientHeight pixels in cells of `cell`
+// pixels (clamped to 1..64), coloured by `range` once filled, with its
+// isolines at the values the colour scale writes beside its bar (its ends
+// left out). Shared by the potential map and the map of the reduced stress.
+FieldMap blankFieldMap(const ColourScaleRange& range, int clientWidth, int clientHeight, int cell);
+
 // The map of `field` on a client area of clientWidth × clientHeight pixels
 // drawn with `view` (its scales already set for that size), in cells of
 // `cell` pixels (1 to 64), coloured by `range`, with isolines at the values
