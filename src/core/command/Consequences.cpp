@@ -102,17 +102,6 @@ bool sameResults(const Model& a, const Model& b)
     return true;
 }
 
-bool sameShown(const ShownState& a, const ShownState& b)
-{
-    return a.areaXMin == b.areaXMin && a.areaYMin == b.areaYMin && a.areaXMax == b.areaXMax &&
-           a.areaYMax == b.areaYMax && a.gridStepX == b.gridStepX && a.gridStepY == b.gridStepY &&
-           a.gridOn == b.gridOn && a.equalScale == b.equalScale && a.marginLeft == b.marginLeft &&
-           a.marginRight == b.marginRight && a.marginTop == b.marginTop && a.marginBottom == b.marginBottom &&
-           a.display == b.display && a.palette.colours == b.palette.colours &&
-           a.showDisplacements == b.showDisplacements && a.showReducedStress == b.showReducedStress &&
-           a.titleText == b.titleText && a.editMode == b.editMode && a.chainOpen == b.chainOpen;
-}
-
 ShownState shownState(const Project& p)
 {
     const ViewTransform& v = p.view;
@@ -126,8 +115,7 @@ ShownState shownState(const Project& p)
 
 ProjectSnapshot takeSnapshot(const Project& project)
 {
-    const EditState& e = project.edit;
-    return {static_cast<const Model&>(project), shownState(project), {e.chainOpen, e.chainFirstNode, e.chainLastNode}};
+    return {static_cast<const Model&>(project), shownState(project), chainStateOf(project.edit)};
 }
 
 Changes changesBetween(const ProjectSnapshot& before, const Project& after)
@@ -144,7 +132,7 @@ Changes changesBetween(const ProjectSnapshot& before, const Project& after)
     c.internalPoints = !samePointPositions(a, b);
     c.results = !sameResults(a, b);
     c.current = a.currentBoundary != b.currentBoundary || a.currentCondition != b.currentCondition;
-    c.shown = !sameShown(before.shown, shownState(after));
+    c.shown = before.shown != shownState(after);
     return c;
 }
 
@@ -157,7 +145,7 @@ Consequences settleCommand(const ProjectSnapshot& before, Project& after, Drawn 
     if (out.changes.resultInputs() && !out.changes.results && after.resultsValid != 0) {
         invalidateResults(after);
         out.changes.results = true;
-        out.changes.shown = out.changes.shown || !sameShown(before.shown, shownState(after));
+        out.changes.shown = out.changes.shown || before.shown != shownState(after);
     }
     // Internal points added or moved while the boundary solution holds get
     // their values from it at once; a value that cannot be had is no value.
@@ -166,7 +154,7 @@ Consequences settleCommand(const ProjectSnapshot& before, Project& after, Drawn 
             invalidateResults(after);
         }
         out.changes.results = true;
-        out.changes.shown = out.changes.shown || !sameShown(before.shown, shownState(after));
+        out.changes.shown = out.changes.shown || before.shown != shownState(after);
     }
     // Results are drawn only while a result view is on, and invalidating
     // them turns it off: a change of what is shown.

@@ -50,6 +50,7 @@ struct ShownState {
     std::string titleText;
     EditMode editMode = EditMode::Idle;
     bool chainOpen = false;
+    friend bool operator==(const ShownState&, const ShownState&) = default;
 };
 
 // The polyline being drawn: which of its nodes it goes on from.
@@ -58,6 +59,11 @@ struct ChainState {
     int32_t firstNode = 0;
     int32_t lastNode = 0;
 };
+
+inline ChainState chainStateOf(const EditState& edit)
+{
+    return {edit.chainOpen, edit.chainFirstNode, edit.chainLastNode};
+}
 
 // The project as a command found it.
 struct ProjectSnapshot {

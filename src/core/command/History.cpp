@@ -6,8 +6,7 @@ namespace {
 
 HistoryState stateOf(const Project& project)
 {
-    const EditState& e = project.edit;
-    return {static_cast<const Model&>(project), {e.chainOpen, e.chainFirstNode, e.chainLastNode}};
+    return {static_cast<const Model&>(project), chainStateOf(project.edit)};
 }
 
 void restore(Project& project, const HistoryState& state)

@@ -160,14 +160,9 @@ bool confirmOpen(Project& p, Interaction& ui)
     if (p.projectOpen && !ui.ask("Czy chcesz utracić aktualne dane ?", "Otwórz plik")) {
         return false;
     }
-    p.resultsValid = 0;
-    p.display.showFlux = 0;
-    p.display.showPotential = 0;
+    // The reset also ends any drawing, hides and drops the results and
+    // makes boundary 1 and condition 1 current.
     p.projectOpen = true;
-    p.edit.editMode = EditMode::Idle;
-    p.edit.chainOpen = false;
-    p.currentBoundary = 1;
-    p.currentCondition = 1;
     resetProject(p);
     return true;
 }

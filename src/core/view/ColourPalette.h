@@ -16,6 +16,7 @@ struct Rgb {
 struct ColourPalette {
     static constexpr int size = 201;
     std::array<Rgb, size> colours{};
+    friend bool operator==(const ColourPalette&, const ColourPalette&) = default;
 };
 
 // Range of the quantity last coloured; written by the painter, read by the

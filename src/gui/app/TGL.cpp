@@ -509,7 +509,6 @@ void TGL::showModelNow()
 void TGL::exitCommand()
 {
     if (offerToSave() && confirmExit(project_, routed_)) {
-        requestRepaint();
         exitConfirmed_ = true;
         close();
     }
