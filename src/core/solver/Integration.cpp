@@ -4,9 +4,11 @@
 #include <optional>
 #include <vector>
 
-#include "solver/VectorMath.h"
+#include "VectorMath.h"
 
 namespace zorind::solver {
+
+using namespace kernels;
 
 namespace {
 

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "solver/Integration.h"
-#include "solver/VectorMath.h"
+#include "VectorMath.h"
 
 namespace zorind::solver {
+
+using namespace kernels;
 
 namespace {
 

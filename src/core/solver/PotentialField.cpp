@@ -2,15 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <system_error>
 #include <thread>
 
 #include "solver/Integration.h"
-#include "solver/VectorMath.h"
+#include "VectorMath.h"
 
 namespace zorind::solver {
+
+using namespace kernels;
 
 namespace {
 
@@ -31,44 +32,6 @@ double segmentDistance2(double px, double py, double ax, double ay, double bx, d
     const double cx = ax + t * dx - px;
     const double cy = ay + t * dy - py;
     return cx * cx + cy * cy;
-}
-
-// ln x for positive normal x, four at a time: x = 2^e·m with m in
-// [√½, √2), ln m = 2 artanh((m − 1)/(m + 1)) by its series to the term in
-// s¹⁹ (below a unit in the last place for |s| < 0.172). Plain arithmetic
-// and integer bit operations only, so every lane runs in the vector unit.
-[[gnu::always_inline]] inline void log4(Vec4& out, const Vec4& x)
-{
-    Int4 bits;
-    std::memcpy(&bits, &x, sizeof bits);
-    const Int4 mantissaMask = {0x000FFFFFFFFFFFFFLL, 0x000FFFFFFFFFFFFFLL, 0x000FFFFFFFFFFFFFLL, 0x000FFFFFFFFFFFFFLL};
-    const Int4 one = {0x3FF0000000000000LL, 0x3FF0000000000000LL, 0x3FF0000000000000LL, 0x3FF0000000000000LL};
-    // The biased exponent as the low bits of 2^52, read back as a double.
-    const Int4 magic = {0x4330000000000000LL, 0x4330000000000000LL, 0x4330000000000000LL, 0x4330000000000000LL};
-    const Int4 mBits = (bits & mantissaMask) | one;
-    const Int4 eBits = (bits >> 52) | magic;
-    Vec4 m;
-    Vec4 e;
-    std::memcpy(&m, &mBits, sizeof m);
-    std::memcpy(&e, &eBits, sizeof e);
-    e = e - (4503599627370496.0 + 1023.0);
-    const Int4 high = m > 1.4142135623730951;
-    m = high ? m * 0.5 : m;
-    e = high ? e + 1.0 : e;
-    const Vec4 s = (m - 1.0) / (m + 1.0);
-    const Vec4 z = s * s;
-    Vec4 p = z * (1.0 / 19.0) + 1.0 / 17.0;
-    p = p * z + 1.0 / 15.0;
-    p = p * z + 1.0 / 13.0;
-    p = p * z + 1.0 / 11.0;
-    p = p * z + 1.0 / 9.0;
-    p = p * z + 1.0 / 7.0;
-    p = p * z + 1.0 / 5.0;
-    p = p * z + 1.0 / 3.0;
-    p = p * z + 1.0;
-    constexpr double ln2High = 6.93147180369123816490e-01;
-    constexpr double ln2Low = 1.90821492927058770002e-10;
-    out = e * ln2High + (e * ln2Low + 2.0 * s * p);
 }
 
 // Σ over the rule's points i of mask·(gu·(r·n)/r² + gq·ln r²), r from the
@@ -94,8 +57,8 @@ double farSum(std::size_t n, const double* gx, const double* gy, const double* n
         const Vec4 dy = y - py;
         Vec4 r2 = dx * dx + dy * dy;
         r2 = r2 > floor ? r2 : floor;
-        Vec4 lnR2;
-        log4(lnR2, r2);
+        Vec4 lnR2 = r2;
+        log4(lnR2);
         sum += m * (u * (dx * ax + dy * ay) / r2 + q * lnR2);
     }
     return (sum[0] + sum[1]) + (sum[2] + sum[3]);
