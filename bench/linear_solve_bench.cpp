@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "core/solver/StraightforwardSolver.h"
+#include "solver/Assembly.h"
 #include "solver/Compute.h"
 #include "solver/Integration.h"
 #include "solver/LinearSolve.h"
@@ -49,8 +50,7 @@ const System& largestSystem()
         ctx.trace = nullptr;
         solver::prepareWorkspace(ctx, test::largestModel());
         solver::numberNodes(ctx);
-        solver::integrateBoundary(ctx);
-        solver::applyConditions(ctx);
+        solver::assembleSystem(ctx);
         s.n = ctx.boundaryNodeCount;
         for (int i = 1; i <= s.n; ++i) {
             for (int j = 1; j <= s.n; ++j) {

@@ -24,7 +24,9 @@ typedef std::uint64_t Uint4 __attribute__((vector_size(32)));
 // these kernels is compiled with -ffp-contract=off, so that no copy fuses
 // them into the multiply-adds AVX2 and AVX-512 bring, and every copy gives
 // the same numbers.
-#define ZORIND_VECTOR_CLONES __attribute__((target_clones("avx512f", "avx2", "default")))
+// The AVX-512 copy asks for the x86-64-v4 level (AVX-512 with its 256-bit
+// forms): four-lane code then has 32 registers instead of 16.
+#define ZORIND_VECTOR_CLONES __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
 #else
 #define ZORIND_VECTOR_CLONES
 #endif
@@ -41,40 +43,35 @@ typedef std::uint64_t Uint4 __attribute__((vector_size(32)));
     std::memcpy(p, &v, sizeof v);
 }
 
-// The natural logarithm of each lane, within one unit in the last place of
-// the exact value: the classic reduction to a mantissa in [√2/2, √2) and the
-// odd series of log((1 + s)/(1 − s)) in s = f/(2 + f). A lane that is not a
-// positive normal finite number goes through std::log, so that zero,
-// negative, infinite, subnormal and not-a-number arguments give the library's
-// values and raise its floating-point flags (a Gauss point exactly on an
-// element still divides by zero). Each lane's value depends on that lane
-// alone, whatever its neighbours hold.
-[[gnu::always_inline]] inline void log4(Vec4& x)
+// All ones in the lanes of x that are not positive normal finite numbers
+// (zero, subnormal, negative, infinite, not a number), zero elsewhere.
+[[gnu::always_inline]] inline void notPositiveNormal(Int4& out, const Vec4& x)
 {
     Uint4 bits;
     std::memcpy(&bits, &x, sizeof bits);
     // Positive normal finite: the bits lie in [smallest normal, largest finite].
-    const Int4 outside = (bits - 0x0010000000000000ULL) >= (0x7ff0000000000000ULL - 0x0010000000000000ULL);
-    const bool special = (outside[0] | outside[1] | outside[2] | outside[3]) != 0;
-    const Vec4 original = x;
-    if (special) {
-        for (int i = 0; i < 4; ++i) {
-            if (outside[i] != 0) {
-                bits[i] = 0x3ff0000000000000ULL;
-            }
-        }
-    }
+    out = (bits - 0x0010000000000000ULL) >= (0x7ff0000000000000ULL - 0x0010000000000000ULL);
+}
+
+// The natural logarithm of each lane, every lane a positive normal finite
+// number, within one unit in the last place of the exact value: the classic
+// reduction to a mantissa in [√2/2, √2) and the odd series of
+// log((1 + s)/(1 − s)) in s = f/(2 + f). Plain arithmetic and integer bit
+// operations only, so that every lane stays in the vector unit.
+[[gnu::always_inline]] inline void log4PositiveNormal(Vec4& x)
+{
+    Uint4 bits;
+    std::memcpy(&bits, &x, sizeof bits);
     // x = 2^k · m with m in [√2/2, √2).
     const Uint4 shifted = bits - 0x3fe6a09e667f3bcdULL;
-    Int4 k;
-    std::memcpy(&k, &shifted, sizeof k);
-    k = k >> 52;
     const Uint4 mantissaBits = bits - (shifted & 0xfff0000000000000ULL);
     Vec4 m;
     std::memcpy(&m, &mantissaBits, sizeof m);
-    // k as a double through the exponent field of 2^52 + 2^51 (exact for any
-    // exponent a double can have).
-    const Int4 kBiased = k + 0x4338000000000000LL;
+    // k is the top twelve bits of `shifted` as a signed number; sign-extended
+    // with an exclusive or (there is no 64-bit arithmetic shift before
+    // AVX-512) and, in the same addition, put into the exponent field of
+    // 2^52 + 2^51, which turns it into a double exactly.
+    const Uint4 kBiased = ((shifted >> 52) ^ 0x800ULL) + (0x4338000000000000ULL - 0x800ULL);
     Vec4 kd;
     std::memcpy(&kd, &kBiased, sizeof kd);
     kd = kd - 6755399441055744.0;
@@ -98,11 +95,28 @@ typedef std::uint64_t Uint4 __attribute__((vector_size(32)));
     const Vec4 r = t2 + t1;
     const Vec4 hfsq = 0.5 * f * f;
     x = kd * ln2Hi - ((hfsq - (s * (hfsq + r) + kd * ln2Lo)) - f);
-    if (special) {
-        for (int i = 0; i < 4; ++i) {
-            if (outside[i] != 0) {
-                x[i] = std::log(original[i]);
-            }
+}
+
+// The natural logarithm of each lane: log4PositiveNormal where it applies;
+// any other lane goes through std::log, so that zero, negative, infinite,
+// subnormal and not-a-number arguments give the library's values and raise
+// its floating-point flags (a Gauss point exactly on an element still
+// divides by zero). Each lane's value depends on that lane alone.
+[[gnu::always_inline]] inline void log4(Vec4& x)
+{
+    Int4 outside;
+    notPositiveNormal(outside, x);
+    if ((outside[0] | outside[1] | outside[2] | outside[3]) == 0) {
+        log4PositiveNormal(x);
+        return;
+    }
+    const Vec4 original = x;
+    const Vec4 one = {1.0, 1.0, 1.0, 1.0};
+    x = outside ? one : x;
+    log4PositiveNormal(x);
+    for (int i = 0; i < 4; ++i) {
+        if (outside[i] != 0) {
+            x[i] = std::log(original[i]);
         }
     }
 }

@@ -9,6 +9,7 @@
 
 #include "check/CheckModel.h"
 #include "model/NumberFormat.h"
+#include "solver/Assembly.h"
 #include "solver/Integration.h"
 #include "solver/LinearSolve.h"
 
@@ -150,17 +151,15 @@ SolveStatus runSolution(SolverContext& ctx)
     FaultFlagsGuard flags;
     try {
         std::feclearexcept(kFaults);
-        // The internal points' rows are needed once, after the solve.
-        ctx.storeInternalRows = false;
         numberNodes(ctx);
-        integrateBoundary(ctx);
-        applyConditions(ctx);
+        assembleSystem(ctx);
         failOnFaults("the integration");
 
         gaussSolve(ctx, ctx.boundaryNodeCount);
 
         std::feclearexcept(kFaults);
         recoverNodalValues(ctx);
+        evaluateInternalPoints(ctx);
         distributeToElements(ctx);
         failOnFaults("the recovery of the nodal values");
     } catch (const SingularMatrixError&) {

@@ -51,9 +51,9 @@ void prepareWorkspace(SolverContext& ctx, const Project& project);
 
 enum class SolveStatus { Solved, Singular, Failed };
 
-// The six solution steps on a prepared workspace: numberNodes,
-// integrateBoundary, applyConditions, gaussSolve (n = nb),
-// recoverNodalValues, distributeToElements. A floating-point fault or
+// The solution steps on a prepared workspace: numberNodes, assembleSystem,
+// gaussSolve (n = nb), recoverNodalValues, evaluateInternalPoints,
+// distributeToElements. A floating-point fault or
 // singular pivot in the elimination gives Singular; any other failure
 // (including a floating-point fault in another step, or a result that is not
 // a finite number within single-precision range) gives Failed.

@@ -1,7 +1,8 @@
 #include "solver/Integration.h"
 
+#include <algorithm>
 #include <cmath>
-#include <optional>
+#include <memory>
 #include <vector>
 
 #include "VectorMath.h"
@@ -188,6 +189,86 @@ struct ElementLanes {
     std::size_t padded() const { return x1.size(); }
 };
 
+// The ten-point integrals of the point (px, py) against the four elements
+// from e on, into g, h and atNode as integrateLanes describes. With
+// `careful` every logarithm checks its lanes (the library decides those that
+// are not positive normal numbers, flags and all); without, the check is
+// left out and the function returns whether a lane would have needed it, in
+// which case the caller does the group again with care. A lane's result is
+// the same either way when it needs no care.
+template <bool careful>
+[[gnu::always_inline]] inline bool integrateGroup(const ElementLanes& el, std::size_t e, double px, double py,
+                                                  double conductivity, double* g, double* h, unsigned char* atNode)
+{
+    const ShapeTable& table = shapes();
+    const double k = conductivity;
+    Vec4 x1, y1, x2, y2, x3, y3, len;
+    load4(x1, &el.x1[e]);
+    load4(y1, &el.y1[e]);
+    load4(x2, &el.x2[e]);
+    load4(y2, &el.y2[e]);
+    load4(x3, &el.x3[e]);
+    load4(y3, &el.y3[e]);
+    load4(len, &el.length[e]);
+    const Int4 singular = ((px == x1) & (py == y1)) | ((px == x2) & (py == y2)) | ((px == x3) & (py == y3));
+    const Vec4 deltaX = x3 - x1;
+    const Vec4 deltaY = y3 - y1;
+    const Vec4 one = {1.0, 1.0, 1.0, 1.0};
+    Int4 needsCare = {0, 0, 0, 0};
+    Vec4 sumG[3] = {{0.0, 0.0, 0.0, 0.0}, {0.0, 0.0, 0.0, 0.0}, {0.0, 0.0, 0.0, 0.0}};
+    Vec4 sumH[3] = {{0.0, 0.0, 0.0, 0.0}, {0.0, 0.0, 0.0, 0.0}, {0.0, 0.0, 0.0, 0.0}};
+    for (std::size_t p = 0; p < kGaussPoints.size(); ++p) {
+        const double w = kGaussPoints[p].weight;
+        const Vec4 dx = table.towardNode1[p] * x1 + table.towardNode3[p] * x3 - px;
+        const Vec4 dy = table.towardNode1[p] * y1 + table.towardNode3[p] * y3 - py;
+        // ln(1/r) taken as -ln(r²)/2: the same value without a square root
+        // and a division. Lanes at a node of their element would divide
+        // zero by zero; they take 1 and are replaced by the exact values.
+        Vec4 r2 = dx * dx + dy * dy;
+        r2 = singular ? one : r2;
+        // Within a unit in the last place of the library's logarithm, at a
+        // third of its cost. The stored single-precision results do not see
+        // the difference, except values that are rounding noise (a flux of
+        // 1e-14 where the exact value is 0), which move by as little.
+        Vec4 lnR2 = r2;
+        if constexpr (careful) {
+            log4(lnR2);
+        } else {
+            Int4 odd;
+            notPositiveNormal(odd, r2);
+            needsCare |= odd;
+            lnR2 = odd ? one : lnR2;
+            log4PositiveNormal(lnR2);
+        }
+        const Vec4 gw = -0.5 * lnR2 * w;
+        // (r·ñ)/r² with ñ = (Δy, −Δx)/L; the L cancels against the Jacobian.
+        const Vec4 hw = (dx * deltaY - dy * deltaX) / r2 * w;
+        for (std::size_t a = 0; a < 3; ++a) {
+            const double na = table.n[p][a];
+            sumG[a] += na * gw;
+            sumH[a] += na * hw;
+        }
+    }
+    if (!careful && (needsCare[0] | needsCare[1] | needsCare[2] | needsCare[3]) != 0) {
+        return true;
+    }
+    // The factors common to every point (L / (4π k) for G, 1 / (4π) for H)
+    // applied once at the end.
+    const std::size_t lanes = std::min<std::size_t>(4, static_cast<std::size_t>(el.count) - e);
+    for (std::size_t a = 0; a < 3; ++a) {
+        const Vec4 ga = sumG[a] * len / (4.0 * kPi * k);
+        const Vec4 ha = sumH[a] / (4.0 * kPi);
+        for (std::size_t lane = 0; lane < lanes; ++lane) {
+            g[3 * (e + lane) + a] = ga[lane];
+            h[3 * (e + lane) + a] = ha[lane];
+        }
+    }
+    for (std::size_t lane = 0; lane < lanes; ++lane) {
+        atNode[e + lane] = singular[lane] != 0 ? 1 : 0;
+    }
+    return false;
+}
+
 // The ten-point integrals of the point (px, py) against every element, four
 // elements at a time; element e's G and H go to g[3e..3e+2] and h[3e..3e+2]
 // (0-based). An element with a node at the point is not integrated by the
@@ -199,61 +280,9 @@ ZORIND_VECTOR_CLONES
 void integrateLanes(const ElementLanes& el, double px, double py, double conductivity, double* g, double* h,
                     unsigned char* atNode)
 {
-    const ShapeTable& table = shapes();
-    const double k = conductivity;
     for (std::size_t e = 0; e < el.padded(); e += 4) {
-        Vec4 x1, y1, x2, y2, x3, y3, len;
-        load4(x1, &el.x1[e]);
-        load4(y1, &el.y1[e]);
-        load4(x2, &el.x2[e]);
-        load4(y2, &el.y2[e]);
-        load4(x3, &el.x3[e]);
-        load4(y3, &el.y3[e]);
-        load4(len, &el.length[e]);
-        const Int4 singular = ((px == x1) & (py == y1)) | ((px == x2) & (py == y2)) | ((px == x3) & (py == y3));
-        const Vec4 deltaX = x3 - x1;
-        const Vec4 deltaY = y3 - y1;
-        Vec4 sumG[3] = {{0.0, 0.0, 0.0, 0.0}, {0.0, 0.0, 0.0, 0.0}, {0.0, 0.0, 0.0, 0.0}};
-        Vec4 sumH[3] = {{0.0, 0.0, 0.0, 0.0}, {0.0, 0.0, 0.0, 0.0}, {0.0, 0.0, 0.0, 0.0}};
-        for (std::size_t p = 0; p < kGaussPoints.size(); ++p) {
-            const double w = kGaussPoints[p].weight;
-            const Vec4 dx = table.towardNode1[p] * x1 + table.towardNode3[p] * x3 - px;
-            const Vec4 dy = table.towardNode1[p] * y1 + table.towardNode3[p] * y3 - py;
-            // ln(1/r) taken as -ln(r²)/2: the same value without a square root
-            // and a division. Lanes at a node of their element would divide
-            // zero by zero; they take 1 and are replaced by the exact values.
-            Vec4 r2 = dx * dx + dy * dy;
-            r2 = singular ? Vec4{1.0, 1.0, 1.0, 1.0} : r2;
-            // The library's logarithm lane by lane: a vectorised one within a
-            // unit in the last place changes the results that are rounding
-            // noise (a flux of 1e-14 where the exact value is 0) by far more
-            // than a last bit, and one that rounds as the library does costs
-            // more than the library.
-            Vec4 lnR2;
-            for (int lane = 0; lane < 4; ++lane) {
-                lnR2[lane] = std::log(r2[lane]);
-            }
-            const Vec4 gw = -0.5 * lnR2 * w;
-            // (r·ñ)/r² with ñ = (Δy, −Δx)/L; the L cancels against the Jacobian.
-            const Vec4 hw = (dx * deltaY - dy * deltaX) / r2 * w;
-            for (std::size_t a = 0; a < 3; ++a) {
-                const double na = table.n[p][a];
-                sumG[a] += na * gw;
-                sumH[a] += na * hw;
-            }
-        }
-        // The factors common to every point (L / (4π k) for G, 1 / (4π) for
-        // H) applied once at the end.
-        for (std::size_t a = 0; a < 3; ++a) {
-            const Vec4 ga = sumG[a] * len / (4.0 * kPi * k);
-            const Vec4 ha = sumH[a] / (4.0 * kPi);
-            for (std::size_t lane = 0; lane < 4 && e + lane < static_cast<std::size_t>(el.count); ++lane) {
-                g[3 * (e + lane) + a] = ga[lane];
-                h[3 * (e + lane) + a] = ha[lane];
-            }
-        }
-        for (std::size_t lane = 0; lane < 4 && e + lane < static_cast<std::size_t>(el.count); ++lane) {
-            atNode[e + lane] = singular[lane] != 0 ? 1 : 0;
+        if (integrateGroup<false>(el, e, px, py, conductivity, g, h, atNode)) {
+            integrateGroup<true>(el, e, px, py, conductivity, g, h, atNode);
         }
     }
 }
@@ -297,10 +326,9 @@ ElementIntegrals integrateElement(double px, double py, double x1, double y1, do
     return out;
 }
 
-namespace {
-
-// The elements in lanes, with their nodes, for one integration.
-struct ElementSet {
+// The elements in lanes, with their nodes, and the element integrals of the
+// row being integrated.
+struct BoundaryRows::ElementSet {
     ElementLanes lanes;
     std::vector<int> nodes; // element e (0-based) at 3e..3e+2
     std::vector<double> g, h;
@@ -327,10 +355,14 @@ struct ElementSet {
     }
 };
 
-// Row j of G and H (columns 1..nb) into gRow and hRow, which take p[t] as
-// column t; the diagonal of H from the row sum for a boundary node.
-void integrateRow(const SolverContext& ctx, ElementSet& set, int j, double* gRow, double* hRow)
+BoundaryRows::BoundaryRows(const SolverContext& ctx) : ctx_(ctx), set_(std::make_unique<ElementSet>(ctx)) {}
+
+BoundaryRows::~BoundaryRows() = default;
+
+void BoundaryRows::integrate(int j, double* gRow, double* hRow)
 {
+    const SolverContext& ctx = ctx_;
+    ElementSet& set = *set_;
     const int nb = ctx.boundaryNodeCount;
     const int ne = ctx.elementCount;
     const double px = ctx.nodeX[j];
@@ -376,54 +408,22 @@ void integrateRow(const SolverContext& ctx, ElementSet& set, int j, double* gRow
     }
 }
 
-} // namespace
-
-void integrateBoundary(SolverContext& ctx)
-{
-    const int nb = ctx.boundaryNodeCount;
-    const int ne = ctx.elementCount;
-    const int rows = ctx.storeInternalRows ? nb + ctx.internalRowCount : nb;
-
-    for (int e = 1; e <= ne; ++e) {
-        for (int a = 1; a <= 3; ++a) {
-            ctx.columnNode[3 * e - 3 + a] = ctx.elementNodes[e][a];
-        }
-    }
-
-    ElementSet set(ctx);
-    for (int j = 1; j <= rows; ++j) {
-        integrateRow(ctx, set, j, ctx.G.rowBase(j), ctx.H.rowBase(j));
-    }
-}
-
 void evaluateInternalPoints(SolverContext& ctx)
 {
     if (ctx.internalRowCount <= 0) {
         return;
     }
     const int nb = ctx.boundaryNodeCount;
-    std::optional<ElementSet> set;
-    std::vector<double> g;
-    std::vector<double> h;
-    if (!ctx.storeInternalRows) {
-        set.emplace(ctx);
-        g.resize(static_cast<std::size_t>(nb) + 1);
-        h.resize(static_cast<std::size_t>(nb) + 1);
-    }
+    BoundaryRows rows(ctx);
+    std::vector<double> g(static_cast<std::size_t>(nb) + 1);
+    std::vector<double> h(static_cast<std::size_t>(nb) + 1);
     for (int i = 1; i <= ctx.internalRowCount; ++i) {
-        const double* gr = g.data();
-        const double* hr = h.data();
-        if (ctx.storeInternalRows) {
-            gr = ctx.G.rowBase(nb + i);
-            hr = ctx.H.rowBase(nb + i);
-        } else {
-            integrateRow(ctx, *set, nb + i, g.data(), h.data());
-        }
+        rows.integrate(nb + i, g.data(), h.data());
         // The free term of an interior point is 1, so the identity gives the
         // potential directly.
         double s = 0.0;
         for (int t = 1; t <= nb; ++t) {
-            s = (s - gr[t] * ctx.nodeFlux[t]) + hr[t] * ctx.nodePotential[t];
+            s = (s - g[static_cast<std::size_t>(t)] * ctx.nodeFlux[t]) + h[static_cast<std::size_t>(t)] * ctx.nodePotential[t];
         }
         ctx.internalPotential[i] = s;
     }

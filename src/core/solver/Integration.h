@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 
 #include "solver/Workspace.h"
 
@@ -39,17 +40,33 @@ inline constexpr std::array<GaussPoint, 10> kGaussPoints{{
 // element may have zero length (the consistency check guarantees both).
 void numberNodes(SolverContext& ctx);
 
-// The integrals over every element of the fundamental solution (G) and of
-// its normal derivative (H) for every solver node, assembled over the boundary
-// nodes; the diagonal of H comes from the row sums. A solver node that is a
-// node of the element is integrated analytically (H is then zero), any other
-// point by the ten-point rule. Rows of internal points get no diagonal term;
-// they are left out when the context says not to store them.
-void integrateBoundary(SolverContext& ctx);
+// Rows of G (the integrals of the fundamental solution over every element)
+// and H (those of its normal derivative), one solver node at a time, over the
+// boundary nodes. Nothing holds the whole matrices: the system is assembled
+// row by row, and each internal point's row is used once. A solver node that
+// is a node of the element is integrated analytically (H is then zero), any
+// other point by the ten-point rule; the diagonal of H in a boundary node's
+// row comes from the row sum. Needs the numbering of numberNodes; holds what
+// it takes from the context, so the context must outlive it.
+class BoundaryRows {
+public:
+    explicit BoundaryRows(const SolverContext& ctx);
+    ~BoundaryRows();
+    BoundaryRows(const BoundaryRows&) = delete;
+    BoundaryRows& operator=(const BoundaryRows&) = delete;
+
+    // Row j (1..nb boundary nodes, nb + i internal point i) into gRow[1..nb]
+    // and hRow[1..nb]; the buffers need nb + 1 elements.
+    void integrate(int j, double* gRow, double* hRow);
+
+private:
+    struct ElementSet;
+    const SolverContext& ctx_;
+    std::unique_ptr<ElementSet> set_;
+};
 
 // The potential at every internal point from the boundary integral identity
-// u = Σ H·u − Σ G·q over its row, from the stored rows of G and H or, when the
-// context does not store them, from each row integrated in turn. Needs
+// u = Σ H·u − Σ G·q over its row, each row integrated when it comes. Needs
 // nodePotential and nodeFlux; fills internalPotential.
 void evaluateInternalPoints(SolverContext& ctx);
 

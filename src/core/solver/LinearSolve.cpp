@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "solver/Integration.h"
+#include "solver/Assembly.h"
 #include "VectorMath.h"
 
 namespace zorind::solver {
@@ -33,22 +33,6 @@ void checkFaults()
     if (std::fetestexcept(kFaults) != 0) {
         throw SingularMatrixError("floating-point fault in the elimination");
     }
-}
-
-// The kind of boundary node j as 1, 2 or 3.
-int kindOf(const SolverContext& ctx, int j)
-{
-    const double kind = ctx.nodeKind[j];
-    if (kind == 1.0) {
-        return 1;
-    }
-    if (kind == 2.0) {
-        return 2;
-    }
-    if (kind == 3.0) {
-        return 3;
-    }
-    throw SolverError("unknown condition kind at boundary node " + std::to_string(j));
 }
 
 // Pivot rows per block of the elimination.
@@ -151,52 +135,6 @@ void updateTrailing(double* const* rows, int r0, int r1, int m0, int m1, int c0,
 }
 
 } // namespace
-
-void applyConditions(SolverContext& ctx)
-{
-    const int nb = ctx.boundaryNodeCount;
-    const double ambient = ctx.ambientTemperature;
-    std::vector<int> kinds(static_cast<std::size_t>(nb) + 1, 0);
-    for (int j = 1; j <= nb; ++j) {
-        kinds[static_cast<std::size_t>(j)] = kindOf(ctx, j);
-    }
-
-    for (int i = 1; i <= nb; ++i) {
-        const double* g = ctx.G.rowBase(i);
-        const double* h = ctx.H.rowBase(i);
-        double* a = ctx.systemMatrix.rowBase(i);
-        for (int j = 1; j <= nb; ++j) {
-            switch (kinds[static_cast<std::size_t>(j)]) {
-            case 1:
-                a[j] = g[j];
-                break;
-            case 2:
-                a[j] = -h[j];
-                break;
-            default:
-                a[j] = g[j] * ctx.nodeValue[j] - h[j];
-                break;
-            }
-        }
-        // Row i states Σ G·q = Σ H·u with the unknown of each node on the left.
-        double rhs = 0.0;
-        for (int j = 1; j <= nb; ++j) {
-            const double v = ctx.nodeValue[j];
-            switch (kinds[static_cast<std::size_t>(j)]) {
-            case 1:
-                rhs += v * h[j];
-                break;
-            case 2:
-                rhs -= g[j] * v;
-                break;
-            default:
-                rhs += g[j] * v * ambient;
-                break;
-            }
-        }
-        ctx.rightHandSide[i] = rhs;
-    }
-}
 
 void gaussSolve(SolverContext& ctx, int n)
 {
@@ -331,7 +269,7 @@ void recoverNodalValues(SolverContext& ctx)
         const double x = ctx.rightHandSide[j];
         const double v = ctx.nodeValue[j];
         ctx.systemMatrix[j][nb + 1] = x;
-        switch (kindOf(ctx, j)) {
+        switch (conditionKind(ctx, j)) {
         case 1:
             ctx.nodePotential[j] = v;
             ctx.nodeFlux[j] = x;
@@ -346,8 +284,6 @@ void recoverNodalValues(SolverContext& ctx)
             break;
         }
     }
-
-    evaluateInternalPoints(ctx);
 }
 
 void distributeToElements(SolverContext& ctx)

@@ -35,12 +35,6 @@ inline constexpr double kRelativePivotTolerance = 1e-12;
 inline constexpr const char* kSingularTraceLine = "MACIERZ OSOBLIWA WYNIKI SA BLEDNE";
 inline constexpr const char* kLastPivotBanner = "*****\nOSTATNI ELEMENT GLOWNY\nBLISKI ZERA\n*****";
 
-// Moves the prescribed quantities to the right-hand side: per column j by the
-// kind of boundary node j, G (kind 1, the flux is unknown), -H (kind 2, the
-// potential is unknown) or G·v - H (kind 3, convection). Throws SolverError
-// for a kind other than 1, 2 or 3.
-void applyConditions(SolverContext& ctx);
-
 // Gauss elimination in place on systemMatrix rows and columns 1..n with the
 // right-hand side; on return rightHandSide holds the solution. Rows are
 // exchanged only when a pivot is unusable, with the first usable row below (no
@@ -52,8 +46,7 @@ void applyConditions(SolverContext& ctx);
 void gaussSolve(SolverContext& ctx, int n);
 
 // Potential and flux at every boundary node from the solution and the
-// prescribed values, then the potential at every internal point from the
-// boundary integral identity u = Σ H·u − Σ G·q over the internal rows.
+// prescribed values.
 void recoverNodalValues(SolverContext& ctx);
 
 // The values at the three positions of every element: elements meeting at a

@@ -309,15 +309,12 @@ void allocateWorkspace(SolverContext& ctx)
     ctx.elementLength = dvector(1, N);
     ctx.nodeValue = dvector(1, N);
     ctx.nodeKind = dvector(1, L);
-    ctx.columnNode = dvector(1, L);
     ctx.rightHandSide = dvector(1, L);
     ctx.pointX = dvector(1, ni + 1);
     ctx.pointY = dvector(1, ni + 1);
     ctx.chainElementEnd = ivector(0, nc + 1);
     ctx.chainNodeEnd = ivector(0, nc + 1);
     // nb is not known yet; it never exceeds 3·ne.
-    ctx.H = matrix(1, localColumns + ni, 1, localColumns);
-    ctx.G = matrix(1, localColumns + ni, 1, localColumns);
     ctx.systemMatrix = matrix(1, localColumns, 1, localColumns + 1);
     ctx.elementNodes = intMatrix(1, ne + 1, 1, 4);
     ctx.nodeFlux = dvector(1, N);
@@ -342,14 +339,11 @@ void releaseWorkspace(SolverContext& ctx)
     releaseDvector(ctx.elementLength, 1);
     releaseDvector(ctx.nodeValue, 1);
     releaseDvector(ctx.nodeKind, 1);
-    releaseDvector(ctx.columnNode, 1);
     releaseDvector(ctx.rightHandSide, 1);
     releaseDvector(ctx.pointX, 1);
     releaseDvector(ctx.pointY, 1);
     releaseIvector(ctx.chainElementEnd, 0);
     releaseIvector(ctx.chainNodeEnd, 0);
-    releaseMatrix(ctx.H, 1, 1);
-    releaseMatrix(ctx.G, 1, 1);
     releaseMatrix(ctx.systemMatrix, 1, 1);
     releaseIntMatrix(ctx.elementNodes, 1, 1);
     releaseDvector(ctx.nodeFlux, 1);
@@ -362,9 +356,9 @@ void releaseWorkspace(SolverContext& ctx)
 std::size_t workspaceBytes(const SolverContext& ctx)
 {
     return ctx.elementGeometry.bytes() + ctx.elementConditions.bytes() + ctx.nodeX.bytes() + ctx.nodeY.bytes() +
-           ctx.elementLength.bytes() + ctx.nodeValue.bytes() + ctx.nodeKind.bytes() + ctx.columnNode.bytes() +
+           ctx.elementLength.bytes() + ctx.nodeValue.bytes() + ctx.nodeKind.bytes() +
            ctx.rightHandSide.bytes() + ctx.pointX.bytes() + ctx.pointY.bytes() + ctx.chainElementEnd.bytes() +
-           ctx.chainNodeEnd.bytes() + ctx.H.bytes() + ctx.G.bytes() + ctx.systemMatrix.bytes() +
+           ctx.chainNodeEnd.bytes() + ctx.systemMatrix.bytes() +
            ctx.elementNodes.bytes() + ctx.nodeFlux.bytes() + ctx.nodePotential.bytes() + ctx.localFlux.bytes() +
            ctx.localPotential.bytes() + ctx.internalPotential.bytes();
 }

@@ -204,15 +204,13 @@ void releaseKeptStorage();
 std::size_t setAllocationCeiling(std::size_t bytes);
 
 // The solver's working record for one computation: the model copied in
-// double precision, the node numbering, the assembled matrices, the system and
-// the results. Rows of the matrices are solver nodes: boundary nodes 1..nb
-// followed by the internal points (internal point i is node nb + i).
+// double precision, the node numbering, the system and the results. Solver
+// nodes are the boundary nodes 1..nb followed by the internal points
+// (internal point i is node nb + i).
 //
-// The matrices are sized to what the computation can use: G and H have
-// nb + ni rows at most (nb never exceeds 3·ne) and nb columns at most; the
-// system has nb rows and nb + 1 columns. Element integrals are added straight
-// into G and H in increasing element-local column, so no element-wise or
-// local matrices are kept.
+// The system has nb rows and nb + 1 columns at most (nb never exceeds 3·ne).
+// The rows of G and H are integrated one at a time and written into the
+// system as they come (see BoundaryRows), so neither matrix is ever held.
 struct SolverContext {
     DoubleVector elementGeometry;   // 1..C: element e at 4e-3..4e: start x, y, midpoint x, y
     DoubleVector elementConditions; // 1..C: element e at 6e-5..6e: (kind, value) at node 1, middle, node 2
@@ -221,14 +219,11 @@ struct SolverContext {
     DoubleVector elementLength; // 1..N (1..ne used)
     DoubleVector nodeValue;     // 1..N (1..nb used): prescribed value
     DoubleVector nodeKind;      // 1..L (1..nb used): 1.0, 2.0 or 3.0
-    DoubleVector columnNode;    // 1..L (1..3ne used): boundary node of element-local column m
     DoubleVector rightHandSide; // 1..L (1..nb used); the solution after gaussSolve
     DoubleVector pointX;        // 1..ni+1
     DoubleVector pointY;        // 1..ni+1
     IntVector chainElementEnd;  // 0..nc+1: [k] = elements in chains 1..k
     IntVector chainNodeEnd;     // 0..nc+1: [k] = last boundary node of chain k
-    DoubleMatrix H;             // rows 1..3ne+ni, columns 1..3ne
-    DoubleMatrix G;             // rows 1..3ne+ni, columns 1..3ne
     DoubleMatrix systemMatrix;  // rows 1..3ne, columns 1..3ne+1
     IntMatrix elementNodes;     // rows 1..ne+1, columns 1..4
     double conductivity = 1.0;
@@ -244,12 +239,6 @@ struct SolverContext {
     DoubleVector localFlux;         // 1..L (1..3ne used): element e at 3e-2, 3e-1, 3e
     DoubleVector localPotential;    // 1..L
     DoubleVector internalPotential; // 1..ni+1
-
-    // Whether integrateBoundary stores the internal points' rows of G and H.
-    // The compute command does not: it needs them once, in the evaluation of
-    // the internal points, which then integrates each row when it comes to
-    // it (the same numbers without 5 MB of rows for the largest model).
-    bool storeInternalRows = true;
 
     // Where the elimination writes its trace lines (standard output by
     // default; the command line sends them to standard error so that they do

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <cfenv>
 #include <cmath>
 
@@ -230,21 +232,25 @@ TEST(IntegrateBoundary, RowSumsOfHReproduceAConstantPotential)
     test::addInternalPoint(p, 3.0f, 1.0f);
     SolverContext ctx;
     numbered(ctx, p);
-    integrateBoundary(ctx);
     const int nb = ctx.boundaryNodeCount;
     EXPECT_EQ(nb, 48);
+    BoundaryRows rows(ctx);
+    std::vector<double> g(static_cast<std::size_t>(nb) + 1);
+    std::vector<double> h(static_cast<std::size_t>(nb) + 1);
     for (int j = 1; j <= nb; ++j) {
+        rows.integrate(j, g.data(), h.data());
         double sum = 0.0;
         for (int t = 1; t <= nb; ++t) {
-            sum += ctx.H[j][t];
+            sum += h[static_cast<std::size_t>(t)];
         }
         EXPECT_NEAR(sum, 0.0, 1e-12) << "row " << j;
     }
     const double expected[] = {1.0, 1.0, 0.0};
     for (int i = 1; i <= 3; ++i) {
+        rows.integrate(nb + i, g.data(), h.data());
         double sum = 0.0;
         for (int t = 1; t <= nb; ++t) {
-            sum += ctx.H[nb + i][t];
+            sum += h[static_cast<std::size_t>(t)];
         }
         EXPECT_NEAR(sum, expected[i - 1], 1e-6) << "internal point " << i;
     }
@@ -256,23 +262,29 @@ TEST(IntegrateBoundary, AnInternalPointOnABoundaryNodeTakesTheExactIntegrals)
     test::addInternalPoint(p, 2.0f, 0.0f); // the corner shared by elements 1 and 2
     SolverContext ctx;
     numbered(ctx, p);
-    integrateBoundary(ctx);
-    const int row = ctx.boundaryNodeCount + 1;
+    const int nb = ctx.boundaryNodeCount;
+    BoundaryRows rows(ctx);
+    std::vector<double> g(static_cast<std::size_t>(nb) + 1);
+    std::vector<double> h(static_cast<std::size_t>(nb) + 1);
+    std::vector<double> g3(static_cast<std::size_t>(nb) + 1);
+    std::vector<double> h3(static_cast<std::size_t>(nb) + 1);
+    rows.integrate(nb + 1, g.data(), h.data());
+    rows.integrate(3, g3.data(), h3.data());
     // Boundary node 3 is at the same corner: its row and the internal row
     // are the same integrals (the internal row has no diagonal correction).
-    for (int t = 1; t <= ctx.boundaryNodeCount; ++t) {
-        EXPECT_EQ(ctx.G[row][t], ctx.G[3][t]) << t;
+    for (std::size_t t = 1; t <= static_cast<std::size_t>(nb); ++t) {
+        EXPECT_EQ(g[t], g3[t]) << t;
         if (t != 3) {
-            EXPECT_EQ(ctx.H[row][t], ctx.H[3][t]) << t;
+            EXPECT_EQ(h[t], h3[t]) << t;
         }
     }
     // Elements 1 and 2 have a node there: exact G, zero H. Node 2 (element 1's
     // middle) and node 4 (element 2's middle) get only those contributions.
     const ElementIntegrals atEnd = integrateElement(2, 0, 0, 0, 1, 0, 2, 0, 2.0, 1.0);
-    EXPECT_EQ(ctx.G[row][2], atEnd.g[1]);
-    EXPECT_EQ(ctx.H[row][2], 0.0);
-    EXPECT_EQ(ctx.H[row][4], 0.0);
-    EXPECT_EQ(ctx.H[row][3], 0.0);
+    EXPECT_EQ(g[2], atEnd.g[1]);
+    EXPECT_EQ(h[2], 0.0);
+    EXPECT_EQ(h[4], 0.0);
+    EXPECT_EQ(h[3], 0.0);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "solver/Assembly.h"
 #include "solver/Compute.h"
 #include "solver/Integration.h"
 #include "solver/LinearSolve.h"
@@ -204,22 +205,25 @@ SolverContext twoNodes(double kind1, double v1, double kind2, double v2)
     ctx.nodeValue[1] = v1;
     ctx.nodeKind[2] = kind2;
     ctx.nodeValue[2] = v2;
-    ctx.G[1][1] = 1.0;
-    ctx.G[1][2] = 2.0;
-    ctx.G[2][1] = 3.0;
-    ctx.G[2][2] = 4.0;
-    ctx.H[1][1] = 5.0;
-    ctx.H[1][2] = -5.0;
-    ctx.H[2][1] = -6.0;
-    ctx.H[2][2] = 6.0;
     return ctx;
+}
+
+// Both rows of the system from the rows of G = [[1, 2], [3, 4]] and
+// H = [[5, -5], [-6, 6]] (index 0 unused).
+void applyBothRows(SolverContext& ctx)
+{
+    const double g[2][3] = {{0.0, 1.0, 2.0}, {0.0, 3.0, 4.0}};
+    const double h[2][3] = {{0.0, 5.0, -5.0}, {0.0, -6.0, 6.0}};
+    checkConditionKinds(ctx);
+    applyConditions(ctx, 1, g[0], h[0]);
+    applyConditions(ctx, 2, g[1], h[1]);
 }
 
 TEST(ApplyConditions, PutsEachNodesUnknownOnTheLeft)
 {
     // Node 1 potential 10 (flux unknown), node 2 flux 7 (potential unknown).
     SolverContext ctx = twoNodes(1.0, 10.0, 2.0, 7.0);
-    applyConditions(ctx);
+    applyBothRows(ctx);
     EXPECT_EQ(ctx.systemMatrix[1][1], 1.0);  // G
     EXPECT_EQ(ctx.systemMatrix[1][2], 5.0);  // -H
     EXPECT_EQ(ctx.systemMatrix[2][2], -6.0); // -H
@@ -228,7 +232,7 @@ TEST(ApplyConditions, PutsEachNodesUnknownOnTheLeft)
 
     // Node 2 convection with coefficient 0.5 and ambient 20.
     SolverContext conv = twoNodes(1.0, 10.0, 3.0, 0.5);
-    applyConditions(conv);
+    applyBothRows(conv);
     EXPECT_EQ(conv.systemMatrix[1][2], 2.0 * 0.5 + 5.0);
     EXPECT_EQ(conv.systemMatrix[2][2], 4.0 * 0.5 - 6.0);
     EXPECT_EQ(conv.rightHandSide[1], 10.0 * 5.0 + 2.0 * 0.5 * 20.0);
@@ -237,7 +241,7 @@ TEST(ApplyConditions, PutsEachNodesUnknownOnTheLeft)
 TEST(ApplyConditions, AnUnknownKindIsAnError)
 {
     SolverContext ctx = twoNodes(1.0, 10.0, 4.0, 7.0);
-    EXPECT_THROW(applyConditions(ctx), SolverError);
+    EXPECT_THROW(applyBothRows(ctx), SolverError);
 }
 
 TEST(RecoverNodalValues, TakesPrescribedAndSolvedValuesByKind)

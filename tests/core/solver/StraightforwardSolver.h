@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "solver/Assembly.h"
 #include "solver/Integration.h"
 #include "solver/LinearSolve.h"
 #include "solver/Workspace.h"
@@ -204,27 +205,26 @@ inline ElementIntegrals integrateElement(double px, double py, double x1, double
     return out;
 }
 
-inline void integrateBoundary(SolverContext& ctx)
+// Every row of G and H, the internal points' rows after the boundary's,
+// each row indexed by column 1..nb.
+struct Matrices {
+    std::vector<std::vector<double>> g;
+    std::vector<std::vector<double>> h;
+};
+
+inline Matrices integrateBoundary(const SolverContext& ctx)
 {
     const int nb = ctx.boundaryNodeCount;
     const int ne = ctx.elementCount;
     const int rows = nb + ctx.internalRowCount;
-
-    for (int e = 1; e <= ne; ++e) {
-        for (int a = 1; a <= 3; ++a) {
-            ctx.columnNode[3 * e - 3 + a] = ctx.elementNodes[e][a];
-        }
-    }
-
+    Matrices m;
+    m.g.assign(static_cast<std::size_t>(rows) + 1, std::vector<double>(static_cast<std::size_t>(nb) + 1, 0.0));
+    m.h = m.g;
     for (int j = 1; j <= rows; ++j) {
         const double px = ctx.nodeX[j];
         const double py = ctx.nodeY[j];
-        const DoubleMatrix::Row gRow = ctx.G[j];
-        const DoubleMatrix::Row hRow = ctx.H[j];
-        for (int t = 1; t <= nb; ++t) {
-            gRow[t] = 0.0;
-            hRow[t] = 0.0;
-        }
+        std::vector<double>& gRow = m.g[static_cast<std::size_t>(j)];
+        std::vector<double>& hRow = m.h[static_cast<std::size_t>(j)];
         for (int k = 1; k <= ne; ++k) {
             const int n1 = ctx.elementNodes[k][1];
             const int n2 = ctx.elementNodes[k][2];
@@ -234,20 +234,47 @@ inline void integrateBoundary(SolverContext& ctx)
                                  ctx.nodeY[n3], ctx.elementLength[k], ctx.conductivity);
             const int nodes[3] = {n1, n2, n3};
             for (int a = 0; a < 3; ++a) {
-                gRow[nodes[a]] += in.g[static_cast<std::size_t>(a)];
-                hRow[nodes[a]] += in.h[static_cast<std::size_t>(a)];
+                gRow[static_cast<std::size_t>(nodes[a])] += in.g[static_cast<std::size_t>(a)];
+                hRow[static_cast<std::size_t>(nodes[a])] += in.h[static_cast<std::size_t>(a)];
             }
         }
         if (j <= nb) {
             double sum = 0.0;
             for (int t = 1; t <= nb; ++t) {
                 if (t != j) {
-                    sum += hRow[t];
+                    sum += hRow[static_cast<std::size_t>(t)];
                 }
             }
-            hRow[j] = -sum;
+            hRow[static_cast<std::size_t>(j)] = -sum;
         }
     }
+    return m;
+}
+
+// The whole solution on a prepared workspace the way it was first written:
+// every row of G and H stored, the conditions applied, the elimination one
+// pivot row at a time, the internal points from their stored rows.
+inline void solve(SolverContext& ctx)
+{
+    numberNodes(ctx);
+    const Matrices m = integrateBoundary(ctx);
+    const int nb = ctx.boundaryNodeCount;
+    checkConditionKinds(ctx);
+    for (int i = 1; i <= nb; ++i) {
+        applyConditions(ctx, i, m.g[static_cast<std::size_t>(i)].data(), m.h[static_cast<std::size_t>(i)].data());
+    }
+    straightforward::gaussSolve(ctx, nb);
+    recoverNodalValues(ctx);
+    for (int i = 1; i <= ctx.internalRowCount; ++i) {
+        const std::vector<double>& g = m.g[static_cast<std::size_t>(nb + i)];
+        const std::vector<double>& h = m.h[static_cast<std::size_t>(nb + i)];
+        double s = 0.0;
+        for (int t = 1; t <= nb; ++t) {
+            s = (s - g[static_cast<std::size_t>(t)] * ctx.nodeFlux[t]) + h[static_cast<std::size_t>(t)] * ctx.nodePotential[t];
+        }
+        ctx.internalPotential[i] = s;
+    }
+    distributeToElements(ctx);
 }
 
 } // namespace zorind::solver::straightforward
