@@ -57,8 +57,9 @@ double farSum(std::size_t n, const double* gx, const double* gy, const double* n
         const Vec4 dy = y - py;
         Vec4 r2 = dx * dx + dy * dy;
         r2 = r2 > floor ? r2 : floor;
+        // The floor keeps every lane a positive normal number.
         Vec4 lnR2 = r2;
-        log4(lnR2);
+        log4PositiveNormal(lnR2);
         sum += m * (u * (dx * ax + dy * ay) / r2 + q * lnR2);
     }
     return (sum[0] + sum[1]) + (sum[2] + sum[3]);
