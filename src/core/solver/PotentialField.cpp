@@ -34,33 +34,114 @@ double segmentDistance2(double px, double py, double ax, double ay, double bx, d
     return cx * cx + cy * cy;
 }
 
-// Σ over the rule's points i of mask·(gu·(r·n)/r² + gq·ln r²), r from the
-// point to (gx, gy); n is a multiple of four.
+// The Gauss–Legendre rule of n points on [-1, 1]: each abscissa by Newton's
+// method on the Legendre polynomial from the classic first guess, to the
+// last bit.
+std::vector<GaussPoint> gaussLegendre(int n)
+{
+    std::vector<GaussPoint> rule;
+    for (int i = 1; i <= n; ++i) {
+        double x = std::cos(kPi * (i - 0.25) / (n + 0.5));
+        double derivative = 1.0;
+        for (int iteration = 0; iteration < 100; ++iteration) {
+            double p0 = 1.0;
+            double p1 = x;
+            for (int k = 2; k <= n; ++k) {
+                const double p2 = ((2.0 * k - 1.0) * x * p1 - (k - 1.0) * p0) / k;
+                p0 = p1;
+                p1 = p2;
+            }
+            derivative = n * (x * p1 - p0) / (x * x - 1.0);
+            const double step = p1 / derivative;
+            x -= step;
+            if (std::fabs(step) < 1e-17) {
+                break;
+            }
+        }
+        rule.push_back({x, 2.0 / ((1.0 - x * x) * derivative * derivative)});
+    }
+    return rule;
+}
+
+// Sorts the elements by their distance from (px, py) into those four
+// lengths away or more (far), those from two lengths (middle) and the rest
+// (near), four elements at a time. The elements' arrays hold whole vectors
+// (the last filled up with copies); only the first `count` are sorted.
+// Without a division: the distance to the segment's inside is compared
+// through the cross product, d² = cross² / |ab|².
 ZORIND_VECTOR_CLONES
-double farSum(std::size_t n, const double* gx, const double* gy, const double* nx, const double* ny, const double* gu,
-              const double* gq, const double* mask, double px, double py)
+void classify(std::size_t count, const double* ax, const double* ay, const double* abx, const double* aby,
+              const double* length2, double px, double py, std::vector<std::uint32_t>& far,
+              std::vector<std::uint32_t>& middle, std::vector<std::uint32_t>& near)
+{
+    for (std::size_t e = 0; e < count; e += 4) {
+        Vec4 x, y, dx, dy, l2;
+        load4(x, ax + e);
+        load4(y, ay + e);
+        load4(dx, abx + e);
+        load4(dy, aby + e);
+        load4(l2, length2 + e);
+        const Vec4 rx = px - x;
+        const Vec4 ry = py - y;
+        const Vec4 along = rx * dx + ry * dy;
+        const Vec4 cross = rx * dy - ry * dx;
+        // Beyond an end the nearest point is that end.
+        const Vec4 bx = rx - dx;
+        const Vec4 by = ry - dy;
+        const Vec4 toA = rx * rx + ry * ry;
+        const Vec4 toB = bx * bx + by * by;
+        const Vec4 inside = cross * cross;
+        // d² ≥ c·L² as d²·L² ≥ c·L⁴ inside, d² ≥ c·L² beyond the ends.
+        const Int4 beforeA = along <= 0.0;
+        const Int4 beyondB = along >= l2;
+        const Vec4 d2 = beforeA ? toA : (beyondB ? toB : inside);
+        const Vec4 scale = (beforeA | beyondB) ? Vec4{1.0, 1.0, 1.0, 1.0} : l2;
+        const Int4 isFar = d2 >= 16.0 * l2 * scale;
+        const Int4 isMiddle = d2 >= 4.0 * l2 * scale;
+        for (std::size_t lane = 0; lane < 4 && e + lane < count; ++lane) {
+            const auto index = static_cast<std::uint32_t>(e + lane);
+            if (isFar[lane] != 0) {
+                far.push_back(index);
+            } else if (isMiddle[lane] != 0) {
+                middle.push_back(index);
+            } else {
+                near.push_back(index);
+            }
+        }
+    }
+}
+
+// Σ over the rule points i of the listed elements of gu·(r·n)/r² + gq·ln r²,
+// r from the point to (gx, gy); each element owns `vectors` whole vectors of
+// points from vectors·4·e on.
+ZORIND_VECTOR_CLONES
+double ruleSum(const std::uint32_t* elements, std::size_t count, std::size_t vectors, const double* gx,
+               const double* gy, const double* nx, const double* ny, const double* gu, const double* gq, double px,
+               double py)
 {
     Vec4 sum = {0.0, 0.0, 0.0, 0.0};
-    // A point on a rule's point would give 0/0: it is masked out (it is near
-    // its element), and the floor keeps the masked lane finite.
+    // The rule's points lie two element lengths or more from the point; the
+    // floor only guards against a degenerate element.
     const Vec4 floor = {1e-300, 1e-300, 1e-300, 1e-300};
-    for (std::size_t i = 0; i < n; i += 4) {
-        Vec4 x, y, ax, ay, u, q, m;
-        load4(x, gx + i);
-        load4(y, gy + i);
-        load4(ax, nx + i);
-        load4(ay, ny + i);
-        load4(u, gu + i);
-        load4(q, gq + i);
-        load4(m, mask + i);
-        const Vec4 dx = x - px;
-        const Vec4 dy = y - py;
-        Vec4 r2 = dx * dx + dy * dy;
-        r2 = r2 > floor ? r2 : floor;
-        // The floor keeps every lane a positive normal number.
-        Vec4 lnR2 = r2;
-        log4PositiveNormal(lnR2);
-        sum += m * (u * (dx * ax + dy * ay) / r2 + q * lnR2);
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::size_t first = 4 * vectors * elements[k];
+        for (std::size_t i = first; i < first + 4 * vectors; i += 4) {
+            Vec4 x, y, ax, ay, u, q;
+            load4(x, gx + i);
+            load4(y, gy + i);
+            load4(ax, nx + i);
+            load4(ay, ny + i);
+            load4(u, gu + i);
+            load4(q, gq + i);
+            const Vec4 dx = x - px;
+            const Vec4 dy = y - py;
+            Vec4 r2 = dx * dx + dy * dy;
+            r2 = r2 > floor ? r2 : floor;
+            // The floor keeps every lane a positive normal number.
+            Vec4 lnR2 = r2;
+            log4PositiveNormal(lnR2);
+            sum += u * (dx * ax + dy * ay) / r2 + q * lnR2;
+        }
     }
     return (sum[0] + sum[1]) + (sum[2] + sum[3]);
 }
@@ -109,14 +190,10 @@ std::optional<PotentialField> PotentialField::fromModel(const Model& model)
         f.edgeStart_.push_back(f.ex1_.size());
     }
 
-    const std::size_t padded = static_cast<std::size_t>(ne) * kGaussPoints.size();
-    for (std::vector<double>* v : {&f.gx_, &f.gy_, &f.gu_, &f.gq_}) {
-        v->reserve(padded);
-    }
     f.xmin_ = f.ymin_ = std::numeric_limits<double>::infinity();
     f.xmax_ = f.ymax_ = -std::numeric_limits<double>::infinity();
-    std::vector<double> gnx;
-    std::vector<double> gny;
+    static const std::vector<GaussPoint> farRule = gaussLegendre(4 * kFarVectors);
+    static const std::vector<GaussPoint> middleRule = gaussLegendre(4 * kMiddleVectors);
     for (int e = 1; e <= ne; ++e) {
         const Node& s = model.nodes[model.elements[e].startNode];
         const Node& t = model.nodes[model.elements[e].endNode];
@@ -146,43 +223,57 @@ std::optional<PotentialField> PotentialField::fromModel(const Model& model)
         f.xmax_ = std::max({f.xmax_, x1, x3});
         f.ymin_ = std::min({f.ymin_, y1, y3});
         f.ymax_ = std::max({f.ymax_, y1, y3});
-        for (const GaussPoint& gp : kGaussPoints) {
-            const double xi = gp.abscissa;
-            const double n1 = xi * (xi - 1.0) / 2.0;
-            const double n2 = (1.0 - xi) * (1.0 + xi);
-            const double n3 = xi * (xi + 1.0) / 2.0;
-            f.gx_.push_back((1.0 - xi) / 2.0 * x1 + (1.0 + xi) / 2.0 * x3);
-            f.gy_.push_back((1.0 - xi) / 2.0 * y1 + (1.0 + xi) / 2.0 * y3);
-            gnx.push_back(y3 - y1);
-            gny.push_back(x1 - x3);
-            f.gu_.push_back(gp.weight * (n1 * u[0] + n2 * u[1] + n3 * u[2]) / (4.0 * kPi));
-            f.gq_.push_back(gp.weight * L * (n1 * q[0] + n2 * q[1] + n3 * q[2]) / (8.0 * kPi * k));
-        }
+        f.farRule_.add(farRule, x1, y1, x3, y3, L, u, q, k);
+        f.middleRule_.add(middleRule, x1, y1, x3, y3, L, u, q, k);
     }
-    // Padding to whole vectors: copies of the last point with no weight.
-    while (f.gx_.size() % 4 != 0) {
-        f.gx_.push_back(f.gx_.back());
-        f.gy_.push_back(f.gy_.back());
-        gnx.push_back(0.0);
-        gny.push_back(0.0);
-        f.gu_.push_back(0.0);
-        f.gq_.push_back(0.0);
+    // The sorting by distance reads whole vectors: the last one filled up
+    // with copies of the last element.
+    for (std::size_t e = 0; e < f.x1_.size(); ++e) {
+        f.abx_.push_back(f.x3_[e] - f.x1_[e]);
+        f.aby_.push_back(f.y3_[e] - f.y1_[e]);
+        f.length2_.push_back(f.abx_[e] * f.abx_[e] + f.aby_[e] * f.aby_[e]);
     }
-    // The rule's normals live with the points; the element normals stay for
-    // the near integrals.
-    f.gnx_ = std::move(gnx);
-    f.gny_ = std::move(gny);
-    for (double v : f.gu_) {
-        if (!std::isfinite(v)) {
-            return std::nullopt;
-        }
+    f.ax_ = f.x1_;
+    f.ay_ = f.y1_;
+    while (f.ax_.size() % 4 != 0) {
+        f.ax_.push_back(f.ax_.back());
+        f.ay_.push_back(f.ay_.back());
+        f.abx_.push_back(f.abx_.back());
+        f.aby_.push_back(f.aby_.back());
+        f.length2_.push_back(f.length2_.back());
     }
-    for (double v : f.gq_) {
-        if (!std::isfinite(v)) {
-            return std::nullopt;
+    for (const std::vector<double>* v : {&f.farRule_.u, &f.farRule_.q, &f.middleRule_.u, &f.middleRule_.q}) {
+        for (double value : *v) {
+            if (!std::isfinite(value)) {
+                return std::nullopt;
+            }
         }
     }
     return f;
+}
+
+void PotentialField::Rule::add(const std::vector<GaussPoint>& rule, double x1, double y1, double x3, double y3,
+                               double L, const double* u3, const double* q3, double k)
+{
+    for (const GaussPoint& gp : rule) {
+        const double xi = gp.abscissa;
+        const double n1 = xi * (xi - 1.0) / 2.0;
+        const double n2 = (1.0 - xi) * (1.0 + xi);
+        const double n3 = xi * (xi + 1.0) / 2.0;
+        x.push_back((1.0 - xi) / 2.0 * x1 + (1.0 + xi) / 2.0 * x3);
+        y.push_back((1.0 - xi) / 2.0 * y1 + (1.0 + xi) / 2.0 * y3);
+        nx.push_back(y3 - y1);
+        ny.push_back(x1 - x3);
+        u.push_back(gp.weight * (n1 * u3[0] + n2 * u3[1] + n3 * u3[2]) / (4.0 * kPi));
+        q.push_back(gp.weight * L * (n1 * q3[0] + n2 * q3[1] + n3 * q3[2]) / (8.0 * kPi * k));
+    }
+}
+
+double PotentialField::Rule::sum(const std::vector<std::uint32_t>& elements, std::size_t vectors, double px,
+                                 double py) const
+{
+    return ruleSum(elements.data(), elements.size(), vectors, x.data(), y.data(), nx.data(), ny.data(), u.data(),
+                   q.data(), px, py);
 }
 
 std::uint64_t PotentialField::fingerprint() const
@@ -206,27 +297,49 @@ std::uint64_t PotentialField::fingerprint() const
     return h;
 }
 
-bool PotentialField::inside(double x, double y) const
+void PotentialField::crossingsAt(double y, Crossings& out) const
 {
-    bool inOuter = false;
+    out.y = y;
+    out.valid = true;
+    out.x.clear();
+    out.boundaryEnd.clear();
     for (std::size_t b = 0; b + 1 < edgeStart_.size(); ++b) {
-        bool odd = false;
         for (std::size_t i = edgeStart_[b]; i < edgeStart_[b + 1]; ++i) {
             const double ay = ey1_[i];
             const double by = ey2_[i];
             if ((ay > y) != (by > y)) {
-                const double cross = ex1_[i] + (y - ay) * (ex2_[i] - ex1_[i]) / (by - ay);
-                if (x < cross) {
-                    odd = !odd;
-                }
+                out.x.push_back(ex1_[i] + (y - ay) * (ex2_[i] - ex1_[i]) / (by - ay));
             }
         }
+        out.boundaryEnd.push_back(out.x.size());
+    }
+}
+
+bool PotentialField::insideBy(double x, const Crossings& crossings) const
+{
+    bool inOuter = false;
+    std::size_t first = 0;
+    for (std::size_t b = 0; b < crossings.boundaryEnd.size(); ++b) {
+        bool odd = false;
+        for (std::size_t i = first; i < crossings.boundaryEnd[b]; ++i) {
+            if (x < crossings.x[i]) {
+                odd = !odd;
+            }
+        }
+        first = crossings.boundaryEnd[b];
         if (odd && boundaryOuter_[b] == 0) {
             return false;
         }
         inOuter = inOuter || (odd && boundaryOuter_[b] != 0);
     }
     return inOuter;
+}
+
+bool PotentialField::inside(double x, double y) const
+{
+    Crossings crossings;
+    crossingsAt(y, crossings);
+    return insideBy(x, crossings);
 }
 
 double PotentialField::nearElement(std::size_t e, double px, double py, double a, double b, int depth) const
@@ -265,46 +378,38 @@ double PotentialField::nearElement(std::size_t e, double px, double py, double a
     return sum;
 }
 
-double PotentialField::valueAt(double px, double py, std::vector<double>& mask) const
+double PotentialField::valueAt(double px, double py, Scratch& scratch) const
 {
     const std::size_t ne = x1_.size();
-    const std::size_t perElement = kGaussPoints.size();
-    // Elements within two lengths of the point are integrated piece by
-    // piece; a point on an element takes the element's own value there.
-    std::size_t nearCount = 0;
+    scratch.far.clear();
+    scratch.middle.clear();
+    // The rule follows the distance: the four-point rule four element lengths
+    // away or more, the eight-point rule from two lengths (both exact to about
+    // 1e-10 of the element's share there); nearer elements are integrated
+    // piece by piece, and a point on an element takes the element's own value
+    // there.
+    scratch.near.clear();
+    classify(ne, ax_.data(), ay_.data(), abx_.data(), aby_.data(), length2_.data(), px, py, scratch.far,
+             scratch.middle, scratch.near);
     double nearSum = 0.0;
-    for (std::size_t e = 0; e < ne; ++e) {
+    for (std::uint32_t e : scratch.near) {
         const double L = length_[e];
         double t = 0.0;
         const double d2 = segmentDistance2(px, py, x1_[e], y1_[e], x3_[e], y3_[e], t);
-        if (d2 >= 4.0 * L * L) {
-            continue;
-        }
         if (d2 <= 1e-18 * L * L) {
-            for (std::size_t i = 0; i < e * perElement; ++i) {
-                mask[i] = 1.0;
-            }
             const double xi = 2.0 * t - 1.0;
             return xi * (xi - 1.0) / 2.0 * u1_[e] + (1.0 - xi) * (1.0 + xi) * u2_[e] + xi * (xi + 1.0) / 2.0 * u3_[e];
         }
-        for (std::size_t i = e * perElement; i < (e + 1) * perElement; ++i) {
-            mask[i] = 0.0;
-        }
         nearSum += nearElement(e, px, py, -1.0, 1.0, 0);
-        ++nearCount;
     }
-    const double farPart = farSum(gx_.size(), gx_.data(), gy_.data(), gnx_.data(), gny_.data(), gu_.data(), gq_.data(),
-                                  mask.data(), px, py);
-    if (nearCount > 0) {
-        std::fill(mask.begin(), mask.end(), 1.0);
-    }
-    return farPart + nearSum;
+    return farRule_.sum(scratch.far, kFarVectors, px, py) + middleRule_.sum(scratch.middle, kMiddleVectors, px, py) +
+           nearSum;
 }
 
 double PotentialField::potential(double x, double y) const
 {
-    std::vector<double> mask(gx_.size(), 1.0);
-    return valueAt(x, y, mask);
+    Scratch scratch;
+    return valueAt(x, y, scratch);
 }
 
 void PotentialField::evaluate(const double* x, const double* y, double* out, std::size_t count,
@@ -312,7 +417,10 @@ void PotentialField::evaluate(const double* x, const double* y, double* out, std
 {
     std::atomic<std::size_t> next{0};
     auto work = [&] {
-        std::vector<double> mask(gx_.size(), 1.0);
+        Scratch scratch;
+        scratch.far.reserve(x1_.size());
+        scratch.middle.reserve(x1_.size());
+        scratch.near.reserve(x1_.size());
         for (;;) {
             if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
                 return;
@@ -323,7 +431,12 @@ void PotentialField::evaluate(const double* x, const double* y, double* out, std
             }
             const std::size_t last = std::min(count, first + kChunk);
             for (std::size_t i = first; i < last; ++i) {
-                out[i] = inside(x[i], y[i]) ? valueAt(x[i], y[i], mask) : std::numeric_limits<double>::quiet_NaN();
+                // A grid comes row by row: the crossings of a row serve all its points.
+                if (!scratch.crossings.valid || scratch.crossings.y != y[i]) {
+                    crossingsAt(y[i], scratch.crossings);
+                }
+                out[i] = insideBy(x[i], scratch.crossings) ? valueAt(x[i], y[i], scratch)
+                                                           : std::numeric_limits<double>::quiet_NaN();
             }
             if (done != nullptr) {
                 done->fetch_add(last - first, std::memory_order_relaxed);

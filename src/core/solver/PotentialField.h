@@ -7,16 +7,17 @@
 #include <vector>
 
 #include "model/Model.h"
+#include "solver/Integration.h"
 
 namespace zorind::solver {
 
 // The potential anywhere in the region from a boundary solution, by the
 // representation the internal points use: u = Σ H·u − Σ G·q over the
 // boundary elements, each element with its own three potentials and fluxes.
-// Far from an element its integrals take the ten-point rule; closer than two
-// element lengths the element is cut in halves until each piece lies at
-// least its own length from the point, so the value stays right up to the
-// boundary. A copy of what it needs: it holds no reference to the model and
+// Far from an element its integrals take a Gauss rule of four or eight
+// points by the distance; closer than two element lengths the element is cut
+// in halves until each piece lies at least its own length from the point, so
+// the value stays right up to the boundary. A copy of what it needs: it holds no reference to the model and
 // can be evaluated in any thread.
 class PotentialField {
 public:
@@ -53,20 +54,54 @@ public:
 
 private:
     PotentialField() = default;
+    // A Gauss rule's points on every element, `vectors` whole vectors of
+    // four per element: position, the element's normal times its length,
+    // and the weights the potentials and fluxes give them.
+    struct Rule {
+        std::vector<double> x, y, nx, ny, u, q;
+        void add(const std::vector<GaussPoint>& rule, double x1, double y1, double x3, double y3, double L,
+                 const double* u3, const double* q3, double conductivity);
+        // The listed elements' share of the value at (px, py).
+        double sum(const std::vector<std::uint32_t>& elements, std::size_t vectors, double px, double py) const;
+    };
+    static constexpr std::size_t kFarVectors = 1;    // four points
+    static constexpr std::size_t kMiddleVectors = 2; // eight points
+    // Where a horizontal line crosses the boundaries: the crossings' x of
+    // boundary b (in the order of the crossing edges) end at boundaryEnd[b].
+    struct Crossings {
+        double y = 0.0;
+        bool valid = false;
+        std::vector<double> x;
+        std::vector<std::size_t> boundaryEnd;
+    };
+    void crossingsAt(double y, Crossings& out) const;
+    // inside() at (x, y) from the crossings at y.
+    bool insideBy(double x, const Crossings& crossings) const;
+
+    // The elements one point's evaluation takes by each rule, and the
+    // crossings of the row it lies on.
+    struct Scratch {
+        Crossings crossings;
+        std::vector<std::uint32_t> far;
+        std::vector<std::uint32_t> middle;
+        std::vector<std::uint32_t> near;
+    };
+
     // Adds the integrals of element e over ξ in [a, b] (ten-point rule on
     // halves until each piece is far enough from the point).
     double nearElement(std::size_t e, double px, double py, double a, double b, int depth) const;
-    // The value at one point; `mask` holds a one for each rule point (and is
-    // left so), zeros go where an element is integrated piece by piece.
-    double valueAt(double px, double py, std::vector<double>& mask) const;
+    // The value at one point.
+    double valueAt(double px, double py, Scratch& scratch) const;
 
     // Element e's ends, length, outward normal times L (Δy, −Δx), its three
     // potentials and fluxes, and its boundary's kind.
     std::vector<double> x1_, y1_, x3_, y3_, length_, nx_, ny_;
     std::vector<double> u1_, u2_, u3_, q1_, q2_, q3_;
-    // The far rule's points of every element, ten per element: position and
-    // the weights the potentials and fluxes give them.
-    std::vector<double> gx_, gy_, gnx_, gny_, gu_, gq_;
+    // The same ends and the vectors to the other end with their squared
+    // lengths, in whole vectors of four for the sorting by distance.
+    std::vector<double> ax_, ay_, abx_, aby_, length2_;
+    Rule farRule_;
+    Rule middleRule_;
     // Crossing edges per boundary: [edgeStart_[b], edgeStart_[b+1]) of the
     // edge arrays, boundaryOuter_[b] whether boundary b bounds from outside.
     std::vector<double> ex1_, ey1_, ex2_, ey2_;
