@@ -73,7 +73,7 @@ void BM_NumberAndAssemble(benchmark::State& state)
                            benchmark::Counter::kIsIterationInvariantRate);
     solver::releaseWorkspace(ctx);
 }
-BENCHMARK(BM_NumberAndAssemble)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NumberAndAssemble)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The same rows as they were first integrated: element by element, the
 // library logarithm point by point, every row kept.
@@ -121,7 +121,7 @@ void BM_InternalPoints(benchmark::State& state)
                            benchmark::Counter::kIsIterationInvariantRate);
     solver::releaseWorkspace(ctx);
 }
-BENCHMARK(BM_InternalPoints)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InternalPoints)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_Solve(benchmark::State& state)
 {
@@ -198,7 +198,7 @@ void BM_Compute(benchmark::State& state)
     }
     state.counters["workspace_bytes"] = static_cast<double>(bytes);
 }
-BENCHMARK(BM_Compute)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Compute)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // "&Oblicz" as it was first written, for comparison in the same run: a
 // fresh workspace every time (its pages faulted in anew), the library
@@ -223,7 +223,7 @@ void BM_ComputeBaseline(benchmark::State& state)
         solver::releaseKeptStorage();
     }
 }
-BENCHMARK(BM_ComputeBaseline)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ComputeBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

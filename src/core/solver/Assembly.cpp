@@ -5,6 +5,7 @@
 
 #include "solver/Integration.h"
 #include "solver/LinearSolve.h"
+#include "solver/Parallel.h"
 #include "VectorMath.h"
 
 namespace zorind::solver {
@@ -91,13 +92,16 @@ void assembleSystem(SolverContext& ctx)
 {
     const int nb = ctx.boundaryNodeCount;
     checkConditionKinds(ctx);
-    BoundaryRows rows(ctx);
-    std::vector<double> g(static_cast<std::size_t>(nb) + 1);
-    std::vector<double> h(static_cast<std::size_t>(nb) + 1);
-    for (int i = 1; i <= nb; ++i) {
-        rows.integrate(i, g.data(), h.data());
-        applyConditions(ctx, i, g.data(), h.data());
-    }
+    // Each row is its own work, so the rows are shared out among the cores.
+    inParallel(nb, [&ctx, nb](int first, int last) {
+        BoundaryRows rows(ctx);
+        std::vector<double> g(static_cast<std::size_t>(nb) + 1);
+        std::vector<double> h(static_cast<std::size_t>(nb) + 1);
+        for (int i = first; i <= last; ++i) {
+            rows.integrate(i, g.data(), h.data());
+            applyConditions(ctx, i, g.data(), h.data());
+        }
+    });
 }
 
 } // namespace zorind::solver

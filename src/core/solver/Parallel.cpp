@@ -1,0 +1,78 @@
+#include "solver/Parallel.h"
+
+#include <algorithm>
+#include <cfenv>
+#include <exception>
+#include <system_error>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace zorind::solver {
+
+namespace {
+
+// Below this many items a second thread costs more than it saves.
+constexpr int kSmallest = 64;
+
+} // namespace
+
+void inParallel(int count, const std::function<void(int first, int last)>& work)
+{
+    const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const int parts = count < kSmallest ? 1 : std::min(cores, count / (kSmallest / 2));
+    if (parts <= 1) {
+        work(1, count);
+        return;
+    }
+    std::vector<int> flags(static_cast<std::size_t>(parts), 0);
+    std::vector<std::exception_ptr> failures(static_cast<std::size_t>(parts));
+    std::vector<std::thread> threads;
+    int started = 1;
+    auto range = [&](int part, int of) {
+        const int first = 1 + static_cast<int>(static_cast<long long>(count) * part / of);
+        const int last = static_cast<int>(static_cast<long long>(count) * (part + 1) / of);
+        return std::pair<int, int>(first, last);
+    };
+    for (int part = 1; part < parts; ++part) {
+        try {
+            threads.emplace_back([&, part] {
+                std::feclearexcept(FE_ALL_EXCEPT);
+                const auto [first, last] = range(part, parts);
+                try {
+                    work(first, last);
+                } catch (...) {
+                    failures[static_cast<std::size_t>(part)] = std::current_exception();
+                }
+                flags[static_cast<std::size_t>(part)] = std::fetestexcept(FE_ALL_EXCEPT);
+            });
+            ++started;
+        } catch (const std::system_error&) {
+            break;
+        }
+    }
+    // The calling thread takes the first range and whatever no thread took.
+    try {
+        work(range(0, parts).first, range(0, parts).second);
+        if (started < parts) {
+            work(range(started, parts).first, count);
+        }
+    } catch (...) {
+        failures[0] = std::current_exception();
+    }
+    for (std::thread& t : threads) {
+        t.join();
+    }
+    for (const std::exception_ptr& failure : failures) {
+        if (failure) {
+            std::rethrow_exception(failure);
+        }
+    }
+    for (int f : flags) {
+        if (f != 0) {
+            std::feraiseexcept(f);
+        }
+    }
+}
+
+} // namespace zorind::solver
