@@ -8,11 +8,9 @@
 #include <vector>
 
 #include "solver/Assembly.h"
-#include "VectorMath.h"
+#include "solver/EliminationKernels.h"
 
 namespace zorind::solver {
-
-using namespace kernels;
 
 namespace {
 
@@ -32,105 +30,6 @@ void checkFaults()
 {
     if (std::fetestexcept(kFaults) != 0) {
         throw SingularMatrixError("floating-point fault in the elimination");
-    }
-}
-
-// Pivot rows per block of the elimination.
-constexpr int kBlockRows = 32;
-
-// One step inside the block: rows i+1..n, columns i+1..last, with pivot
-// row i (already divided by its pivot).
-ZORIND_VECTOR_CLONES
-void updateBlockColumns(double* const* rows, int i, int n, int last)
-{
-    const double* ai = rows[i];
-    for (int j = i + 1; j <= n; ++j) {
-        double* aj = rows[j];
-        const double e = aj[i];
-        for (int k = i + 1; k <= last; ++k) {
-            aj[k] = aj[k] - ai[k] * e;
-        }
-    }
-}
-
-// The trailing update of the blocked elimination: for rows r0..r1 and columns
-// c0..c1, a[j][k] = a[j][k] - a[m][k] · a[j][m] for m = m0..m1 one after the
-// other. Every element receives the same operations in the same order as in
-// the elimination one pivot row at a time, so the results are identical; the
-// tiles only keep the elements in registers across the pivot rows.
-ZORIND_VECTOR_CLONES
-void updateTrailing(double* const* rows, int r0, int r1, int m0, int m1, int c0, int c1)
-{
-    constexpr int kTileRows = 6;
-    constexpr int kTileColumns = 8;
-    // Columns in chunks, so that the pivot rows' part stays in the first-level cache.
-    constexpr int kChunk = 96;
-    for (int cc = c0; cc <= c1; cc += kChunk) {
-        const int ce = cc + kChunk - 1 < c1 ? cc + kChunk - 1 : c1;
-        int j = r0;
-        for (; j + kTileRows - 1 <= r1; j += kTileRows) {
-            double* c[kTileRows];
-            for (int t = 0; t < kTileRows; ++t) {
-                c[t] = rows[j + t];
-            }
-            int k = cc;
-            for (; k + kTileColumns - 1 <= ce; k += kTileColumns) {
-                Vec4 acc[kTileRows][2];
-                for (int t = 0; t < kTileRows; ++t) {
-                    load4(acc[t][0], c[t] + k);
-                    load4(acc[t][1], c[t] + k + 4);
-                }
-                for (int m = m0; m <= m1; ++m) {
-                    const double* u = rows[m] + k;
-                    Vec4 u0;
-                    Vec4 u1;
-                    load4(u0, u);
-                    load4(u1, u + 4);
-                    for (int t = 0; t < kTileRows; ++t) {
-                        const double x = c[t][m];
-                        const Vec4 e = {x, x, x, x};
-                        acc[t][0] = acc[t][0] - u0 * e;
-                        acc[t][1] = acc[t][1] - u1 * e;
-                    }
-                }
-                for (int t = 0; t < kTileRows; ++t) {
-                    store4(c[t] + k, acc[t][0]);
-                    store4(c[t] + k + 4, acc[t][1]);
-                }
-            }
-            for (; k <= ce; ++k) {
-                for (int t = 0; t < kTileRows; ++t) {
-                    double v = c[t][k];
-                    for (int m = m0; m <= m1; ++m) {
-                        v = v - rows[m][k] * c[t][m];
-                    }
-                    c[t][k] = v;
-                }
-            }
-        }
-        for (; j <= r1; ++j) {
-            double* c = rows[j];
-            int k = cc;
-            for (; k + 3 <= ce; k += 4) {
-                Vec4 acc;
-                load4(acc, c + k);
-                for (int m = m0; m <= m1; ++m) {
-                    Vec4 u;
-                    load4(u, rows[m] + k);
-                    const double x = c[m];
-                    const Vec4 e = {x, x, x, x};
-                    acc = acc - u * e;
-                }
-                store4(c + k, acc);
-            }
-            for (; k <= ce; ++k) {
-                double v = c[k];
-                for (int m = m0; m <= m1; ++m) {
-                    v = v - rows[m][k] * c[m];
-                }
-                c[k] = v;
-            }
-        }
     }
 }
 
@@ -155,9 +54,8 @@ void gaussSolve(SolverContext& ctx, int n)
         const double* row = a.rowBase(r);
         for (int c = 1; c <= n; ++c) {
             const double m = std::fabs(row[c]);
-            if (m > scale[static_cast<std::size_t>(c)]) {
-                scale[static_cast<std::size_t>(c)] = m;
-            }
+            double& s = scale[static_cast<std::size_t>(c)];
+            s = m > s ? m : s;
         }
     }
     auto negligible = [&](double value, int column) {
@@ -168,16 +66,41 @@ void gaussSolve(SolverContext& ctx, int n)
         rows[static_cast<std::size_t>(r)] = a.rowBase(r);
     }
     double* const* row = rows.data();
+    // The right-hand side as a plain array from index 0 (the vector keeps a
+    // spare element ahead of its range).
+    double* const rhs = &b[1] - 1;
 
-    // The pivot rows are taken a block at a time. Inside the block every
-    // step updates its own columns at once, and the pivot row's columns right
-    // of the block just before it is divided; the rows below the block get
-    // the block's updates in one pass at the end. Each element still receives
-    // the updates of the pivot rows one after the other in their order, so
-    // the pivots and the results are those of the elimination one row at a
-    // time.
+    // The pivot rows are taken a block at a time. Inside the block a row
+    // receives the updates of the block's earlier pivot rows (in its block
+    // columns and right-hand side) only when it is needed: when it becomes
+    // the pivot row, or when it is looked at as the replacement of an
+    // unusable pivot. The pivot is divided in the block's columns at once.
+    // The rest (the rows below in the block's columns, and everything right
+    // of the block) follows in one pass at the end of the block. Each
+    // element still receives the updates of the pivot rows one after the
+    // other in their order, so the pivots and the results are those of the
+    // elimination one row at a time.
+    using elimination::kBlockRows;
+    // Per row: the first pivot row of the block whose update its block
+    // columns still wait for.
+    std::vector<int> applied(static_cast<std::size_t>(n) + 1, 0);
+    std::vector<int> pending;
+    pending.reserve(static_cast<std::size_t>(n));
+    std::vector<double> packed(elimination::packedCapacity(n));
     for (int first = 1; first <= n - 1; first += kBlockRows) {
         const int last = first + kBlockRows - 1 < n - 1 ? first + kBlockRows - 1 : n - 1;
+        for (int j = first; j <= n; ++j) {
+            applied[static_cast<std::size_t>(j)] = first;
+        }
+        // Row j up to date in the block's columns before pivot row `to`.
+        auto catchUp = [&](int j, int to) {
+            int& done = applied[static_cast<std::size_t>(j)];
+            if (done < to) {
+                elimination::catchUpRow(row, rhs, j, done, to, last);
+                done = to;
+                checkFaults();
+            }
+        };
         // Exchanges move whole rows from the block's first column on, so that
         // the multipliers of the earlier pivot rows travel with the columns
         // still waiting for their updates.
@@ -187,12 +110,15 @@ void gaussSolve(SolverContext& ctx, int n)
             for (int k = first; k <= n; ++k) {
                 std::swap(ri[k], rj[k]);
             }
-            std::swap(b[i], b[j]);
+            std::swap(rhs[i], rhs[j]);
+            std::swap(applied[static_cast<std::size_t>(i)], applied[static_cast<std::size_t>(j)]);
         };
         for (int i = first; i <= last; ++i) {
+            catchUp(i, i);
             // Exchange only when needed, with the first usable row below.
             if (std::fabs(row[i][i]) <= kPivotThreshold) {
                 for (int j = i + 1; j <= n; ++j) {
+                    catchUp(j, i);
                     if (std::fabs(row[j][i]) > kPivotThreshold) {
                         exchange(i, j);
                         break;
@@ -204,6 +130,7 @@ void gaussSolve(SolverContext& ctx, int n)
             if (negligible(row[i][i], i)) {
                 int usable = 0;
                 for (int j = i + 1; j <= n && usable == 0; ++j) {
+                    catchUp(j, i);
                     if (!negligible(row[j][i], i)) {
                         usable = j;
                     }
@@ -218,28 +145,26 @@ void gaussSolve(SolverContext& ctx, int n)
             }
 
             double* ai = row[i];
-            // The pivot row's columns right of the block: the pending updates
-            // of this block's earlier pivot rows, in order.
-            if (i > first && last < n) {
-                updateTrailing(row, i, i, first, i - 1, last + 1, n);
-            }
             const double p = ai[i];
-            for (int j = i + 1; j <= n; ++j) {
+            for (int j = i + 1; j <= last; ++j) {
                 ai[j] = ai[j] / p;
             }
-            b[i] = b[i] / p;
-            const double bi = b[i];
-
-            updateBlockColumns(row, i, n, last);
-            for (int j = i + 1; j <= n; ++j) {
-                b[j] = b[j] - bi * row[j][i];
+            rhs[i] = rhs[i] / p;
+            checkFaults();
+        }
+        // The rows below that an exchange search already brought part of the
+        // way go on alone; the others go together.
+        pending.clear();
+        for (int j = last + 1; j <= n; ++j) {
+            if (applied[static_cast<std::size_t>(j)] == first) {
+                pending.push_back(j);
+            } else {
+                catchUp(j, last + 1);
             }
-            checkFaults();
         }
-        if (last < n) {
-            updateTrailing(row, last + 1, n, first, last, last + 1, n);
-            checkFaults();
-        }
+        elimination::finishBlock(row, rhs, first, last, n, pending.data(), static_cast<int>(pending.size()),
+                                 packed.data());
+        checkFaults();
     }
 
     if (std::fabs(a[n][n]) <= kPivotThreshold) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/solver/StraightforwardSolver.h"
+#include "solver/EliminationKernels.h"
 #include "solver/LinearSolve.h"
 
 namespace zorind::solver {
@@ -104,8 +105,10 @@ std::vector<double> randomVector(std::mt19937_64& rng, int n)
 }
 
 // Sizes around the block width and its multiples, and one past the largest
-// model's 597 unknowns in spirit (tile remainders of every kind).
-const int kSizes[] = {1, 2, 3, 7, 31, 32, 33, 64, 65, 97, 130, 203};
+// model's 597 unknowns in spirit (tile remainders of every kind; 127 leaves
+// seven rows and seven columns past the full tiles of every block, which go
+// through the narrowest edge tiles).
+const int kSizes[] = {1, 2, 3, 7, 23, 24, 25, 31, 32, 33, 64, 65, 97, 127, 130, 203};
 
 TEST(BlockedElimination, WellConditionedSystemsMatchTheOneRowAtATimeElimination)
 {
@@ -164,6 +167,35 @@ TEST(BlockedElimination, NearlySingularSystemsMatchInPivotsTraceAndEnding)
         }
         expectSameElimination(scaled, randomVector(rng, n), "scaled rows" + size);
     }
+}
+
+// The processor's widest copy of the arithmetic runs in the tests above; the
+// copies for narrower processors must give the same bits.
+TEST(BlockedElimination, EveryCopyOfTheArithmeticMatches)
+{
+    struct Restore {
+        ~Restore() { elimination::useCopy(elimination::Copy::Widest); }
+    } restore;
+    int copies = 0;
+    for (const auto copy : {elimination::Copy::Avx512, elimination::Copy::Avx2, elimination::Copy::Plain}) {
+        if (!elimination::useCopy(copy)) {
+            continue;
+        }
+        ++copies;
+        const std::string name = " copy " + std::to_string(static_cast<int>(copy));
+        std::mt19937_64 rng(31);
+        for (const int n : {5, 33, 127}) {
+            const std::string size = " n=" + std::to_string(n) + name;
+            expectSameElimination(randomMatrix(rng, n), randomVector(rng, n), "random" + size);
+            Matrix zeros = randomMatrix(rng, n);
+            for (int i = 0; i < n; i += 5) {
+                zeros[static_cast<std::size_t>(i)][static_cast<std::size_t>(i)] = 0.0;
+            }
+            expectSameElimination(zeros, randomVector(rng, n), "zero diagonal" + size);
+        }
+    }
+    // The plain copy exists in every build.
+    EXPECT_GE(copies, 1);
 }
 
 } // namespace
