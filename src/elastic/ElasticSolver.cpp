@@ -1,5 +1,6 @@
 #include "ElasticSolver.h"
 #include "LuSolve.h"
+#include "VectorMath.h"
 
 #include <Eigen/Dense>
 
@@ -8,11 +9,13 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <vector>
 
 namespace zorind::elastic {
 
 namespace {
 
+using kernels::Vec4;
 using std::numbers::pi;
 using Block = std::array<std::array<double, 2>, 2>;
 
@@ -94,8 +97,8 @@ double distanceToSegment(Point p, const ElementGeometry& g, double s1, double s2
     return length(p.x - (g.a.x + s * g.tx), p.y - (g.a.y + s * g.ty));
 }
 
-// Calls f(rx, ry, Na, Nb, weight) at the Gauss points of [s1, s2] of the
-// element, halving segments that lie close to p.
+// Calls f(s, weight) at the Gauss points of [s1, s2] of the element, s the
+// distance along it from its start, halving segments that lie close to p.
 template <class F> void integrateNear(Point p, const ElementGeometry& g, double s1, double s2, int depth, F& f)
 {
     const double len = s2 - s1;
@@ -110,9 +113,7 @@ template <class F> void integrateNear(Point p, const ElementGeometry& g, double 
     // falls roughly as (len / 4d)^2n; each step keeps it below about 1e-10.
     auto apply = [&](const auto& xs, const auto& ws) {
         for (std::size_t k = 0; k < xs.size(); ++k) {
-            const double s = 0.5 * (s1 + s2) + 0.5 * len * xs[k];
-            const double nb = s / g.length;
-            f(g.a.x + s * g.tx - p.x, g.a.y + s * g.ty - p.y, 1.0 - nb, nb, 0.5 * len * ws[k]);
+            f(0.5 * (s1 + s2) + 0.5 * len * xs[k], 0.5 * len * ws[k]);
         }
     };
     if (d > 40.0 * len) {
@@ -128,24 +129,130 @@ template <class F> void integrateNear(Point p, const ElementGeometry& g, double 
     }
 }
 
-// Kelvin's plane-strain displacement and traction kernels for r = field - source.
-void kelvin(const Material& m, double rx, double ry, double nx, double ny, Block& u, Block& t)
-{
-    const double r = length(rx, ry);
-    // One division per point: the kernels need 1/r several times over.
-    const double invR = 1.0 / r;
-    const std::array<double, 2> d = {rx * invR, ry * invR};
-    const std::array<double, 2> n = {nx, ny};
-    const double drdn = d[0] * nx + d[1] * ny;
-    const double logTerm = -(3.0 - 4.0 * m.nu) * std::log(r);
-    const double c1 = 1.0 - 2.0 * m.nu;
-    const double tFactor = -m.cT * invR;
-    for (std::size_t i = 0; i < 2; ++i) {
-        for (std::size_t j = 0; j < 2; ++j) {
-            const double delta = i == j ? 1.0 : 0.0;
-            u[i][j] = m.cU * (logTerm * delta + d[i] * d[j]);
-            t[i][j] = tFactor * (drdn * (c1 * delta + 2.0 * d[i] * d[j]) - c1 * (d[i] * n[j] - d[j] * n[i]));
+// The integration takes four elements at a time, one per lane, each lane
+// through its own element's Gauss points in their order with the arithmetic
+// written for one point, so that an element's integrals differ from a
+// point-by-point evaluation only by the logarithm (log4, within one unit in
+// the last place of std::log). A lane whose element has run out of points
+// (or that has no element) takes the middle of its element with weight zero:
+// finite kernels, since the element keeps clear of the point, and nothing
+// added.
+//
+// The Gauss points of the elements integrated from one point, gathered in
+// groups of four elements: row k of a group holds point k of each of its
+// elements side by side, so that a row is one vector load. Kept from one
+// point to the next for its storage.
+struct ElementPoints {
+    std::vector<double> s;            // per row, four distances along the lanes' elements
+    std::vector<double> w;            // per row, the four weights
+    std::vector<std::size_t> element; // per element taken: its number
+    std::vector<std::size_t> rows;    // per group: its first row; then the end
+
+    void clear()
+    {
+        s.clear();
+        w.clear();
+        element.clear();
+        rows.assign(1, 0);
+        pending = 0;
+        pendingFirst[0] = 0;
+        pendingS.clear();
+        pendingW.clear();
+    }
+    // Gathers the points of element e, number `e` of the boundary.
+    void add(Point p, const ElementGeometry& g, std::size_t e)
+    {
+        auto f = [&](double at, double weight) {
+            pendingS.push_back(at);
+            pendingW.push_back(weight);
+        };
+        integrateNear(p, g, 0.0, g.length, 0, f);
+        element.push_back(e);
+        pendingLength[pending] = g.length;
+        pendingFirst[++pending] = pendingS.size();
+        if (pending == 4) {
+            endGroup();
         }
+    }
+    // Closes the last group, however many elements it has.
+    void finish()
+    {
+        if (pending > 0) {
+            endGroup();
+        }
+    }
+    std::size_t groups() const { return rows.size() - 1; }
+
+private:
+    void endGroup()
+    {
+        std::size_t height = 0;
+        for (std::size_t lane = 0; lane < pending; ++lane) {
+            height = std::max(height, pendingFirst[lane + 1] - pendingFirst[lane]);
+        }
+        const std::size_t top = rows.back();
+        s.resize(4 * (top + height));
+        w.resize(4 * (top + height));
+        for (std::size_t lane = 0; lane < 4; ++lane) {
+            const std::size_t count = lane < pending ? pendingFirst[lane + 1] - pendingFirst[lane] : 0;
+            const double middle = 0.5 * pendingLength[lane < pending ? lane : 0];
+            for (std::size_t k = 0; k < height; ++k) {
+                const std::size_t at = 4 * (top + k) + lane;
+                s[at] = k < count ? pendingS[pendingFirst[lane] + k] : middle;
+                w[at] = k < count ? pendingW[pendingFirst[lane] + k] : 0.0;
+            }
+        }
+        rows.push_back(top + height);
+        pending = 0;
+        pendingS.clear();
+        pendingW.clear();
+    }
+
+    // The elements of the group being gathered.
+    std::size_t pending = 0;
+    std::array<double, 4> pendingLength{};
+    std::array<std::size_t, 5> pendingFirst{};
+    std::vector<double> pendingS;
+    std::vector<double> pendingW;
+};
+
+// The elements of one group, one per lane (a lane without an element takes
+// the group's first).
+struct LaneElements {
+    Vec4 ax{}, ay{}; // start node
+    Vec4 tx{}, ty{}; // unit tangent
+    Vec4 nx{}, ny{}; // outward normal
+    Vec4 length{};
+    std::array<std::size_t, 4> number{}; // the element of each lane
+};
+
+[[gnu::always_inline]] inline LaneElements laneElements(const std::vector<ElementGeometry>& elements,
+                                                        const ElementPoints& points, std::size_t group)
+{
+    LaneElements out;
+    std::array<const ElementGeometry*, 4> g{};
+    for (std::size_t lane = 0; lane < 4; ++lane) {
+        const std::size_t i = 4 * group + lane;
+        out.number[lane] = points.element[i < points.element.size() ? i : 4 * group];
+        g[lane] = &elements[out.number[lane]];
+    }
+    out.ax = Vec4{g[0]->a.x, g[1]->a.x, g[2]->a.x, g[3]->a.x};
+    out.ay = Vec4{g[0]->a.y, g[1]->a.y, g[2]->a.y, g[3]->a.y};
+    out.tx = Vec4{g[0]->tx, g[1]->tx, g[2]->tx, g[3]->tx};
+    out.ty = Vec4{g[0]->ty, g[1]->ty, g[2]->ty, g[3]->ty};
+    out.nx = Vec4{g[0]->nx, g[1]->nx, g[2]->nx, g[3]->nx};
+    out.ny = Vec4{g[0]->ny, g[1]->ny, g[2]->ny, g[3]->ny};
+    out.length = Vec4{g[0]->length, g[1]->length, g[2]->length, g[3]->length};
+    return out;
+}
+
+// The square root of each lane, in place. The file is built without errno
+// for the maths functions, so that this is one vector instruction where the
+// processor has one; the root is correctly rounded either way.
+[[gnu::always_inline]] inline void sqrt4(Vec4& v)
+{
+    for (int lane = 0; lane < 4; ++lane) {
+        v[lane] = std::sqrt(v[lane]);
     }
 }
 
@@ -166,20 +273,69 @@ struct ElementIntegrals {
     Block tb{};
 };
 
-ElementIntegrals integrateRegular(const Material& m, Point p, const ElementGeometry& g)
+// Kelvin's plane-strain displacement and traction kernels for r = field - p,
+// integrated against the shape functions over each element of `points`, into
+// out[i] for the i-th element taken. Each element's sums run over its points
+// in their order. U is symmetric (d0 d1 = d1 d0 exactly), so its off-diagonal
+// is summed once.
+ZORIND_VECTOR_CLONES
+void integrateKelvin(const Material& m, Point p, const std::vector<ElementGeometry>& elements,
+                     const ElementPoints& points, ElementIntegrals* out)
 {
-    ElementIntegrals out;
-    Block u{};
-    Block t{};
-    auto f = [&](double rx, double ry, double na, double nb, double w) {
-        kelvin(m, rx, ry, g.nx, g.ny, u, t);
-        addScaled(out.ua, u, na * w);
-        addScaled(out.ub, u, nb * w);
-        addScaled(out.ta, t, na * w);
-        addScaled(out.tb, t, nb * w);
-    };
-    integrateNear(p, g, 0.0, g.length, 0, f);
-    return out;
+    const double logFactor = -(3.0 - 4.0 * m.nu);
+    const double c1 = 1.0 - 2.0 * m.nu;
+    const double minusCT = -m.cT;
+    for (std::size_t group = 0; group < points.groups(); ++group) {
+        const LaneElements lanes = laneElements(elements, points, group);
+        const Vec4 n[2] = {lanes.nx, lanes.ny};
+        // ua 00 01 11, ub 00 01 11, ta 00 01 10 11, tb 00 01 10 11
+        Vec4 sum[14] = {};
+        for (std::size_t row = points.rows[group]; row < points.rows[group + 1]; ++row) {
+            Vec4 s, w;
+            kernels::load4(s, &points.s[4 * row]);
+            kernels::load4(w, &points.w[4 * row]);
+            const Vec4 nb = s / lanes.length;
+            const Vec4 rx = lanes.ax + s * lanes.tx - p.x;
+            const Vec4 ry = lanes.ay + s * lanes.ty - p.y;
+            Vec4 r = rx * rx + ry * ry;
+            sqrt4(r);
+            // One division per point: the kernels need 1/r several times over.
+            const Vec4 invR = 1.0 / r;
+            const Vec4 d[2] = {rx * invR, ry * invR};
+            const Vec4 drdn = d[0] * n[0] + d[1] * n[1];
+            Vec4 logR = r;
+            kernels::log4(logR);
+            const Vec4 logTerm = logFactor * logR;
+            const Vec4 tFactor = minusCT * invR;
+            const Vec4 fa = (1.0 - nb) * w;
+            const Vec4 fb = nb * w;
+            int u = 0;
+            int t = 6;
+            for (std::size_t i = 0; i < 2; ++i) {
+                for (std::size_t j = 0; j < 2; ++j) {
+                    const double delta = i == j ? 1.0 : 0.0;
+                    if (j >= i) {
+                        const Vec4 uij = m.cU * (logTerm * delta + d[i] * d[j]);
+                        sum[u] += fa * uij;
+                        sum[u + 3] += fb * uij;
+                        ++u;
+                    }
+                    const Vec4 tij =
+                        tFactor * (drdn * (c1 * delta + 2.0 * d[i] * d[j]) - c1 * (d[i] * n[j] - d[j] * n[i]));
+                    sum[t] += fa * tij;
+                    sum[t + 4] += fb * tij;
+                    ++t;
+                }
+            }
+        }
+        for (int lane = 0; lane < 4 && 4 * group + static_cast<std::size_t>(lane) < points.element.size(); ++lane) {
+            ElementIntegrals& in = out[4 * group + static_cast<std::size_t>(lane)];
+            in.ua = {{{sum[0][lane], sum[1][lane]}, {sum[1][lane], sum[2][lane]}}};
+            in.ub = {{{sum[3][lane], sum[4][lane]}, {sum[4][lane], sum[5][lane]}}};
+            in.ta = {{{sum[6][lane], sum[7][lane]}, {sum[8][lane], sum[9][lane]}}};
+            in.tb = {{{sum[10][lane], sum[11][lane]}, {sum[12][lane], sum[13][lane]}}};
+        }
+    }
 }
 
 // The element holding the collocation point at distance s0 from its start:
@@ -221,56 +377,6 @@ ElementIntegrals integrateOwn(const Material& m, const ElementGeometry& g, doubl
     out.ta = {{{0.0, k * a01 * pa}, {-k * a01 * pa, 0.0}}};
     out.tb = {{{0.0, k * a01 * pb}, {-k * a01 * pb, 0.0}}};
     return out;
-}
-
-// Somigliana's identity at an interior point, one quadrature point's share:
-// U t - T u for the displacement, D t - S u for the stresses (xx, yy, xy),
-// with the kernels contracted against the traction t and displacement u
-// there, so that each point costs one root and one logarithm.
-struct InteriorSums {
-    double ux = 0.0;
-    double uy = 0.0;
-    double sxx = 0.0;
-    double syy = 0.0;
-    double sxy = 0.0;
-};
-
-void addInterior(const Material& m, double rx, double ry, double nx, double ny, Point t, Point u, double w,
-                 InteriorSums& out)
-{
-    const double r = length(rx, ry);
-    const double invR = 1.0 / r;
-    const double dx = rx * invR;
-    const double dy = ry * invR;
-    const double nu = m.nu;
-    const double c1 = 1.0 - 2.0 * nu;
-    const double drdn = dx * nx + dy * ny;
-    const double dt = dx * t.x + dy * t.y;
-    const double du = dx * u.x + dy * u.y;
-    const double nDotU = nx * u.x + ny * u.y;
-    const double logTerm = -(3.0 - 4.0 * nu) * std::log(r);
-    const double cT = m.cT * invR;
-
-    // U t - T u
-    const double tuX = -cT * (drdn * (c1 * u.x + 2.0 * dx * du) - c1 * (dx * nDotU - nx * du));
-    const double tuY = -cT * (drdn * (c1 * u.y + 2.0 * dy * du) - c1 * (dy * nDotU - ny * du));
-    out.ux += w * (m.cU * (logTerm * t.x + dx * dt) - tuX);
-    out.uy += w * (m.cU * (logTerm * t.y + dy * dt) - tuY);
-
-    // D t
-    const double dXX = cT * (c1 * (2.0 * t.x * dx - dt) + 2.0 * dx * dx * dt);
-    const double dYY = cT * (c1 * (2.0 * t.y * dy - dt) + 2.0 * dy * dy * dt);
-    const double dXY = cT * (c1 * (t.x * dy + t.y * dx) + 2.0 * dx * dy * dt);
-    // S u
-    const double cS = m.cS * invR * invR;
-    auto s = [&](double di, double dj, double ni, double nj, double ui, double uj, double delta) {
-        return cS * (2.0 * drdn * (c1 * delta * du + nu * (ui * dj + uj * di) - 4.0 * di * dj * du) +
-                     2.0 * nu * (ni * dj + nj * di) * du + c1 * (2.0 * nDotU * di * dj + nj * ui + ni * uj) -
-                     (1.0 - 4.0 * nu) * nDotU * delta);
-    };
-    out.sxx += w * (dXX - s(dx, dx, nx, nx, u.x, u.x, 1.0));
-    out.syy += w * (dYY - s(dy, dy, ny, ny, u.y, u.y, 1.0));
-    out.sxy += w * (dXY - s(dx, dy, nx, ny, u.x, u.y, 0.0));
 }
 
 // ---------------------------------------------------------------------------
@@ -830,13 +936,43 @@ struct Term {
     double factor = 1.0; // displacement terms only
 };
 
+// The integrals of the elements that do not hold one collocation point, with
+// the storage of their Gauss points: kept from one point to the next.
+struct RegularIntegrals {
+    ElementPoints points;
+    std::vector<ElementIntegrals> integrals;
+};
+
 // The terms in element order, each element's displacement terms before its
 // traction terms. At a node, the free term and the principal value come last,
 // from rigid-body translation: they balance every other displacement term.
-void collocationTerms(const Material& mat, const Boundary& b, const CollocationPoint& cp, std::vector<Term>& terms)
+void collocationTerms(const Material& mat, const Boundary& b, const CollocationPoint& cp, RegularIntegrals& regular,
+                      std::vector<Term>& terms)
 {
+    // The elements away from the point first, all of them in one pass.
+    auto ownElement = [&](const ElementGeometry& g, std::size_t e) {
+        return (cp.node >= 0 && (g.start == cp.node || g.end == cp.node)) || cp.element == static_cast<int>(e);
+    };
+    regular.points.clear();
+    for (std::size_t e = 0; e < b.elements.size(); ++e) {
+        const ElementGeometry& g = b.elements[e];
+        if (ownElement(g, e)) {
+            continue;
+        }
+        if (distanceToSegment(cp.p, g, 0.0, g.length) <= 1e-9 * g.length) {
+            throw ElasticError((cp.node >= 0 ? "Węzeł " + std::to_string(cp.node + 1)
+                                             : "Element " + std::to_string(cp.element + 1) + " w pobliżu węzła") +
+                               " leży na elemencie " + std::to_string(e + 1) + ": elementy brzegu nakładają się");
+        }
+        regular.points.add(cp.p, g, e);
+    }
+    regular.points.finish();
+    regular.integrals.resize(regular.points.element.size());
+    integrateKelvin(mat, cp.p, b.elements, regular.points, regular.integrals.data());
+
     terms.clear();
     Block rowSum{};
+    std::size_t nextRegular = 0;
     for (std::size_t e = 0; e < b.elements.size(); ++e) {
         const ElementGeometry& g = b.elements[e];
         const auto na = static_cast<std::size_t>(g.start);
@@ -850,12 +986,7 @@ void collocationTerms(const Material& mat, const Boundary& b, const CollocationP
             terms.push_back({false, na, half, 1.0 - cp.s0 / g.length});
             terms.push_back({false, nb, half, cp.s0 / g.length});
         } else {
-            if (distanceToSegment(cp.p, g, 0.0, g.length) <= 1e-9 * g.length) {
-                throw ElasticError((cp.node >= 0 ? "Węzeł " + std::to_string(cp.node + 1)
-                                                 : "Element " + std::to_string(cp.element + 1) + " w pobliżu węzła") +
-                                   " leży na elemencie " + std::to_string(e + 1) + ": elementy brzegu nakładają się");
-            }
-            in = integrateRegular(mat, cp.p, g);
+            in = regular.integrals[nextRegular++];
         }
         if (static_cast<int>(na) != cp.node) {
             terms.push_back({false, na, in.ta, 1.0});
@@ -949,9 +1080,10 @@ LinearSystem assembleSystem(const Material& mat, const Boundary& b, const Unknow
     LinearSystem s{RowMajorMatrix::Zero(rows, rows), Eigen::VectorXd::Zero(rows)};
     const double scale = tractionScale(mat, b);
     std::vector<Term> terms;
+    RegularIntegrals regular;
     for (std::size_t p = 0; p < u.points.size(); ++p) {
         const auto row = static_cast<Eigen::Index>(2 * p);
-        collocationTerms(mat, b, u.points[p], terms);
+        collocationTerms(mat, b, u.points[p], regular, terms);
         addCoefficients(terms, u, scale, row, s.a);
         addLoad(terms, u, row, s.rhs);
     }
@@ -1070,25 +1202,121 @@ bool insideBody(Point p, const Boundary& b)
     return crossings % 2 == 1;
 }
 
-PointResult somigliana(const Material& mat, const Boundary& b, const BoundaryValues& values, Point p)
+// Somigliana's identity at an interior point: U t - T u for the displacement,
+// D t - S u for the stresses (xx, yy, xy), with the kernels contracted against
+// the traction t and displacement u at each quadrature point, so that each
+// point costs one root and one logarithm. Four elements at a time: lane l sums
+// elements l, l + 4, l + 8, ..., each element's points in their order, and
+// somigliana adds the four lane sums as (l0 + l1) + (l2 + l3); the sum over
+// the elements is thus not taken in element order.
+ZORIND_VECTOR_CLONES
+void addInterior(const Material& m, Point p, const Boundary& b, const BoundaryValues& values,
+                 const ElementPoints& points, std::array<std::array<double, 4>, 5>& sums)
 {
-    InteriorSums sums;
+    Vec4 sumUx = {}, sumUy = {}, sumSxx = {}, sumSyy = {}, sumSxy = {};
+    const double nu = m.nu;
+    const double c1 = 1.0 - 2.0 * nu;
+    for (std::size_t group = 0; group < points.groups(); ++group) {
+        const LaneElements lanes = laneElements(b.elements, points, group);
+        // The traction and displacement at each lane's element ends.
+        std::array<Point, 4> ta, tb, ua, ub;
+        for (std::size_t lane = 0; lane < 4; ++lane) {
+            const std::size_t e = lanes.number[lane];
+            const ElementGeometry& g = b.elements[e];
+            ta[lane] = values.endTraction[2 * e];
+            tb[lane] = values.endTraction[2 * e + 1];
+            ua[lane] = values.displacement[static_cast<std::size_t>(g.start)];
+            ub[lane] = values.displacement[static_cast<std::size_t>(g.end)];
+        }
+        const Vec4 tax = {ta[0].x, ta[1].x, ta[2].x, ta[3].x};
+        const Vec4 tay = {ta[0].y, ta[1].y, ta[2].y, ta[3].y};
+        const Vec4 tbx = {tb[0].x, tb[1].x, tb[2].x, tb[3].x};
+        const Vec4 tby = {tb[0].y, tb[1].y, tb[2].y, tb[3].y};
+        const Vec4 uax = {ua[0].x, ua[1].x, ua[2].x, ua[3].x};
+        const Vec4 uay = {ua[0].y, ua[1].y, ua[2].y, ua[3].y};
+        const Vec4 ubx = {ub[0].x, ub[1].x, ub[2].x, ub[3].x};
+        const Vec4 uby = {ub[0].y, ub[1].y, ub[2].y, ub[3].y};
+        const Vec4 nx = lanes.nx;
+        const Vec4 ny = lanes.ny;
+        for (std::size_t row = points.rows[group]; row < points.rows[group + 1]; ++row) {
+            Vec4 s, w;
+            kernels::load4(s, &points.s[4 * row]);
+            kernels::load4(w, &points.w[4 * row]);
+            const Vec4 nb = s / lanes.length;
+            const Vec4 na = 1.0 - nb;
+            const Vec4 rx = lanes.ax + s * lanes.tx - p.x;
+            const Vec4 ry = lanes.ay + s * lanes.ty - p.y;
+            const Vec4 tx = na * tax + nb * tbx;
+            const Vec4 ty = na * tay + nb * tby;
+            const Vec4 ux = na * uax + nb * ubx;
+            const Vec4 uy = na * uay + nb * uby;
+            Vec4 r = rx * rx + ry * ry;
+            sqrt4(r);
+            const Vec4 invR = 1.0 / r;
+            const Vec4 dx = rx * invR;
+            const Vec4 dy = ry * invR;
+            const Vec4 drdn = dx * nx + dy * ny;
+            const Vec4 dt = dx * tx + dy * ty;
+            const Vec4 du = dx * ux + dy * uy;
+            const Vec4 nDotU = nx * ux + ny * uy;
+            Vec4 logR = r;
+            kernels::log4(logR);
+            const Vec4 logTerm = -(3.0 - 4.0 * nu) * logR;
+            const Vec4 cT = m.cT * invR;
+
+            // U t - T u
+            const Vec4 tuX = -cT * (drdn * (c1 * ux + 2.0 * dx * du) - c1 * (dx * nDotU - nx * du));
+            const Vec4 tuY = -cT * (drdn * (c1 * uy + 2.0 * dy * du) - c1 * (dy * nDotU - ny * du));
+            sumUx += w * (m.cU * (logTerm * tx + dx * dt) - tuX);
+            sumUy += w * (m.cU * (logTerm * ty + dy * dt) - tuY);
+
+            // D t
+            const Vec4 dXX = cT * (c1 * (2.0 * tx * dx - dt) + 2.0 * dx * dx * dt);
+            const Vec4 dYY = cT * (c1 * (2.0 * ty * dy - dt) + 2.0 * dy * dy * dt);
+            const Vec4 dXY = cT * (c1 * (tx * dy + ty * dx) + 2.0 * dx * dy * dt);
+            // S u
+            const Vec4 cS = m.cS * invR * invR;
+            auto stress = [&](Vec4 & out, const Vec4& di, const Vec4& dj, const Vec4& ni, const Vec4& nj,
+                              const Vec4& ui, const Vec4& uj, double delta) __attribute__((always_inline))
+            {
+                out = cS * (2.0 * drdn * (c1 * delta * du + nu * (ui * dj + uj * di) - 4.0 * di * dj * du) +
+                            2.0 * nu * (ni * dj + nj * di) * du + c1 * (2.0 * nDotU * di * dj + nj * ui + ni * uj) -
+                            (1.0 - 4.0 * nu) * nDotU * delta);
+            };
+            Vec4 sXX, sYY, sXY;
+            stress(sXX, dx, dx, nx, nx, ux, ux, 1.0);
+            stress(sYY, dy, dy, ny, ny, uy, uy, 1.0);
+            stress(sXY, dx, dy, nx, ny, ux, uy, 0.0);
+            sumSxx += w * (dXX - sXX);
+            sumSyy += w * (dYY - sYY);
+            sumSxy += w * (dXY - sXY);
+        }
+    }
+    kernels::store4(sums[0].data(), sumUx);
+    kernels::store4(sums[1].data(), sumUy);
+    kernels::store4(sums[2].data(), sumSxx);
+    kernels::store4(sums[3].data(), sumSyy);
+    kernels::store4(sums[4].data(), sumSxy);
+}
+
+PointResult somigliana(const Material& mat, const Boundary& b, const BoundaryValues& values, Point p,
+                       ElementPoints& points)
+{
+    points.clear();
     for (std::size_t e = 0; e < b.elements.size(); ++e) {
-        const ElementGeometry& g = b.elements[e];
-        const Point ta = values.endTraction[2 * e];
-        const Point tb = values.endTraction[2 * e + 1];
-        const Point& ua = values.displacement[static_cast<std::size_t>(g.start)];
-        const Point& ub = values.displacement[static_cast<std::size_t>(g.end)];
-        auto f = [&](double rx, double ry, double na, double nb, double w) {
-            addInterior(mat, rx, ry, g.nx, g.ny, {na * ta.x + nb * tb.x, na * ta.y + nb * tb.y},
-                        {na * ua.x + nb * ub.x, na * ua.y + nb * ub.y}, w, sums);
-        };
-        integrateNear(p, g, 0.0, g.length, 0, f);
+        points.add(p, b.elements[e], e);
+    }
+    points.finish();
+    std::array<std::array<double, 4>, 5> lanes;
+    addInterior(mat, p, b, values, points, lanes);
+    std::array<double, 5> sums{};
+    for (std::size_t i = 0; i < sums.size(); ++i) {
+        sums[i] = (lanes[i][0] + lanes[i][1]) + (lanes[i][2] + lanes[i][3]);
     }
     PointResult r;
-    r.ux = sums.ux;
-    r.uy = sums.uy;
-    r.stress = planeStrainStress(sums.sxx, sums.syy, sums.sxy, mat.nu);
+    r.ux = sums[0];
+    r.uy = sums[1];
+    r.stress = planeStrainStress(sums[2], sums[3], sums[4], mat.nu);
     return r;
 }
 
@@ -1104,6 +1332,7 @@ std::vector<PointResult> internalPointResults(const Material& mat, const Boundar
         minLength = std::min(minLength, g.length);
     }
     std::vector<PointResult> results(points.size());
+    ElementPoints gauss;
     for (std::size_t i = 0; i < points.size(); ++i) {
         const Point& p = points[i];
         double nearest = b.size;
@@ -1118,7 +1347,7 @@ std::vector<PointResult> internalPointResults(const Material& mat, const Boundar
             results[i].skipped = true;
             notes.push_back(name + " leży poza obszarem ciała; jego wyniki są zerowe");
         } else {
-            results[i] = somigliana(mat, b, values, p);
+            results[i] = somigliana(mat, b, values, p, gauss);
         }
     }
     return results;
