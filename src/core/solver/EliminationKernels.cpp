@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "VectorMath.h"
+#include "solver/Parallel.h"
 
 namespace zorind::solver::elimination {
 
@@ -212,9 +213,10 @@ template <class V>
     }
 }
 
+// Everything of finishBlock but the rows below the block right of it.
 template <class Shape>
-[[gnu::always_inline]] inline void finishBlockWith(double* const* row, double* b, int first, int last, int n,
-                                                   const int* pending, int pendingCount, double* packed)
+[[gnu::always_inline]] inline void finishBlockRowsWith(double* const* row, double* b, int first, int last, int n,
+                                                       const int* pending, int pendingCount, double* packed)
 {
     using V = typename Shape::Vec;
     constexpr int L = kLanes<V>;
@@ -258,8 +260,6 @@ template <class Shape>
             }
         }
     }
-
-    updateRowsBelow<Shape, Shape::kRows>(row, last + 1, n, c0, nc, first, w, packed);
 }
 
 #ifdef ZORIND_ELIMINATION_COPIES
@@ -279,16 +279,28 @@ struct Avx2Shape {
     static constexpr int kVectors = 2;
 };
 
-__attribute__((target("avx512f"))) void finishBlockAvx512(double* const* row, double* b, int first, int last, int n,
-                                                          const int* pending, int pendingCount, double* packed)
+__attribute__((target("avx512f"))) void finishRowsAvx512(double* const* row, double* b, int first, int last, int n,
+                                                         const int* pending, int pendingCount, double* packed)
 {
-    finishBlockWith<Avx512Shape>(row, b, first, last, n, pending, pendingCount, packed);
+    finishBlockRowsWith<Avx512Shape>(row, b, first, last, n, pending, pendingCount, packed);
 }
 
-__attribute__((target("avx2"))) void finishBlockAvx2(double* const* row, double* b, int first, int last, int n,
-                                                     const int* pending, int pendingCount, double* packed)
+__attribute__((target("avx512f"))) void updateBelowAvx512(double* const* row, int from, int to, int c0, int nc,
+                                                          int m0, int depth, const double* packed)
 {
-    finishBlockWith<Avx2Shape>(row, b, first, last, n, pending, pendingCount, packed);
+    updateRowsBelow<Avx512Shape, Avx512Shape::kRows>(row, from, to, c0, nc, m0, depth, packed);
+}
+
+__attribute__((target("avx2"))) void finishRowsAvx2(double* const* row, double* b, int first, int last, int n,
+                                                    const int* pending, int pendingCount, double* packed)
+{
+    finishBlockRowsWith<Avx2Shape>(row, b, first, last, n, pending, pendingCount, packed);
+}
+
+__attribute__((target("avx2"))) void updateBelowAvx2(double* const* row, int from, int to, int c0, int nc, int m0,
+                                                     int depth, const double* packed)
+{
+    updateRowsBelow<Avx2Shape, Avx2Shape::kRows>(row, from, to, c0, nc, m0, depth, packed);
 }
 #endif
 
@@ -303,47 +315,67 @@ struct PlainShape {
     static constexpr int kVectors = 2;
 };
 
-void finishBlockPlain(double* const* row, double* b, int first, int last, int n, const int* pending,
-                      int pendingCount, double* packed)
+void finishRowsPlain(double* const* row, double* b, int first, int last, int n, const int* pending, int pendingCount,
+                     double* packed)
 {
-    finishBlockWith<PlainShape>(row, b, first, last, n, pending, pendingCount, packed);
+    finishBlockRowsWith<PlainShape>(row, b, first, last, n, pending, pendingCount, packed);
 }
 
-using FinishBlock = void (*)(double* const*, double*, int, int, int, const int*, int, double*);
+void updateBelowPlain(double* const* row, int from, int to, int c0, int nc, int m0, int depth, const double* packed)
+{
+    updateRowsBelow<PlainShape, PlainShape::kRows>(row, from, to, c0, nc, m0, depth, packed);
+}
 
-FinishBlock copyFunction(Copy copy)
+// One copy of the block's arithmetic: the block's own rows, and the rows
+// below it right of the block (any range of them, in tiles of `tileRows`).
+struct BlockCopy {
+    void (*finishRows)(double* const*, double*, int, int, int, const int*, int, double*);
+    void (*updateBelow)(double* const*, int, int, int, int, int, int, const double*);
+    int tileRows;
+};
+
+#ifdef ZORIND_ELIMINATION_COPIES
+constexpr BlockCopy kAvx512{finishRowsAvx512, updateBelowAvx512, Avx512Shape::kRows};
+constexpr BlockCopy kAvx2{finishRowsAvx2, updateBelowAvx2, Avx2Shape::kRows};
+#endif
+constexpr BlockCopy kPlain{finishRowsPlain, updateBelowPlain, PlainShape::kRows};
+
+const BlockCopy* copyFunction(Copy copy)
 {
     switch (copy) {
     case Copy::Widest:
 #ifdef ZORIND_ELIMINATION_COPIES
         __builtin_cpu_init();
         if (__builtin_cpu_supports("avx512f")) {
-            return finishBlockAvx512;
+            return &kAvx512;
         }
         if (__builtin_cpu_supports("avx2")) {
-            return finishBlockAvx2;
+            return &kAvx2;
         }
 #endif
-        return finishBlockPlain;
+        return &kPlain;
 #ifdef ZORIND_ELIMINATION_COPIES
     case Copy::Avx512:
         __builtin_cpu_init();
-        return __builtin_cpu_supports("avx512f") ? finishBlockAvx512 : nullptr;
+        return __builtin_cpu_supports("avx512f") ? &kAvx512 : nullptr;
     case Copy::Avx2:
         __builtin_cpu_init();
-        return __builtin_cpu_supports("avx2") ? finishBlockAvx2 : nullptr;
+        return __builtin_cpu_supports("avx2") ? &kAvx2 : nullptr;
 #else
     case Copy::Avx512:
     case Copy::Avx2:
         return nullptr;
 #endif
     case Copy::Plain:
-        return finishBlockPlain;
+        return &kPlain;
     }
     return nullptr;
 }
 
-std::atomic<FinishBlock> chosenCopy{nullptr};
+std::atomic<const BlockCopy*> chosenCopy{nullptr};
+
+// Rows below a block worth a second thread.
+constexpr int kRowsForTwoThreads = 64;
 
 constexpr std::size_t kAlignment = 64;
 
@@ -361,9 +393,9 @@ void catchUpRow(double* const* row, double* b, int j, int from, int to, int last
 }
 
 void finishBlock(double* const* row, double* b, int first, int last, int n, const int* pending, int pendingCount,
-                 double* packed)
+                 double* packed, ThreadPair* pair)
 {
-    FinishBlock chosen = chosenCopy.load(std::memory_order_relaxed);
+    const BlockCopy* chosen = chosenCopy.load(std::memory_order_relaxed);
     if (chosen == nullptr) {
         chosen = copyFunction(Copy::Widest);
         chosenCopy.store(chosen, std::memory_order_relaxed);
@@ -371,12 +403,32 @@ void finishBlock(double* const* row, double* b, int first, int last, int n, cons
     // The packed pivot rows start on a cache line.
     const auto address = reinterpret_cast<std::uintptr_t>(packed);
     const std::size_t skip = (kAlignment - address % kAlignment) % kAlignment / sizeof(double);
-    chosen(row, b, first, last, n, pending, pendingCount, packed + skip);
+    double* const aligned = packed + skip;
+    chosen->finishRows(row, b, first, last, n, pending, pendingCount, aligned);
+
+    // The rows below take most of the work and are independent of each
+    // other: with a second thread, each takes half of them (whole tiles).
+    const int c0 = last + 1;
+    const int nc = n - last;
+    const int depth = last - first + 1;
+    const int below = n - last;
+    if (pair != nullptr && pair->active() && below >= kRowsForTwoThreads) {
+        const int split = last + 1 + below / 2 / chosen->tileRows * chosen->tileRows;
+        pair->run([&](int part) {
+            if (part == 0) {
+                chosen->updateBelow(row, last + 1, split - 1, c0, nc, first, depth, aligned);
+            } else {
+                chosen->updateBelow(row, split, n, c0, nc, first, depth, aligned);
+            }
+        });
+    } else {
+        chosen->updateBelow(row, last + 1, n, c0, nc, first, depth, aligned);
+    }
 }
 
 bool useCopy(Copy copy)
 {
-    const FinishBlock function = copyFunction(copy);
+    const BlockCopy* function = copyFunction(copy);
     if (function == nullptr) {
         return false;
     }

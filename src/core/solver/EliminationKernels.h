@@ -18,6 +18,10 @@
 
 #include <cstddef>
 
+namespace zorind::solver {
+class ThreadPair;
+}
+
 namespace zorind::solver::elimination {
 
 // Pivot rows per block. A register tile loaded and stored once per block
@@ -43,9 +47,11 @@ void catchUpRow(double* const* row, double* b, int j, int from, int to, int last
 //    pivot rows of the block, then the division by their pivots;
 //  - the rows last+1..n right of the block: the updates of all the block's
 //    pivot rows.
-// packed holds at least packedCapacity(n) doubles.
+// packed holds at least packedCapacity(n) doubles. With a pair of threads,
+// the rows below the block are shared between them (each row's arithmetic
+// is the same whichever thread does it).
 void finishBlock(double* const* row, double* b, int first, int last, int n, const int* pending, int pendingCount,
-                 double* packed);
+                 double* packed, ThreadPair* pair = nullptr);
 
 // The copies of finishBlock's arithmetic, each with its own vector width and
 // register tile; all give the same numbers.

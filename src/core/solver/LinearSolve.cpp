@@ -4,11 +4,13 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "solver/Assembly.h"
 #include "solver/EliminationKernels.h"
+#include "solver/Parallel.h"
 
 namespace zorind::solver {
 
@@ -87,6 +89,13 @@ void gaussSolve(SolverContext& ctx, int n)
     std::vector<int> pending;
     pending.reserve(static_cast<std::size_t>(n));
     std::vector<double> packed(elimination::packedCapacity(n));
+    // From this size on the rows below each block are shared between two
+    // threads; below it, starting the second thread costs more than it saves.
+    constexpr int kTwoThreadsFrom = 128;
+    std::optional<ThreadPair> pair;
+    if (n >= kTwoThreadsFrom) {
+        pair.emplace();
+    }
     for (int first = 1; first <= n - 1; first += kBlockRows) {
         const int last = first + kBlockRows - 1 < n - 1 ? first + kBlockRows - 1 : n - 1;
         for (int j = first; j <= n; ++j) {
@@ -163,7 +172,7 @@ void gaussSolve(SolverContext& ctx, int n)
             }
         }
         elimination::finishBlock(row, rhs, first, last, n, pending.data(), static_cast<int>(pending.size()),
-                                 packed.data());
+                                 packed.data(), pair ? &*pair : nullptr);
         checkFaults();
     }
 

@@ -75,4 +75,100 @@ void inParallel(int count, const std::function<void(int first, int last)>& work)
     }
 }
 
+namespace {
+
+// One step of a wait by spinning: a pause for the core's sibling, and now
+// and then the rest of the time slice, should the other thread be waiting
+// for this core.
+void spinOnce(unsigned& spins)
+{
+    if (++spins % 256 == 0) {
+        std::this_thread::yield();
+    } else {
+#if defined(__x86_64__) || defined(__i386__)
+        __builtin_ia32_pause();
+#endif
+    }
+}
+
+} // namespace
+
+ThreadPair::ThreadPair()
+{
+    if (std::thread::hardware_concurrency() < 2) {
+        return;
+    }
+    try {
+        worker_ = std::thread([this] { serve(); });
+    } catch (const std::system_error&) {
+        // No second thread: run() does both parts itself.
+    }
+}
+
+ThreadPair::~ThreadPair()
+{
+    if (worker_.joinable()) {
+        stop_.store(true, std::memory_order_release);
+        worker_.join();
+    }
+}
+
+void ThreadPair::serve()
+{
+    unsigned seen = 0;
+    unsigned spins = 0;
+    for (;;) {
+        const unsigned posted = posted_.load(std::memory_order_acquire);
+        if (posted == seen) {
+            if (stop_.load(std::memory_order_acquire)) {
+                return;
+            }
+            spinOnce(spins);
+            continue;
+        }
+        seen = posted;
+        std::feclearexcept(FE_ALL_EXCEPT);
+        try {
+            (*job_)(1);
+        } catch (...) {
+            failure_ = std::current_exception();
+        }
+        flags_ = std::fetestexcept(FE_ALL_EXCEPT);
+        finished_.store(seen, std::memory_order_release);
+    }
+}
+
+void ThreadPair::run(const std::function<void(int part)>& work)
+{
+    if (!worker_.joinable()) {
+        work(0);
+        work(1);
+        return;
+    }
+    job_ = &work;
+    flags_ = 0;
+    failure_ = nullptr;
+    const unsigned ticket = posted_.load(std::memory_order_relaxed) + 1;
+    posted_.store(ticket, std::memory_order_release);
+    std::exception_ptr own;
+    try {
+        work(0);
+    } catch (...) {
+        own = std::current_exception();
+    }
+    unsigned spins = 0;
+    while (finished_.load(std::memory_order_acquire) != ticket) {
+        spinOnce(spins);
+    }
+    if (flags_ != 0) {
+        std::feraiseexcept(flags_);
+    }
+    if (own) {
+        std::rethrow_exception(own);
+    }
+    if (failure_) {
+        std::rethrow_exception(failure_);
+    }
+}
+
 } // namespace zorind::solver

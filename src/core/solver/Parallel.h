@@ -1,6 +1,9 @@
 #pragma once
 
+#include <atomic>
+#include <exception>
 #include <functional>
+#include <thread>
 
 namespace zorind::solver {
 
@@ -11,5 +14,41 @@ namespace zorind::solver {
 // fault anywhere is seen by the caller's check. With a single core, a small
 // count, or when a thread cannot be started, the calling thread does the rest.
 void inParallel(int count, const std::function<void(int first, int last)>& work);
+
+// A second thread kept for the length of one computation that splits its
+// work in two many times over (the elimination, once per block of pivot
+// rows), where starting a thread each time would cost more than it saves.
+// Between two pieces of work the second thread waits spinning, so that it
+// starts at once; it is meant for a few milliseconds of work, not to sit idle.
+class ThreadPair {
+public:
+    // Starts the second thread when the machine has more than one core and
+    // the thread can be started.
+    ThreadPair();
+    ~ThreadPair();
+    ThreadPair(const ThreadPair&) = delete;
+    ThreadPair& operator=(const ThreadPair&) = delete;
+
+    // Whether there is a second thread.
+    bool active() const { return worker_.joinable(); }
+
+    // Runs work(0) in the calling thread and work(1) in the second one (or
+    // both in the calling thread, one after the other, without a second
+    // thread) and returns when both are done. As with inParallel, the
+    // floating-point flags work(1) raises are raised in the calling thread
+    // too, and a failure of either reaches the caller.
+    void run(const std::function<void(int part)>& work);
+
+private:
+    void serve();
+
+    std::atomic<unsigned> posted_{0};
+    std::atomic<unsigned> finished_{0};
+    std::atomic<bool> stop_{false};
+    const std::function<void(int)>* job_ = nullptr;
+    int flags_ = 0;
+    std::exception_ptr failure_;
+    std::thread worker_;
+};
 
 } // namespace zorind::solver

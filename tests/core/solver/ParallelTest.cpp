@@ -51,5 +51,33 @@ TEST(InParallel, CoversEveryIndexOnceAndBringsBackFaultsAndFailures)
     EXPECT_GE(ranges.load(), 1);
 }
 
+// The pair of threads of the elimination: both parts run, again and again on
+// the same pair; the second part's division by zero and failure come back.
+TEST(ThreadPair, RunsBothPartsAndBringsBackFaultsAndFailures)
+{
+    ThreadPair pair;
+    for (int round = 0; round < 100; ++round) {
+        std::atomic<int> parts{0};
+        pair.run([&](int part) { parts.fetch_add(part == 0 ? 1 : 10); });
+        ASSERT_EQ(parts.load(), 11) << "round " << round;
+    }
+    std::feclearexcept(FE_ALL_EXCEPT);
+    volatile double zero = 0.0;
+    pair.run([&](int part) {
+        if (part == 1) {
+            volatile double infinite = std::log(zero);
+            (void)infinite;
+        }
+    });
+    EXPECT_NE(std::fetestexcept(FE_DIVBYZERO), 0);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    EXPECT_THROW(pair.run([](int part) {
+        if (part == 1) {
+            throw std::runtime_error("part failed");
+        }
+    }),
+                 std::runtime_error);
+}
+
 } // namespace
 } // namespace zorind::solver
