@@ -2,8 +2,9 @@
 // with LAPACK's dgesv from OpenBLAS, in one process:
 //
 //   BM_EliminationOneRowAtATime  the elimination as it was: each pivot row over the whole trailing matrix
-//   BM_EliminationBlocked        gaussSolve: pivot rows a block at a time (same pivots, same results)
-//   BM_Dgesv                     OpenBLAS dgesv (partial pivoting, blocked LU, one thread)
+//   BM_EliminationBlocked        gaussSolve: pivot rows a block at a time (same pivots, same results),
+//                                the rows below each block shared between two threads
+//   BM_Dgesv/1, BM_Dgesv/2       OpenBLAS dgesv (partial pivoting, blocked LU) on one and on two threads
 //
 // OpenBLAS picks its kernels when it is loaded, from OPENBLAS_CORETYPE or
 // its own detection. When the variable is not set the program sets it to
@@ -107,10 +108,12 @@ void BM_EliminationBlocked(benchmark::State& state)
 {
     runElimination(state, solver::gaussSolve);
 }
-BENCHMARK(BM_EliminationBlocked)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EliminationBlocked)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// dgesv on state.range(0) threads.
 void BM_Dgesv(benchmark::State& state)
 {
+    openblas_set_num_threads(static_cast<int>(state.range(0)));
     const System& s = largestSystem();
     const int n = s.n;
     // LAPACK stores by columns.
@@ -137,8 +140,9 @@ void BM_Dgesv(benchmark::State& state)
         state.SkipWithError("dgesv reported a singular matrix");
     }
     flopCounter(state, n);
+    openblas_set_num_threads(1);
 }
-BENCHMARK(BM_Dgesv)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Dgesv)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
@@ -150,7 +154,7 @@ int main(int argc, char** argv)
         setenv("OPENBLAS_CORETYPE", "Haswell", 1);
         execv("/proc/self/exe", argv);
     }
-    // The solver's elimination runs on one core; so does dgesv here.
+    // dgesv on one core unless a benchmark asks for more.
     openblas_set_num_threads(1);
     benchmark::AddCustomContext("openblas_core", openblas_get_corename());
     benchmark::AddCustomContext("openblas_coretype_requested", std::getenv("OPENBLAS_CORETYPE"));
