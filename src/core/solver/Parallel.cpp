@@ -17,6 +17,28 @@ constexpr int kSmallest = 64;
 
 } // namespace
 
+void PartOutcome::capture(const std::function<void()>& work)
+{
+    std::feclearexcept(FE_ALL_EXCEPT);
+    failure = nullptr;
+    try {
+        work();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    flags = std::fetestexcept(FE_ALL_EXCEPT);
+}
+
+void PartOutcome::deliver() const
+{
+    if (flags != 0) {
+        std::feraiseexcept(flags);
+    }
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+}
+
 void inParallel(int count, const std::function<void(int first, int last)>& work)
 {
     const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
@@ -25,8 +47,7 @@ void inParallel(int count, const std::function<void(int first, int last)>& work)
         work(1, count);
         return;
     }
-    std::vector<int> flags(static_cast<std::size_t>(parts), 0);
-    std::vector<std::exception_ptr> failures(static_cast<std::size_t>(parts));
+    std::vector<PartOutcome> outcomes(static_cast<std::size_t>(parts));
     std::vector<std::thread> threads;
     int started = 1;
     auto range = [&](int part, int of) {
@@ -37,41 +58,29 @@ void inParallel(int count, const std::function<void(int first, int last)>& work)
     for (int part = 1; part < parts; ++part) {
         try {
             threads.emplace_back([&, part] {
-                std::feclearexcept(FE_ALL_EXCEPT);
                 const auto [first, last] = range(part, parts);
-                try {
-                    work(first, last);
-                } catch (...) {
-                    failures[static_cast<std::size_t>(part)] = std::current_exception();
-                }
-                flags[static_cast<std::size_t>(part)] = std::fetestexcept(FE_ALL_EXCEPT);
+                outcomes[static_cast<std::size_t>(part)].capture([&] { work(first, last); });
             });
             ++started;
         } catch (const std::system_error&) {
             break;
         }
     }
-    // The calling thread takes the first range and whatever no thread took.
+    // The calling thread takes the first range and whatever no thread took;
+    // its own flags stay where they are.
     try {
         work(range(0, parts).first, range(0, parts).second);
         if (started < parts) {
             work(range(started, parts).first, count);
         }
     } catch (...) {
-        failures[0] = std::current_exception();
+        outcomes[0].failure = std::current_exception();
     }
     for (std::thread& t : threads) {
         t.join();
     }
-    for (const std::exception_ptr& failure : failures) {
-        if (failure) {
-            std::rethrow_exception(failure);
-        }
-    }
-    for (int f : flags) {
-        if (f != 0) {
-            std::feraiseexcept(f);
-        }
+    for (const PartOutcome& outcome : outcomes) {
+        outcome.deliver();
     }
 }
 
@@ -127,13 +136,7 @@ void ThreadPair::serve()
             continue;
         }
         seen = posted;
-        std::feclearexcept(FE_ALL_EXCEPT);
-        try {
-            (*job_)(1);
-        } catch (...) {
-            failure_ = std::current_exception();
-        }
-        flags_ = std::fetestexcept(FE_ALL_EXCEPT);
+        outcome_.capture([this] { (*job_)(1); });
         finished_.store(seen, std::memory_order_release);
     }
 }
@@ -146,8 +149,6 @@ void ThreadPair::run(const std::function<void(int part)>& work)
         return;
     }
     job_ = &work;
-    flags_ = 0;
-    failure_ = nullptr;
     const unsigned ticket = posted_.load(std::memory_order_relaxed) + 1;
     posted_.store(ticket, std::memory_order_release);
     std::exception_ptr own;
@@ -160,15 +161,10 @@ void ThreadPair::run(const std::function<void(int part)>& work)
     while (finished_.load(std::memory_order_acquire) != ticket) {
         spinOnce(spins);
     }
-    if (flags_ != 0) {
-        std::feraiseexcept(flags_);
-    }
     if (own) {
         std::rethrow_exception(own);
     }
-    if (failure_) {
-        std::rethrow_exception(failure_);
-    }
+    outcome_.deliver();
 }
 
 } // namespace zorind::solver

@@ -15,6 +15,18 @@ namespace zorind::solver {
 // count, or when a thread cannot be started, the calling thread does the rest.
 void inParallel(int count, const std::function<void(int first, int last)>& work);
 
+// What a piece of work run in another thread leaves for the thread that
+// waits for it: the floating-point flags it raised and its failure.
+struct PartOutcome {
+    int flags = 0;
+    std::exception_ptr failure;
+
+    // In the other thread: runs work from clear flags and keeps what it leaves.
+    void capture(const std::function<void()>& work);
+    // In the waiting thread: raises the flags there, then rethrows the failure.
+    void deliver() const;
+};
+
 // A second thread kept for the length of one computation that splits its
 // work in two many times over (the elimination, once per block of pivot
 // rows), where starting a thread each time would cost more than it saves.
@@ -46,8 +58,7 @@ private:
     std::atomic<unsigned> finished_{0};
     std::atomic<bool> stop_{false};
     const std::function<void(int)>* job_ = nullptr;
-    int flags_ = 0;
-    std::exception_ptr failure_;
+    PartOutcome outcome_;
     std::thread worker_;
 };
 

@@ -192,8 +192,6 @@ std::optional<PotentialField> PotentialField::fromModel(const Model& model)
 
     f.xmin_ = f.ymin_ = std::numeric_limits<double>::infinity();
     f.xmax_ = f.ymax_ = -std::numeric_limits<double>::infinity();
-    static const std::vector<GaussPoint> farRule = gaussLegendre(4 * kFarVectors);
-    static const std::vector<GaussPoint> middleRule = gaussLegendre(4 * kMiddleVectors);
     for (int e = 1; e <= ne; ++e) {
         const Node& s = model.nodes[model.elements[e].startNode];
         const Node& t = model.nodes[model.elements[e].endNode];
@@ -223,8 +221,8 @@ std::optional<PotentialField> PotentialField::fromModel(const Model& model)
         f.xmax_ = std::max({f.xmax_, x1, x3});
         f.ymin_ = std::min({f.ymin_, y1, y3});
         f.ymax_ = std::max({f.ymax_, y1, y3});
-        f.farRule_.add(farRule, x1, y1, x3, y3, L, u, q, k);
-        f.middleRule_.add(middleRule, x1, y1, x3, y3, L, u, q, k);
+        f.farRule_.add(x1, y1, x3, y3, L, u, q, k);
+        f.middleRule_.add(x1, y1, x3, y3, L, u, q, k);
     }
     // The sorting by distance reads whole vectors: the last one filled up
     // with copies of the last element.
@@ -252,10 +250,15 @@ std::optional<PotentialField> PotentialField::fromModel(const Model& model)
     return f;
 }
 
-void PotentialField::Rule::add(const std::vector<GaussPoint>& rule, double x1, double y1, double x3, double y3,
-                               double L, const double* u3, const double* q3, double k)
+PotentialField::Rule::Rule(std::size_t vectorCount)
+    : vectors(vectorCount), points(gaussLegendre(static_cast<int>(4 * vectorCount)))
 {
-    for (const GaussPoint& gp : rule) {
+}
+
+void PotentialField::Rule::add(double x1, double y1, double x3, double y3, double L, const double* u3,
+                               const double* q3, double k)
+{
+    for (const GaussPoint& gp : points) {
         const double xi = gp.abscissa;
         const double n1 = xi * (xi - 1.0) / 2.0;
         const double n2 = (1.0 - xi) * (1.0 + xi);
@@ -269,8 +272,7 @@ void PotentialField::Rule::add(const std::vector<GaussPoint>& rule, double x1, d
     }
 }
 
-double PotentialField::Rule::sum(const std::vector<std::uint32_t>& elements, std::size_t vectors, double px,
-                                 double py) const
+double PotentialField::Rule::sum(const std::vector<std::uint32_t>& elements, double px, double py) const
 {
     return ruleSum(elements.data(), elements.size(), vectors, x.data(), y.data(), nx.data(), ny.data(), u.data(),
                    q.data(), px, py);
@@ -402,7 +404,7 @@ double PotentialField::valueAt(double px, double py, Scratch& scratch) const
         }
         nearSum += nearElement(e, px, py, -1.0, 1.0, 0);
     }
-    return farRule_.sum(scratch.far, kFarVectors, px, py) + middleRule_.sum(scratch.middle, kMiddleVectors, px, py) +
+    return farRule_.sum(scratch.far, px, py) + middleRule_.sum(scratch.middle, px, py) +
            nearSum;
 }
 

@@ -54,18 +54,19 @@ public:
 
 private:
     PotentialField() = default;
-    // A Gauss rule's points on every element, `vectors` whole vectors of
-    // four per element: position, the element's normal times its length,
-    // and the weights the potentials and fluxes give them.
+    // The Gauss rule of `vectors` whole vectors of four points, its points
+    // on every element: position, the element's normal times its length, and
+    // the weights the potentials and fluxes give them.
     struct Rule {
+        explicit Rule(std::size_t vectors);
+        std::size_t vectors;
+        std::vector<GaussPoint> points;
         std::vector<double> x, y, nx, ny, u, q;
-        void add(const std::vector<GaussPoint>& rule, double x1, double y1, double x3, double y3, double L,
-                 const double* u3, const double* q3, double conductivity);
+        void add(double x1, double y1, double x3, double y3, double L, const double* u3, const double* q3,
+                 double conductivity);
         // The listed elements' share of the value at (px, py).
-        double sum(const std::vector<std::uint32_t>& elements, std::size_t vectors, double px, double py) const;
+        double sum(const std::vector<std::uint32_t>& elements, double px, double py) const;
     };
-    static constexpr std::size_t kFarVectors = 1;    // four points
-    static constexpr std::size_t kMiddleVectors = 2; // eight points
     // Where a horizontal line crosses the boundaries: the crossings' x of
     // boundary b (in the order of the crossing edges) end at boundaryEnd[b].
     struct Crossings {
@@ -100,8 +101,8 @@ private:
     // The same ends and the vectors to the other end with their squared
     // lengths, in whole vectors of four for the sorting by distance.
     std::vector<double> ax_, ay_, abx_, aby_, length2_;
-    Rule farRule_;
-    Rule middleRule_;
+    Rule farRule_{1};    // four points
+    Rule middleRule_{2}; // eight points
     // Crossing edges per boundary: [edgeStart_[b], edgeStart_[b+1]) of the
     // edge arrays, boundaryOuter_[b] whether boundary b bounds from outside.
     std::vector<double> ex1_, ey1_, ex2_, ey2_;
