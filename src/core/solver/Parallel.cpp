@@ -58,8 +58,8 @@ void inParallel(int count, const std::function<void(int first, int last)>& work)
     for (int part = 1; part < parts; ++part) {
         try {
             threads.emplace_back([&, part] {
-                const auto [first, last] = range(part, parts);
-                outcomes[static_cast<std::size_t>(part)].capture([&] { work(first, last); });
+                const std::pair<int, int> own = range(part, parts);
+                outcomes[static_cast<std::size_t>(part)].capture([&] { work(own.first, own.second); });
             });
             ++started;
         } catch (const std::system_error&) {
