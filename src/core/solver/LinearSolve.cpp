@@ -35,22 +35,11 @@ void checkFaults()
     }
 }
 
-} // namespace
-
-void gaussSolve(SolverContext& ctx, int n)
+// The scale of every column before elimination, for the relative pivot
+// test. Row exchanges keep each column's set of entries (below the pivot
+// row), so the scale stays that of the column.
+std::vector<double> columnScales(const DoubleMatrix& a, int n)
 {
-    if (n < 1) {
-        throw SolverError("no boundary unknowns");
-    }
-    DoubleMatrix& a = ctx.systemMatrix;
-    DoubleVector& b = ctx.rightHandSide;
-    std::FILE* trace = ctx.trace;
-
-    std::feclearexcept(kFaults);
-
-    // The scale of every column before elimination, for the relative pivot
-    // test. Row exchanges keep each column's set of entries (below the pivot
-    // row), so the scale stays that of the column.
     std::vector<double> scale(static_cast<std::size_t>(n) + 1, 0.0);
     for (int r = 1; r <= n; ++r) {
         const double* row = a.rowBase(r);
@@ -60,130 +49,182 @@ void gaussSolve(SolverContext& ctx, int n)
             s = m > s ? m : s;
         }
     }
-    auto negligible = [&](double value, int column) {
-        return std::fabs(value) <= kRelativePivotTolerance * scale[static_cast<std::size_t>(column)];
-    };
-    std::vector<double*> rows(static_cast<std::size_t>(n) + 1, nullptr);
-    for (int r = 1; r <= n; ++r) {
-        rows[static_cast<std::size_t>(r)] = a.rowBase(r);
-    }
-    double* const* row = rows.data();
-    // The right-hand side as a plain array from index 0 (the vector keeps a
-    // spare element ahead of its range).
-    double* const rhs = &b[1] - 1;
+    return scale;
+}
 
-    // The pivot rows are taken a block at a time. Inside the block a row
-    // receives the updates of the block's earlier pivot rows (in its block
-    // columns and right-hand side) only when it is needed: when it becomes
-    // the pivot row, or when it is looked at as the replacement of an
-    // unusable pivot. The pivot is divided in the block's columns at once.
-    // The rest (the rows below in the block's columns, and everything right
-    // of the block) follows in one pass at the end of the block. Each
-    // element still receives the updates of the pivot rows one after the
-    // other in their order, so the pivots and the results are those of the
-    // elimination one row at a time.
-    using elimination::kBlockRows;
-    // Per row: the first pivot row of the block whose update its block
-    // columns still wait for.
-    std::vector<int> applied(static_cast<std::size_t>(n) + 1, 0);
-    std::vector<int> pending;
-    pending.reserve(static_cast<std::size_t>(n));
-    std::vector<double> packed(elimination::packedCapacity(n));
-    // From this size on the rows below each block are shared between two
-    // threads; below it, starting the second thread costs more than it saves.
-    constexpr int kTwoThreadsFrom = 128;
-    std::optional<ThreadPair> pair;
-    if (n >= kTwoThreadsFrom) {
-        pair.emplace();
-    }
-    for (int first = 1; first <= n - 1; first += kBlockRows) {
-        const int last = first + kBlockRows - 1 < n - 1 ? first + kBlockRows - 1 : n - 1;
-        for (int j = first; j <= n; ++j) {
-            applied[static_cast<std::size_t>(j)] = first;
+// The pivot rows are taken a block at a time. Inside the block a row
+// receives the updates of the block's earlier pivot rows (in its block
+// columns and right-hand side) only when it is needed: when it becomes the
+// pivot row, or when it is looked at as the replacement of an unusable
+// pivot. The pivot is divided in the block's columns at once. The rest (the
+// rows below in the block's columns, and everything right of the block)
+// follows in one pass at the end of the block. Each element still receives
+// the updates of the pivot rows one after the other in their order, so the
+// pivots and the results are those of the elimination one row at a time.
+class BlockElimination {
+public:
+    BlockElimination(DoubleMatrix& a, DoubleVector& b, int n, std::FILE* trace)
+        : n_(n), trace_(trace), scale_(columnScales(a, n)), rows_(static_cast<std::size_t>(n) + 1, nullptr),
+          // The right-hand side as a plain array from index 0 (the vector
+          // keeps a spare element ahead of its range).
+          rhs_(&b[1] - 1), applied_(static_cast<std::size_t>(n) + 1, 0), packed_(elimination::packedCapacity(n))
+    {
+        for (int r = 1; r <= n; ++r) {
+            rows_[static_cast<std::size_t>(r)] = a.rowBase(r);
         }
-        // Row j up to date in the block's columns before pivot row `to`.
-        auto catchUp = [&](int j, int to) {
-            int& done = applied[static_cast<std::size_t>(j)];
-            if (done < to) {
-                elimination::catchUpRow(row, rhs, j, done, to, last);
-                done = to;
-                checkFaults();
-            }
-        };
-        // Exchanges move whole rows from the block's first column on, so that
-        // the multipliers of the earlier pivot rows travel with the columns
-        // still waiting for their updates.
-        auto exchange = [&](int i, int j) {
-            double* ri = row[i];
-            double* rj = row[j];
-            for (int k = first; k <= n; ++k) {
-                std::swap(ri[k], rj[k]);
-            }
-            std::swap(rhs[i], rhs[j]);
-            std::swap(applied[static_cast<std::size_t>(i)], applied[static_cast<std::size_t>(j)]);
-        };
-        for (int i = first; i <= last; ++i) {
-            catchUp(i, i);
-            // Exchange only when needed, with the first usable row below.
-            if (std::fabs(row[i][i]) <= kPivotThreshold) {
-                for (int j = i + 1; j <= n; ++j) {
-                    catchUp(j, i);
-                    if (std::fabs(row[j][i]) > kPivotThreshold) {
-                        exchange(i, j);
-                        break;
-                    }
-                }
-            }
-            // A pivot that is nothing but rounding noise of its column would
-            // turn the rest of the elimination into meaningless numbers.
-            if (negligible(row[i][i], i)) {
-                int usable = 0;
-                for (int j = i + 1; j <= n && usable == 0; ++j) {
-                    catchUp(j, i);
-                    if (!negligible(row[j][i], i)) {
-                        usable = j;
-                    }
-                }
-                if (usable == 0) {
-                    throw SingularMatrixError("negligible pivot in row " + std::to_string(i));
-                }
-                exchange(i, usable);
-            }
-            if (std::fabs(row[i][i]) <= kPivotThreshold) {
-                writeTrace(trace, kSingularTraceLine);
-            }
+        row_ = rows_.data();
+        pending_.reserve(static_cast<std::size_t>(n));
+        if (n >= kTwoThreadsFrom) {
+            pair_.emplace();
+        }
+    }
 
-            double* ai = row[i];
-            const double p = ai[i];
-            for (int j = i + 1; j <= last; ++j) {
-                ai[j] = ai[j] / p;
-            }
-            rhs[i] = rhs[i] / p;
-            checkFaults();
+    // Eliminates below pivot rows first..last and updates the rest of the
+    // matrix.
+    void block(int first)
+    {
+        first_ = first;
+        last_ = first + elimination::kBlockRows - 1 < n_ - 1 ? first + elimination::kBlockRows - 1 : n_ - 1;
+        for (int j = first; j <= n_; ++j) {
+            applied_[static_cast<std::size_t>(j)] = first;
+        }
+        for (int i = first; i <= last_; ++i) {
+            pivot(i);
         }
         // The rows below that an exchange search already brought part of the
         // way go on alone; the others go together.
-        pending.clear();
-        for (int j = last + 1; j <= n; ++j) {
-            if (applied[static_cast<std::size_t>(j)] == first) {
-                pending.push_back(j);
+        pending_.clear();
+        for (int j = last_ + 1; j <= n_; ++j) {
+            if (applied_[static_cast<std::size_t>(j)] == first) {
+                pending_.push_back(j);
             } else {
-                catchUp(j, last + 1);
+                catchUp(j, last_ + 1);
             }
         }
-        elimination::finishBlock(row, rhs, first, last, n, pending.data(), static_cast<int>(pending.size()),
-                                 packed.data(), pair ? &*pair : nullptr);
+        elimination::finishBlock(row_, rhs_, first, last_, n_, pending_.data(), static_cast<int>(pending_.size()),
+                                 packed_.data(), pair_ ? &*pair_ : nullptr);
         checkFaults();
     }
 
-    if (std::fabs(a[n][n]) <= kPivotThreshold) {
-        writeTrace(trace, kLastPivotBanner);
+    bool negligible(double value, int column) const
+    {
+        return std::fabs(value) <= kRelativePivotTolerance * scale_[static_cast<std::size_t>(column)];
     }
-    if (negligible(a[n][n], n)) {
+
+    double* const* rows() const { return row_; }
+
+private:
+    // From this size on the rows below each block are shared between two
+    // threads; below it, starting the second thread costs more than it saves.
+    static constexpr int kTwoThreadsFrom = 128;
+
+    // Row j up to date in the block's columns before pivot row `to`.
+    void catchUp(int j, int to)
+    {
+        int& done = applied_[static_cast<std::size_t>(j)];
+        if (done < to) {
+            elimination::catchUpRow(row_, rhs_, j, done, to, last_);
+            done = to;
+            checkFaults();
+        }
+    }
+
+    // Exchanges move whole rows from the block's first column on, so that
+    // the multipliers of the earlier pivot rows travel with the columns still
+    // waiting for their updates.
+    void exchange(int i, int j)
+    {
+        double* ri = row_[i];
+        double* rj = row_[j];
+        for (int k = first_; k <= n_; ++k) {
+            std::swap(ri[k], rj[k]);
+        }
+        std::swap(rhs_[i], rhs_[j]);
+        std::swap(applied_[static_cast<std::size_t>(i)], applied_[static_cast<std::size_t>(j)]);
+    }
+
+    // Brings pivot row i up to date, exchanges it where its pivot is
+    // unusable and divides it by its pivot in the block's columns.
+    void pivot(int i)
+    {
+        catchUp(i, i);
+        // Exchange only when needed, with the first usable row below.
+        if (std::fabs(row_[i][i]) <= kPivotThreshold) {
+            for (int j = i + 1; j <= n_; ++j) {
+                catchUp(j, i);
+                if (std::fabs(row_[j][i]) > kPivotThreshold) {
+                    exchange(i, j);
+                    break;
+                }
+            }
+        }
+        // A pivot that is nothing but rounding noise of its column would
+        // turn the rest of the elimination into meaningless numbers.
+        if (negligible(row_[i][i], i)) {
+            int usable = 0;
+            for (int j = i + 1; j <= n_ && usable == 0; ++j) {
+                catchUp(j, i);
+                if (!negligible(row_[j][i], i)) {
+                    usable = j;
+                }
+            }
+            if (usable == 0) {
+                throw SingularMatrixError("negligible pivot in row " + std::to_string(i));
+            }
+            exchange(i, usable);
+        }
+        if (std::fabs(row_[i][i]) <= kPivotThreshold) {
+            writeTrace(trace_, kSingularTraceLine);
+        }
+        double* ai = row_[i];
+        const double p = ai[i];
+        for (int j = i + 1; j <= last_; ++j) {
+            ai[j] = ai[j] / p;
+        }
+        rhs_[i] = rhs_[i] / p;
+        checkFaults();
+    }
+
+    int n_;
+    std::FILE* trace_;
+    std::vector<double> scale_;
+    std::vector<double*> rows_;
+    double* const* row_ = nullptr;
+    double* rhs_;
+    // Per row: the first pivot row of the block whose update its block
+    // columns still wait for.
+    std::vector<int> applied_;
+    std::vector<int> pending_;
+    std::vector<double> packed_;
+    std::optional<ThreadPair> pair_;
+    int first_ = 1;
+    int last_ = 1;
+};
+
+} // namespace
+
+void gaussSolve(SolverContext& ctx, int n)
+{
+    if (n < 1) {
+        throw SolverError("no boundary unknowns");
+    }
+    DoubleMatrix& a = ctx.systemMatrix;
+    DoubleVector& b = ctx.rightHandSide;
+    std::feclearexcept(kFaults);
+    BlockElimination blocks(a, b, n, ctx.trace);
+    for (int first = 1; first <= n - 1; first += elimination::kBlockRows) {
+        blocks.block(first);
+    }
+
+    if (std::fabs(a[n][n]) <= kPivotThreshold) {
+        writeTrace(ctx.trace, kLastPivotBanner);
+    }
+    if (blocks.negligible(a[n][n], n)) {
         throw SingularMatrixError("negligible last pivot");
     }
     b[n] = b[n] / a[n][n];
 
+    double* const* row = blocks.rows();
     for (int i = 1; i <= n - 1; ++i) {
         const double* r = row[n - i];
         double s = b[n - i];

@@ -1,0 +1,159 @@
+#include "Assembly.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace zorind::elastic::bem {
+
+namespace {
+
+// One term of the equation: a block times the displacement of a node or the
+// traction at an element end.
+struct Term {
+    bool traction = false;
+    std::size_t index = 0; // node, or element end (2e + side)
+    Block block{};
+    double factor = 1.0; // displacement terms only
+};
+
+// The integrals of the elements that do not hold one collocation point, with
+// the storage of their Gauss points: kept from one point to the next.
+struct RegularIntegrals {
+    ElementPoints points;
+    std::vector<ElementIntegrals> integrals;
+};
+
+// The terms in element order, each element's displacement terms before its
+// traction terms. At a node, the free term and the principal value come last,
+// from rigid-body translation: they balance every other displacement term.
+void collocationTerms(const Material& mat, const Boundary& b, const CollocationPoint& cp, RegularIntegrals& regular,
+                      std::vector<Term>& terms)
+{
+    // The elements away from the point first, all of them in one pass.
+    auto ownElement = [&](const ElementGeometry& g, std::size_t e) {
+        return (cp.node >= 0 && (g.start == cp.node || g.end == cp.node)) || cp.element == static_cast<int>(e);
+    };
+    regular.points.clear();
+    for (std::size_t e = 0; e < b.elements.size(); ++e) {
+        const ElementGeometry& g = b.elements[e];
+        if (ownElement(g, e)) {
+            continue;
+        }
+        if (distanceToSegment(cp.p, g, 0.0, g.length) <= 1e-9 * g.length) {
+            throw ElasticError((cp.node >= 0 ? "Węzeł " + std::to_string(cp.node + 1)
+                                             : "Element " + std::to_string(cp.element + 1) + " w pobliżu węzła") +
+                               " leży na elemencie " + std::to_string(e + 1) + ": elementy brzegu nakładają się");
+        }
+        regular.points.add(cp.p, g, e);
+    }
+    regular.points.finish();
+    regular.integrals.resize(regular.points.element.size());
+    integrateKelvin(mat, cp.p, b.elements, regular.points, regular.integrals.data());
+
+    terms.clear();
+    Block rowSum{};
+    std::size_t nextRegular = 0;
+    for (std::size_t e = 0; e < b.elements.size(); ++e) {
+        const ElementGeometry& g = b.elements[e];
+        const auto na = static_cast<std::size_t>(g.start);
+        const auto nb = static_cast<std::size_t>(g.end);
+        ElementIntegrals in;
+        if (cp.node >= 0 && (g.start == cp.node || g.end == cp.node)) {
+            in = integrateOwn(mat, g, g.start == cp.node ? 0.0 : g.length);
+        } else if (cp.element == static_cast<int>(e)) {
+            in = integrateOwn(mat, g, cp.s0);
+            const Block half = {{{0.5, 0.0}, {0.0, 0.5}}};
+            terms.push_back({false, na, half, 1.0 - cp.s0 / g.length});
+            terms.push_back({false, nb, half, cp.s0 / g.length});
+        } else {
+            in = regular.integrals[nextRegular++];
+        }
+        if (static_cast<int>(na) != cp.node) {
+            terms.push_back({false, na, in.ta, 1.0});
+            addScaled(rowSum, in.ta, 1.0);
+        }
+        if (static_cast<int>(nb) != cp.node) {
+            terms.push_back({false, nb, in.tb, 1.0});
+            addScaled(rowSum, in.tb, 1.0);
+        }
+        terms.push_back({true, 2 * e, in.ua, 1.0});
+        terms.push_back({true, 2 * e + 1, in.ub, 1.0});
+    }
+    if (cp.node >= 0) {
+        terms.push_back({false, static_cast<std::size_t>(cp.node), rowSum, -1.0});
+    }
+}
+
+void addCoefficients(const std::vector<Term>& terms, const Unknowns& u, double scale, Eigen::Index row,
+                     RowMajorMatrix& a)
+{
+    for (const Term& term : terms) {
+        const int column = term.traction ? u.tractionColumn[static_cast<std::size_t>(u.endTraction[term.index])]
+                                         : u.displacementColumn[term.index];
+        if (column < 0) {
+            continue;
+        }
+        for (std::size_t i = 0; i < 2; ++i) {
+            const Eigen::Index r = row + static_cast<Eigen::Index>(i);
+            if (term.traction) {
+                a(r, column) -= scale * term.block[i][0];
+                a(r, column + 1) -= scale * term.block[i][1];
+            } else {
+                a(r, column) += term.factor * term.block[i][0];
+                a(r, column + 1) += term.factor * term.block[i][1];
+            }
+        }
+    }
+}
+
+// The known displacements and tractions: the load of the system.
+void addLoad(const std::vector<Term>& terms, const Unknowns& u, Eigen::Index row, Eigen::VectorXd& rhs)
+{
+    for (const Term& term : terms) {
+        const Block& b = term.block;
+        if (term.traction) {
+            const auto v = static_cast<std::size_t>(u.endTraction[term.index]);
+            if (u.tractionColumn[v] >= 0) {
+                continue;
+            }
+            const TractionVariable& t = u.tractions[v];
+            for (std::size_t i = 0; i < 2; ++i) {
+                rhs(row + static_cast<Eigen::Index>(i)) += b[i][0] * t.x + b[i][1] * t.y;
+            }
+        } else if (u.displacementColumn[term.index] < 0) {
+            const Point& d = u.displacement[term.index];
+            for (std::size_t i = 0; i < 2; ++i) {
+                rhs(row + static_cast<Eigen::Index>(i)) -= term.factor * (b[i][0] * d.x + b[i][1] * d.y);
+            }
+        }
+    }
+}
+
+} // namespace
+
+double tractionScale(const Material& mat, const Boundary& b)
+{
+    return std::ldexp(mat.mu, -std::ilogb(b.size));
+}
+
+LinearSystem assembleSystem(const Material& mat, const Boundary& b, const Unknowns& u)
+{
+    const auto rows = static_cast<Eigen::Index>(2 * u.points.size());
+    LinearSystem s{RowMajorMatrix::Zero(rows, rows), Eigen::VectorXd::Zero(rows)};
+    const double scale = tractionScale(mat, b);
+    std::vector<Term> terms;
+    RegularIntegrals regular;
+    for (std::size_t p = 0; p < u.points.size(); ++p) {
+        const auto row = static_cast<Eigen::Index>(2 * p);
+        collocationTerms(mat, b, u.points[p], regular, terms);
+        addCoefficients(terms, u, scale, row, s.a);
+        addLoad(terms, u, row, s.rhs);
+    }
+    if (!s.a.allFinite() || !s.rhs.allFinite()) {
+        throw ElasticError("Nie można scałkować brzegu: sprawdź, czy elementy nie przecinają się ani nie nakładają");
+    }
+    return s;
+}
+
+} // namespace zorind::elastic::bem

@@ -1,0 +1,51 @@
+#pragma once
+
+// Boundary conditions: what is prescribed at every node and element end. The
+// stages after this one see only this table, whatever the conditions were
+// given as.
+#include "BoundaryGeometry.h"
+#include "ElasticProblem.h"
+
+#include <string>
+#include <vector>
+
+namespace zorind::elastic::bem {
+
+using contract::ElasticElement;
+using contract::ElasticKind;
+using contract::ElasticProblem;
+using contract::PlanePoint;
+
+// What is prescribed at every node and element end.
+struct BoundaryConditions {
+    std::vector<bool> displacementKnown; // per node
+    std::vector<Point> displacement;     // per node, where known
+    // Per element end: a known traction (a load, zero on a free surface), or
+    // an unknown one (the reaction where the displacement is held).
+    std::vector<bool> tractionKnown;
+    std::vector<Point> traction;
+    // Per node: a load was given that fitted neither side of the node and
+    // was left out.
+    std::vector<bool> loadDropped;
+};
+
+// The exchange file gives one displacement and one load per node. A node
+// without a displacement carries its load (none: zero load) on every side. At
+// a node with a displacement, an element leading to a node without one
+// carries a load, at this node the node's load. A displacement element puts
+// both its nodes on the displacement list, so an element leading to a node
+// with a displacement only is taken as a displacement element. An element
+// between two nodes with both a displacement and a load takes the other side
+// from its neighbour at the node.
+BoundaryConditions nodalConditions(const ExchangeModel& model, const Boundary& b);
+
+// Each element end takes its own element's condition. A traction element
+// loads both its ends with its own values, so that the two sides of a node
+// keep their own loads, a free side included. A displacement element holds
+// both its nodes and leaves the traction at its ends unknown: where it meets
+// a traction element, the node is held and the load stays on the loaded
+// side. A node has one displacement: where two displacement elements give it
+// different ones, the first element in element order holds it, with a note.
+BoundaryConditions elementConditions(const ElasticProblem& problem, const Boundary& b, std::vector<std::string>& notes);
+
+} // namespace zorind::elastic::bem

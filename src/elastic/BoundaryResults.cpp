@@ -1,0 +1,66 @@
+#include "BoundaryResults.h"
+#include "ElasticSolver.h"
+
+namespace zorind::elastic::bem {
+
+BoundaryValues boundaryValues(const Eigen::VectorXd& x, const Unknowns& u, double scale)
+{
+    BoundaryValues values;
+    values.displacement = u.displacement;
+    for (std::size_t j = 0; j < u.displacementColumn.size(); ++j) {
+        if (const int c = u.displacementColumn[j]; c >= 0) {
+            values.displacement[j] = {x(c), x(c + 1)};
+        }
+    }
+    std::vector<Point> t(u.tractions.size());
+    for (std::size_t v = 0; v < u.tractions.size(); ++v) {
+        const int c = u.tractionColumn[v];
+        t[v] = c >= 0 ? Point{x(c) * scale, x(c + 1) * scale} : Point{u.tractions[v].x, u.tractions[v].y};
+    }
+    values.endTraction.resize(u.endTraction.size());
+    for (std::size_t end = 0; end < u.endTraction.size(); ++end) {
+        if (u.endTraction[end] >= 0) {
+            values.endTraction[end] = t[static_cast<std::size_t>(u.endTraction[end])];
+        }
+    }
+    return values;
+}
+
+std::vector<NodeResult> nodeResults(const Material& mat, const Boundary& b, const BoundaryValues& values)
+{
+    std::vector<NodeResult> results(b.nodes.size());
+    const double ePrime = mat.young / (1.0 - mat.nu * mat.nu);
+    const double nuPrime = mat.nu / (1.0 - mat.nu);
+    for (std::size_t j = 0; j < b.nodes.size(); ++j) {
+        NodeResult& r = results[j];
+        if (b.ends[j].empty()) {
+            continue;
+        }
+        r.used = true;
+        r.ux = values.displacement[j].x;
+        r.uy = values.displacement[j].y;
+        double sx = 0.0, sy = 0.0, txy = 0.0;
+        for (const ElementEnd& end : b.ends[j]) {
+            const auto e = static_cast<std::size_t>(end.element);
+            const ElementGeometry& g = b.elements[e];
+            const Point own = values.endTraction[endIndex(end)];
+            const Point far = values.endTraction[endIndex({end.element, 1 - end.side})];
+            r.fx += g.length * (own.x / 3.0 + far.x / 6.0);
+            r.fy += g.length * (own.y / 3.0 + far.y / 6.0);
+            const Point& ua = values.displacement[static_cast<std::size_t>(g.start)];
+            const Point& ub = values.displacement[static_cast<std::size_t>(g.end)];
+            const double strain = ((ub.x - ua.x) * g.tx + (ub.y - ua.y) * g.ty) / g.length;
+            const double snn = own.x * g.nx + own.y * g.ny;
+            const double sns = own.x * g.tx + own.y * g.ty;
+            const double sss = ePrime * strain + nuPrime * snn;
+            sx += snn * g.nx * g.nx + sss * g.tx * g.tx + 2.0 * sns * g.nx * g.tx;
+            sy += snn * g.ny * g.ny + sss * g.ty * g.ty + 2.0 * sns * g.ny * g.ty;
+            txy += snn * g.nx * g.ny + sss * g.tx * g.ty + sns * (g.nx * g.ty + g.ny * g.tx);
+        }
+        const auto count = static_cast<double>(b.ends[j].size());
+        r.stress = planeStrainStress(sx / count, sy / count, txy / count, mat.nu);
+    }
+    return results;
+}
+
+} // namespace zorind::elastic::bem

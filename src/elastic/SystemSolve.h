@@ -1,0 +1,12 @@
+#pragma once
+
+// The linear solve of the assembled system.
+#include "Assembly.h"
+
+namespace zorind::elastic::bem {
+
+// Solves the system in the matrix's own storage; throws ElasticError when it
+// is singular.
+Eigen::VectorXd solveSystem(LinearSystem s);
+
+} // namespace zorind::elastic::bem
