@@ -203,6 +203,22 @@ void checkNoCrossings(const Boundary& b)
 
 } // namespace
 
+double boundarySize(const ExchangeModel& model)
+{
+    const Point& first = model.nodes[static_cast<std::size_t>(model.elements.front().start)];
+    double minX = first.x, maxX = minX, minY = first.y, maxY = minY;
+    for (const Element& e : model.elements) {
+        for (const int node : {e.start, e.end}) {
+            const Point& p = model.nodes[static_cast<std::size_t>(node)];
+            minX = std::min(minX, p.x);
+            maxX = std::max(maxX, p.x);
+            minY = std::min(minY, p.y);
+            maxY = std::max(maxY, p.y);
+        }
+    }
+    return std::max(maxX - minX, maxY - minY);
+}
+
 Boundary boundaryGeometry(const ExchangeModel& model, std::vector<std::string>& notes)
 {
     const std::size_t ne = model.elements.size();
@@ -210,7 +226,6 @@ Boundary boundaryGeometry(const ExchangeModel& model, std::vector<std::string>& 
     b.nodes = model.nodes;
     b.elements.resize(ne);
     b.ends.resize(model.nodes.size());
-    double minX = model.nodes[0].x, maxX = minX, minY = model.nodes[0].y, maxY = minY;
     for (std::size_t e = 0; e < ne; ++e) {
         ElementGeometry& g = b.elements[e];
         g.start = model.elements[e].start;
@@ -222,14 +237,8 @@ Boundary boundaryGeometry(const ExchangeModel& model, std::vector<std::string>& 
         g.ty = (end.y - g.a.y) / g.length;
         b.ends[static_cast<std::size_t>(g.start)].push_back({static_cast<int>(e), 0});
         b.ends[static_cast<std::size_t>(g.end)].push_back({static_cast<int>(e), 1});
-        for (const Point& p : {g.a, end}) {
-            minX = std::min(minX, p.x);
-            maxX = std::max(maxX, p.x);
-            minY = std::min(minY, p.y);
-            maxY = std::max(maxY, p.y);
-        }
     }
-    b.size = std::max(maxX - minX, maxY - minY);
+    b.size = boundarySize(model);
     checkDistinctNodes(b);
     checkClosedBoundaries(b);
     checkNoCrossings(b);

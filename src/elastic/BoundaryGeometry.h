@@ -29,6 +29,9 @@ struct Boundary {
     double size = 0.0;                         // the larger side of the bounding box
 };
 
+// The larger side of the bounding box of the elements' nodes.
+double boundarySize(const ExchangeModel& model);
+
 // The elements of the model with their normals pointing out of the body and
 // the ends at each node; throws ElasticError when the boundary does not
 // enclose a body (nodes in one place, an open end or a branch, crossing or

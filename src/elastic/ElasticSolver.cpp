@@ -29,6 +29,38 @@ Stress planeStrainStress(double sx, double sy, double txy, double poissonRatio)
 
 namespace {
 
+// The size every body is solved at: the larger side of its bounding box.
+// Kelvin's displacement kernel holds the logarithm of a length, so the
+// discrete solution depends on the unit of length, and near one size of each
+// body (its degenerate scale) the system has no unique solution at all:
+// there an answer comes out with the wrong sign and no warning. Squares,
+// discs and bars up to a hundred times as long as thick, with Poisson's
+// ratios from -0.99 to 0.49, have it between one and four units; half a
+// unit keeps every one of them at least a factor of two below it.
+constexpr double kWorkingSize = 0.5;
+
+// The model brought to the working size: coordinates divided by `length`.
+// Young's modulus divided by it too leaves every displacement and stress as
+// it was; a nodal force (a traction times a length) is multiplied back. The
+// same body drawn in any unit is thus solved as the same numbers, to
+// rounding.
+struct WorkingScale {
+    ExchangeModel model;
+    double length = 1.0;
+};
+
+WorkingScale workingScale(const ExchangeModel& geometry)
+{
+    WorkingScale s{geometry, boundarySize(geometry) / kWorkingSize};
+    for (std::vector<Point>* points : {&s.model.nodes, &s.model.internalPoints}) {
+        for (Point& p : *points) {
+            p.x /= s.length;
+            p.y /= s.length;
+        }
+    }
+    return s;
+}
+
 // The stages after the boundary conditions, whichever input gave them: the
 // geometry and material of `geometry`, the conditions `conditionsOf` builds
 // on its boundary; the internal points numbered from firstPointNumber.
@@ -38,9 +70,10 @@ ElasticSolution solveBoundary(const ExchangeModel& geometry, ConditionsOf condit
     if (geometry.elements.empty()) {
         throw ElasticError("Model nie ma elementów brzegowych");
     }
-    const Material mat(geometry.youngModulus, geometry.poissonRatio);
+    const WorkingScale scale = workingScale(geometry);
+    const Material mat(geometry.youngModulus / scale.length, geometry.poissonRatio);
     ElasticSolution sol;
-    const Boundary boundary = boundaryGeometry(geometry, sol.notes);
+    const Boundary boundary = boundaryGeometry(scale.model, sol.notes);
     const BoundaryConditions conditions = conditionsOf(boundary, sol.notes);
     const Unknowns unknowns = numberUnknowns(boundary, conditions, sol.notes);
     sol.unknowns = unknowns.count;
@@ -48,7 +81,11 @@ ElasticSolution solveBoundary(const ExchangeModel& geometry, ConditionsOf condit
     const Eigen::VectorXd x = solveSystem(assembleSystem(mat, boundary, unknowns));
     const BoundaryValues values = boundaryValues(x, unknowns, tractionScale(mat, boundary));
     sol.nodes = nodeResults(mat, boundary, values);
-    sol.points = internalPointResults(mat, boundary, values, geometry.internalPoints, firstPointNumber, sol.notes);
+    for (NodeResult& r : sol.nodes) {
+        r.fx *= scale.length;
+        r.fy *= scale.length;
+    }
+    sol.points = internalPointResults(mat, boundary, values, scale.model.internalPoints, firstPointNumber, sol.notes);
     return sol;
 }
 

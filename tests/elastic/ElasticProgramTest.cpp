@@ -1,7 +1,7 @@
 // zorind-elastic as a program: its exit status, its messages, and what it
 // does to the files its two paths name.
-#include "ElasticContract.h"
 #include "ElasticProgram.h"
+#include "ElasticContract.h"
 #include "ExchangeModel.h"
 #include "elastic/ExchangeText.h"
 #include "support/TempDir.h"
@@ -94,8 +94,7 @@ TEST(ElasticProgram, RefusedInputLeavesTheResultFileAsItWas)
         {"nodes over capacity", exchangeText(tooMany), "liczba węzłów 200 przekracza dopuszczalne 199"},
         {"element names a missing node", exchangeText(missingNode), "węzeł 8 nie istnieje"},
         {"no displacement", exchangeText(unfixed), "Brak przemieszczeń"},
-        {"displacement at one node only", exchangeText(heldAtOneNode),
-         "Przemieszczenie zadane tylko w jednym węźle"},
+        {"displacement at one node only", exchangeText(heldAtOneNode), "Przemieszczenie zadane tylko w jednym węźle"},
         {"Poisson ratio 0.5", exchangeText(incompressible), "liczba Poissona musi leżeć między -1 a 0,5"},
         {"Poisson ratio -1", exchangeText(poissonMinusOne), "liczba Poissona musi leżeć między -1 a 0,5"},
         {"overlapping elements", exchangeText(slit), "Elementy 1 i 2 nakładają się"},
