@@ -77,9 +77,12 @@ ElasticProblem largestProblem()
     }
     for (const Element& e : m.elements) {
         const bool held = e.start < 120;
-        p.elements.push_back({e.start, e.end, held ? ElasticKind::Displacement : ElasticKind::Traction,
+        p.elements.push_back({e.start,
+                              e.end,
+                              held ? ElasticKind::Displacement : ElasticKind::Traction,
                               held ? PlanePoint{} : load[static_cast<std::size_t>(e.start)],
-                              held ? PlanePoint{} : load[static_cast<std::size_t>(e.end)]});
+                              held ? PlanePoint{} : load[static_cast<std::size_t>(e.end)],
+                              {}});
     }
     return p;
 }

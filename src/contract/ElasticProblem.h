@@ -6,6 +6,7 @@
 // carries its own condition, so the two sides of a node keep their own loads
 // (the exchange file has room for one load per node). Standard library only:
 // the solver links neither Qt nor the application's core.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,14 +22,17 @@ struct PlanePoint {
 enum class ElasticKind { Traction = 1, Displacement = 2 };
 
 // A straight boundary element between two nodes (0-based indices) with the
-// values its own condition prescribes at its start and at its end, global x
-// and y: a traction (a load, zero on a free surface) or a displacement.
+// values its own condition prescribes at its start, at its end and at its
+// middle, global x and y: a traction (a load, zero on a free surface) or a
+// displacement. Without a middle value the condition varies linearly: the
+// middle takes the mean of the ends.
 struct ElasticElement {
     int start = 0;
     int end = 0;
     ElasticKind kind = ElasticKind::Traction;
     PlanePoint atStart;
     PlanePoint atEnd;
+    std::optional<PlanePoint> atMiddle;
 };
 
 struct ElasticProblem {
@@ -53,8 +57,10 @@ struct NodeResult {
     bool used = false; // false: no element uses the node, every value 0
     double ux = 0.0;
     double uy = 0.0;
-    // Consistent nodal force: the traction integrated against the node's
-    // shape function over its elements, per unit thickness.
+    // Nodal force: the traction of the node's elements integrated against
+    // the node's linear share of each (an element's force split between its
+    // ends by distance), per unit thickness; the forces of all nodes add up
+    // to the boundary's force.
     double fx = 0.0;
     double fy = 0.0;
     Stress stress;

@@ -1,5 +1,6 @@
 #include "Assembly.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -8,11 +9,11 @@ namespace zorind::elastic::bem {
 
 namespace {
 
-// One term of the equation: a block times the displacement of a node or the
-// traction at an element end.
+// One term of the equation: a block times the displacement of a point or the
+// traction in a slot.
 struct Term {
     bool traction = false;
-    std::size_t index = 0; // node, or element end (2e + side)
+    std::size_t index = 0; // point, or traction slot
     Block block{};
     double factor = 1.0; // displacement terms only
 };
@@ -56,29 +57,30 @@ void collocationTerms(const Material& mat, const Boundary& b, const CollocationP
     std::size_t nextRegular = 0;
     for (std::size_t e = 0; e < b.elements.size(); ++e) {
         const ElementGeometry& g = b.elements[e];
-        const auto na = static_cast<std::size_t>(g.start);
-        const auto nb = static_cast<std::size_t>(g.end);
+        const std::array<std::size_t, 3> points = b.elementPoints(e);
         ElementIntegrals in;
         if (cp.node >= 0 && (g.start == cp.node || g.end == cp.node)) {
             in = integrateOwn(mat, g, g.start == cp.node ? 0.0 : g.length);
         } else if (cp.element == static_cast<int>(e)) {
             in = integrateOwn(mat, g, cp.s0);
+            // The free term of a point where the boundary is smooth.
             const Block half = {{{0.5, 0.0}, {0.0, 0.5}}};
-            terms.push_back({false, na, half, 1.0 - cp.s0 / g.length});
-            terms.push_back({false, nb, half, cp.s0 / g.length});
+            const std::array<double, 3> n = shapeFunctions(cp.s0 / g.length);
+            for (std::size_t k = 0; k < 3; ++k) {
+                terms.push_back({false, points[k], half, n[k]});
+            }
         } else {
             in = regular.integrals[nextRegular++];
         }
-        if (static_cast<int>(na) != cp.node) {
-            terms.push_back({false, na, in.ta, 1.0});
-            addScaled(rowSum, in.ta, 1.0);
+        for (std::size_t k = 0; k < 3; ++k) {
+            if (static_cast<int>(points[k]) != cp.node) {
+                terms.push_back({false, points[k], in.t[k], 1.0});
+                addScaled(rowSum, in.t[k], 1.0);
+            }
         }
-        if (static_cast<int>(nb) != cp.node) {
-            terms.push_back({false, nb, in.tb, 1.0});
-            addScaled(rowSum, in.tb, 1.0);
+        for (int k = 0; k < 3; ++k) {
+            terms.push_back({true, slot(e, k), in.u[static_cast<std::size_t>(k)], 1.0});
         }
-        terms.push_back({true, 2 * e, in.ua, 1.0});
-        terms.push_back({true, 2 * e + 1, in.ub, 1.0});
     }
     if (cp.node >= 0) {
         terms.push_back({false, static_cast<std::size_t>(cp.node), rowSum, -1.0});
@@ -89,7 +91,7 @@ void addCoefficients(const std::vector<Term>& terms, const Unknowns& u, double s
                      RowMajorMatrix& a)
 {
     for (const Term& term : terms) {
-        const int column = term.traction ? u.tractionColumn[static_cast<std::size_t>(u.endTraction[term.index])]
+        const int column = term.traction ? u.tractionColumn[static_cast<std::size_t>(u.slotTraction[term.index])]
                                          : u.displacementColumn[term.index];
         if (column < 0) {
             continue;
@@ -113,7 +115,7 @@ void addLoad(const std::vector<Term>& terms, const Unknowns& u, Eigen::Index row
     for (const Term& term : terms) {
         const Block& b = term.block;
         if (term.traction) {
-            const auto v = static_cast<std::size_t>(u.endTraction[term.index]);
+            const auto v = static_cast<std::size_t>(u.slotTraction[term.index]);
             if (u.tractionColumn[v] >= 0) {
                 continue;
             }

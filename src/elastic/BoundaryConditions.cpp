@@ -1,18 +1,50 @@
 #include "BoundaryConditions.h"
 
 #include <algorithm>
+#include <array>
 
 namespace zorind::elastic::bem {
+
+namespace {
+
+// Nothing prescribed yet.
+BoundaryConditions emptyConditions(const Boundary& b)
+{
+    BoundaryConditions c;
+    c.displacementKnown.assign(b.pointCount(), false);
+    c.displacement.assign(b.pointCount(), Point{});
+    c.tractionKnown.assign(3 * b.elements.size(), false);
+    c.traction.assign(3 * b.elements.size(), Point{});
+    c.loadDropped.assign(b.nodes.size(), false);
+    return c;
+}
+
+Point mean(const Point& a, const Point& b)
+{
+    return {0.5 * (a.x + b.x), 0.5 * (a.y + b.y)};
+}
+
+// The middles of the exchange file's elements, which it has no values for.
+void interpolateMiddles(const Boundary& b, BoundaryConditions& c)
+{
+    for (std::size_t e = 0; e < b.elements.size(); ++e) {
+        const std::array<std::size_t, 3> at = b.elementPoints(e);
+        if (c.tractionKnown[slot(e, 0)] && c.tractionKnown[slot(e, 2)]) {
+            c.tractionKnown[slot(e, 1)] = true;
+            c.traction[slot(e, 1)] = mean(c.traction[slot(e, 0)], c.traction[slot(e, 2)]);
+        } else {
+            c.displacementKnown[at[1]] = true;
+            c.displacement[at[1]] = mean(c.displacement[at[0]], c.displacement[at[2]]);
+        }
+    }
+}
+
+} // namespace
 
 BoundaryConditions nodalConditions(const ExchangeModel& model, const Boundary& b)
 {
     const std::size_t nn = b.nodes.size();
-    BoundaryConditions c;
-    c.displacementKnown.assign(nn, false);
-    c.displacement.assign(nn, Point{});
-    c.tractionKnown.assign(2 * b.elements.size(), false);
-    c.traction.assign(2 * b.elements.size(), Point{});
-    c.loadDropped.assign(nn, false);
+    BoundaryConditions c = emptyConditions(b);
     std::vector<bool> hasLoad(nn, false);
     std::vector<Point> load(nn);
     for (const NodalValue& v : model.displacements) {
@@ -46,44 +78,46 @@ BoundaryConditions nodalConditions(const ExchangeModel& model, const Boundary& b
         }
         for (std::size_t k = 0; k < at.size(); ++k) {
             if (side[k] == loaded) {
-                c.tractionKnown[endIndex(at[k])] = true;
-                c.traction[endIndex(at[k])] = load[j];
+                c.tractionKnown[endSlot(at[k])] = true;
+                c.traction[endSlot(at[k])] = load[j];
             }
         }
     }
+    interpolateMiddles(b, c);
     return c;
 }
 
 BoundaryConditions elementConditions(const ElasticProblem& problem, const Boundary& b, std::vector<std::string>& notes)
 {
     const std::size_t nn = b.nodes.size();
-    BoundaryConditions c;
-    c.displacementKnown.assign(nn, false);
-    c.displacement.assign(nn, Point{});
-    c.tractionKnown.assign(2 * b.elements.size(), false);
-    c.traction.assign(2 * b.elements.size(), Point{});
-    c.loadDropped.assign(nn, false);
+    BoundaryConditions c = emptyConditions(b);
     std::vector<int> heldBy(nn, -1);
     std::vector<bool> noted(nn, false);
     for (std::size_t e = 0; e < problem.elements.size(); ++e) {
         const ElasticElement& el = problem.elements[e];
-        for (const int side : {0, 1}) {
-            const auto node = static_cast<std::size_t>(side == 0 ? el.start : el.end);
-            const PlanePoint& v = side == 0 ? el.atStart : el.atEnd;
-            const Point value{v.x, v.y};
+        const PlanePoint middle =
+            el.atMiddle.value_or(PlanePoint{0.5 * (el.atStart.x + el.atEnd.x), 0.5 * (el.atStart.y + el.atEnd.y)});
+        const std::array<std::size_t, 3> points = b.elementPoints(e);
+        const std::array<PlanePoint, 3> values = {el.atStart, middle, el.atEnd};
+        for (int position = 0; position < 3; ++position) {
+            const std::size_t point = points[static_cast<std::size_t>(position)];
+            const Point value{values[static_cast<std::size_t>(position)].x,
+                              values[static_cast<std::size_t>(position)].y};
             if (el.kind == ElasticKind::Traction) {
-                c.tractionKnown[2 * e + static_cast<std::size_t>(side)] = true;
-                c.traction[2 * e + static_cast<std::size_t>(side)] = value;
-            } else if (heldBy[node] < 0) {
-                heldBy[node] = static_cast<int>(e);
-                c.displacementKnown[node] = true;
-                c.displacement[node] = value;
-            } else if ((c.displacement[node].x != value.x || c.displacement[node].y != value.y) && !noted[node]) {
-                noted[node] = true;
-                notes.push_back("W węźle " + std::to_string(node + 1) + " elementy " +
-                                std::to_string(heldBy[node] + 1) + " i " + std::to_string(e + 1) +
+                c.tractionKnown[slot(e, position)] = true;
+                c.traction[slot(e, position)] = value;
+            } else if (position == 1 || heldBy[point] < 0) {
+                if (position != 1) {
+                    heldBy[point] = static_cast<int>(e);
+                }
+                c.displacementKnown[point] = true;
+                c.displacement[point] = value;
+            } else if ((c.displacement[point].x != value.x || c.displacement[point].y != value.y) && !noted[point]) {
+                noted[point] = true;
+                notes.push_back("W węźle " + std::to_string(point + 1) + " elementy " +
+                                std::to_string(heldBy[point] + 1) + " i " + std::to_string(e + 1) +
                                 " zadają różne przemieszczenia; przyjęto przemieszczenie elementu " +
-                                std::to_string(heldBy[node] + 1));
+                                std::to_string(heldBy[point] + 1));
             }
         }
     }

@@ -16,12 +16,13 @@ using contract::ElasticKind;
 using contract::ElasticProblem;
 using contract::PlanePoint;
 
-// What is prescribed at every node and element end.
+// What is prescribed at every point and traction slot. Every element middle
+// has either its displacement or its traction prescribed.
 struct BoundaryConditions {
-    std::vector<bool> displacementKnown; // per node
-    std::vector<Point> displacement;     // per node, where known
-    // Per element end: a known traction (a load, zero on a free surface), or
-    // an unknown one (the reaction where the displacement is held).
+    std::vector<bool> displacementKnown; // per point (Boundary::pointCount)
+    std::vector<Point> displacement;     // per point, where known
+    // Per traction slot: a known traction (a load, zero on a free surface),
+    // or an unknown one (the reaction where the displacement is held).
     std::vector<bool> tractionKnown;
     std::vector<Point> traction;
     // Per node: a load was given that fitted neither side of the node and
@@ -36,7 +37,10 @@ struct BoundaryConditions {
 // both its nodes on the displacement list, so an element leading to a node
 // with a displacement only is taken as a displacement element. An element
 // between two nodes with both a displacement and a load takes the other side
-// from its neighbour at the node.
+// from its neighbour at the node. The file has no values at the middles: an
+// element loaded at both ends carries the mean of the two loads at its
+// middle, any other element is held there at the mean of its nodes'
+// displacements.
 BoundaryConditions nodalConditions(const ExchangeModel& model, const Boundary& b);
 
 // Each element end takes its own element's condition. A traction element
@@ -46,6 +50,7 @@ BoundaryConditions nodalConditions(const ExchangeModel& model, const Boundary& b
 // a traction element, the node is held and the load stays on the loaded
 // side. A node has one displacement: where two displacement elements give it
 // different ones, the first element in element order holds it, with a note.
+// An element's middle takes its own condition's middle value.
 BoundaryConditions elementConditions(const ElasticProblem& problem, const Boundary& b, std::vector<std::string>& notes);
 
 } // namespace zorind::elastic::bem

@@ -1,6 +1,8 @@
 #include "BoundaryResults.h"
 #include "ElasticSolver.h"
 
+#include <array>
+
 namespace zorind::elastic::bem {
 
 BoundaryValues boundaryValues(const Eigen::VectorXd& x, const Unknowns& u, double scale)
@@ -17,10 +19,10 @@ BoundaryValues boundaryValues(const Eigen::VectorXd& x, const Unknowns& u, doubl
         const int c = u.tractionColumn[v];
         t[v] = c >= 0 ? Point{x(c) * scale, x(c + 1) * scale} : Point{u.tractions[v].x, u.tractions[v].y};
     }
-    values.endTraction.resize(u.endTraction.size());
-    for (std::size_t end = 0; end < u.endTraction.size(); ++end) {
-        if (u.endTraction[end] >= 0) {
-            values.endTraction[end] = t[static_cast<std::size_t>(u.endTraction[end])];
+    values.traction.resize(u.slotTraction.size());
+    for (std::size_t at = 0; at < u.slotTraction.size(); ++at) {
+        if (u.slotTraction[at] >= 0) {
+            values.traction[at] = t[static_cast<std::size_t>(u.slotTraction[at])];
         }
     }
     return values;
@@ -43,13 +45,20 @@ std::vector<NodeResult> nodeResults(const Material& mat, const Boundary& b, cons
         for (const ElementEnd& end : b.ends[j]) {
             const auto e = static_cast<std::size_t>(end.element);
             const ElementGeometry& g = b.elements[e];
-            const Point own = values.endTraction[endIndex(end)];
-            const Point far = values.endTraction[endIndex({end.element, 1 - end.side})];
-            r.fx += g.length * (own.x / 3.0 + far.x / 6.0);
-            r.fy += g.length * (own.y / 3.0 + far.y / 6.0);
-            const Point& ua = values.displacement[static_cast<std::size_t>(g.start)];
-            const Point& ub = values.displacement[static_cast<std::size_t>(g.end)];
-            const double strain = ((ub.x - ua.x) * g.tx + (ub.y - ua.y) * g.ty) / g.length;
+            const Point own = values.traction[endSlot(end)];
+            const Point middle = values.traction[slot(e, 1)];
+            r.fx += g.length * (own.x / 6.0 + middle.x / 3.0);
+            r.fy += g.length * (own.y / 6.0 + middle.y / 3.0);
+            // The derivative of the quadratic displacement at this end.
+            const std::array<std::size_t, 3> at = b.elementPoints(e);
+            const std::array<double, 3> weights =
+                end.side == 0 ? std::array{-3.0, 4.0, -1.0} : std::array{1.0, -4.0, 3.0};
+            double strain = 0.0;
+            for (std::size_t k = 0; k < 3; ++k) {
+                const Point& u = values.displacement[at[k]];
+                strain += weights[k] * (u.x * g.tx + u.y * g.ty);
+            }
+            strain /= g.length;
             const double snn = own.x * g.nx + own.y * g.ny;
             const double sns = own.x * g.tx + own.y * g.ty;
             const double sss = ePrime * strain + nuPrime * snn;

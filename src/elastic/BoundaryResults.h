@@ -15,17 +15,19 @@ namespace zorind::elastic::bem {
 using contract::NodeResult;
 
 struct BoundaryValues {
-    std::vector<Point> displacement;
-    std::vector<Point> endTraction;
+    std::vector<Point> displacement; // per point
+    std::vector<Point> traction;     // per traction slot
 };
 
-// The displacement of every node and the traction at every element end, the
+// The displacement of every point and the traction in every slot, the
 // unknown tractions times `scale` (the traction one unit of a traction
 // column stands for).
 BoundaryValues boundaryValues(const Eigen::VectorXd& x, const Unknowns& u, double scale);
 
-// Consistent nodal forces, and stresses from each adjacent element's traction
-// and tangential strain, averaged.
+// Nodal forces: each element's traction integrated against the linear share
+// of its ends (an element's force split between its ends by distance), so
+// that the forces add up to the boundary's force. Stresses from each adjacent
+// element's traction and tangential strain at the node, averaged.
 std::vector<NodeResult> nodeResults(const Material& mat, const Boundary& b, const BoundaryValues& values);
 
 } // namespace zorind::elastic::bem

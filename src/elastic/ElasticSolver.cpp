@@ -35,8 +35,8 @@ namespace {
 // body (its degenerate scale) the system has no unique solution at all:
 // there an answer comes out with the wrong sign and no warning. Squares,
 // discs and bars up to a hundred times as long as thick, with Poisson's
-// ratios from -0.99 to 0.49, have it between one and four units; half a
-// unit keeps every one of them at least a factor of two below it.
+// ratios from -0.99 to 0.49, have it between two and four units; half a
+// unit keeps every one of them at least a factor of four below it.
 constexpr double kWorkingSize = 0.5;
 
 // The model brought to the working size: coordinates divided by `length`.
@@ -136,7 +136,7 @@ ExchangeModel problemGeometry(const ElasticProblem& problem)
         if (el.kind != ElasticKind::Traction && el.kind != ElasticKind::Displacement) {
             throw ElasticError(name + " ma warunek nieznanego rodzaju " + std::to_string(static_cast<int>(el.kind)));
         }
-        for (const PlanePoint& v : {el.atStart, el.atEnd}) {
+        for (const PlanePoint& v : {el.atStart, el.atEnd, el.atMiddle.value_or(el.atStart)}) {
             if (!representable(v.x) || !representable(v.y)) {
                 throw ElasticError(name + " ma w warunku brzegowym wartość, która nie jest liczbą skończoną");
             }

@@ -24,6 +24,30 @@ bool insideBody(Point p, const Boundary& b)
     return crossings % 2 == 1;
 }
 
+// The traction and displacement at the three points of each lane's element.
+struct LaneValues {
+    Vec4 tx[3], ty[3], ux[3], uy[3];
+};
+
+[[gnu::always_inline]] inline LaneValues laneValues(const Boundary& b, const BoundaryValues& values,
+                                                    const LaneElements& lanes)
+{
+    LaneValues v;
+    for (std::size_t lane = 0; lane < 4; ++lane) {
+        const std::size_t e = lanes.number[lane];
+        const std::array<std::size_t, 3> at = b.elementPoints(e);
+        for (std::size_t k = 0; k < 3; ++k) {
+            const Point& t = values.traction[slot(e, static_cast<int>(k))];
+            const Point& u = values.displacement[at[k]];
+            v.tx[k][lane] = t.x;
+            v.ty[k][lane] = t.y;
+            v.ux[k][lane] = u.x;
+            v.uy[k][lane] = u.y;
+        }
+    }
+    return v;
+}
+
 // Somigliana's identity at an interior point: U t - T u for the displacement,
 // D t - S u for the stresses (xx, yy, xy), with the kernels contracted against
 // the traction t and displacement u at each quadrature point, so that each
@@ -40,38 +64,23 @@ void addInterior(const Material& m, Point p, const Boundary& b, const BoundaryVa
     const double c1 = 1.0 - 2.0 * nu;
     for (std::size_t group = 0; group < points.groups(); ++group) {
         const LaneElements lanes = laneElements(b.elements, points, group);
-        // The traction and displacement at each lane's element ends.
-        std::array<Point, 4> ta, tb, ua, ub;
-        for (std::size_t lane = 0; lane < 4; ++lane) {
-            const std::size_t e = lanes.number[lane];
-            const ElementGeometry& g = b.elements[e];
-            ta[lane] = values.endTraction[2 * e];
-            tb[lane] = values.endTraction[2 * e + 1];
-            ua[lane] = values.displacement[static_cast<std::size_t>(g.start)];
-            ub[lane] = values.displacement[static_cast<std::size_t>(g.end)];
-        }
-        const Vec4 tax = {ta[0].x, ta[1].x, ta[2].x, ta[3].x};
-        const Vec4 tay = {ta[0].y, ta[1].y, ta[2].y, ta[3].y};
-        const Vec4 tbx = {tb[0].x, tb[1].x, tb[2].x, tb[3].x};
-        const Vec4 tby = {tb[0].y, tb[1].y, tb[2].y, tb[3].y};
-        const Vec4 uax = {ua[0].x, ua[1].x, ua[2].x, ua[3].x};
-        const Vec4 uay = {ua[0].y, ua[1].y, ua[2].y, ua[3].y};
-        const Vec4 ubx = {ub[0].x, ub[1].x, ub[2].x, ub[3].x};
-        const Vec4 uby = {ub[0].y, ub[1].y, ub[2].y, ub[3].y};
+        const LaneValues v = laneValues(b, values, lanes);
         const Vec4 nx = lanes.nx;
         const Vec4 ny = lanes.ny;
         for (std::size_t row = points.rows[group]; row < points.rows[group + 1]; ++row) {
             Vec4 s, w;
             kernels::load4(s, &points.s[4 * row]);
             kernels::load4(w, &points.w[4 * row]);
-            const Vec4 nb = s / lanes.length;
-            const Vec4 na = 1.0 - nb;
+            const Vec4 xi = s / lanes.length;
+            const Vec4 n0 = (1.0 - xi) * (1.0 - 2.0 * xi);
+            const Vec4 n1 = 4.0 * xi * (1.0 - xi);
+            const Vec4 n2 = xi * (2.0 * xi - 1.0);
             const Vec4 rx = lanes.ax + s * lanes.tx - p.x;
             const Vec4 ry = lanes.ay + s * lanes.ty - p.y;
-            const Vec4 tx = na * tax + nb * tbx;
-            const Vec4 ty = na * tay + nb * tby;
-            const Vec4 ux = na * uax + nb * ubx;
-            const Vec4 uy = na * uay + nb * uby;
+            const Vec4 tx = n0 * v.tx[0] + n1 * v.tx[1] + n2 * v.tx[2];
+            const Vec4 ty = n0 * v.ty[0] + n1 * v.ty[1] + n2 * v.ty[2];
+            const Vec4 ux = n0 * v.ux[0] + n1 * v.ux[1] + n2 * v.ux[2];
+            const Vec4 uy = n0 * v.uy[0] + n1 * v.uy[1] + n2 * v.uy[2];
             Vec4 r = rx * rx + ry * ry;
             sqrt4(r);
             const Vec4 invR = 1.0 / r;

@@ -37,12 +37,18 @@ inline void addScaled(Block& to, const Block& from, double factor)
     }
 }
 
-// Integrals of the kernels against the element's two shape functions.
+// An element carries its values at three points: its start, its middle and
+// its end (positions 0, 1, 2), interpolated by quadratic shape functions of
+// xi = s / length.
+inline std::array<double, 3> shapeFunctions(double xi)
+{
+    return {(1.0 - xi) * (1.0 - 2.0 * xi), 4.0 * xi * (1.0 - xi), xi * (2.0 * xi - 1.0)};
+}
+
+// Integrals of the kernels against the element's three shape functions.
 struct ElementIntegrals {
-    Block ua{}; // U against the start node's shape function
-    Block ub{};
-    Block ta{};
-    Block tb{};
+    std::array<Block, 3> u{}; // U against the shape function of each position
+    std::array<Block, 3> t{}; // T likewise
 };
 
 // Kelvin's plane-strain displacement and traction kernels for r = field - p,

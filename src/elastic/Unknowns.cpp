@@ -10,6 +10,9 @@ namespace {
 // A node is a corner when the boundary turns there by more than this; there
 // the traction may jump and each side gets a traction of its own.
 constexpr double cornerAngleDegrees = 1.0;
+// Where a node has more unknowns than one point's equations, the equations
+// go to points this far into its elements (a fraction of their length).
+constexpr double kShifted = 0.25;
 
 // A node is a corner when the boundary turns there (a checked boundary has
 // two elements at every node it passes).
@@ -29,13 +32,14 @@ bool isCorner(const Boundary& b, const std::vector<ElementEnd>& at)
 // Traction variables: one per element end with a known traction; one per
 // element end with an unknown traction where the traction may jump (a corner
 // held on both sides), one shared by both ends where the boundary runs
-// straight on.
+// straight on; one per element middle.
 void assignTractionVariables(const Boundary& b, const BoundaryConditions& c, Unknowns& u,
                              std::vector<std::string>& notes)
 {
-    u.endTraction.assign(2 * b.elements.size(), -1);
-    auto newVar = [&](std::size_t node, bool known, Point value, const ElementEnd& end) {
-        u.tractions.push_back({static_cast<int>(node), known, value.x, value.y, 2 * end.element + end.side});
+    u.slotTraction.assign(3 * b.elements.size(), -1);
+    auto newVar = [&](std::size_t point, std::size_t at) {
+        const bool known = c.tractionKnown[at];
+        u.tractions.push_back({point, known, known ? c.traction[at].x : 0.0, known ? c.traction[at].y : 0.0, at});
         return static_cast<int>(u.tractions.size()) - 1;
     };
     for (std::size_t j = 0; j < b.nodes.size(); ++j) {
@@ -51,34 +55,37 @@ void assignTractionVariables(const Boundary& b, const BoundaryConditions& c, Unk
         }
         std::vector<std::size_t> unknownEnds;
         for (std::size_t k = 0; k < at.size(); ++k) {
-            const std::size_t end = endIndex(at[k]);
+            const std::size_t end = endSlot(at[k]);
             if (c.tractionKnown[end]) {
-                u.endTraction[end] = newVar(j, true, c.traction[end], at[k]);
+                u.slotTraction[end] = newVar(j, end);
             } else {
                 unknownEnds.push_back(k);
             }
         }
         if (unknownEnds.size() == 2 && at.size() == 2 && !isCorner(b, at)) {
-            const int v = newVar(j, false, {}, at[unknownEnds[0]]);
-            u.endTraction[endIndex(at[0])] = v;
-            u.endTraction[endIndex(at[1])] = v;
+            const int v = newVar(j, endSlot(at[unknownEnds[0]]));
+            u.slotTraction[endSlot(at[0])] = v;
+            u.slotTraction[endSlot(at[1])] = v;
         } else {
             for (std::size_t k : unknownEnds) {
-                u.endTraction[endIndex(at[k])] = newVar(j, false, {}, at[k]);
+                u.slotTraction[endSlot(at[k])] = newVar(j, endSlot(at[k]));
             }
             if (unknownEnds.size() > 1) {
                 ++u.cornerNodes;
             }
         }
     }
+    for (std::size_t e = 0; e < b.elements.size(); ++e) {
+        u.slotTraction[slot(e, 1)] = newVar(b.middlePoint(e), slot(e, 1));
+    }
 }
 
-// Displacements of free nodes first, then the unknown tractions.
+// Displacements of free points first, then the unknown tractions.
 void numberColumns(const Boundary& b, const BoundaryConditions& c, Unknowns& u)
 {
-    u.displacementColumn.assign(b.nodes.size(), -1);
-    for (std::size_t j = 0; j < b.nodes.size(); ++j) {
-        if (!b.ends[j].empty() && !c.displacementKnown[j]) {
+    u.displacementColumn.assign(b.pointCount(), -1);
+    for (std::size_t j = 0; j < b.pointCount(); ++j) {
+        if ((j >= b.nodes.size() || !b.ends[j].empty()) && !c.displacementKnown[j]) {
             u.displacementColumn[j] = u.count;
             u.count += 2;
         }
@@ -93,15 +100,20 @@ void numberColumns(const Boundary& b, const BoundaryConditions& c, Unknowns& u)
 }
 
 // Collocation at the node where it has one unknown pair; where it has more
-// (a fixed corner), a quarter element into each adjacent element.
+// (a fixed corner), a point inside each adjacent element, kShifted of its
+// length from the node. Then every element's middle.
 void placeCollocationPoints(const Boundary& b, Unknowns& u)
 {
-    std::vector<int> unknownVarsAt(b.nodes.size(), 0);
+    std::vector<int> unknownVarsAt(b.pointCount(), 0);
     for (const TractionVariable& v : u.tractions) {
         if (!v.known) {
-            ++unknownVarsAt[static_cast<std::size_t>(v.node)];
+            ++unknownVarsAt[v.point];
         }
     }
+    auto inside = [&](std::size_t e, double s0) {
+        const ElementGeometry& g = b.elements[e];
+        u.points.push_back({{g.a.x + s0 * g.tx, g.a.y + s0 * g.ty}, -1, static_cast<int>(e), s0});
+    };
     for (std::size_t j = 0; j < b.nodes.size(); ++j) {
         if (b.ends[j].empty()) {
             continue;
@@ -111,15 +123,17 @@ void placeCollocationPoints(const Boundary& b, Unknowns& u)
             u.points.push_back({b.nodes[j], static_cast<int>(j), -1, 0.0});
         } else if (pairs > 1) {
             for (const TractionVariable& v : u.tractions) {
-                if (v.node != static_cast<int>(j) || v.known) {
+                if (v.point != j || v.known) {
                     continue;
                 }
-                const auto e = static_cast<std::size_t>(v.firstEnd / 2);
-                const ElementGeometry& g = b.elements[e];
-                const double s0 = v.firstEnd % 2 == 0 ? 0.25 * g.length : 0.75 * g.length;
-                u.points.push_back({{g.a.x + s0 * g.tx, g.a.y + s0 * g.ty}, -1, static_cast<int>(e), s0});
+                const std::size_t e = v.firstSlot / 3;
+                const double length = b.elements[e].length;
+                inside(e, v.firstSlot % 3 == 0 ? kShifted * length : (1.0 - kShifted) * length);
             }
         }
+    }
+    for (std::size_t e = 0; e < b.elements.size(); ++e) {
+        inside(e, 0.5 * b.elements[e].length);
     }
 }
 

@@ -1,39 +1,41 @@
 #pragma once
 
-// Unknowns and corners: the tractions at element ends gathered into
-// variables, the unknowns numbered, and a collocation point for every
+// Unknowns and corners: the tractions at element ends and middles gathered
+// into variables, the unknowns numbered, and a collocation point for every
 // unknown pair.
 #include "BoundaryConditions.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 namespace zorind::elastic::bem {
 
-// A traction shared by one or more element ends at a node.
+// A traction shared by one or more traction slots at one point: at a node,
+// the element ends meeting there; at an element's middle, that middle.
 struct TractionVariable {
-    int node = 0;
+    std::size_t point = 0;
     bool known = false;
     double x = 0.0;
     double y = 0.0;
-    int firstEnd = 0; // element end (2e + side) used for a shifted collocation point
+    std::size_t firstSlot = 0; // used for a shifted collocation point
 };
 
 struct CollocationPoint {
     Point p;
     int node = -1;    // collocation at this node, or
-    int element = -1; // at distance s0 along this element
+    int element = -1; // at distance s0 along this element (its middle included)
     double s0 = 0.0;
 };
 
 // Every boundary value either known or numbered as an unknown pair of
 // columns; the equations of collocation point p are rows 2p and 2p + 1.
 struct Unknowns {
-    std::vector<Point> displacement;     // per node: the known value
-    std::vector<int> displacementColumn; // per node: -1 where known or not on the boundary
+    std::vector<Point> displacement;     // per point: the known value
+    std::vector<int> displacementColumn; // per point: -1 where known or not on the boundary
     std::vector<TractionVariable> tractions;
     std::vector<int> tractionColumn; // per traction variable: -1 where known
-    std::vector<int> endTraction;    // per element end: its traction variable
+    std::vector<int> slotTraction;   // per traction slot: its traction variable
     std::vector<CollocationPoint> points;
     int count = 0;
     int cornerNodes = 0;

@@ -17,6 +17,15 @@ using Point = std::pair<double, double>;
 // condition number (usually made with addCondition).
 using ConditionFor = std::function<int(Point start, Point end)>;
 
+// An elasticity condition of `kind` (1 a load, 2 a displacement) varying
+// linearly from atStart to atEnd: its middle values are their means.
+inline int addElasticCondition(Project& p, float kind, Point atStart, Point atEnd)
+{
+    const auto f = [](double v) { return static_cast<float>(v); };
+    return p.conditions.append({kind, f(atStart.first), f(0.5 * (atStart.first + atEnd.first)), f(atEnd.first),
+                                f(atStart.second), f(0.5 * (atStart.second + atEnd.second)), f(atEnd.second), 0.0f});
+}
+
 // A closed chain through `points` in the given order on `boundary`, every
 // element with the condition `conditionFor` chooses for it.
 inline void addChain(Project& p, const std::vector<Point>& points, const ConditionFor& conditionFor, int boundary = 1)

@@ -133,6 +133,7 @@ contract::ElasticProblem elasticProblem(const Project& p)
         element.kind = c.kind == 2.0f ? contract::ElasticKind::Displacement : contract::ElasticKind::Traction;
         element.atStart = {static_cast<double>(c.atNode1), static_cast<double>(c.atNode1Y)};
         element.atEnd = {static_cast<double>(c.atNode2), static_cast<double>(c.atNode2Y)};
+        element.atMiddle = contract::PlanePoint{static_cast<double>(c.atMiddle), static_cast<double>(c.atMiddleY)};
         problem.elements.push_back(element);
     }
     for (int i : p.internalPoints.numbers()) {

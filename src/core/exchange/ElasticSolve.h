@@ -30,9 +30,9 @@ std::string unknownElasticKind(const Project& project);
 
 // The problem of an elasticity project that passed the check and
 // unknownElasticKind: every node; every element with its own condition's
-// values, at its start atNode1 and atNode1Y, at its end atNode2 and
-// atNode2Y, as the export takes them (linear elements: the middle values
-// are not used); the internal points; the material as exchanged.
+// values, at its start atNode1 and atNode1Y, at its middle atMiddle and
+// atMiddleY, at its end atNode2 and atNode2Y (the export writes the ends
+// only); the internal points; the material as exchanged.
 contract::ElasticProblem elasticProblem(const Project& project);
 
 enum class ElasticComputeOutcome {

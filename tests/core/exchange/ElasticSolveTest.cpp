@@ -27,16 +27,10 @@
 namespace zorind {
 namespace {
 
+using test::addElasticCondition;
 using test::Point;
 
 const ElasticSolver solver = elastic::solveElasticProblem;
-
-int addElasticCondition(Project& p, float kind, Point atStart, Point atEnd)
-{
-    const auto f = [](double v) { return static_cast<float>(v); };
-    return p.conditions.append(
-        {kind, f(atStart.first), 0.0f, f(atEnd.first), f(atStart.second), 0.0f, f(atEnd.second), 0.0f});
-}
 
 // A bar [0, length] x [0, height], its left end held, its right end pulled
 // with the stress `pull`, its long sides free; the boundary anticlockwise

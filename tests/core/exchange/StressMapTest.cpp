@@ -15,14 +15,8 @@
 namespace zorind {
 namespace {
 
+using test::addElasticCondition;
 using test::Point;
-
-int addElasticCondition(Project& p, float kind, Point atStart, Point atEnd)
-{
-    const auto f = [](double v) { return static_cast<float>(v); };
-    return p.conditions.append(
-        {kind, f(atStart.first), 0.0f, f(atEnd.first), f(atStart.second), 0.0f, f(atEnd.second), 0.0f});
-}
 
 // The unit square pulled by `pull` along x on its right side, free on top,
 // and on its left and bottom sides held at the displacement of the uniform
