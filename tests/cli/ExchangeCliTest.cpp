@@ -49,7 +49,7 @@ TEST(ExportElasticityCli, WritesTheExchangeFileIntoTheFolderGiven)
     const CliRun run = runCli(dir, {"export-elasticity", example("wspornik.tav"), "-C", "out"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("Wyeksportowano plik do PURDEX"), std::string::npos);
-    EXPECT_EQ(lines(test::readAll(dir.file("out/tav_ed.dat"))).front(), "0 6 6 0 1 0 210000003072.000000 0.300000");
+    EXPECT_EQ(lines(test::readAll(dir.file("out/tav_ed.dat"))).front(), "0 30 30 0 1 0 210000003072.000000 0.300000");
     EXPECT_FALSE(fs::exists(dir.path() / "tav_ed.dat"));
 
     EXPECT_EQ(runCli(dir, {"export-elasticity", example("plyta.tav")}).status, 1);
@@ -60,7 +60,7 @@ TEST(ExportElasticityCli, WritesTheExchangeFileIntoTheFolderGiven)
 TEST(ImportResultsCli, PrintsEveryNodesNineValuesExactly)
 {
     TempDir dir;
-    const std::vector<test::NodeResult> nodes = test::sampleResults(6);
+    const std::vector<test::NodeResult> nodes = test::sampleResults(30);
     dir.write("tav_ed.wyn", " Uwaga: Węzeł 4 kończy brzeg\n" + test::resultFile(nodes));
     const CliRun run = runCli(dir, {"import-results", example("wspornik.tav")});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -82,7 +82,7 @@ TEST(ImportResultsCli, PrintsEveryNodesNineValuesExactly)
     EXPECT_NE(noHeader.err.find("nie znaleziono wiersza nagłówka"), std::string::npos) << noHeader.err;
 
     // Another model's results: refused, nothing listed.
-    dir.write("inny.wyn", test::resultFile(test::sampleResults(7)));
+    dir.write("inny.wyn", test::resultFile(test::sampleResults(31)));
     const CliRun other = runCli(dir, {"import-results", example("wspornik.tav"), "inny.wyn"});
     EXPECT_EQ(other.status, 1);
     EXPECT_EQ(other.out, "");
@@ -157,8 +157,8 @@ TEST(SolveElasticityCli, SolvesInItsOwnProcessAndListsTheInternalPointsAfterTheN
     EXPECT_FALSE(fs::exists(dir.path() / "tav_ed.dat"));
     EXPECT_FALSE(fs::exists(dir.path() / "tav_ed.wyn"));
 
-    // The cantilever held at its left end (nodes 1 and 6) bends down at its
-    // loaded right end (nodes 3 and 4), and so does the point inside.
+    // The cantilever held at its left end (corners 1 and 6) bends down at its
+    // loaded right end (corners 3 and 4), and so does the point inside.
     for (int n : {1, 6}) {
         EXPECT_EQ(elasticityValues(p, n)[0], 0.0f);
         EXPECT_EQ(elasticityValues(p, n)[1], 0.0f);
