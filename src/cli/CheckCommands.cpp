@@ -4,12 +4,12 @@
 #include <cstdio>
 #include <string>
 
-#include "CliSupport.h"
-#include "check/CheckModel.h"
-#include "check/CleanUp.h"
-#include "check/Renumber.h"
-#include "edit/Subdivision.h"
-#include "model/NumberFormat.h"
+#include "cli/CliSupport.h"
+#include "core/check/CheckModel.h"
+#include "core/check/CleanUp.h"
+#include "core/check/Renumber.h"
+#include "core/edit/Subdivision.h"
+#include "core/model/NumberFormat.h"
 
 namespace zorind::cli {
 
