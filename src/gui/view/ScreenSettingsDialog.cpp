@@ -15,12 +15,14 @@
 namespace zorind {
 
 ScreenSettingsDialog::ScreenSettingsDialog(Project& project, Interaction& ui, QWidget* parent)
-    : QDialog(parent), project_(project), ui_(&ui), wezly_(addBox("wezly", "Węzły")),
-      nrwezly_(addBox("nrwezly", "Numery węzłów")), elem_(addBox("elem", "Elementy")),
-      nrelem_(addBox("nrelem", "Numery elementów")), wew_(addBox("wew", "Węzły wewnętrzne")),
-      wpe_(addBox("wpe", "węzłach skrajnych elementu")), wse_(addBox("wse", "węzłach środkowych elementu")),
-      www_(addBox("www", "węzłach wewnętrznych")), siat_(addBox("siat", "Pokaż siatke")),
-      kol_(addBox("kol", "256 kolorów w palecie")), gridStepX_(new QLineEdit(this)), gridStepY_(new QLineEdit(this))
+    : QDialog(parent), project_(project), ui_(&ui), showNodes_(addBox("wezly", "Węzły")),
+      showNodeNumbers_(addBox("nrwezly", "Numery węzłów")), showElements_(addBox("elem", "Elementy")),
+      showElementNumbers_(addBox("nrelem", "Numery elementów")), showInternalPoints_(addBox("wew", "Węzły wewnętrzne")),
+      showEndValues_(addBox("wpe", "węzłach skrajnych elementu")),
+      showMidValues_(addBox("wse", "węzłach środkowych elementu")),
+      showInternalValues_(addBox("www", "węzłach wewnętrznych")), gridOn_(addBox("siat", "Pokaż siatke")),
+      sevenBandPalette_(addBox("kol", "256 kolorów w palecie")), gridStepX_(new QLineEdit(this)),
+      gridStepY_(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("T_ustaw"));
     setWindowTitle(QStringLiteral("Ustawienia ekranu"));
@@ -31,19 +33,19 @@ ScreenSettingsDialog::ScreenSettingsDialog(Project& project, Interaction& ui, QW
 
     auto* show = new QGroupBox(QStringLiteral("Pokaż :"), this);
     auto* showLayout = new QVBoxLayout(show);
-    for (QCheckBox* b : {wezly_, nrwezly_, elem_, nrelem_, wew_}) {
+    for (QCheckBox* b : {showNodes_, showNodeNumbers_, showElements_, showElementNumbers_, showInternalPoints_}) {
         showLayout->addWidget(b);
     }
     auto* values = new QGroupBox(QStringLiteral("Pokaż wartości obliczone w :"), this);
     auto* valuesLayout = new QVBoxLayout(values);
-    for (QCheckBox* b : {wpe_, wse_, www_}) {
+    for (QCheckBox* b : {showEndValues_, showMidValues_, showInternalValues_}) {
         valuesLayout->addWidget(b);
     }
     auto* grid = new QGroupBox(QStringLiteral("Odległość między punktami siatki :"), this);
     auto* gridLayout = new QFormLayout(grid);
     gridLayout->addRow(QStringLiteral("w osi x"), gridStepX_);
     gridLayout->addRow(QStringLiteral("w osi y"), gridStepY_);
-    gridLayout->addRow(siat_);
+    gridLayout->addRow(gridOn_);
 
     auto* right = new QVBoxLayout;
     right->addWidget(values);
@@ -54,7 +56,7 @@ ScreenSettingsDialog::ScreenSettingsDialog(Project& project, Interaction& ui, QW
 
     QDialogButtonBox* buttons = okCancelButtons(this, [this] { okClicked(); });
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(kol_);
+    bottom->addWidget(sevenBandPalette_);
     bottom->addStretch();
     bottom->addWidget(buttons);
 
@@ -79,16 +81,16 @@ QCheckBox* ScreenSettingsDialog::box(const char* name) const
 void ScreenSettingsDialog::fill()
 {
     const ScreenSettings s = currentScreenSettings(project_);
-    wezly_->setChecked(s.showNodes);
-    nrwezly_->setChecked(s.showNodeNumbers);
-    elem_->setChecked(s.showElements);
-    nrelem_->setChecked(s.showElementNumbers);
-    wew_->setChecked(s.showInternalPoints);
-    wpe_->setChecked(s.showEndValues);
-    wse_->setChecked(s.showMidValues);
-    www_->setChecked(s.showInternalValues);
-    siat_->setChecked(s.gridOn);
-    kol_->setChecked(s.sevenBandPalette);
+    showNodes_->setChecked(s.showNodes);
+    showNodeNumbers_->setChecked(s.showNodeNumbers);
+    showElements_->setChecked(s.showElements);
+    showElementNumbers_->setChecked(s.showElementNumbers);
+    showInternalPoints_->setChecked(s.showInternalPoints);
+    showEndValues_->setChecked(s.showEndValues);
+    showMidValues_->setChecked(s.showMidValues);
+    showInternalValues_->setChecked(s.showInternalValues);
+    gridOn_->setChecked(s.gridOn);
+    sevenBandPalette_->setChecked(s.sevenBandPalette);
     gridStepX_->setText(floatFieldText(s.gridStepX));
     gridStepY_->setText(floatFieldText(s.gridStepY));
 }
@@ -102,16 +104,16 @@ void ScreenSettingsDialog::showEvent(QShowEvent* event)
 void ScreenSettingsDialog::okClicked()
 {
     ScreenSettings s;
-    s.showNodes = wezly_->isChecked();
-    s.showNodeNumbers = nrwezly_->isChecked();
-    s.showElements = elem_->isChecked();
-    s.showElementNumbers = nrelem_->isChecked();
-    s.showInternalPoints = wew_->isChecked();
-    s.showEndValues = wpe_->isChecked();
-    s.showMidValues = wse_->isChecked();
-    s.showInternalValues = www_->isChecked();
-    s.gridOn = siat_->isChecked();
-    s.sevenBandPalette = kol_->isChecked();
+    s.showNodes = showNodes_->isChecked();
+    s.showNodeNumbers = showNodeNumbers_->isChecked();
+    s.showElements = showElements_->isChecked();
+    s.showElementNumbers = showElementNumbers_->isChecked();
+    s.showInternalPoints = showInternalPoints_->isChecked();
+    s.showEndValues = showEndValues_->isChecked();
+    s.showMidValues = showMidValues_->isChecked();
+    s.showInternalValues = showInternalValues_->isChecked();
+    s.gridOn = gridOn_->isChecked();
+    s.sevenBandPalette = sevenBandPalette_->isChecked();
     acceptScreenSettings(project_, *ui_, s, parseNumberField(gridStepX_->text()), parseNumberField(gridStepY_->text()));
     accept();
 }

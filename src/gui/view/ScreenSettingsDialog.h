@@ -44,16 +44,16 @@ private:
 
     Project& project_;
     Interaction* ui_;
-    QCheckBox* wezly_;
-    QCheckBox* nrwezly_;
-    QCheckBox* elem_;
-    QCheckBox* nrelem_;
-    QCheckBox* wew_;
-    QCheckBox* wpe_;
-    QCheckBox* wse_;
-    QCheckBox* www_;
-    QCheckBox* siat_;
-    QCheckBox* kol_;
+    QCheckBox* showNodes_;
+    QCheckBox* showNodeNumbers_;
+    QCheckBox* showElements_;
+    QCheckBox* showElementNumbers_;
+    QCheckBox* showInternalPoints_;
+    QCheckBox* showEndValues_;
+    QCheckBox* showMidValues_;
+    QCheckBox* showInternalValues_;
+    QCheckBox* gridOn_;
+    QCheckBox* sevenBandPalette_;
     QLineEdit* gridStepX_;
     QLineEdit* gridStepY_;
 };
