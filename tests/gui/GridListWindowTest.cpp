@@ -20,10 +20,7 @@
 #include "core/exchange/ElasticityResults.h"
 #include "core/ui/ScriptedInteraction.h"
 #include "gui/edit/PhysicalPropertiesDialog.h"
-#include "gui/lists/ElasticResultsList.h"
-#include "gui/lists/InternalPointPotentialList.h"
-#include "gui/lists/InternalPointResultsList.h"
-#include "gui/lists/ResultsList.h"
+#include "gui/lists/GridLists.h"
 #include "support/DialogTesting.h"
 #include "support/ModelBuilders.h"
 

@@ -19,9 +19,7 @@
 #include "gui/lists/BoundaryList.h"
 #include "gui/lists/ConditionList.h"
 #include "gui/lists/ElementList.h"
-#include "gui/lists/InternalPointList.h"
-#include "gui/lists/NodeList.h"
-#include "gui/lists/ResultsList.h"
+#include "gui/lists/GridLists.h"
 #include "support/DialogTesting.h"
 #include "support/ModelBuilders.h"
 

@@ -14,7 +14,7 @@
 #include "gui/app/DrawingArea.h"
 #include "gui/app/MainWindow.h"
 #include "gui/edit/PointerController.h"
-#include "gui/lists/ResultsList.h"
+#include "gui/lists/GridLists.h"
 #include "gui/view/ColourScaleWindow.h"
 #include "gui/view/ResultScalingDialog.h"
 #include "support/ModelBuilders.h"

@@ -8,6 +8,7 @@
 
 #include "core/session/Project.h"
 #include "core/ui/Interaction.h"
+#include "gui/lists/GridLists.h"
 
 namespace zorind {
 
@@ -15,26 +16,20 @@ class GridDialog;
 class BoundaryList;
 class ElementList;
 class AreaDialog;
-class ElasticResultsList;
 class BoundaryDialog;
 class PhysicalPropertiesDialog;
 class ConditionList;
-class InternalPointPotentialList;
 class ColourScaleWindow;
 class InternalPointDialog;
 class AnalysisTypeDialog;
 class ScreenSettingsDialog;
-class InternalPointList;
 class ElasticConditionDialog;
-class NodeList;
 class ElementDialog;
 class NumberPrompt;
 class NodeDialog;
 class CircleDialog;
 class ResultScalingDialog;
 class ConditionDialog;
-class ResultsList;
-class InternalPointResultsList;
 
 // Every dialog and list window of the program, in the order they are
 // created at start-up. A new window is one type in this list (in its place
