@@ -13,8 +13,8 @@
 //               (3 times the tension) and at 0 degrees (-1 times)
 //
 // The order between meshes of h and h/2 is log2(e(h) / e(h/2)).
-#include "ElasticSolver.h"
 #include "elastic/ClosedForms.h"
+#include "elastic/ElasticSolver.h"
 
 #include <algorithm>
 #include <cmath>

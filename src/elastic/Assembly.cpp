@@ -1,4 +1,4 @@
-#include "Assembly.h"
+#include "elastic/Assembly.h"
 
 #include <array>
 #include <cmath>

@@ -7,8 +7,8 @@
 // system does not depend on the units of length and stress. The size is
 // rounded to a power of two: such a scale is exact in floating point, so the
 // solution is the same whatever it is.
-#include "Kernels.h"
-#include "Unknowns.h"
+#include "elastic/Kernels.h"
+#include "elastic/Unknowns.h"
 
 #include <Eigen/Dense>
 

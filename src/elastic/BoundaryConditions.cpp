@@ -1,4 +1,4 @@
-#include "BoundaryConditions.h"
+#include "elastic/BoundaryConditions.h"
 
 #include <algorithm>
 #include <array>

@@ -3,8 +3,8 @@
 // Boundary conditions: what is prescribed at every node and element end. The
 // stages after this one see only this table, whatever the conditions were
 // given as.
-#include "BoundaryGeometry.h"
-#include "ElasticProblem.h"
+#include "contract/ElasticProblem.h"
+#include "elastic/BoundaryGeometry.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "BoundaryGeometry.h"
+#include "elastic/BoundaryGeometry.h"
 
 #include <algorithm>
 #include <cmath>

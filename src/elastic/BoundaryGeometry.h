@@ -3,7 +3,7 @@
 // The boundary as the solver takes it: every element with its outward
 // normal, the element ends meeting at every node, and the checks that it
 // encloses a body.
-#include "Quadrature.h"
+#include "elastic/Quadrature.h"
 
 #include <array>
 #include <cstddef>

@@ -1,5 +1,5 @@
-#include "BoundaryResults.h"
-#include "ElasticSolver.h"
+#include "elastic/BoundaryResults.h"
+#include "elastic/ElasticSolver.h"
 
 #include <array>
 

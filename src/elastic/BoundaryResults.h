@@ -2,9 +2,9 @@
 
 // The solved boundary: the values of the unknowns put in place, and the
 // results at every node.
-#include "ElasticProblem.h"
-#include "Kernels.h"
-#include "Unknowns.h"
+#include "contract/ElasticProblem.h"
+#include "elastic/Kernels.h"
+#include "elastic/Unknowns.h"
 
 #include <Eigen/Dense>
 

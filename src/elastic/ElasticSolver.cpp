@@ -1,11 +1,11 @@
-#include "ElasticSolver.h"
-#include "Assembly.h"
-#include "BoundaryConditions.h"
-#include "BoundaryGeometry.h"
-#include "BoundaryResults.h"
-#include "InteriorPoints.h"
-#include "SystemSolve.h"
-#include "Unknowns.h"
+#include "elastic/ElasticSolver.h"
+#include "elastic/Assembly.h"
+#include "elastic/BoundaryConditions.h"
+#include "elastic/BoundaryGeometry.h"
+#include "elastic/BoundaryResults.h"
+#include "elastic/InteriorPoints.h"
+#include "elastic/SystemSolve.h"
+#include "elastic/Unknowns.h"
 
 #include <cmath>
 #include <limits>

@@ -1,5 +1,5 @@
-#include "InteriorPoints.h"
-#include "ElasticSolver.h"
+#include "elastic/InteriorPoints.h"
+#include "elastic/ElasticSolver.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // Internal points, by Somigliana's identity.
-#include "BoundaryResults.h"
+#include "elastic/BoundaryResults.h"
 
 #include <cstddef>
 #include <string>

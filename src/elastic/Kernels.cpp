@@ -1,4 +1,4 @@
-#include "Kernels.h"
+#include "elastic/Kernels.h"
 
 #include <cmath>
 

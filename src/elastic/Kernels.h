@@ -3,7 +3,7 @@
 // Kelvin's plane-strain fundamental solutions integrated over the elements:
 // the material's constants, and the integrals against the shape functions of
 // an element away from the collocation point and of the element holding it.
-#include "Quadrature.h"
+#include "elastic/Quadrature.h"
 
 #include <array>
 #include <numbers>

@@ -4,8 +4,8 @@
 // at which an element is integrated from one point: adaptive near the point,
 // fewer the farther it lies, gathered four elements at a time for the
 // vectorised kernels.
-#include "ExchangeModel.h"
-#include "VectorMath.h"
+#include "elastic/ExchangeModel.h"
+#include "kernels/VectorMath.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
-#include "SystemSolve.h"
-#include "LuSolve.h"
+#include "elastic/SystemSolve.h"
+#include "elastic/LuSolve.h"
 
 namespace zorind::elastic::bem {
 

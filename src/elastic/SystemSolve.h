@@ -1,7 +1,7 @@
 #pragma once
 
 // The linear solve of the assembled system.
-#include "Assembly.h"
+#include "elastic/Assembly.h"
 
 namespace zorind::elastic::bem {
 

@@ -1,4 +1,4 @@
-#include "Unknowns.h"
+#include "elastic/Unknowns.h"
 
 #include <cmath>
 #include <numbers>

@@ -3,7 +3,7 @@
 // Unknowns and corners: the tractions at element ends and middles gathered
 // into variables, the unknowns numbered, and a collocation point for every
 // unknown pair.
-#include "BoundaryConditions.h"
+#include "elastic/BoundaryConditions.h"
 
 #include <cstddef>
 #include <string>

@@ -2,7 +2,7 @@
 
 // Models whose answers are known in closed form, shared by the tests and the
 // convergence benchmark.
-#include "ElasticProblem.h"
+#include "contract/ElasticProblem.h"
 
 #include <cmath>
 #include <functional>
