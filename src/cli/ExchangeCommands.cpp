@@ -14,6 +14,7 @@
 #include "core/exchange/ExchangeFile.h"
 #include "core/exchange/ExportCommand.h"
 #include "core/exchange/ImportCommand.h"
+#include "core/model/Material.h"
 #include "core/model/NumberFormat.h"
 #include "elastic/ElasticSolver.h"
 
@@ -197,6 +198,11 @@ int solveElasticity(Project& project, bool json)
     CliInteraction ui(stderr);
     switch (computeElasticityCommand(project, ui, elastic::solveElasticProblem)) {
     case ElasticComputeOutcome::Computed:
+        // A material other than the default is named first, as the project
+        // file names it, so that a result kept alone still says what it is of.
+        if (!json && !project.material.isDefault()) {
+            std::fprintf(stdout, "# %s\n", materialLine(project.material).c_str());
+        }
         printResults(project, json, true);
         return kExitOk;
     case ElasticComputeOutcome::CheckErrors:

@@ -35,15 +35,32 @@ struct ElasticElement {
     std::optional<PlanePoint> atMiddle;
 };
 
+// The plane-strain material that deforms a body in its plane as a thin plate
+// of Young's modulus E and Poisson's ratio nu deforms in plane stress: a
+// plane-strain solver given these answers for the plate.
+struct PlaneStrainEquivalent {
+    double youngModulus = 0.0;
+    double poissonRatio = 0.0;
+};
+
+inline PlaneStrainEquivalent planeStrainEquivalent(double youngModulus, double poissonRatio)
+{
+    const double onePlusNu = 1.0 + poissonRatio;
+    return {youngModulus * (1.0 + 2.0 * poissonRatio) / (onePlusNu * onePlusNu), poissonRatio / onePlusNu};
+}
+
 struct ElasticProblem {
     double youngModulus = 0.0;
     double poissonRatio = 0.0;
+    // A thin plate (plane stress, sz = 0) rather than a slice of a long body
+    // (plane strain); the modulus and ratio are then the plate's own.
+    bool planeStress = false;
     std::vector<PlanePoint> nodes;
     std::vector<ElasticElement> elements;
     std::vector<PlanePoint> internalPoints;
 };
 
-// Stresses of a plane-strain state; sz follows from the others.
+// Stresses of a plane state; sz follows from the others (0 in plane stress).
 struct Stress {
     double sx = 0.0;
     double sy = 0.0;

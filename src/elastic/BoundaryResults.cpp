@@ -67,7 +67,7 @@ std::vector<NodeResult> nodeResults(const Material& mat, const Boundary& b, cons
             txy += snn * g.nx * g.ny + sss * g.tx * g.ty + sns * (g.nx * g.ty + g.ny * g.tx);
         }
         const auto count = static_cast<double>(b.ends[j].size());
-        r.stress = planeStrainStress(sx / count, sy / count, txy / count, mat.nu);
+        r.stress = planeStrainStress(sx / count, sy / count, txy / count, mat.sigmaZRatio);
     }
     return results;
 }

@@ -62,16 +62,18 @@ WorkingScale workingScale(const ExchangeModel& geometry)
 }
 
 // The stages after the boundary conditions, whichever input gave them: the
-// geometry and material of `geometry`, the conditions `conditionsOf` builds
-// on its boundary; the internal points numbered from firstPointNumber.
+// geometry and plane-strain material of `geometry`, sz / (sx + sy) as given,
+// the conditions `conditionsOf` builds on its boundary; the internal points
+// numbered from firstPointNumber.
 template <class ConditionsOf>
-ElasticSolution solveBoundary(const ExchangeModel& geometry, ConditionsOf conditionsOf, std::size_t firstPointNumber)
+ElasticSolution solveBoundary(const ExchangeModel& geometry, double sigmaZRatio, ConditionsOf conditionsOf,
+                              std::size_t firstPointNumber)
 {
     if (geometry.elements.empty()) {
         throw ElasticError("Model nie ma elementów brzegowych");
     }
     const WorkingScale scale = workingScale(geometry);
-    const Material mat(geometry.youngModulus / scale.length, geometry.poissonRatio);
+    const Material mat(geometry.youngModulus / scale.length, geometry.poissonRatio, sigmaZRatio);
     ElasticSolution sol;
     const Boundary boundary = boundaryGeometry(scale.model, sol.notes);
     const BoundaryConditions conditions = conditionsOf(boundary, sol.notes);
@@ -97,18 +99,25 @@ bool representable(double v)
 }
 
 // The checks the exchange reader makes of a file, made of a problem given
-// directly; the geometry as the reader would have built it.
+// directly; the geometry as the reader would have built it, with the
+// plane-strain material it is solved with. A plate in plane stress may have
+// a Poisson's ratio of 0.5: its equivalent's is 1/3.
 ExchangeModel problemGeometry(const ElasticProblem& problem)
 {
     if (!(problem.youngModulus > 0.0) || !representable(problem.youngModulus)) {
         throw ElasticError("Moduł Younga musi być dodatnią liczbą skończoną");
     }
-    if (!(problem.poissonRatio > -1.0 && problem.poissonRatio < 0.5)) {
-        throw ElasticError("Liczba Poissona musi leżeć między -1 a 0,5");
+    const double nu = problem.poissonRatio;
+    if (!(nu > -1.0 && (problem.planeStress ? nu <= 0.5 : nu < 0.5))) {
+        throw ElasticError(problem.planeStress ? "Liczba Poissona musi być większa od -1 i nie większa od 0,5"
+                                               : "Liczba Poissona musi leżeć między -1 a 0,5");
     }
     ExchangeModel m;
-    m.youngModulus = problem.youngModulus;
-    m.poissonRatio = problem.poissonRatio;
+    const contract::PlaneStrainEquivalent strain = problem.planeStress
+                                                       ? contract::planeStrainEquivalent(problem.youngModulus, nu)
+                                                       : contract::PlaneStrainEquivalent{problem.youngModulus, nu};
+    m.youngModulus = strain.youngModulus;
+    m.poissonRatio = strain.poissonRatio;
     for (std::size_t i = 0; i < problem.nodes.size(); ++i) {
         const PlanePoint& p = problem.nodes[i];
         if (!representable(p.x) || !representable(p.y)) {
@@ -158,7 +167,8 @@ ExchangeModel problemGeometry(const ElasticProblem& problem)
 ElasticSolution solveElastic(const ExchangeModel& model)
 {
     return solveBoundary(
-        model, [&](const Boundary& b, std::vector<std::string>&) { return nodalConditions(model, b); },
+        model, model.poissonRatio,
+        [&](const Boundary& b, std::vector<std::string>&) { return nodalConditions(model, b); },
         model.nodes.size() + 1);
 }
 
@@ -166,7 +176,7 @@ ElasticSolution solveElasticProblem(const ElasticProblem& problem)
 {
     const ExchangeModel geometry = problemGeometry(problem);
     return solveBoundary(
-        geometry,
+        geometry, problem.planeStress ? 0.0 : geometry.poissonRatio,
         [&](const Boundary& b, std::vector<std::string>& notes) { return elementConditions(problem, b, notes); }, 1);
 }
 

@@ -23,7 +23,8 @@ using contract::Stress;
 // ElasticError when the model cannot be solved.
 ElasticSolution solveElastic(const ExchangeModel& model);
 
-// The same solution of a problem whose elements carry their own conditions:
+// The same solution of a problem whose elements carry their own conditions
+// (and, in plane stress, of the plate it describes):
 // each element end takes its element's traction or displacement, so that a
 // node keeps a load of its own on each side and a node where a loaded
 // element meets a held one is held with the load on its loaded side. The
@@ -33,7 +34,8 @@ ElasticSolution solveElastic(const ExchangeModel& model);
 // material out of range) or cannot be solved.
 ElasticSolution solveElasticProblem(const ElasticProblem& problem);
 
-// Completes sz and the reduced stress from sx, sy and txy.
+// Completes sz = poissonRatio (sx + sy) and the reduced stress from sx, sy
+// and txy; a ratio of 0 gives a plate's plane stress.
 Stress planeStrainStress(double sx, double sy, double txy, double poissonRatio);
 
 } // namespace zorind::elastic

@@ -147,7 +147,7 @@ PointResult somigliana(const Material& mat, const Boundary& b, const BoundaryVal
     PointResult r;
     r.ux = sums[0];
     r.uy = sums[1];
-    r.stress = planeStrainStress(sums[2], sums[3], sums[4], mat.nu);
+    r.stress = planeStrainStress(sums[2], sums[3], sums[4], mat.sigmaZRatio);
     return r;
 }
 

@@ -14,14 +14,19 @@ namespace zorind::elastic::bem {
 using std::numbers::pi;
 using Block = std::array<std::array<double, 2>, 2>;
 
+// The plane-strain constants the kernels are made of, and sz / (sx + sy):
+// Poisson's ratio in plane strain, 0 for a plate in plane stress (solved
+// with the plane-strain equivalent of its material).
 struct Material {
-    explicit Material(double e, double poisson)
-        : young(e), nu(poisson), mu(e / (2.0 * (1.0 + poisson))), cU(1.0 / (8.0 * pi * mu * (1.0 - poisson))),
-          cT(1.0 / (4.0 * pi * (1.0 - poisson))), cS(mu / (2.0 * pi * (1.0 - poisson)))
+    explicit Material(double e, double poisson, double zRatio)
+        : young(e), nu(poisson), sigmaZRatio(zRatio), mu(e / (2.0 * (1.0 + poisson))),
+          cU(1.0 / (8.0 * pi * mu * (1.0 - poisson))), cT(1.0 / (4.0 * pi * (1.0 - poisson))),
+          cS(mu / (2.0 * pi * (1.0 - poisson)))
     {
     }
     double young;
     double nu;
+    double sigmaZRatio;
     double mu;
     double cU; // displacement kernel
     double cT; // traction and stress-from-traction kernels

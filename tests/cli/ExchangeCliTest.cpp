@@ -202,6 +202,24 @@ TEST(SolveElasticityCli, JsonNamesTheNodesAndTheInternalPoints)
 
 // A model the solver refuses, or one the check finds errors in: the reason
 // on standard error, nothing listed.
+// A material other than the default is named on the first line of solve's
+// list, as the project file names it, and the project solved with it.
+TEST(SolveElasticityCli, ListsOfAnotherMaterialStartByNamingIt)
+{
+    TempDir dir;
+    SolvedCantilever cantilever(dir);
+    ScriptedInteraction ui;
+    Project aluminium = cantilever.project;
+    aluminium.material = {7e10, 0.33, true};
+    ASSERT_TRUE(saveProjectPath(aluminium, ui, dir.file("aluminium.tav"), false));
+    const CliRun run = runCli(dir, {"solve", "aluminium.tav"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), "# material 7e+10 0.33 plane-stress\n");
+    EXPECT_EQ(run.out.substr(run.out.find('\n') + 1).rfind(kListHeading, 0), 0u);
+    const CliRun steel = runCli(dir, {"solve", cantilever.file});
+    EXPECT_EQ(steel.out.rfind(kListHeading, 0), 0u);
+}
+
 TEST(SolveElasticityCli, RefusalsSayWhyAndListNothing)
 {
     TempDir dir;

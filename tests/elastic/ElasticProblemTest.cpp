@@ -208,6 +208,44 @@ TEST(ElasticProblem, MalformedProblemIsRefusedWithItsFaultNamed)
     }
 }
 
+// A plate in plane stress pulled along x: the stress is the pull alone, sz
+// is 0, and the plate narrows by its own Poisson's ratio, not by a plane
+// strain's; with Poisson's ratio 0.5, which only a plate may have, too.
+TEST(ElasticProblem, APlateInPlaneStressNarrowsByItsOwnRatio)
+{
+    const double pull = 1e6;
+    for (const double nu : {0.25, 0.5}) {
+        ElasticProblem p = problemOf(test::square(1.0, 2));
+        p.youngModulus = 7e10;
+        p.poissonRatio = nu;
+        p.planeStress = true;
+        const auto exact = [&](PlanePoint q) {
+            return PlanePoint{pull / p.youngModulus * q.x, -nu * pull / p.youngModulus * q.y};
+        };
+        for (ElasticElement& e : p.elements) {
+            const PlanePoint a = p.nodes[static_cast<std::size_t>(e.start)];
+            const PlanePoint b = p.nodes[static_cast<std::size_t>(e.end)];
+            if (a.x == 0.0 && b.x == 0.0) {
+                e.kind = ElasticKind::Displacement;
+                e.atStart = exact(a);
+                e.atEnd = exact(b);
+            } else if (a.x == 1.0 && b.x == 1.0) {
+                e.atStart = e.atEnd = {pull, 0.0};
+            }
+        }
+        const ElasticSolution s = solveElasticProblem(p);
+        for (std::size_t i = 0; i < p.nodes.size(); ++i) {
+            SCOPED_TRACE("nu " + std::to_string(nu) + ", node " + std::to_string(i + 1));
+            const PlanePoint u = exact(p.nodes[i]);
+            EXPECT_NEAR(s.nodes[i].ux, u.x, 1e-6 * pull / p.youngModulus);
+            EXPECT_NEAR(s.nodes[i].uy, u.y, 1e-6 * pull / p.youngModulus);
+            EXPECT_NEAR(s.nodes[i].stress.sx, pull, 1e-6 * pull);
+            EXPECT_NEAR(s.nodes[i].stress.sz, 0.0, 1e-6 * pull);
+            EXPECT_NEAR(s.nodes[i].stress.reduced, pull, 1e-6 * pull);
+        }
+    }
+}
+
 // The 10 x 1 steel cantilever of 48 elements (20 a long side, 4 an end)
 // deflects within 3 % of Timoshenko's beam at every node of its free end, and
 // its nodal forces balance as closely.

@@ -126,7 +126,7 @@ Changes changesBetween(const ProjectSnapshot& before, const Project& after)
     c.geometry = !sameGeometry(a, b);
     c.conditions = !sameConditions(a, b);
     c.properties = a.analysisType != b.analysisType || a.conductivity != b.conductivity ||
-                   a.ambientTemperature != b.ambientTemperature;
+                   a.ambientTemperature != b.ambientTemperature || a.material != b.material;
     c.entries = !sameEntries(a.nodes, b.nodes) || !sameEntries(a.elements, b.elements) ||
                 !sameEntries(a.conditions, b.conditions) || !sameEntries(a.boundaries, b.boundaries);
     c.internalPoints = !samePointPositions(a, b);

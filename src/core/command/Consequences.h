@@ -11,7 +11,7 @@ namespace zorind {
 struct Changes {
     bool geometry = false;       // nodes, elements, the kinds of their boundaries
     bool conditions = false;     // the conditions the elements carry
-    bool properties = false;     // analysis type, conductivity, ambient temperature
+    bool properties = false;     // analysis type, conductivity, ambient temperature, material
     bool entries = false;        // any table entry, used by an element or not
     bool internalPoints = false; // internal points' positions or count
     bool results = false;        // resultsValid, the result tables, internal values

@@ -89,14 +89,14 @@ void storeSolution(const contract::ElasticSolution& s, Project& p)
 
 } // namespace
 
-double exchangedYoungModulus()
+double exchangedYoungModulus(const Model& model)
 {
-    return asExchanged(kYoungModulus);
+    return asExchanged(static_cast<float>(model.material.youngModulus));
 }
 
-double exchangedPoissonRatio()
+double exchangedPoissonRatio(const Model& model)
 {
-    return asExchanged(kPoissonRatio);
+    return asExchanged(static_cast<float>(model.material.poissonRatio));
 }
 
 std::string unknownElasticKind(const Project& p)
@@ -119,8 +119,9 @@ std::string unknownElasticKind(const Project& p)
 contract::ElasticProblem elasticProblem(const Project& p)
 {
     contract::ElasticProblem problem;
-    problem.youngModulus = exchangedYoungModulus();
-    problem.poissonRatio = exchangedPoissonRatio();
+    problem.youngModulus = exchangedYoungModulus(p);
+    problem.poissonRatio = exchangedPoissonRatio(p);
+    problem.planeStress = p.material.planeStress;
     for (int i : p.nodes.numbers()) {
         problem.nodes.push_back({static_cast<double>(p.nodes[i].x), static_cast<double>(p.nodes[i].y)});
     }

@@ -18,10 +18,12 @@ using ElasticSolver = std::function<contract::ElasticSolution(const contract::El
 
 inline constexpr const char* kNotElasticityMessage = "Obliczenia sprężyste dotyczą tylko zadań typu 10 (sprężystość)";
 
-// The material of an elasticity project, as the exchange file writes it
-// (the project has no field for it): Young's modulus and Poisson's ratio.
-double exchangedYoungModulus();
-double exchangedPoissonRatio();
+// The project's material as the exchange file's "%f" of its single-precision
+// value gives it to the solver program: Young's modulus and Poisson's ratio
+// (of a plate in plane stress its own, which the solver turns into the
+// plane-strain equivalent the file carries).
+double exchangedYoungModulus(const Model& model);
+double exchangedPoissonRatio(const Model& model);
 
 // Names the first element whose condition is neither a traction (kind 1)
 // nor a displacement (kind 2); empty when there is none. Element
@@ -32,7 +34,8 @@ std::string unknownElasticKind(const Project& project);
 // unknownElasticKind: every node; every element with its own condition's
 // values, at its start atNode1 and atNode1Y, at its middle atMiddle and
 // atMiddleY, at its end atNode2 and atNode2Y (the export writes the ends
-// only); the internal points; the material as exchanged.
+// only); the internal points; the material as exchanged, plane stress or
+// plane strain.
 contract::ElasticProblem elasticProblem(const Project& project);
 
 enum class ElasticComputeOutcome {

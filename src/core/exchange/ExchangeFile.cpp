@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "contract/ElasticContract.h"
+#include "contract/ElasticProblem.h"
 #include "core/model/NumberFormat.h"
 
 namespace zorind {
@@ -54,6 +55,15 @@ std::optional<EndValues> firstEnd(const Project& p, int node, ElasticKind kind)
 
 } // namespace
 
+ExchangedMaterial exchangedMaterial(const Model& model)
+{
+    const Material& m = model.material;
+    const contract::PlaneStrainEquivalent strain =
+        m.planeStress ? contract::planeStrainEquivalent(m.youngModulus, m.poissonRatio)
+                      : contract::PlaneStrainEquivalent{m.youngModulus, m.poissonRatio};
+    return {static_cast<float>(strain.youngModulus), static_cast<float>(strain.poissonRatio)};
+}
+
 std::vector<int> nodesWithSplitLoads(const Project& p)
 {
     std::vector<int> nodes;
@@ -88,8 +98,9 @@ std::string exchangeFileText(const Project& p)
 {
     std::string out = "0 " + std::to_string(p.elementCount()) + ' ' + std::to_string(p.nodeCount()) + ' ' +
                       std::to_string(p.internalPointCount()) + " 1 0";
-    appendReal(out, kYoungModulus);
-    appendReal(out, kPoissonRatio);
+    const ExchangedMaterial material = exchangedMaterial(p);
+    appendReal(out, material.youngModulus);
+    appendReal(out, material.poissonRatio);
     out += '\n';
 
     for (int i : p.nodes.numbers()) {

@@ -10,10 +10,15 @@ namespace zorind {
 inline constexpr const char* kExchangeFileName = "tav_ed.dat";
 inline constexpr const char* kResultFileName = "tav_ed.wyn";
 
-// The material the elasticity solver is given; the project has no field for
-// it. Held in single precision, as the file has always carried it.
-inline constexpr float kYoungModulus = 2.1e11f;
-inline constexpr float kPoissonRatio = 0.3f;
+// The material the exchange file gives the solver, which solves plane
+// strain: the project's, or for a plate in plane stress its plane-strain
+// equivalent; in single precision, as the file has always carried it
+// (210000003072 and 0.3 by default).
+struct ExchangedMaterial {
+    float youngModulus = 0.0f;
+    float poissonRatio = 0.0f;
+};
+ExchangedMaterial exchangedMaterial(const Model& model);
 
 // The exchange data file for the elasticity solver, byte for byte: header,
 // nodes, internal points (numbered after the nodes), elements, the counts

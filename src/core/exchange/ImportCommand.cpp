@@ -1,6 +1,7 @@
 #include "core/exchange/ImportCommand.h"
 
 #include <array>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -20,6 +21,20 @@ std::string nodeCountText(int n)
     const int tens = n % 100;
     const char* word = n == 1 ? "węzeł" : ones >= 2 && ones <= 4 && (tens < 12 || tens > 14) ? "węzły" : "węzłów";
     return std::to_string(n) + ' ' + word;
+}
+
+// The solver program solves a plate in plane stress as the plane-strain body
+// of its equivalent material (the exchange file carries no other): the
+// displacements and the stresses in the plane are the plate's, its sz is
+// not. A plate has none, and its reduced stress follows from the other three.
+void keepPlateStresses(Project& project)
+{
+    for (int k = 1; k <= project.nodeCount(); ++k) {
+        std::array<float, 8>& e = project.elementResults[k].slot;
+        const double sx = e[3], sy = e[4], txy = e[6];
+        e[5] = 0.0f;
+        e[7] = static_cast<float>(std::sqrt(sx * sx - sx * sy + sy * sy + 3.0 * txy * txy));
+    }
 }
 
 } // namespace
@@ -84,6 +99,9 @@ ImportOutcome importResults(Project& project, Interaction& ui, const std::string
         return ImportOutcome::OtherModel;
     }
     storeResults(report, project);
+    if (project.material.planeStress) {
+        keepPlateStresses(project);
+    }
     // A result file holds no internal-point values: those of an earlier
     // solution in this process belong to other nodal results.
     project.internalPointResults.resize(0);

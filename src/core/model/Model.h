@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "core/model/Material.h"
 #include "core/model/Table.h"
 
 namespace zorind {
@@ -111,6 +113,12 @@ struct Model {
     int32_t currentBoundary = 1;
     int32_t currentCondition = 1;
     int32_t resultsValid = 0;
+    // The material of an elasticity analysis, kept after the closing text of
+    // the project file when it is not the default.
+    Material material;
+    // The lines of that block this version does not know: kept, and written
+    // back on saving.
+    std::vector<std::string> keptBlockLines;
 
     Table<Node, kMaxNodes> nodes;
     Table<Element, kMaxElements> elements;

@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "core/model/NumberFormat.h"
+#include "core/model/TrailingBlock.h"
 
 namespace zorind {
 
@@ -81,6 +82,7 @@ std::string writeProjectText(const Model& p)
     appendInt(out, p.analysisType);
     out += '\n';
     out += "Koniec pliku";
+    appendTrailingBlock(out, p);
     return out;
 }
 
@@ -171,6 +173,10 @@ public:
         return value;
     }
 
+    // The text not read yet, and the line it starts on.
+    std::string_view rest() const { return text_.substr(pos_); }
+    int line() const { return line_; }
+
 private:
     std::string where() const { return "Wiersz " + std::to_string(line_) + ": "; }
 
@@ -225,6 +231,9 @@ std::optional<std::string> readProjectText(std::string_view text, Model& project
             p.internalPoints[k].y = in.real("współrzędna punktu wewnętrznego");
         }
         p.analysisType = in.integer("typ obliczeń");
+        if (std::optional<std::string> fault = readTrailingBlock(in.rest(), in.line(), p)) {
+            return fault;
+        }
     } catch (const TokenReader::Failure& failure) {
         return failure.reason;
     }

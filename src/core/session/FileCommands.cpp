@@ -2,6 +2,7 @@
 
 #include "core/model/NumberFormat.h"
 #include "core/model/ProjectFile.h"
+#include "core/model/TrailingBlock.h"
 #include "core/session/RecentProjects.h"
 #include "core/ui/Messages.h"
 
@@ -240,8 +241,13 @@ bool openProjectPath(Project& p, Interaction& ui, const std::string& path, bool 
         showReadFailure(ui, path, result);
         return false;
     }
-    return becameTheProjectsFile(p, ui, path, announce ? "Odczytano dane z pliku " : nullptr, "Odczyt z pliku",
-                                 showModel);
+    becameTheProjectsFile(p, ui, path, announce ? "Odczytano dane z pliku " : nullptr, "Odczyt z pliku", showModel);
+    // Lines of the file's own block that this version does not know are kept
+    // for the next save; the user hears of them once.
+    if (!p.keptBlockLines.empty()) {
+        ui.message(keptBlockLinesNote(p), "Odczyt z pliku", MessageKind::Information);
+    }
+    return true;
 }
 
 bool saveProject(Project& p, Interaction& ui, const ShowModel& showModel)

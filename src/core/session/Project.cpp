@@ -8,6 +8,8 @@ void resetProject(Project& p)
 {
     p.conductivity = 1.0f;
     p.analysisType = HeatFlow;
+    p.material = Material{};
+    p.keptBlockLines.clear();
 
     p.view.gridStepX = 2.0f;
     p.view.gridStepY = 2.0f;

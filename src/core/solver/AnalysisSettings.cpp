@@ -1,5 +1,7 @@
 #include "core/solver/AnalysisSettings.h"
 
+#include <cctype>
+
 #include <string>
 
 #include "core/model/NumberFormat.h"
@@ -52,6 +54,29 @@ bool applyConductivity(Project& project, Interaction& ui, std::optional<double> 
         return false;
     }
     project.conductivity = *typed;
+    return true;
+}
+
+bool applyMaterial(Project& project, Interaction& ui, std::optional<double> youngModulus,
+                   std::optional<double> poissonRatio, bool planeStress)
+{
+    std::optional<std::string> fault;
+    if (!youngModulus) {
+        fault = "moduł Younga musi być liczbą";
+    } else if (!poissonRatio) {
+        fault = "liczba Poissona musi być liczbą";
+    }
+    const Material material{youngModulus.value_or(0.0), poissonRatio.value_or(0.0), planeStress};
+    if (!fault) {
+        fault = materialFault(material);
+    }
+    if (fault) {
+        // The reasons are ASCII at their start: a capital letter opens the line.
+        (*fault)[0] = static_cast<char>(std::toupper(static_cast<unsigned char>((*fault)[0])));
+        ui.error(std::string(kBadDataMessage) + "\n" + *fault, kPhysicalPropertiesTitle);
+        return false;
+    }
+    project.material = material;
     return true;
 }
 

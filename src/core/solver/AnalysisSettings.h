@@ -54,6 +54,15 @@ std::string_view conductivityLabel(int analysisType);
 // value. Returns whether it was accepted. resultsValid is not touched.
 bool applyConductivity(Project& project, Interaction& ui, std::optional<double> value);
 
+// OK in "Własności fizyczne" of an elasticity project: Young's modulus and
+// Poisson's ratio as the dialog parsed them (nothing when a field is not a
+// number) and plane stress or plane strain. A value that is missing or out
+// of range (materialFault) shows "Złe dane" and why, with the error icon,
+// and leaves the material as it was; otherwise the project takes it.
+// Returns whether it was accepted.
+bool applyMaterial(Project& project, Interaction& ui, std::optional<double> youngModulus,
+                   std::optional<double> poissonRatio, bool planeStress);
+
 // The same for the text of the field: a decimal number with `decimalSeparator`
 // (the user's locale) or a point, an optional sign and exponent, surrounding
 // blanks allowed.

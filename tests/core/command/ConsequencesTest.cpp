@@ -69,6 +69,7 @@ TEST(Consequences, ResultsGoWhenTheirDataChangesAndOnlyThen)
         {"a used condition's value", [](Project& p) { p.conditions[2].atMiddle = 90; }, false, true},
         {"the conductivity", [](Project& p) { p.conductivity = 2; }, false, true},
         {"the ambient temperature", [](Project& p) { p.ambientTemperature = 20; }, false, true},
+        {"the material", [](Project& p) { p.material.planeStress = true; }, false, true},
         {"the kind of an element's boundary", [](Project& p) { p.boundaries[1].kind = InnerBoundary; }, false, true},
         {"a free node added", [](Project& p) { test::addNode(p, 20, 20); }, false, true},
         {"an internal point moved along y alone", [](Project& p) { p.internalPoints[1].y = 2; }, true, true},

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "core/exchange/ElasticityResults.h"
 #include "core/exchange/ImportCommand.h"
@@ -198,8 +199,8 @@ TEST(ImportCommand, AsksReportsFailuresAndValidatesOnceTheHeaderIsFound)
     EXPECT_EQ(importResults(p, ui, dir.write("all.wyn", whole)), ImportOutcome::Complete);
     EXPECT_TRUE(ui.shown.empty());
     for (const NodeResult& n : sampleResults(3)) {
-        EXPECT_EQ(elasticityValues(p, n.number), (std::array<float, 9>{n.dx, n.dy, n.fx, n.fy, n.sigmaX, n.sigmaY,
-                                                                       n.sigmaZ, n.tauXY, n.reduced}))
+        EXPECT_EQ(elasticityValues(p, n.number),
+                  (std::array<float, 9>{n.dx, n.dy, n.fx, n.fy, n.sigmaX, n.sigmaY, n.sigmaZ, n.tauXY, n.reduced}))
             << "node " << n.number;
     }
 }
@@ -281,6 +282,32 @@ TEST(ImportCommand, TheSolversNotesFollowTheImportsOwnMessage)
     EXPECT_EQ(importResults(p, ui, dir.write("d.wyn", banner + resultPair(sampleResults(4)))),
               ImportOutcome::OtherModel);
     EXPECT_EQ(ui.shown.size(), 1u);
+}
+
+// A plate in plane stress, solved by the program as the plane-strain body of
+// its equivalent material, keeps the file's displacements and stresses in
+// its plane; its sz is 0 and its reduced stress the in-plane von Mises.
+TEST(ImportCommand, APlateInPlaneStressHasNoStressAcrossIt)
+{
+    test::TempDir dir;
+    Project p = test::emptyProject();
+    test::addPolygon(p, {{0, 0}, {4, 0}, {4, 3}});
+    p.material.planeStress = true;
+    const std::vector<NodeResult> nodes = sampleResults(3);
+    ScriptedInteraction ui;
+    ASSERT_EQ(importResults(p, ui, dir.write("a.wyn", resultFile(nodes))), ImportOutcome::Complete);
+    for (int k = 1; k <= 3; ++k) {
+        const NodeResult& n = nodes[static_cast<std::size_t>(k - 1)];
+        const std::array<float, 8>& e = p.elementResults[k].slot;
+        EXPECT_EQ(e[1], n.dx);
+        EXPECT_EQ(e[3], n.sigmaX);
+        EXPECT_EQ(e[4], n.sigmaY);
+        EXPECT_EQ(e[6], n.tauXY);
+        EXPECT_EQ(e[5], 0.0f);
+        const double sx = n.sigmaX, sy = n.sigmaY, txy = n.tauXY;
+        EXPECT_FLOAT_EQ(
+            e[7], static_cast<float>(std::sqrt(0.5 * ((sx - sy) * (sx - sy) + sy * sy + sx * sx) + 3.0 * txy * txy)));
+    }
 }
 
 TEST(ElasticityResults, ValuesShowWithSixSignificantDigitsAndSixDecimals)

@@ -71,5 +71,36 @@ TEST(PhysicalProperties, AnythingElseIsBadDataAndChangesNothing)
     EXPECT_EQ(p.conductivity, 1.0f);
 }
 
+// The material of an elasticity project: taken when in range, otherwise
+// "Złe dane" with the reason and the material as it was.
+TEST(PhysicalProperties, TheMaterialIsTakenOnlyInRange)
+{
+    Project p = test::emptyProject();
+    ScriptedInteraction ui;
+    EXPECT_TRUE(applyMaterial(p, ui, 7e10, 0.5, true));
+    EXPECT_EQ(p.material, (Material{7e10, 0.5, true}));
+    EXPECT_TRUE(ui.shown.empty());
+    const struct {
+        std::optional<double> young;
+        std::optional<double> poisson;
+        bool planeStress;
+        const char* reason;
+    } refused[] = {
+        {std::nullopt, 0.3, false, "Moduł Younga musi być liczbą"},
+        {7e10, std::nullopt, false, "Liczba Poissona musi być liczbą"},
+        {0.0, 0.3, false, "Moduł Younga musi być liczbą większą od zera"},
+        {7e10, 0.5, false, "Liczba Poissona musi leżeć między -1 a 0,5"},
+        {7e10, -1.0, true, "Liczba Poissona musi być większa od -1"},
+    };
+    for (const auto& r : refused) {
+        ui.clear();
+        EXPECT_FALSE(applyMaterial(p, ui, r.young, r.poisson, r.planeStress)) << r.reason;
+        EXPECT_EQ(p.material, (Material{7e10, 0.5, true})) << r.reason;
+        ASSERT_EQ(ui.shown.size(), 1u);
+        EXPECT_EQ(ui.shown[0].text.rfind(std::string("Złe dane\n") + r.reason, 0), 0u) << ui.shown[0].text;
+        EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
+    }
+}
+
 } // namespace
 } // namespace zorind
