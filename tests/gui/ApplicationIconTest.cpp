@@ -33,4 +33,11 @@ TEST(ApplicationIcon, IsTheInstalledIconFile)
     EXPECT_GT(colours.size(), 50);
 }
 
+// Wayland shows a window's name and icon from the desktop entry the
+// application names: the one installed.
+TEST(ApplicationIcon, WaylandFindsItThroughTheInstalledDesktopEntry)
+{
+    EXPECT_EQ(QGuiApplication::desktopFileName() + QStringLiteral(".desktop"), QStringLiteral(ZORIND_DESKTOP_ENTRY));
+}
+
 } // namespace
