@@ -23,8 +23,6 @@ int main(int argc, char** argv)
     try {
         zorind::MainWindow window;
         window.show();
-        // The program's own icon in place of the window's drawn one.
-        window.setWindowIcon(QApplication::windowIcon());
         if (argc > 1) {
             // A project named on the command line opens as "Otwórz" reads it.
             // The caption shows the full path, as after "Otwórz".
