@@ -22,6 +22,7 @@
 #include "solver/Compute.h"
 #include "solver/Integration.h"
 #include "solver/LinearSolve.h"
+#include "solver/PotentialField.h"
 #include "support/SolverModels.h"
 #include "ui/ScriptedInteraction.h"
 

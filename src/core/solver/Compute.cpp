@@ -12,6 +12,7 @@
 #include "solver/Assembly.h"
 #include "solver/Integration.h"
 #include "solver/LinearSolve.h"
+#include "solver/PotentialField.h"
 
 namespace zorind {
 
