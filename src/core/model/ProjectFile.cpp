@@ -37,9 +37,9 @@ std::string writeProjectText(const Model& p)
     out += '\n';
 
     for (int k = 1; k <= p.nodeCount(); ++k) {
-        appendFixed(out, p.nodes[k].x, 15);
+        appendFileNumber(out, p.nodes[k].x, 15);
         out += ' ';
-        appendFixed(out, p.nodes[k].y, 15);
+        appendFileNumber(out, p.nodes[k].y, 15);
         out += '\n';
     }
     for (int k = 1; k <= p.elementCount(); ++k) {
@@ -60,7 +60,7 @@ std::string writeProjectText(const Model& p)
             if (i > 0) {
                 out += ' ';
             }
-            appendFixed(out, values[i], 6);
+            appendFileNumber(out, values[i], 6);
         }
         out += '\n';
     }
@@ -68,14 +68,14 @@ std::string writeProjectText(const Model& p)
         appendInt(out, p.boundaries[k].kind);
         out += '\n';
     }
-    appendFixed(out, p.conductivity, 6);
+    appendFileNumber(out, p.conductivity, 6);
     out += ' ';
-    appendFixed(out, p.ambientTemperature, 6);
+    appendFileNumber(out, p.ambientTemperature, 6);
     out += '\n';
     for (int k = 1; k <= p.internalPointCount(); ++k) {
-        appendFixed(out, p.internalPoints[k].x, 6);
+        appendFileNumber(out, p.internalPoints[k].x, 6);
         out += ' ';
-        appendFixed(out, p.internalPoints[k].y, 6);
+        appendFileNumber(out, p.internalPoints[k].y, 6);
         out += '\n';
     }
     appendInt(out, p.analysisType);
