@@ -112,6 +112,79 @@ TEST(Subdivision, ASplitPastATablesCapacityIsRefusedWhole)
                                         capacityMessage(kElementsGenitive, kMaxElements)}));
 }
 
+// Along the element t from 0 to 1: x values on a parabola, y values on a
+// line, as a condition's start, middle and end values give them.
+double parabola(double t)
+{
+    return 2.0 + 3.0 * t - 4.0 * t * t;
+}
+double line(double t)
+{
+    return -1.0 + 6.0 * t;
+}
+int addVaryingCondition(Project& p)
+{
+    const int c = test::addCondition(p, 1.0f, static_cast<float>(parabola(0.0)), static_cast<float>(parabola(0.5)),
+                                     static_cast<float>(parabola(1.0)));
+    p.conditions[c].atNode1Y = static_cast<float>(line(0.0));
+    p.conditions[c].atMiddleY = static_cast<float>(line(0.5));
+    p.conditions[c].atNode2Y = static_cast<float>(line(1.0));
+    return c;
+}
+
+// The bottom and top sides carry a varying condition: each of their quarters
+// gets the values the element's own interpolation takes at the quarter's
+// ends and middle, one new condition per quarter shared by both sides; the
+// other sides' constant condition stays shared.
+TEST(Subdivision, EachPieceTakesTheValuesOfTheElementsOwnInterpolation)
+{
+    Project p = squareAndTriangle();
+    const int varying = addVaryingCondition(p);
+    p.elements[1].condition = varying;
+    p.elements[3].condition = varying;
+    ScriptedInteraction ui;
+    ASSERT_TRUE(subdivide(p, ui, 0, 4));
+    ASSERT_EQ(p.conditionCount(), varying + 4);
+    Project fresh = squareAndTriangle();
+    EXPECT_EQ(p.conditions[varying], fresh.conditions[addVaryingCondition(fresh)]) << "kept as it was";
+    for (int piece = 0; piece < 4; ++piece) {
+        const double t0 = piece / 4.0;
+        const double t1 = (piece + 1) / 4.0;
+        const int c = p.elements[1 + piece].condition;
+        EXPECT_EQ(p.elements[9 + piece].condition, c) << "the top side's pieces share them";
+        ASSERT_EQ(c, varying + 1 + piece);
+        const BoundaryCondition& b = p.conditions[c];
+        EXPECT_EQ(b.kind, 1.0f);
+        EXPECT_FLOAT_EQ(b.atNode1, static_cast<float>(parabola(t0))) << piece;
+        EXPECT_FLOAT_EQ(b.atMiddle, static_cast<float>(parabola((t0 + t1) / 2))) << piece;
+        EXPECT_FLOAT_EQ(b.atNode2, static_cast<float>(parabola(t1))) << piece;
+        EXPECT_FLOAT_EQ(b.atNode1Y, static_cast<float>(line(t0))) << piece;
+        EXPECT_FLOAT_EQ(b.atMiddleY, static_cast<float>(line((t0 + t1) / 2))) << piece;
+        EXPECT_FLOAT_EQ(b.atNode2Y, static_cast<float>(line(t1))) << piece;
+        EXPECT_EQ(p.elements[5 + piece].condition, 1) << "a constant condition stays shared";
+    }
+}
+
+// New conditions that do not all fit refuse the whole split; exactly as many
+// as there is room for are taken.
+TEST(Subdivision, ASplitNeedingMoreConditionsThanFitIsRefusedWhole)
+{
+    Project p = squareAndTriangle();
+    p.elements[1].condition = addVaryingCondition(p);
+    while (p.conditionCount() < kMaxConditions - 2) {
+        test::addCondition(p, 2.0f, 0.0f, 0.0f, 0.0f);
+    }
+    const std::string before = writeProjectText(p);
+    ScriptedInteraction ui;
+    EXPECT_FALSE(subdivide(p, ui, 1, 3)) << "three new conditions, room for two";
+    EXPECT_EQ(writeProjectText(p), before);
+    EXPECT_EQ(ui.shown.back().text, capacityMessage(kConditionsGenitive, kMaxConditions) +
+                                        "\nWarunki zmienne wzdłuż elementów wymagają 3 nowych warunków "
+                                        "brzegowych; wolnych miejsc w tablicy: 2.");
+    EXPECT_TRUE(subdivide(p, ui, 1, 2));
+    EXPECT_EQ(p.conditionCount(), kMaxConditions);
+}
+
 TEST(Subdivision, BadAnswersAreRefusedWithAMessageAndChangeNothing)
 {
     const Project original = squareAndTriangle();
