@@ -9,9 +9,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
@@ -150,6 +152,33 @@ TEST(ElasticProgram, RefusedInputLeavesTheResultFileAsItWas)
     std::ofstream(data, std::ios::binary | std::ios::trunc) << exchangeText(full);
     std::ostringstream fullErr;
     EXPECT_EQ(runElastic(data, results, fullErr), exitSolved) << fullErr.str();
+}
+
+// Results that cannot be written whole (a file-size limit stands in for a
+// full disk) are reported, and the earlier result file stays byte for byte
+// with nothing left beside it.
+TEST(ElasticProgram, AFailedWriteLeavesTheEarlierResults)
+{
+    TempDir dir;
+    const fs::path data = dir.path() / "tav_ed.dat";
+    const fs::path results = dir.path() / "tav_ed.wyn";
+    std::ofstream(data, std::ios::binary) << exchangeText(goodModel());
+    const std::string earlier = "results of an earlier run\n";
+    std::ofstream(results, std::ios::binary) << earlier;
+    rlimit normal{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &normal), 0);
+    rlimit small = normal;
+    small.rlim_cur = 256;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::ostringstream err;
+    const int status = runElastic(data, results, err);
+    setrlimit(RLIMIT_FSIZE, &normal);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(status, exitFailed) << err.str();
+    EXPECT_THAT(err.str(), ::testing::HasSubstr("Błąd zapisu pliku wyników"));
+    EXPECT_EQ(readAll(results.string()), earlier);
+    EXPECT_EQ(entries(dir.path()), 2u);
 }
 
 // The result path takes the results only as a regular file or a new name; a
