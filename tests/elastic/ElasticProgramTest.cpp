@@ -4,16 +4,15 @@
 #include "ElasticProgram.h"
 #include "ExchangeModel.h"
 #include "elastic/ExchangeText.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
@@ -165,16 +164,12 @@ TEST(ElasticProgram, AFailedWriteLeavesTheEarlierResults)
     std::ofstream(data, std::ios::binary) << exchangeText(goodModel());
     const std::string earlier = "results of an earlier run\n";
     std::ofstream(results, std::ios::binary) << earlier;
-    rlimit normal{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &normal), 0);
-    rlimit small = normal;
-    small.rlim_cur = 256;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     std::ostringstream err;
-    const int status = runElastic(data, results, err);
-    setrlimit(RLIMIT_FSIZE, &normal);
-    std::signal(SIGXFSZ, previousHandler);
+    int status = 0;
+    {
+        const zorind::test::FileSizeLimit limit(256);
+        status = runElastic(data, results, err);
+    }
     EXPECT_EQ(status, exitFailed) << err.str();
     EXPECT_THAT(err.str(), ::testing::HasSubstr("Błąd zapisu pliku wyników"));
     EXPECT_EQ(readAll(results.string()), earlier);
