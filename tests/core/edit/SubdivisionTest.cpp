@@ -134,17 +134,20 @@ int addVaryingCondition(Project& p)
 
 // The bottom and top sides carry a varying condition: each of their quarters
 // gets the values the element's own interpolation takes at the quarter's
-// ends and middle, one new condition per quarter shared by both sides; the
-// other sides' constant condition stays shared.
+// ends and middle, one new condition per quarter shared by both sides. A
+// constant condition stays the element's own, also where another has the
+// same values.
 TEST(Subdivision, EachPieceTakesTheValuesOfTheElementsOwnInterpolation)
 {
     Project p = squareAndTriangle();
     const int varying = addVaryingCondition(p);
+    const int twin = test::addCondition(p, 1, 100, 100, 100); // condition 2's values
     p.elements[1].condition = varying;
+    p.elements[2].condition = twin;
     p.elements[3].condition = varying;
     ScriptedInteraction ui;
     ASSERT_TRUE(subdivide(p, ui, 0, 4));
-    ASSERT_EQ(p.conditionCount(), varying + 4);
+    ASSERT_EQ(p.conditionCount(), twin + 4);
     Project fresh = squareAndTriangle();
     EXPECT_EQ(p.conditions[varying], fresh.conditions[addVaryingCondition(fresh)]) << "kept as it was";
     for (int piece = 0; piece < 4; ++piece) {
@@ -152,7 +155,7 @@ TEST(Subdivision, EachPieceTakesTheValuesOfTheElementsOwnInterpolation)
         const double t1 = (piece + 1) / 4.0;
         const int c = p.elements[1 + piece].condition;
         EXPECT_EQ(p.elements[9 + piece].condition, c) << "the top side's pieces share them";
-        ASSERT_EQ(c, varying + 1 + piece);
+        ASSERT_EQ(c, twin + 1 + piece);
         const BoundaryCondition& b = p.conditions[c];
         EXPECT_EQ(b.kind, 1.0f);
         EXPECT_FLOAT_EQ(b.atNode1, static_cast<float>(parabola(t0))) << piece;
@@ -161,7 +164,8 @@ TEST(Subdivision, EachPieceTakesTheValuesOfTheElementsOwnInterpolation)
         EXPECT_FLOAT_EQ(b.atNode1Y, static_cast<float>(line(t0))) << piece;
         EXPECT_FLOAT_EQ(b.atMiddleY, static_cast<float>(line((t0 + t1) / 2))) << piece;
         EXPECT_FLOAT_EQ(b.atNode2Y, static_cast<float>(line(t1))) << piece;
-        EXPECT_EQ(p.elements[5 + piece].condition, 1) << "a constant condition stays shared";
+        EXPECT_EQ(p.elements[5 + piece].condition, twin) << "a constant condition stays shared";
+        EXPECT_EQ(p.elements[13 + piece].condition, 1);
     }
 }
 
