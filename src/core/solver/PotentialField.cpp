@@ -65,16 +65,16 @@ std::vector<GaussPoint> gaussLegendre(int n)
     return rule;
 }
 
-// Sorts the elements by their distance from (px, py) into those four
-// lengths away or more (far), those from two lengths (middle) and the rest
-// (near), four elements at a time. The elements' arrays hold whole vectors
+// Sorts the elements by their distance from (px, py) into those
+// √farFactor lengths away or more (far), those from √middleFactor lengths
+// (middle) and the rest (near), four elements at a time. The elements' arrays hold whole vectors
 // (the last filled up with copies); only the first `count` are sorted.
 // Without a division: the distance to the segment's inside is compared
 // through the cross product, d² = cross² / |ab|².
 ZORIND_VECTOR_CLONES
 void classify(std::size_t count, const double* ax, const double* ay, const double* abx, const double* aby,
-              const double* length2, double px, double py, std::vector<std::uint32_t>& far,
-              std::vector<std::uint32_t>& middle, std::vector<std::uint32_t>& near)
+              const double* length2, double px, double py, double farFactor, double middleFactor,
+              std::vector<std::uint32_t>& far, std::vector<std::uint32_t>& middle, std::vector<std::uint32_t>& near)
 {
     for (std::size_t e = 0; e < count; e += 4) {
         Vec4 x, y, dx, dy, l2;
@@ -98,8 +98,8 @@ void classify(std::size_t count, const double* ax, const double* ay, const doubl
         const Int4 beyondB = along >= l2;
         const Vec4 d2 = beforeA ? toA : (beyondB ? toB : inside);
         const Vec4 scale = (beforeA | beyondB) ? Vec4{1.0, 1.0, 1.0, 1.0} : l2;
-        const Int4 isFar = d2 >= 16.0 * l2 * scale;
-        const Int4 isMiddle = d2 >= 4.0 * l2 * scale;
+        const Int4 isFar = d2 >= farFactor * l2 * scale;
+        const Int4 isMiddle = d2 >= middleFactor * l2 * scale;
         for (std::size_t lane = 0; lane < 4 && e + lane < count; ++lane) {
             const auto index = static_cast<std::uint32_t>(e + lane);
             if (isFar[lane] != 0) {
@@ -122,7 +122,7 @@ double ruleSum(const std::uint32_t* elements, std::size_t count, std::size_t vec
                double py)
 {
     Vec4 sum = {0.0, 0.0, 0.0, 0.0};
-    // The rule's points lie two element lengths or more from the point; the
+    // The rule's points lie an element's length or more from the point; the
     // floor only guards against a degenerate element.
     const Vec4 floor = {1e-300, 1e-300, 1e-300, 1e-300};
     for (std::size_t k = 0; k < count; ++k) {
@@ -260,6 +260,8 @@ bool PotentialField::addElement(double x1, double y1, double x3, double y3, cons
     if (shortRules_) {
         farRule_.add(x1, y1, x3, y3, L, u, q, conductivity_);
         middleRule_.add(x1, y1, x3, y3, L, u, q, conductivity_);
+    } else {
+        tenPointRule_.add(x1, y1, x3, y3, L, u, q, conductivity_);
     }
     for (int a = 0; a < 3; ++a) {
         if (!std::isfinite(u[a]) || !std::isfinite(q[a])) {
@@ -287,7 +289,8 @@ bool PotentialField::finishElements()
         aby_.push_back(aby_.back());
         length2_.push_back(length2_.back());
     }
-    for (const std::vector<double>* v : {&farRule_.u, &farRule_.q, &middleRule_.u, &middleRule_.q}) {
+    for (const std::vector<double>* v : {&farRule_.u, &farRule_.q, &middleRule_.u, &middleRule_.q,
+                                         &tenPointRule_.u, &tenPointRule_.q}) {
         for (double value : *v) {
             if (!std::isfinite(value)) {
                 return false;
@@ -300,6 +303,14 @@ bool PotentialField::finishElements()
 PotentialField::Rule::Rule(std::size_t vectorCount)
     : vectors(vectorCount), points(gaussLegendre(static_cast<int>(4 * vectorCount)))
 {
+}
+
+PotentialField::Rule::Rule(const std::array<GaussPoint, 10>& tenPoints)
+    : vectors(3), points(tenPoints.begin(), tenPoints.end())
+{
+    // Two points of weight zero at the middle fill up the third vector.
+    points.push_back({0.0, 0.0});
+    points.push_back({0.0, 0.0});
 }
 
 void PotentialField::Rule::add(double x1, double y1, double x3, double y3, double L, const double* u3,
@@ -437,18 +448,12 @@ double PotentialField::valueAt(double px, double py, Scratch& scratch) const
     // With the short rules the rule follows the distance: the four-point rule
     // four element lengths away or more, the eight-point rule from two
     // lengths (both exact to about 1e-10 of the element's share there).
-    // Nearer elements, or all of them without the short rules, are
-    // integrated piece by piece, and a point on an element takes the
-    // element's own value there.
+    // Without them every element a length away or more takes the ten-point
+    // rule. Nearer elements are integrated piece by piece, and a point on an
+    // element takes the element's own value there.
     scratch.near.clear();
-    if (shortRules_) {
-        classify(ne, ax_.data(), ay_.data(), abx_.data(), aby_.data(), length2_.data(), px, py, scratch.far,
-                 scratch.middle, scratch.near);
-    } else {
-        for (std::size_t e = 0; e < ne; ++e) {
-            scratch.near.push_back(static_cast<std::uint32_t>(e));
-        }
-    }
+    classify(ne, ax_.data(), ay_.data(), abx_.data(), aby_.data(), length2_.data(), px, py, shortRules_ ? 16.0 : 1.0,
+             shortRules_ ? 4.0 : 1.0, scratch.far, scratch.middle, scratch.near);
     double nearSum = 0.0;
     for (std::uint32_t e : scratch.near) {
         const double L = length_[e];
@@ -460,8 +465,8 @@ double PotentialField::valueAt(double px, double py, Scratch& scratch) const
         }
         nearSum += nearElement(e, px, py, -1.0, 1.0, 0);
     }
-    return farRule_.sum(scratch.far, px, py) + middleRule_.sum(scratch.middle, px, py) +
-           nearSum;
+    const Rule& far = shortRules_ ? farRule_ : tenPointRule_;
+    return far.sum(scratch.far, px, py) + middleRule_.sum(scratch.middle, px, py) + nearSum;
 }
 
 double PotentialField::potential(double x, double y) const

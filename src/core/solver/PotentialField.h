@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -73,6 +74,9 @@ private:
     // the weights the potentials and fluxes give them.
     struct Rule {
         explicit Rule(std::size_t vectors);
+        // The ten-point rule in three vectors, the last two points weighing
+        // nothing.
+        explicit Rule(const std::array<GaussPoint, 10>& tenPoints);
         std::size_t vectors;
         std::vector<GaussPoint> points;
         std::vector<double> x, y, nx, ny, u, q;
@@ -117,7 +121,9 @@ private:
     std::vector<double> ax_, ay_, abx_, aby_, length2_;
     Rule farRule_{1};    // four points
     Rule middleRule_{2}; // eight points
-    // Whether the elements two lengths away or more take the short rules.
+    Rule tenPointRule_{kGaussPoints};
+    // Whether the elements two lengths away or more take the short rules
+    // (else those a length away or more take the ten-point rule).
     bool shortRules_ = true;
     // Crossing edges per boundary: [edgeStart_[b], edgeStart_[b+1]) of the
     // edge arrays, boundaryOuter_[b] whether boundary b bounds from outside.
