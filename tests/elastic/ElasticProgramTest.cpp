@@ -4,7 +4,6 @@
 #include "ElasticProgram.h"
 #include "ExchangeModel.h"
 #include "elastic/ExchangeText.h"
-#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 #include <gmock/gmock.h>
@@ -151,29 +150,6 @@ TEST(ElasticProgram, RefusedInputLeavesTheResultFileAsItWas)
     std::ofstream(data, std::ios::binary | std::ios::trunc) << exchangeText(full);
     std::ostringstream fullErr;
     EXPECT_EQ(runElastic(data, results, fullErr), exitSolved) << fullErr.str();
-}
-
-// Results that cannot be written whole (a file-size limit stands in for a
-// full disk) are reported, and the earlier result file stays byte for byte
-// with nothing left beside it.
-TEST(ElasticProgram, AFailedWriteLeavesTheEarlierResults)
-{
-    TempDir dir;
-    const fs::path data = dir.path() / "tav_ed.dat";
-    const fs::path results = dir.path() / "tav_ed.wyn";
-    std::ofstream(data, std::ios::binary) << exchangeText(goodModel());
-    const std::string earlier = "results of an earlier run\n";
-    std::ofstream(results, std::ios::binary) << earlier;
-    std::ostringstream err;
-    int status = 0;
-    {
-        const zorind::test::FileSizeLimit limit(256);
-        status = runElastic(data, results, err);
-    }
-    EXPECT_EQ(status, exitFailed) << err.str();
-    EXPECT_THAT(err.str(), ::testing::HasSubstr("Błąd zapisu pliku wyników"));
-    EXPECT_EQ(readAll(results.string()), earlier);
-    EXPECT_EQ(entries(dir.path()), 2u);
 }
 
 // The result path takes the results only as a regular file or a new name; a

@@ -2,12 +2,13 @@
 // the rule that picks and starts the solver.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
 
 #include "exchange/ExchangeFile.h"
 #include "exchange/ExportCommand.h"
 #include "support/ModelBuilders.h"
-#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 #include "ui/ScriptedInteraction.h"
 
@@ -129,11 +130,15 @@ TEST(ExportCommand, FailedWriteLeavesThePreviousExchangeFileAsItWas)
     const std::string earlier = "the previous export\n";
     work.write("tav_ed.dat", earlier);
     ScriptedInteraction ui;
-    ExportOutcome outcome = ExportOutcome::Refused;
-    {
-        const test::FileSizeLimit limit(16);
-        outcome = writeExchangeFile(plate(), ui, work.path());
-    }
+    rlimit normal{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &normal), 0);
+    rlimit small = normal;
+    small.rlim_cur = 16;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const ExportOutcome outcome = writeExchangeFile(plate(), ui, work.path());
+    setrlimit(RLIMIT_FSIZE, &normal);
+    std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_EQ(outcome, ExportOutcome::CannotWrite);
     EXPECT_EQ(test::readAll(work.file("tav_ed.dat")), earlier);

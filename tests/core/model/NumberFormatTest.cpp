@@ -67,10 +67,7 @@ TEST(NumberFormat, FileNumbersKeepTheirDecimalsWhereTheyGiveTheFloatBack)
     // does not.
     EXPECT_EQ(text(1e-6f, 6), "0.000001");
     EXPECT_EQ(text(std::nextafter(1e-6f, 1.0f), 6), "1.0000001e-06");
-    EXPECT_EQ(text(0.123456f, 6), "0.123456");
     EXPECT_EQ(text(-0.1234567f, 6), "-0.1234567");
-    EXPECT_EQ(text(1e-7f, 6), "1e-07");
-    EXPECT_EQ(text(210000003072.0f, 6), "210000003072.000000");
     EXPECT_EQ(text(1e-17f, 15), "1e-17");
     EXPECT_EQ(text(0.1f, 15), "0.100000001490116");
     for (std::uint64_t bits = 0; bits < 0x7f800000u; bits += 7919) {
