@@ -22,6 +22,7 @@
 #include "core/solver/Integration.h"
 #include "core/solver/LinearSolve.h"
 #include "core/solver/StraightforwardSolver.h"
+#include "core/solver/PotentialField.h"
 #include "core/ui/ScriptedInteraction.h"
 #include "support/SolverModels.h"
 

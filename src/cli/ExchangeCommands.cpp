@@ -122,7 +122,7 @@ std::string elasticityJson(const Project& project, bool internalPoints)
             }
             out += "{\"n\":" + std::to_string(i) + ",\"x\":" + number(project.internalPoints[i].x) +
                    ",\"y\":" + number(project.internalPoints[i].y) + ",\"displacement\":[" + number(v[0]) + ',' +
-                   number(v[1]) + "],\"stress\":" + stressJson(v[2], v[3], v[5], v[4], v[6]) + '}';
+                   number(v[1]) + "],\"stress\":" + stressJson(v[2], v[3], v[4], v[5], v[6]) + '}';
         }
         out += ']';
     }

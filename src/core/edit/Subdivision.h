@@ -18,12 +18,18 @@ inline constexpr int kMaxParts = 20;
 // Splits each of `elements` (element numbers in use, each named once) into
 // `parts` equal straight elements: the element keeps its start node and
 // ends at the first new node, and the new elements follow it in the
-// numbering, each carrying its condition and boundary and running in its
-// direction, so a chain keeps its order; the elements after it move up. The
-// new nodes go to the end of the node table, so no node changes its number.
-// Refused whole, with a message and nothing changed, when `parts` is outside
+// numbering, each carrying its boundary and running in its direction, so a
+// chain keeps its order; the elements after it move up. The new nodes go to
+// the end of the node table, so no node changes its number. A condition
+// with one value along the element (in x and in y) stays shared by the
+// pieces; a varying one gives every piece the values the element's own
+// interpolation (the quadratic through its start, middle and end values)
+// takes at the piece's ends and middle, as the condition that has exactly
+// those values, added at the end of the table when none has. Refused whole,
+// with a message and nothing changed, when `parts` is outside
 // kMinParts..kMaxParts, an element names a node that does not exist, or
-// the nodes or elements would not fit. Returns whether the model changed.
+// the nodes, elements or conditions would not fit. Returns whether the
+// model changed.
 bool splitElements(Project& project, Interaction& ui, const std::vector<int>& elements, int parts);
 
 // "Zmień" > "Po&dziel elementy": asks for an element number (0: every

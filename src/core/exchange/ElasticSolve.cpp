@@ -15,11 +15,13 @@ namespace zorind {
 
 namespace {
 
-// A value as the exchange file's "%f" gives it to the solver program, so
-// that both ways of solving see the same material.
+// A value as the exchange file gives it to the solver program, so that both
+// ways of solving see the same material.
 double asExchanged(float value)
 {
-    return parseFiniteDouble(formatFixed(static_cast<double>(value), 6)).value_or(static_cast<double>(value));
+    std::string text;
+    appendFileNumber(text, value, 6);
+    return parseFiniteDouble(text).value_or(static_cast<double>(value));
 }
 
 // A result the project's single-precision tables can hold.

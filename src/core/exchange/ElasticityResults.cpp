@@ -35,9 +35,10 @@ std::string formatElasticityValue(float value, char decimalSeparator)
     std::from_chars(rounded.data() + e + 1 + (rounded[e + 1] == '+' ? 1 : 0), rounded.data() + rounded.size(),
                     exponent);
 
+    const std::string scientific = std::string(rounded.substr(0, e)) + 'E' + std::string(rounded.substr(e + 1));
     std::string text;
     if (exponent >= 6) {
-        text = std::string(rounded.substr(0, e)) + 'E' + std::string(rounded.substr(e + 1));
+        text = scientific;
     } else if (exponent >= -1) {
         // Six significant digits reach no further than the sixth decimal:
         // the rounded value prints exactly.
@@ -46,7 +47,11 @@ std::string formatElasticityValue(float value, char decimalSeparator)
         text = formatFixed(shortened, 6);
     } else {
         // Here the six decimals are the tighter limit: one rounding only.
+        // A value they would show as nothing but zeros shows its digits.
         text = formatFixed(v, 6);
+        if (v != 0.0 && text.find_first_of("123456789") == std::string::npos) {
+            text = scientific;
+        }
     }
     dropSignOfZero(text);
     std::replace(text.begin(), text.end(), '.', decimalSeparator);
@@ -71,7 +76,7 @@ ListColumns elasticityResultColumns(const Project& project, char decimalSeparato
 std::array<float, 7> internalPointValues(const Project& project, int point)
 {
     const InternalPointResult& r = project.internalPointResults[point];
-    return {r.ux, r.uy, r.sigmaX, r.sigmaY, r.tauXY, r.sigmaZ, r.reduced};
+    return {r.ux, r.uy, r.sigmaX, r.sigmaY, r.sigmaZ, r.tauXY, r.reduced};
 }
 
 ListColumns internalPointResultColumns(const Project& project, char decimalSeparator)

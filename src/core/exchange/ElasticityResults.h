@@ -23,9 +23,10 @@ inline constexpr int kElasticityValueColumnWidth = 60;
 std::array<float, 9> elasticityValues(const Project& project, int node);
 
 // A value as the list shows it: rounded to six significant digits, in fixed
-// notation with six decimals, in scientific notation ("1.23457E+06") when it
-// has more than six integer digits; `decimalSeparator` in place of the
-// point. A value that rounds to zero shows without a sign.
+// notation with six decimals, in scientific notation when it has more than
+// six integer digits ("1.23457E+06") or when the six decimals would show no
+// digit of it but zeros ("3.40000E-07"); `decimalSeparator` in place of the
+// point. Zero shows without a sign.
 std::string formatElasticityValue(float value, char decimalSeparator);
 
 // The list: the headings, and per node its number and its nine values,
@@ -37,10 +38,11 @@ ListColumns elasticityResultColumns(const Project& project, char decimalSeparato
 
 inline constexpr const char* kInternalPointResultsTitle = "Wyniki w punktach wewnętrznych";
 inline constexpr std::array<const char*, 10> kInternalPointResultHeaders{
-    "Nr pkt.", "x", "y", "przem.X", "przem.Y", "sig.X", "sig.Y", "tau XY", "sig.Z", "sig.red."};
+    "Nr pkt.", "x", "y", "przem.X", "przem.Y", "sig.X", "sig.Y", "sig.Z", "tau XY", "sig.red."};
 
-// The seven values of internal point `point` in the list's column order:
-// displacement x, y, sigma x, sigma y, tau xy, sigma z, reduced stress.
+// The seven values of internal point `point` in the list's column order,
+// the stresses in the order of the nodes' list: displacement x, y, sigma x,
+// sigma y, sigma z, tau xy, reduced stress.
 std::array<float, 7> internalPointValues(const Project& project, int point);
 
 // The list: the headings, and per internal point its number, x, y and the

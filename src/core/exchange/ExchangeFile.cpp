@@ -18,11 +18,12 @@ namespace {
 
 enum ElasticKind { Traction = 1, Displacement = 2 };
 
-// "%f" of a stored float.
+// "%f" of a stored float, or the digits it needs where six decimals would
+// not give it back.
 void appendReal(std::string& out, float value)
 {
     out += ' ';
-    appendFixed(out, static_cast<double>(value), 6);
+    appendFileNumber(out, value, 6);
 }
 
 struct EndValues {

@@ -88,9 +88,9 @@ struct ResultRecord {
     friend bool operator==(const ResultRecord&, const ResultRecord&) = default;
 };
 
-// What an elasticity solution gives an internal point, in the order the
-// list shows it: displacement x, y, then sigma x, sigma y, tau xy, sigma z
-// and the reduced stress. A point on the boundary or outside the body gets
+// What an elasticity solution gives an internal point: displacement x, y,
+// then sigma x, sigma y, tau xy, sigma z and the reduced stress (the lists
+// show sigma z before tau xy, as the nodes' list does). A point on the boundary or outside the body gets
 // zeros, as in the solver's result file.
 struct InternalPointResult {
     float ux = 0.0f;

@@ -21,6 +21,19 @@ void appendFixed(std::string& out, double value, int decimals)
     out.append(buffer.data(), result.ptr);
 }
 
+void appendFileNumber(std::string& out, float value, int decimals)
+{
+    const std::size_t start = out.size();
+    appendFixed(out, static_cast<double>(value), decimals);
+    if (!std::isfinite(value) || parseFiniteFloat(std::string_view(out).substr(start)) == value) {
+        return;
+    }
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    out.resize(start);
+    out.append(buffer.data(), result.ptr);
+}
+
 std::string formatFixed(double value, int decimals)
 {
     std::string out;

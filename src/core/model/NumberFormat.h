@@ -17,6 +17,11 @@ void dropSignOfZero(std::string& text);
 // decimals is "0.00".
 std::string shownFixed(double value, int decimals);
 void appendFixed(std::string& out, double value, int decimals);
+// A stored float as the project and exchange files write it: with
+// `decimals` decimals, as they always have, whenever that text reads back as
+// the same float; otherwise with the fewest digits that do ("1.5e-07",
+// "0.1234567"), which a reader of "%f" takes as well.
+void appendFileNumber(std::string& out, float value, int decimals);
 // "%.9g": the shortest general form that still round-trips a float.
 std::string formatGeneral(double value, int significantDigits);
 // A stored float as the status bar, the lists and the result windows show

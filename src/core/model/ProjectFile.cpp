@@ -38,9 +38,9 @@ std::string writeProjectText(const Model& p)
     out += '\n';
 
     for (int k = 1; k <= p.nodeCount(); ++k) {
-        appendFixed(out, p.nodes[k].x, 15);
+        appendFileNumber(out, p.nodes[k].x, 15);
         out += ' ';
-        appendFixed(out, p.nodes[k].y, 15);
+        appendFileNumber(out, p.nodes[k].y, 15);
         out += '\n';
     }
     for (int k = 1; k <= p.elementCount(); ++k) {
@@ -61,7 +61,7 @@ std::string writeProjectText(const Model& p)
             if (i > 0) {
                 out += ' ';
             }
-            appendFixed(out, values[i], 6);
+            appendFileNumber(out, values[i], 6);
         }
         out += '\n';
     }
@@ -69,14 +69,14 @@ std::string writeProjectText(const Model& p)
         appendInt(out, p.boundaries[k].kind);
         out += '\n';
     }
-    appendFixed(out, p.conductivity, 6);
+    appendFileNumber(out, p.conductivity, 6);
     out += ' ';
-    appendFixed(out, p.ambientTemperature, 6);
+    appendFileNumber(out, p.ambientTemperature, 6);
     out += '\n';
     for (int k = 1; k <= p.internalPointCount(); ++k) {
-        appendFixed(out, p.internalPoints[k].x, 6);
+        appendFileNumber(out, p.internalPoints[k].x, 6);
         out += ' ';
-        appendFixed(out, p.internalPoints[k].y, 6);
+        appendFileNumber(out, p.internalPoints[k].y, 6);
         out += '\n';
     }
     appendInt(out, p.analysisType);
@@ -295,10 +295,19 @@ std::string writeFailureReason(int error)
     case EROFS:
         return "System plików jest tylko do odczytu.";
     case ENOENT:
-    case ENOTDIR:
         return "Folder nie istnieje.";
+    case ENOTDIR:
+        return "Ścieżka prowadzi przez plik, który nie jest folderem.";
     case EISDIR:
         return "Pod tą nazwą jest folder.";
+    case ENAMETOOLONG:
+        return "Nazwa pliku jest zbyt długa.";
+    case ELOOP:
+        return "Zbyt wiele dowiązań symbolicznych w ścieżce.";
+    case EFBIG:
+        return "Plik przekroczyłby największy dozwolony rozmiar.";
+    case EIO:
+        return "Błąd wejścia-wyjścia urządzenia.";
     default:
         return std::string("Błąd systemu: ") + std::strerror(error) + ".";
     }
@@ -325,13 +334,96 @@ fs::path resolveLinks(fs::path path)
     return path;
 }
 
-// Writes `bytes` through fopen mode `mode` and closes the file; 0 or the
-// error number of the failure. `opened` tells whether the file was opened.
-int writeThrough(const fs::path& path, const char* mode, std::string_view bytes, bool& opened)
+// Why a file cannot be put into `folder`: 0 when it is a folder, else the
+// error number the system gives for it (ENOENT missing, ENOTDIR a path
+// through a file, EACCES a folder this user may not search, ...).
+int folderProblem(const fs::path& folder)
+{
+    std::error_code ec;
+    const fs::file_status status = fs::status(folder, ec);
+    if (ec) {
+        return ec.value();
+    }
+    return fs::is_directory(status) ? 0 : ENOTDIR;
+}
+
+// Why an existing file may not be replaced; nothing when it may.
+std::optional<FileResult> replacementProblem(const fs::path& target, const fs::file_status& existing)
+{
+    if (fs::is_directory(existing)) {
+        return writeFailure(EISDIR);
+    }
+    if (!fs::is_regular_file(existing)) {
+        return FileResult{FileStatus::CannotWrite, "To nie jest zwykły plik."};
+    }
+    // A file marked read-only for everybody stays untouched, also for a
+    // user whom the system would let write it.
+    constexpr fs::perms anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if ((existing.permissions() & anyWrite) == fs::perms::none) {
+        return FileResult{FileStatus::CannotWrite, "Plik jest tylko do odczytu."};
+    }
+    // Opening for appending writes nothing: it only asks whether this
+    // user may write the file.
+    errno = 0;
+    std::FILE* probe = std::fopen(target.c_str(), "ab");
+    if (probe == nullptr) {
+        return writeFailure(errno != 0 ? errno : EACCES);
+    }
+    std::fclose(probe);
+    return std::nullopt;
+}
+
+// The whole content of a file, or nothing when it cannot be read.
+std::optional<std::string> contentOf(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::ostringstream content;
+    content << in.rdbuf();
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    return std::move(content).str();
+}
+
+// Writes `bytes` to a temporary file beside `target`; 0 or the error number
+// (the temporary file is gone then).
+int writeTemporary(const fs::path& target, std::string_view bytes, const FileWriter& write, fs::path& temporary)
+{
+    std::random_device entropy;
+    int error = EEXIST;
+    for (int attempt = 0; attempt < 8 && error == EEXIST; ++attempt) {
+        temporary = fs::path(target.string() + ".zapis-" + std::to_string(entropy() % 1000000u) + ".tmp");
+        error = write(temporary.string(), "wbx", bytes);
+    }
+    if (error != 0 && error != EEXIST) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+    }
+    return error;
+}
+
+// Puts the complete temporary file in the target's place.
+FileResult renameInPlace(const fs::path& temporary, const fs::path& target)
+{
+    std::error_code ec;
+    fs::rename(temporary, target, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return writeFailure(ec.value());
+    }
+    return {};
+}
+
+} // namespace
+
+int writeWholeFile(const std::string& path, const char* mode, std::string_view bytes)
 {
     errno = 0;
     std::FILE* out = std::fopen(path.c_str(), mode);
-    opened = out != nullptr;
     if (out == nullptr) {
         return errno != 0 ? errno : EIO;
     }
@@ -345,102 +437,54 @@ int writeThrough(const fs::path& path, const char* mode, std::string_view bytes,
     return error;
 }
 
-// Writes `bytes` to a new file at `path`; 0 or the error number of the
-// failure (the file is removed then).
-int writeNewFile(const fs::path& path, std::string_view bytes)
-{
-    bool opened = false;
-    const int error = writeThrough(path, "wbx", bytes, opened);
-    if (error != 0 && opened) {
-        std::error_code ignored;
-        fs::remove(path, ignored);
-    }
-    return error;
-}
-
-// Overwrites an existing file in place, keeping its owner, mode and links;
-// 0 or the error number.
-int overwriteInPlace(const fs::path& path, std::string_view bytes)
-{
-    bool opened = false;
-    return writeThrough(path, "wb", bytes, opened);
-}
-
-} // namespace
-
-FileResult writeFileSafely(const std::string& path, std::string_view bytes)
+FileResult writeFileSafely(const std::string& path, std::string_view bytes, const FileWriter& write)
 {
     const fs::path target = resolveLinks(fs::path(path));
-    std::error_code ec;
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    if (!fs::is_directory(folder, ec)) {
-        return writeFailure(ENOENT);
+    if (const int error = folderProblem(target.has_parent_path() ? target.parent_path() : fs::path("."));
+        error != 0) {
+        return writeFailure(error);
     }
-
+    std::error_code ec;
     const fs::file_status existing = fs::status(target, ec);
     const bool replacing = !ec && fs::exists(existing);
+    std::optional<std::string> previous;
     if (replacing) {
-        if (fs::is_directory(existing)) {
-            return writeFailure(EISDIR);
+        if (std::optional<FileResult> refused = replacementProblem(target, existing)) {
+            return *refused;
         }
-        if (!fs::is_regular_file(existing)) {
-            return {FileStatus::CannotWrite, "To nie jest zwykły plik."};
-        }
-        // A file marked read-only for everybody stays untouched, also for a
-        // user whom the system would let write it.
-        constexpr fs::perms anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-        if ((existing.permissions() & anyWrite) == fs::perms::none) {
-            return {FileStatus::CannotWrite, "Plik jest tylko do odczytu."};
-        }
-        // Opening for appending writes nothing: it only asks whether this
-        // user may write the file.
-        errno = 0;
-        std::FILE* probe = std::fopen(target.c_str(), "ab");
-        if (probe == nullptr) {
-            return writeFailure(errno != 0 ? errno : EACCES);
-        }
-        std::fclose(probe);
+        previous = contentOf(target);
     }
 
     // The whole text goes to a temporary file beside the target first, so
     // that a full disk or a failing device is found before the target is
     // touched.
-    std::random_device entropy;
     fs::path temporary;
-    int error = EEXIST;
-    for (int attempt = 0; attempt < 8 && error == EEXIST; ++attempt) {
-        temporary = fs::path(target.string() + ".zapis-" + std::to_string(entropy() % 1000000u) + ".tmp");
-        error = writeNewFile(temporary, bytes);
+    if (const int error = writeTemporary(target, bytes, write, temporary); error != 0) {
+        // The folder is there (it was looked at above) but takes no new
+        // file, as the system's own folders (/proc) do.
+        return error == ENOENT && folderProblem(temporary.parent_path()) == 0
+                   ? FileResult{FileStatus::CannotWrite, "W tym folderze nie można tworzyć plików."}
+                   : writeFailure(error);
     }
-    if (error != 0) {
-        return writeFailure(error);
-    }
-
     if (!replacing) {
-        fs::rename(temporary, target, ec);
-        if (ec) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return writeFailure(ec.value());
-        }
-        return {};
+        return renameInPlace(temporary, target);
+    }
+    if (!previous) {
+        // Without the old content to put back, the old file is replaced
+        // whole, with its mode, by the complete copy.
+        fs::permissions(temporary, existing.permissions(), ec);
+        return renameInPlace(temporary, target);
     }
 
     // An existing file is rewritten in place, so that it keeps its owner,
-    // its mode and its other names. Should that fail half-way, the complete
-    // temporary copy takes its place: the content is never lost.
-    error = overwriteInPlace(target, bytes);
-    if (error != 0) {
-        fs::permissions(temporary, existing.permissions(), ec);
-        std::error_code renamed;
-        fs::rename(temporary, target, renamed);
-        if (renamed) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-        }
+    // its mode and its other names; the room of the temporary copy is given
+    // back first. Should the rewrite fail, the old content is put back: a
+    // save that reports failure leaves the file as it was.
+    fs::remove(temporary, ec);
+    if (const int error = write(target.string(), "wb", bytes); error != 0) {
+        write(target.string(), "wb", *previous);
         return writeFailure(error);
     }
-    fs::remove(temporary, ec);
     return {};
 }
 

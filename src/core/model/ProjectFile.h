@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,14 +40,23 @@ inline constexpr std::size_t kMaxProjectFileSize = 1024 * 1024;
 // success. Only a regular file of at most kMaxProjectFileSize bytes is read.
 FileResult loadProjectFile(const std::string& path, Model& project);
 
-// Writes `bytes` to `path` so that a failure never destroys what was there:
-// the bytes go to a temporary file in the same folder first. A new file then
-// takes the temporary file's place; an existing one is rewritten in place so
-// that it keeps its owner, mode and links (and is restored from the
-// temporary copy if that fails). A link is followed to its target, which is
-// created when it does not exist yet. A file the user may not write, or one
-// marked read-only, is refused untouched. On failure `detail` says why.
-FileResult writeFileSafely(const std::string& path, std::string_view bytes);
+// How writeFileSafely puts bytes into a file: opens `path` with fopen's
+// `mode` ("wbx" a new file, "wb" an existing one), writes `bytes` whole and
+// closes it; 0 or the error number of the failure. The tests hand it one
+// that fails where a disk would.
+using FileWriter = std::function<int(const std::string& path, const char* mode, std::string_view bytes)>;
+int writeWholeFile(const std::string& path, const char* mode, std::string_view bytes);
+
+// Writes `bytes` to `path` so that a write that fails leaves what was there
+// byte for byte: the bytes go to a temporary file in the same folder first.
+// A new file then takes the temporary file's place; an existing one is
+// rewritten in place so that it keeps its owner, mode and links, and gets
+// its old content back should that fail (an existing file that cannot be
+// read is replaced by the temporary file instead). A link is followed to its
+// target, which is created when it does not exist yet. A file the user may
+// not write, or one marked read-only, is refused untouched. On failure
+// `detail` says why, from the error the system reports.
+FileResult writeFileSafely(const std::string& path, std::string_view bytes, const FileWriter& write = writeWholeFile);
 
 // Saves the project file with writeFileSafely.
 FileResult saveProjectFile(const Model& project, const std::string& path);

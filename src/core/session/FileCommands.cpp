@@ -6,10 +6,7 @@
 #include "core/session/RecentProjects.h"
 #include "core/ui/Messages.h"
 
-#include <array>
-#include <charconv>
 #include <filesystem>
-#include <vector>
 
 namespace zorind {
 
@@ -56,65 +53,6 @@ void showReadFailure(Interaction& ui, const std::string& path, const FileResult&
         ui.error("Nie można otworzyć pliku " + path, "Odczyt z pliku");
         break;
     }
-}
-
-// The shortest text that reads back as the same float ("1e-07").
-std::string shortestText(float value)
-{
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
-}
-
-// The values the file keeps with fewer decimals than a float can hold: a
-// non-zero value written as 0 comes back as 0 (a conductivity of 0 is then
-// taken as 1 by the solver). One line per such value.
-std::vector<std::string> valuesSavedAsZero(const Project& p)
-{
-    std::vector<std::string> lost;
-    auto check = [&](float value, int decimals, const std::string& what) {
-        if (value != 0.0f && parseFiniteDouble(formatFixed(value, decimals)).value_or(1.0) == 0.0) {
-            lost.push_back(what + " (" + shortestText(value) + ")");
-        }
-    };
-    for (int k = 1; k <= p.nodeCount(); ++k) {
-        check(p.nodes[k].x, 15, "węzeł " + std::to_string(k) + ", x");
-        check(p.nodes[k].y, 15, "węzeł " + std::to_string(k) + ", y");
-    }
-    for (int k = 1; k <= p.conditionCount(); ++k) {
-        const BoundaryCondition& c = p.conditions[k];
-        const float values[] = {c.kind, c.atNode1, c.atMiddle, c.atNode2, c.atNode1Y, c.atMiddleY, c.atNode2Y};
-        for (std::size_t i = 0; i < std::size(values); ++i) {
-            check(values[i], 6, "warunek brzegowy " + std::to_string(k) + ", wartość " + std::to_string(i + 1));
-        }
-    }
-    check(p.conductivity, 6, "przewodność");
-    check(p.ambientTemperature, 6, "temperatura otoczenia");
-    for (int k = 1; k <= p.internalPointCount(); ++k) {
-        check(p.internalPoints[k].x, 6, "węzeł wewnętrzny " + std::to_string(k) + ", x");
-        check(p.internalPoints[k].y, 6, "węzeł wewnętrzny " + std::to_string(k) + ", y");
-    }
-    return lost;
-}
-
-// Saving must not change the model behind the user's back: values the file
-// would turn into 0 are named and the user decides. True to go on.
-bool acceptValuesSavedAsZero(const Project& p, Interaction& ui)
-{
-    const std::vector<std::string> lost = valuesSavedAsZero(p);
-    if (lost.empty()) {
-        return true;
-    }
-    constexpr std::size_t kListed = 8;
-    std::string text = "Plik przechowuje sześć miejsc po przecinku; te wartości zostaną zapisane jako 0:";
-    for (std::size_t i = 0; i < lost.size() && i < kListed; ++i) {
-        text += "\n" + lost[i];
-    }
-    if (lost.size() > kListed) {
-        text += "\n... i " + std::to_string(lost.size() - kListed) + " innych";
-    }
-    text += "\nZapisać mimo to ?";
-    return ui.ask(text, "Zapis do pliku");
 }
 
 } // namespace
@@ -267,9 +205,6 @@ bool saveProjectPath(Project& p, Interaction& ui, const std::string& path, bool 
 {
     if (p.nodeCount() < 1) {
         ui.error("Ilość węzłów równa 0", "Błąd zapisu");
-        return false;
-    }
-    if (!acceptValuesSavedAsZero(p, ui)) {
         return false;
     }
     FileResult result = saveProjectFile(p, path);

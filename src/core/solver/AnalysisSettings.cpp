@@ -45,11 +45,7 @@ std::string_view conductivityLabel(int analysisType)
 bool applyConductivity(Project& project, Interaction& ui, std::optional<double> value)
 {
     const std::optional<float> typed = typedFloat(value);
-    const bool acceptable = typed && *typed > 0.0f &&
-                            // The project file keeps six decimals: a value it would store
-                            // as 0 would come back as 0, which the solver replaces by 1.
-                            parseFiniteDouble(formatFixed(*typed, 6)).value_or(0.0) > 0.0;
-    if (!acceptable) {
+    if (!typed || !(*typed > 0.0f)) {
         ui.error(kBadDataMessage, kPhysicalPropertiesTitle);
         return false;
     }

@@ -48,10 +48,9 @@ std::string_view conductivityLabel(int analysisType);
 
 // OK in "Własności fizyczne" with the entry parsed by the dialog (nothing when
 // it is not a number). A value that is not a finite number greater than 0
-// (after rounding to single precision), or that the project file's six
-// decimals would store as 0, shows "Złe dane" with the error icon and
-// leaves the conductivity as it was; otherwise the conductivity takes the
-// value. Returns whether it was accepted. resultsValid is not touched.
+// (after rounding to single precision) shows "Złe dane" with the error icon
+// and leaves the conductivity as it was; otherwise the conductivity takes
+// the value. Returns whether it was accepted. resultsValid is not touched.
 bool applyConductivity(Project& project, Interaction& ui, std::optional<double> value);
 
 // OK in "Własności fizyczne" of an elasticity project: Young's modulus and

@@ -12,6 +12,7 @@
 #include "core/solver/Assembly.h"
 #include "core/solver/Integration.h"
 #include "core/solver/LinearSolve.h"
+#include "core/solver/PotentialField.h"
 
 namespace zorind {
 

@@ -409,28 +409,4 @@ void BoundaryRows::integrate(int j, double* gRow, double* hRow)
     }
 }
 
-void evaluateInternalPoints(SolverContext& ctx)
-{
-    if (ctx.internalRowCount <= 0) {
-        return;
-    }
-    const int nb = ctx.boundaryNodeCount;
-    inParallel(ctx.internalRowCount, [&ctx, nb](int first, int last) {
-        BoundaryRows rows(ctx);
-        std::vector<double> g(static_cast<std::size_t>(nb) + 1);
-        std::vector<double> h(static_cast<std::size_t>(nb) + 1);
-        for (int i = first; i <= last; ++i) {
-            rows.integrate(nb + i, g.data(), h.data());
-            // The free term of an interior point is 1, so the identity gives
-            // the potential directly.
-            double s = 0.0;
-            for (int t = 1; t <= nb; ++t) {
-                s = (s - g[static_cast<std::size_t>(t)] * ctx.nodeFlux[t]) +
-                    h[static_cast<std::size_t>(t)] * ctx.nodePotential[t];
-            }
-            ctx.internalPotential[i] = s;
-        }
-    });
-}
-
 } // namespace zorind::solver

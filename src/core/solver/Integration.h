@@ -65,11 +65,6 @@ private:
     std::unique_ptr<ElementSet> set_;
 };
 
-// The potential at every internal point from the boundary integral identity
-// u = Σ H·u − Σ G·q over its row, each row integrated when it comes. Needs
-// nodePotential and nodeFlux; fills internalPotential.
-void evaluateInternalPoints(SolverContext& ctx);
-
 // The element integrals of one solver node against one element: G and H
 // with the three quadratic shape functions. Exposed for the tests.
 struct ElementIntegrals {

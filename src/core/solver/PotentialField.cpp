@@ -7,6 +7,8 @@
 #include <thread>
 
 #include "core/solver/Integration.h"
+#include "core/solver/LinearSolve.h"
+#include "core/solver/Parallel.h"
 #include "kernels/VectorMath.h"
 
 namespace zorind::solver {
@@ -63,16 +65,16 @@ std::vector<GaussPoint> gaussLegendre(int n)
     return rule;
 }
 
-// Sorts the elements by their distance from (px, py) into those four
-// lengths away or more (far), those from two lengths (middle) and the rest
-// (near), four elements at a time. The elements' arrays hold whole vectors
+// Sorts the elements by their distance from (px, py) into those
+// √farFactor lengths away or more (far), those from √middleFactor lengths
+// (middle) and the rest (near), four elements at a time. The elements' arrays hold whole vectors
 // (the last filled up with copies); only the first `count` are sorted.
 // Without a division: the distance to the segment's inside is compared
 // through the cross product, d² = cross² / |ab|².
 ZORIND_VECTOR_CLONES
 void classify(std::size_t count, const double* ax, const double* ay, const double* abx, const double* aby,
-              const double* length2, double px, double py, std::vector<std::uint32_t>& far,
-              std::vector<std::uint32_t>& middle, std::vector<std::uint32_t>& near)
+              const double* length2, double px, double py, double farFactor, double middleFactor,
+              std::vector<std::uint32_t>& far, std::vector<std::uint32_t>& middle, std::vector<std::uint32_t>& near)
 {
     for (std::size_t e = 0; e < count; e += 4) {
         Vec4 x, y, dx, dy, l2;
@@ -96,8 +98,8 @@ void classify(std::size_t count, const double* ax, const double* ay, const doubl
         const Int4 beyondB = along >= l2;
         const Vec4 d2 = beforeA ? toA : (beyondB ? toB : inside);
         const Vec4 scale = (beforeA | beyondB) ? Vec4{1.0, 1.0, 1.0, 1.0} : l2;
-        const Int4 isFar = d2 >= 16.0 * l2 * scale;
-        const Int4 isMiddle = d2 >= 4.0 * l2 * scale;
+        const Int4 isFar = d2 >= farFactor * l2 * scale;
+        const Int4 isMiddle = d2 >= middleFactor * l2 * scale;
         for (std::size_t lane = 0; lane < 4 && e + lane < count; ++lane) {
             const auto index = static_cast<std::uint32_t>(e + lane);
             if (isFar[lane] != 0) {
@@ -120,7 +122,7 @@ double ruleSum(const std::uint32_t* elements, std::size_t count, std::size_t vec
                double py)
 {
     Vec4 sum = {0.0, 0.0, 0.0, 0.0};
-    // The rule's points lie two element lengths or more from the point; the
+    // The rule's points lie an element's length or more from the point; the
     // floor only guards against a degenerate element.
     const Vec4 floor = {1e-300, 1e-300, 1e-300, 1e-300};
     for (std::size_t k = 0; k < count; ++k) {
@@ -156,7 +158,6 @@ std::optional<PotentialField> PotentialField::fromModel(const Model& model)
     PotentialField f;
     const int ne = model.elementCount();
     f.conductivity_ = model.conductivity > 0.0f ? static_cast<double>(model.conductivity) : 1.0;
-    const double k = f.conductivity_;
 
     // Edges grouped by boundary number, in the order the numbers come.
     std::vector<int> boundaryOf;
@@ -190,69 +191,126 @@ std::optional<PotentialField> PotentialField::fromModel(const Model& model)
         f.edgeStart_.push_back(f.ex1_.size());
     }
 
-    f.xmin_ = f.ymin_ = std::numeric_limits<double>::infinity();
-    f.xmax_ = f.ymax_ = -std::numeric_limits<double>::infinity();
     for (int e = 1; e <= ne; ++e) {
         const Node& s = model.nodes[model.elements[e].startNode];
         const Node& t = model.nodes[model.elements[e].endNode];
-        const double x1 = s.x;
-        const double y1 = s.y;
-        const double x3 = t.x;
-        const double y3 = t.y;
-        const double L = std::hypot(x3 - x1, y3 - y1);
         const ResultRecord& pr = model.elementResults[e];
         const ResultRecord& fr = model.fluxResults[e];
         const double u[3] = {pr.slot[1], pr.slot[2], pr.slot[3]};
         const double q[3] = {fr.slot[1], fr.slot[2], fr.slot[3]};
-        f.x1_.push_back(x1);
-        f.y1_.push_back(y1);
-        f.x3_.push_back(x3);
-        f.y3_.push_back(y3);
-        f.length_.push_back(L);
-        f.nx_.push_back(y3 - y1);
-        f.ny_.push_back(x1 - x3);
-        f.u1_.push_back(u[0]);
-        f.u2_.push_back(u[1]);
-        f.u3_.push_back(u[2]);
-        f.q1_.push_back(q[0]);
-        f.q2_.push_back(q[1]);
-        f.q3_.push_back(q[2]);
-        f.xmin_ = std::min({f.xmin_, x1, x3});
-        f.xmax_ = std::max({f.xmax_, x1, x3});
-        f.ymin_ = std::min({f.ymin_, y1, y3});
-        f.ymax_ = std::max({f.ymax_, y1, y3});
-        f.farRule_.add(x1, y1, x3, y3, L, u, q, k);
-        f.middleRule_.add(x1, y1, x3, y3, L, u, q, k);
+        if (!f.addElement(s.x, s.y, t.x, t.y, u, q)) {
+            return std::nullopt;
+        }
     }
+    if (!f.finishElements()) {
+        return std::nullopt;
+    }
+    return f;
+}
+
+std::optional<PotentialField> PotentialField::fromSolution(const SolverContext& ctx)
+{
+    if (ctx.elementCount <= 0) {
+        return std::nullopt;
+    }
+    PotentialField f;
+    f.shortRules_ = false;
+    f.conductivity_ = ctx.conductivity;
+    f.edgeStart_.push_back(0);
+    for (int e = 1; e <= ctx.elementCount; ++e) {
+        const int n1 = ctx.elementNodes[e][1];
+        const int n2 = ctx.elementNodes[e][2];
+        const int n3 = ctx.elementNodes[e][3];
+        const double u[3] = {ctx.nodePotential[n1], ctx.nodePotential[n2], ctx.nodePotential[n3]};
+        const double q[3] = {ctx.nodeFlux[n1], ctx.nodeFlux[n2], ctx.nodeFlux[n3]};
+        if (!f.addElement(ctx.nodeX[n1], ctx.nodeY[n1], ctx.nodeX[n3], ctx.nodeY[n3], u, q)) {
+            return std::nullopt;
+        }
+    }
+    if (!f.finishElements()) {
+        return std::nullopt;
+    }
+    return f;
+}
+
+bool PotentialField::addElement(double x1, double y1, double x3, double y3, const double* u, const double* q)
+{
+    if (x1_.empty()) {
+        xmin_ = ymin_ = std::numeric_limits<double>::infinity();
+        xmax_ = ymax_ = -std::numeric_limits<double>::infinity();
+    }
+    const double L = std::hypot(x3 - x1, y3 - y1);
+    x1_.push_back(x1);
+    y1_.push_back(y1);
+    x3_.push_back(x3);
+    y3_.push_back(y3);
+    length_.push_back(L);
+    nx_.push_back(y3 - y1);
+    ny_.push_back(x1 - x3);
+    u1_.push_back(u[0]);
+    u2_.push_back(u[1]);
+    u3_.push_back(u[2]);
+    q1_.push_back(q[0]);
+    q2_.push_back(q[1]);
+    q3_.push_back(q[2]);
+    xmin_ = std::min({xmin_, x1, x3});
+    xmax_ = std::max({xmax_, x1, x3});
+    ymin_ = std::min({ymin_, y1, y3});
+    ymax_ = std::max({ymax_, y1, y3});
+    if (shortRules_) {
+        farRule_.add(x1, y1, x3, y3, L, u, q, conductivity_);
+        middleRule_.add(x1, y1, x3, y3, L, u, q, conductivity_);
+    } else {
+        tenPointRule_.add(x1, y1, x3, y3, L, u, q, conductivity_);
+    }
+    for (int a = 0; a < 3; ++a) {
+        if (!std::isfinite(u[a]) || !std::isfinite(q[a])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool PotentialField::finishElements()
+{
     // The sorting by distance reads whole vectors: the last one filled up
     // with copies of the last element.
-    for (std::size_t e = 0; e < f.x1_.size(); ++e) {
-        f.abx_.push_back(f.x3_[e] - f.x1_[e]);
-        f.aby_.push_back(f.y3_[e] - f.y1_[e]);
-        f.length2_.push_back(f.abx_[e] * f.abx_[e] + f.aby_[e] * f.aby_[e]);
+    for (std::size_t e = 0; e < x1_.size(); ++e) {
+        abx_.push_back(x3_[e] - x1_[e]);
+        aby_.push_back(y3_[e] - y1_[e]);
+        length2_.push_back(abx_[e] * abx_[e] + aby_[e] * aby_[e]);
     }
-    f.ax_ = f.x1_;
-    f.ay_ = f.y1_;
-    while (f.ax_.size() % 4 != 0) {
-        f.ax_.push_back(f.ax_.back());
-        f.ay_.push_back(f.ay_.back());
-        f.abx_.push_back(f.abx_.back());
-        f.aby_.push_back(f.aby_.back());
-        f.length2_.push_back(f.length2_.back());
+    ax_ = x1_;
+    ay_ = y1_;
+    while (ax_.size() % 4 != 0) {
+        ax_.push_back(ax_.back());
+        ay_.push_back(ay_.back());
+        abx_.push_back(abx_.back());
+        aby_.push_back(aby_.back());
+        length2_.push_back(length2_.back());
     }
-    for (const std::vector<double>* v : {&f.farRule_.u, &f.farRule_.q, &f.middleRule_.u, &f.middleRule_.q}) {
+    for (const std::vector<double>* v : {&farRule_.u, &farRule_.q, &middleRule_.u, &middleRule_.q,
+                                         &tenPointRule_.u, &tenPointRule_.q}) {
         for (double value : *v) {
             if (!std::isfinite(value)) {
-                return std::nullopt;
+                return false;
             }
         }
     }
-    return f;
+    return true;
 }
 
 PotentialField::Rule::Rule(std::size_t vectorCount)
     : vectors(vectorCount), points(gaussLegendre(static_cast<int>(4 * vectorCount)))
 {
+}
+
+PotentialField::Rule::Rule(const std::array<GaussPoint, 10>& tenPoints)
+    : vectors(3), points(tenPoints.begin(), tenPoints.end())
+{
+    // Two points of weight zero at the middle fill up the third vector.
+    points.push_back({0.0, 0.0});
+    points.push_back({0.0, 0.0});
 }
 
 void PotentialField::Rule::add(double x1, double y1, double x3, double y3, double L, const double* u3,
@@ -296,6 +354,8 @@ std::uint64_t PotentialField::fingerprint() const
     mix(edgeStart_.data(), edgeStart_.size() * sizeof(std::size_t));
     mix(boundaryOuter_.data(), boundaryOuter_.size());
     mix(&conductivity_, sizeof conductivity_);
+    const unsigned char shortRules = shortRules_ ? 1 : 0;
+    mix(&shortRules, 1);
     return h;
 }
 
@@ -385,14 +445,15 @@ double PotentialField::valueAt(double px, double py, Scratch& scratch) const
     const std::size_t ne = x1_.size();
     scratch.far.clear();
     scratch.middle.clear();
-    // The rule follows the distance: the four-point rule four element lengths
-    // away or more, the eight-point rule from two lengths (both exact to about
-    // 1e-10 of the element's share there); nearer elements are integrated
-    // piece by piece, and a point on an element takes the element's own value
-    // there.
+    // With the short rules the rule follows the distance: the four-point rule
+    // four element lengths away or more, the eight-point rule from two
+    // lengths (both exact to about 1e-10 of the element's share there).
+    // Without them every element a length away or more takes the ten-point
+    // rule. Nearer elements are integrated piece by piece, and a point on an
+    // element takes the element's own value there.
     scratch.near.clear();
-    classify(ne, ax_.data(), ay_.data(), abx_.data(), aby_.data(), length2_.data(), px, py, scratch.far,
-             scratch.middle, scratch.near);
+    classify(ne, ax_.data(), ay_.data(), abx_.data(), aby_.data(), length2_.data(), px, py, shortRules_ ? 16.0 : 1.0,
+             shortRules_ ? 4.0 : 1.0, scratch.far, scratch.middle, scratch.near);
     double nearSum = 0.0;
     for (std::uint32_t e : scratch.near) {
         const double L = length_[e];
@@ -404,8 +465,8 @@ double PotentialField::valueAt(double px, double py, Scratch& scratch) const
         }
         nearSum += nearElement(e, px, py, -1.0, 1.0, 0);
     }
-    return farRule_.sum(scratch.far, px, py) + middleRule_.sum(scratch.middle, px, py) +
-           nearSum;
+    const Rule& far = shortRules_ ? farRule_ : tenPointRule_;
+    return far.sum(scratch.far, px, py) + middleRule_.sum(scratch.middle, px, py) + nearSum;
 }
 
 double PotentialField::potential(double x, double y) const
@@ -459,6 +520,23 @@ void PotentialField::evaluate(const double* x, const double* y, double* out, std
     for (std::thread& t : pool) {
         t.join();
     }
+}
+
+void evaluateInternalPoints(SolverContext& ctx)
+{
+    if (ctx.internalRowCount <= 0) {
+        return;
+    }
+    const std::optional<PotentialField> field = PotentialField::fromSolution(ctx);
+    if (!field) {
+        throw SolverError("a value of the boundary solution is not finite");
+    }
+    // Points outside the region are evaluated too, by the same identity.
+    inParallel(ctx.internalRowCount, [&ctx, &field](int first, int last) {
+        for (int i = first; i <= last; ++i) {
+            ctx.internalPotential[i] = field->potential(ctx.pointX[i], ctx.pointY[i]);
+        }
+    });
 }
 
 } // namespace zorind::solver

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -14,17 +15,27 @@ namespace zorind::solver {
 // The potential anywhere in the region from a boundary solution, by the
 // representation the internal points use: u = Σ H·u − Σ G·q over the
 // boundary elements, each element with its own three potentials and fluxes.
-// Far from an element its integrals take a Gauss rule of four or eight
-// points by the distance; closer than two element lengths the element is cut
-// in halves until each piece lies at least its own length from the point, so
-// the value stays right up to the boundary. A copy of what it needs: it holds no reference to the model and
-// can be evaluated in any thread.
+// An element is integrated by the ten-point rule, cut in halves until each
+// piece lies at least its own length from the point, so the value stays
+// right up to the boundary; a point farther than an element's length from it
+// gets the plain ten-point rule. The field of the stored results, which the
+// map draws, takes a Gauss rule of four or eight points for the elements two
+// lengths away or more, as exact there and cheaper. A copy of what it needs:
+// it holds no reference to the model and can be evaluated in any thread.
 class PotentialField {
 public:
     // The field of the model's valid potential results; nothing when the
     // results are not valid potential results or an element refers outside
     // the tables.
     static std::optional<PotentialField> fromModel(const Model& model);
+
+    // The field of a boundary solution just computed, from its values in
+    // double precision (nodePotential and nodeFlux of every element's
+    // nodes), for the internal points. It knows the elements but not the
+    // boundaries' kinds: inside() is false everywhere (evaluate() leaves
+    // every point out) and potential() answers. Nothing when a value is not
+    // finite.
+    static std::optional<PotentialField> fromSolution(const SolverContext& ctx);
 
     // Whether the point lies in the region: inside an outer boundary and
     // outside every inner one, by the crossings of a ray towards +x with each
@@ -54,11 +65,18 @@ public:
 
 private:
     PotentialField() = default;
+    // The elements' geometry and values, the rules and the box; false when
+    // a value is not finite.
+    bool addElement(double x1, double y1, double x3, double y3, const double* u, const double* q);
+    bool finishElements();
     // The Gauss rule of `vectors` whole vectors of four points, its points
     // on every element: position, the element's normal times its length, and
     // the weights the potentials and fluxes give them.
     struct Rule {
         explicit Rule(std::size_t vectors);
+        // The ten-point rule in three vectors, the last two points weighing
+        // nothing.
+        explicit Rule(const std::array<GaussPoint, 10>& tenPoints);
         std::size_t vectors;
         std::vector<GaussPoint> points;
         std::vector<double> x, y, nx, ny, u, q;
@@ -103,6 +121,10 @@ private:
     std::vector<double> ax_, ay_, abx_, aby_, length2_;
     Rule farRule_{1};    // four points
     Rule middleRule_{2}; // eight points
+    Rule tenPointRule_{kGaussPoints};
+    // Whether the elements two lengths away or more take the short rules
+    // (else those a length away or more take the ten-point rule).
+    bool shortRules_ = true;
     // Crossing edges per boundary: [edgeStart_[b], edgeStart_[b+1]) of the
     // edge arrays, boundaryOuter_[b] whether boundary b bounds from outside.
     std::vector<double> ex1_, ey1_, ex2_, ey2_;
@@ -111,5 +133,11 @@ private:
     double conductivity_ = 1.0;
     double xmin_ = 0.0, xmax_ = 0.0, ymin_ = 0.0, ymax_ = 0.0;
 };
+
+// The potential at every internal point from the boundary solution, by the
+// field of the solution (PotentialField::fromSolution). Needs nodePotential
+// and nodeFlux; fills internalPotential. Throws SolverError when a value of
+// the solution is not finite.
+void evaluateInternalPoints(SolverContext& ctx);
 
 } // namespace zorind::solver

@@ -53,7 +53,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), qtUi_(this), rout
     setObjectName(QStringLiteral("GL"));
     initialiseProject(project_);
 
-    setWindowIcon(toolIcon(IconKind::Application));
     drawingArea_ = new DrawingArea(this);
     drawingArea_->setPainter(
         [this](QPainter& painter, int width, int height) { paintDrawing(painter, width, height); });

@@ -112,6 +112,76 @@ TEST(Subdivision, ASplitPastATablesCapacityIsRefusedWhole)
                                         capacityMessage(kElementsGenitive, kMaxElements)}));
 }
 
+// Along an element, t from 0 to 1: x values on a parabola, y values on a
+// line, given by a condition's start, middle and end values.
+float parabola(double t)
+{
+    return static_cast<float>(2.0 + 3.0 * t - 4.0 * t * t);
+}
+float line(double t)
+{
+    return static_cast<float>(-1.0 + 6.0 * t);
+}
+int addVaryingCondition(Project& p)
+{
+    const int c = test::addCondition(p, 1.0f, parabola(0.0), parabola(0.5), parabola(1.0));
+    p.conditions[c].atNode1Y = line(0.0);
+    p.conditions[c].atMiddleY = line(0.5);
+    p.conditions[c].atNode2Y = line(1.0);
+    return c;
+}
+
+// The bottom and top sides carry a varying condition: each of their quarters
+// gets the values the element's own interpolation takes at the quarter's
+// ends and middle, one new condition per quarter shared by both sides. A
+// constant condition stays the element's own, also where another has the
+// same values.
+TEST(Subdivision, EachPieceTakesTheValuesOfTheElementsOwnInterpolation)
+{
+    Project p = squareAndTriangle();
+    const int varying = addVaryingCondition(p);
+    const int twin = test::addCondition(p, 1, 100, 100, 100); // condition 2's values
+    p.elements[1].condition = varying;
+    p.elements[2].condition = twin;
+    p.elements[3].condition = varying;
+    ScriptedInteraction ui;
+    ASSERT_TRUE(subdivide(p, ui, 0, 4));
+    ASSERT_EQ(p.conditionCount(), twin + 4);
+    for (int piece = 0; piece < 4; ++piece) {
+        const double t0 = piece / 4.0, tm = (piece + 0.5) / 4.0, t1 = (piece + 1) / 4.0;
+        const int c = p.elements[1 + piece].condition;
+        ASSERT_EQ(c, twin + 1 + piece);
+        EXPECT_EQ(p.elements[9 + piece].condition, c) << "the top side's pieces share them";
+        const BoundaryCondition& b = p.conditions[c];
+        EXPECT_EQ(b.kind, 1.0f);
+        for (const auto& [got, want] : {std::pair{b.atNode1, parabola(t0)}, {b.atMiddle, parabola(tm)},
+                                        {b.atNode2, parabola(t1)}, {b.atNode1Y, line(t0)}, {b.atMiddleY, line(tm)},
+                                        {b.atNode2Y, line(t1)}}) {
+            EXPECT_FLOAT_EQ(got, want) << piece;
+        }
+        EXPECT_EQ(p.elements[5 + piece].condition, twin) << "a constant condition stays shared";
+        EXPECT_EQ(p.elements[13 + piece].condition, 1);
+    }
+}
+
+// New conditions that do not all fit refuse the whole split; exactly as many
+// as there is room for are taken.
+TEST(Subdivision, ASplitNeedingMoreConditionsThanFitIsRefusedWhole)
+{
+    Project p = squareAndTriangle();
+    p.elements[1].condition = addVaryingCondition(p);
+    p.conditions.resize(kMaxConditions - 2);
+    const std::string before = writeProjectText(p);
+    ScriptedInteraction ui;
+    EXPECT_FALSE(subdivide(p, ui, 1, 3)) << "three new conditions, room for two";
+    EXPECT_EQ(writeProjectText(p), before);
+    EXPECT_EQ(ui.shown.back().text, capacityMessage(kConditionsGenitive, kMaxConditions) +
+                                        "\nWarunki zmienne wzdłuż elementów wymagają 3 nowych warunków "
+                                        "brzegowych; wolnych miejsc w tablicy: 2.");
+    EXPECT_TRUE(subdivide(p, ui, 1, 2));
+    EXPECT_EQ(p.conditionCount(), kMaxConditions);
+}
+
 TEST(Subdivision, BadAnswersAreRefusedWithAMessageAndChangeNothing)
 {
     const Project original = squareAndTriangle();

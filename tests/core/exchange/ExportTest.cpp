@@ -69,6 +69,20 @@ TEST(ExchangeFile, InternalPointsFollowTheNodesAndMissingConditionsGiveNoLines)
     EXPECT_NE(text.find("\n3 0.000000 -5.000000\n"), std::string::npos) << text;
 }
 
+// A displacement of a few micrometres and a load six decimals would round
+// are written with the digits they need; the rest as ever.
+TEST(ExchangeFile, ValuesSixDecimalsWouldChangeKeepTheirDigits)
+{
+    Project p = plate();
+    p.conditions[1].atNode1 = 2.5e-6f;
+    p.conditions[1].atNode1Y = -1.2345e-5f;
+    p.conditions[2].atNode2Y = -2.1234567f;
+    const std::string text = exchangeFileText(p);
+    EXPECT_NE(text.find("\n1 2.5e-06 -1.2345e-05 1 1\n2 0.250000 0.000000 1 1\n1 0.000000 -2.1234567\n"),
+              std::string::npos)
+        << text;
+}
+
 struct RecordingLauncher : SolverLauncher {
     bool succeed = true;
     std::vector<SolverLaunch> started;

@@ -310,7 +310,7 @@ TEST(ImportCommand, APlateInPlaneStressHasNoStressAcrossIt)
     }
 }
 
-TEST(ElasticityResults, ValuesShowWithSixSignificantDigitsAndSixDecimals)
+TEST(ElasticityResults, ValuesShowWithSixSignificantDigitsAndSixDecimalsOrTheirExponent)
 {
     const std::pair<float, const char*> cases[] = {
         {0.0f, "0.000000"},
@@ -320,7 +320,12 @@ TEST(ElasticityResults, ValuesShowWithSixSignificantDigitsAndSixDecimals)
         {999999.4f, "999999.000000"},
         {999999.6f, "1.00000E+06"},
         {-1234567.0f, "-1.23457E+06"},
-        {-2.5e-10f, "0.000000"},
+        // A value six decimals would show as zeros shows its digits; one
+        // they show a digit of stays in fixed notation.
+        {-2.5e-10f, "-2.50000E-10"},
+        {4.9e-7f, "4.90000E-07"},
+        {5.1e-7f, "0.000001"},
+        {-0.0f, "0.000000"},
         {3.0e20f, "3.00000E+20"},
     };
     for (auto [value, text] : cases) {

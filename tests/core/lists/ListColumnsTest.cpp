@@ -93,10 +93,11 @@ TEST(ListColumns, EveryListCopiesItsStoredValuesWithADecimalPointAndShowsThemAsB
     expectCopiesOf("conditions", conditionListColumns(p, ','),
                    {{0, 2, 0.1f}, {0, 3, 1e-8f}, {0, 4, -7.25f}, {0, 5, 0}, {0, 6, 0}, {0, 7, 3.0e-5f}}, general);
 
-    // The displacement of node 1 is far below the six decimals shown.
+    // The displacement of node 1 is far below the six decimals: shown with
+    // six significant digits, copied whole.
     p.elementResults[1].slot = {0, 2.5e-7f, -3.25e-8f, 1234.5f, 0.1f, 2e7f, 0, 0};
     const ListColumns elasticity = elasticityResultColumns(p, ',');
-    EXPECT_EQ(elasticity.rows[0].shown[1], "0,000000");
+    EXPECT_EQ(elasticity.rows[0].shown[1], "2,50000E-07");
     const std::array<float, 9> node1 = elasticityValues(p, 1);
     expectCopiesOf("elasticity results", elasticity,
                    {{0, 1, node1[0]},

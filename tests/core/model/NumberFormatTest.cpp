@@ -3,6 +3,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <string>
 
@@ -50,6 +51,39 @@ TEST(NumberFormat, FixedAndGeneralText)
     EXPECT_EQ(displayNumber(0.3f, ','), "0,300000011920929");
     EXPECT_EQ(displayNumber(0.1f, '.'), "0.100000001490116");
     EXPECT_EQ(displayNumber(-2.5f, ','), "-2,5");
+}
+
+// The files' numbers: six decimals (fifteen for node coordinates) as
+// always where they give the float back, else the digits it needs; either
+// reads back through scanf's "%f" as the very float.
+TEST(NumberFormat, FileNumbersKeepTheirDecimalsWhereTheyGiveTheFloatBack)
+{
+    const auto text = [](float value, int decimals) {
+        std::string out;
+        appendFileNumber(out, value, decimals);
+        return out;
+    };
+    // Next to each other: 1e-6 comes back from 0.000001, the float after it
+    // does not.
+    EXPECT_EQ(text(1e-6f, 6), "0.000001");
+    EXPECT_EQ(text(std::nextafter(1e-6f, 1.0f), 6), "1.0000001e-06");
+    EXPECT_EQ(text(-0.1234567f, 6), "-0.1234567");
+    EXPECT_EQ(text(1e-17f, 15), "1e-17");
+    EXPECT_EQ(text(0.1f, 15), "0.100000001490116");
+    for (std::uint64_t bits = 0; bits < 0x7f800000u; bits += 7919) {
+        for (const std::uint32_t sign : {0u, 0x80000000u}) {
+            const float value = std::bit_cast<float>(static_cast<std::uint32_t>(bits) | sign);
+            const std::string written = text(value, 6);
+            float back = 0.0f;
+            ASSERT_EQ(std::sscanf(written.c_str(), "%f", &back), 1) << written;
+            ASSERT_EQ(back, value) << written;
+            // From 16 on a float's spacing is wider than two millionths:
+            // six decimals always give it back.
+            if (std::fabs(value) >= 16.0f) {
+                ASSERT_EQ(written, formatFixed(value, 6));
+            }
+        }
+    }
 }
 
 constexpr float kLargest = std::numeric_limits<float>::max();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
 #include <filesystem>
 #include <locale>
 
@@ -131,6 +132,26 @@ TEST(ProjectFileRoundTrip, SaveAndOpenReproduceEveryTable)
     EXPECT_FLOAT_EQ(q.conductivity, 52.5f);
     EXPECT_FLOAT_EQ(q.ambientTemperature, -20.25f);
     EXPECT_EQ(q.analysisType, Elasticity);
+}
+
+// A part a few millimetres across, in metres: its small values come back as
+// the very floats, each written as the file number rule writes it.
+TEST(ProjectFileRoundTrip, AMillimetreModelInMetresComesBackExactly)
+{
+    Project p = emptyProject();
+    test::addPolygon(p, {{0.0f, 0.0f}, {0.003f, 0.0f}, {0.003f, 0.0006f}});
+    test::addCondition(p, 2.0f, 1.2345e-5f, 0.0001f, -3.5e-7f);
+    test::addInternalPoint(p, 0.0012345f, 0.00031f);
+    p.conductivity = 4.2e-8f;
+    const std::string text = writeProjectText(p);
+    EXPECT_NE(text.find("\n2.000000 1.2345e-05 0.000100 -3.5e-07 0.000000 0.000000 0.000000\n1\n4.2e-08 "
+                        "0.000000\n0.0012345 0.000310\n"),
+              std::string::npos)
+        << text;
+    Project q = emptyProject();
+    ASSERT_FALSE(readProjectText(text, q).has_value());
+    EXPECT_EQ(writeProjectText(q), text);
+    EXPECT_EQ(q.conditions[2], p.conditions[2]);
 }
 
 TEST(ProjectFileReader, LineBreaksCarryNoMeaningAndTheClosingTextIsOptional)
@@ -351,11 +372,50 @@ TEST(ProjectFileDisk, SaveThroughALinkToAFileNotYetThereCreatesIt)
     EXPECT_EQ(test::readAll(dir.file("cel.tav")), kTriangleFile);
 }
 
+// A save whose writing fails, in the temporary copy or in the rewrite of
+// the file itself, reports it and leaves the old file byte for byte, with
+// no temporary file beside it. The failing writes go to /dev/full, a device
+// that is always full.
+TEST(ProjectFileDisk, AWriteThatFailsLeavesTheOldFileByteForByte)
+{
+    test::TempDir dir;
+    const std::string old = "poprzednia zawartość\n";
+    const std::string path = dir.write("p.tav", old);
+    std::filesystem::create_hard_link(path, dir.file("drugi.tav"));
+    for (const char* failing : {"wbx", "wb"}) {
+        SCOPED_TRACE(failing);
+        int calls = 0;
+        const FileWriter full = [&](const std::string& file, const char* mode, std::string_view bytes) {
+            if (std::string_view(mode) != failing || calls++ > 0) {
+                return writeWholeFile(file, mode, bytes);
+            }
+            // Opened, emptied, then the disk is full.
+            std::fclose(std::fopen(file.c_str(), mode));
+            return writeWholeFile("/dev/full", "wb", bytes);
+        };
+        const FileResult result = writeFileSafely(path, writeProjectText(triangle()), full);
+        EXPECT_EQ(result.status, FileStatus::CannotWrite);
+        EXPECT_EQ(result.detail, "Brak miejsca na dysku.");
+        EXPECT_EQ(test::readAll(path), old);
+        EXPECT_EQ(test::readAll(dir.file("drugi.tav")), old) << "still the same file";
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()),
+                  2);
+    }
+}
+
 TEST(ProjectFileDisk, AFailedSaveSaysWhy)
 {
     test::TempDir dir;
     std::filesystem::create_directory(dir.file("folder.tav"));
     EXPECT_EQ(saveProjectFile(triangle(), dir.file("brak/m.tav")).detail, "Folder nie istnieje.");
+    // What the system reports, not a missing folder: a path through a
+    // file, a folder of the system's own that takes no new file.
+    dir.write("plik.txt", "");
+    EXPECT_EQ(saveProjectFile(triangle(), dir.file("plik.txt/m.tav")).detail,
+              "Ścieżka prowadzi przez plik, który nie jest folderem.");
+    EXPECT_EQ(saveProjectFile(triangle(), dir.file("plik.txt/a/m.tav")).detail,
+              "Ścieżka prowadzi przez plik, który nie jest folderem.");
+    EXPECT_EQ(saveProjectFile(triangle(), "/proc/zz.tav").detail, "W tym folderze nie można tworzyć plików.");
     EXPECT_EQ(saveProjectFile(triangle(), dir.file("folder.tav")).detail, "Pod tą nazwą jest folder.");
     const std::string readOnly = dir.write("tylko.tav", "chronione");
     std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);

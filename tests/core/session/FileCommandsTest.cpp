@@ -203,30 +203,6 @@ TEST(SaveProject, AFileThatCannotBeWrittenLeavesModelAndCaption)
     EXPECT_EQ(p.nodeCount(), 3);
 }
 
-TEST(SaveProject, ValuesTheFileWouldTurnIntoZeroAreNamedAndTheUserDecides)
-{
-    test::TempDir dir;
-    Project p = someModel();
-    p.conductivity = 1e-7f;
-    p.conditions[1].atMiddle = -2e-7f;
-    p.conditions[1].atNode2 = 4e-7f; // written as 0.000000 too
-    p.conditions[1].atNode1 = 6e-7f; // written as 0.000001: kept
-    const std::string path = dir.file("m.tav");
-    ScriptedInteraction ui;
-    ui.answers = {false, true};
-    EXPECT_FALSE(saveProjectPath(p, ui, path, false));
-    EXPECT_FALSE(std::filesystem::exists(path));
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_TRUE(ui.shown[0].isQuestion);
-    EXPECT_EQ(ui.shown[0].text, "Plik przechowuje sześć miejsc po przecinku; te wartości zostaną zapisane jako 0:\n"
-                                "warunek brzegowy 1, wartość 3 (-2e-07)\n"
-                                "warunek brzegowy 1, wartość 4 (4e-07)\n"
-                                "przewodność (1e-07)\n"
-                                "Zapisać mimo to ?");
-    EXPECT_TRUE(saveProjectPath(p, ui, path, false));
-    EXPECT_TRUE(std::filesystem::exists(path));
-}
-
 TEST(OpenAndSave, TheWindowShowsTheNewStateBeforeTheMessage)
 {
     test::TempDir dir;

@@ -46,14 +46,15 @@ TEST(PhysicalProperties, APositiveNumberIsTakenInTheUsersOrTheCFormat)
     EXPECT_EQ(p.conductivity, 6.0e7f);
     EXPECT_TRUE(applyConductivityText(p, ui, "0.25", '.'));
     EXPECT_EQ(p.conductivity, 0.25f);
+    EXPECT_TRUE(applyConductivityText(p, ui, "0,0000001", ','));
+    EXPECT_EQ(p.conductivity, 1e-7f);
     EXPECT_TRUE(ui.shown.empty());
     EXPECT_EQ(p.resultsValid, 1);
 }
 
 TEST(PhysicalProperties, AnythingElseIsBadDataAndChangesNothing)
 {
-    // 0,0000001 would be saved as 0.000000 and come back as 0.
-    for (const char* text : {"", "abc", "0", "-1", "0,0", "1e39", "1e-50", "nan", "inf", "2,5x", "1 2", "0,0000001"}) {
+    for (const char* text : {"", "abc", "0", "-1", "0,0", "1e39", "1e-50", "nan", "inf", "2,5x", "1 2"}) {
         Project p = test::emptyProject();
         p.conductivity = 3.0f;
         ScriptedInteraction ui;
