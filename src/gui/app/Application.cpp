@@ -1,4 +1,4 @@
-#include "app/Application.h"
+#include "gui/app/Application.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
@@ -6,9 +6,9 @@
 #include <QTranslator>
 #include <exception>
 
-#include "model/Version.h"
-#include "session/Project.h"
-#include "ui/Messages.h"
+#include "core/model/Version.h"
+#include "core/session/Project.h"
+#include "core/ui/Messages.h"
 
 namespace zorind {
 

@@ -7,12 +7,12 @@
 #include <stdexcept>
 #include <vector>
 
-#include "solver/Assembly.h"
-#include "solver/Compute.h"
-#include "solver/Integration.h"
-#include "solver/LinearSolve.h"
-#include "solver/Parallel.h"
-#include "solver/Workspace.h"
+#include "core/solver/Assembly.h"
+#include "core/solver/Compute.h"
+#include "core/solver/Integration.h"
+#include "core/solver/LinearSolve.h"
+#include "core/solver/Parallel.h"
+#include "core/solver/Workspace.h"
 #include "support/SolverModels.h"
 
 namespace zorind::solver {
