@@ -314,7 +314,11 @@ void MainWindow::paintDrawing(QPainter& painter, int clientWidth, int clientHeig
     const PaintOutcome outcome =
         paintModel(painter, project_, clientWidth, clientHeight,
                    fieldMap_ ? fieldMap_->mapFor(project_, clientWidth, clientHeight) : nullptr);
-    window<ColourScaleWindow>().applyPaintOutcome(outcome, this);
+    // The scale window is made the first time there is a scale to show.
+    if (ColourScaleWindow* scale =
+            outcome.scaleVisible ? &window<ColourScaleWindow>() : windows_->created<ColourScaleWindow>()) {
+        scale->applyPaintOutcome(outcome, this);
+    }
     // The factor of the deformed boundary stands in the prompt panel, which
     // the pointer needs only while a polyline is drawn.
     if (project_.edit.editMode == EditMode::Idle) {
@@ -342,9 +346,9 @@ void MainWindow::paintDrawing(QPainter& painter, int clientWidth, int clientHeig
 void MainWindow::drawingResized()
 {
     drawingArea_->update();
-    ColourScaleWindow& scale = window<ColourScaleWindow>();
-    if (scale.isVisible()) {
-        scale.update();
+    ColourScaleWindow* scale = windows_->created<ColourScaleWindow>();
+    if (scale != nullptr && scale->isVisible()) {
+        scale->update();
     }
 }
 
@@ -534,7 +538,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (exitConfirmed_ || (offerToSave() && confirmExit(project_, routed_))) {
         exitConfirmed_ = true;
         requestRepaint();
-        window<ColourScaleWindow>().hide();
+        if (ColourScaleWindow* scale = windows_->created<ColourScaleWindow>()) {
+            scale->hide();
+        }
         event->accept();
     } else {
         event->ignore();
