@@ -77,7 +77,7 @@ void BM_FieldMapPicture(benchmark::State& state)
         const solver::FieldMap m = map(p, *field);
         image.fill(Qt::white);
         QPainter painter(&image);
-        paintFieldMap(painter, m, p.palette);
+        paintFieldMap(painter, m, p.palette, regionOutline(p));
     }
 }
 BENCHMARK(BM_FieldMapPicture)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();

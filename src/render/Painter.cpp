@@ -449,7 +449,7 @@ PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clie
     // The potential map over the background, under the boundary and the
     // labels; it is coloured with the potential's scale.
     if (map != nullptr && p.resultsValid == 1) {
-        paintFieldMap(painter, *map, p.palette);
+        paintFieldMap(painter, *map, p.palette, regionOutline(p));
         p.scaleRange = map->range;
         outcome.scaleVisible = true;
     }
