@@ -155,6 +155,41 @@ void paintFieldMap(QPainter& painter, const solver::FieldMap& map, const ColourP
     painter.restore();
 }
 
+void paintFluxArrows(QPainter& painter, const solver::ArrowField& arrows)
+{
+    QPainterPath path;
+    for (const solver::FieldArrow& a : arrows.arrows) {
+        const double length = std::hypot(a.dx, a.dy);
+        if (!(length >= 1.0)) {
+            continue; // too weak to show a direction
+        }
+        const QPointF tail(a.x - a.dx / 2.0, a.y - a.dy / 2.0);
+        const QPointF head(a.x + a.dx / 2.0, a.y + a.dy / 2.0);
+        path.moveTo(tail);
+        path.lineTo(head);
+        // The head: two strokes a quarter of the length long (3 to 6
+        // pixels), 25° off the shaft.
+        const double size = std::clamp(length / 4.0, 3.0, 6.0);
+        const double ux = a.dx / length;
+        const double uy = a.dy / length;
+        const double c = std::cos(0.436);
+        const double s = std::sin(0.436);
+        path.moveTo(head);
+        path.lineTo(head.x() - size * (c * ux - s * uy), head.y() - size * (s * ux + c * uy));
+        path.moveTo(head);
+        path.lineTo(head.x() - size * (c * ux + s * uy), head.y() - size * (-s * ux + c * uy));
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setBrush(Qt::NoBrush);
+    QPen pen(QColor(0, 0, 0), 1.2);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.drawPath(path);
+    painter.restore();
+}
+
 void paintScaleLegend(QPainter& painter, const ColourPalette& palette, const ColourScaleRange& range, int clientWidth,
                       int clientHeight)
 {

@@ -6,6 +6,7 @@
 
 #include "session/Project.h"
 #include "solver/FieldMap.h"
+#include "solver/FluxArrows.h"
 #include "view/ColourPalette.h"
 
 class QPainter;
@@ -30,6 +31,10 @@ QPainterPath regionOutline(const Project& project);
 // An empty region cuts nothing.
 void paintFieldMap(QPainter& painter, const solver::FieldMap& map, const ColourPalette& palette,
                    const QPainterPath& region);
+
+// The flux arrows over the drawing, as lines with open heads (lines in a
+// vector drawing too).
+void paintFluxArrows(QPainter& painter, const solver::ArrowField& arrows);
 
 // The colour scale as a legend in a strip at the right edge of a drawing
 // clientWidth × clientHeight: the colour-scale window's content, as tall as

@@ -431,7 +431,8 @@ QFont drawingFont()
     return font;
 }
 
-PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clientHeight, const solver::FieldMap* map)
+PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clientHeight, const solver::FieldMap* map,
+                        const solver::ArrowField* arrows)
 {
     PaintOutcome outcome;
     painter.save();
@@ -465,6 +466,9 @@ PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clie
         paintFieldMap(painter, *map, p.palette, regionOutline(p));
         p.scaleRange = map->range;
         outcome.scaleVisible = true;
+    }
+    if (arrows != nullptr && p.resultsValid == 1) {
+        paintFluxArrows(painter, *arrows);
     }
 
     const int nodes = p.nodeCount();

@@ -3,6 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QImage>
+
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -177,6 +180,25 @@ TEST(AnswersCli, RefusedProbesAndModels)
         EXPECT_EQ(run.out, "");
     }
     EXPECT_EQ(test::runCli(dir, {"balance", dir.file("brak.tav")}).status, 2);
+}
+
+// render --arrows solves and draws the flux arrows over the region (a
+// picture of its own); an elasticity project has no flux: status 4.
+TEST(AnswersCli, RenderDrawsFluxArrows)
+{
+    test::TempDir dir;
+    const std::string file = save(dir, test::plate(), "plyta.tav");
+    ASSERT_EQ(test::runCli(dir, {"render", file, "--fit", "--arrows", "-o", "arrows.png"}).status, 0);
+    ASSERT_EQ(test::runCli(dir, {"render", file, "--fit", "-o", "plain.png"}).status, 0);
+    const QImage arrows(QString::fromStdString(dir.file("arrows.png")));
+    const QImage plain(QString::fromStdString(dir.file("plain.png")));
+    ASSERT_FALSE(arrows.isNull());
+    EXPECT_EQ(arrows.size(), plain.size());
+    EXPECT_NE(arrows, plain);
+    const std::string bar = save(dir, test::tensionBar(), "pret.tav");
+    const test::CliRun refused = test::runCli(dir, {"render", bar, "--arrows", "-o", "bar.png"});
+    EXPECT_EQ(refused.status, 4);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("bar.png")));
 }
 
 } // namespace
