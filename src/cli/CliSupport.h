@@ -65,6 +65,10 @@ int runSolve(Arguments args);
 // The potential on a grid of cell centres over the model, after solving it.
 int runField(Arguments args);
 int runRender(Arguments args);
+// The totals over the boundaries and conditions, after solving when needed.
+int runBalance(Arguments args);
+// The results along a segment and the flux through it.
+int runProbe(Arguments args);
 int runExportElasticity(Arguments args);
 int runImportResults(Arguments args);
 

@@ -93,6 +93,7 @@ ToolBarState toolBarState(const Project& project)
     s.potentialChecked = d.showPotential == 1;
     s.fluxChecked = d.showFlux == 1;
     s.fieldMapChecked = d.showFieldMap == 1;
+    s.fluxArrowsChecked = d.showFluxArrows == 1;
     s.displacementsChecked = project.showDisplacements == 1;
     s.reducedStressChecked = project.showReducedStress == 1;
     s.equalScaleChecked = project.view.equalScale == 1;
