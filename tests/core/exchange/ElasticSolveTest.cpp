@@ -265,7 +265,7 @@ TEST(ElasticSolve, RefusalLeavesTheModelAsItWasAndSaysWhy)
                  p.conditions[c].kind = 1.0f;
              }
          },
-         solver, ElasticComputeOutcome::Failed, "Brak przemieszczeń zadanych"},
+         solver, ElasticComputeOutcome::CheckErrors, kCheckErrorsMessage},
         {"a solver that throws",
          {},
          [](const contract::ElasticProblem&) -> contract::ElasticSolution { throw std::runtime_error("awaria"); },
