@@ -71,6 +71,11 @@ int runBalance(Arguments args);
 int runProbe(Arguments args);
 int runExportElasticity(Arguments args);
 int runImportResults(Arguments args);
+// A DXF drawing as a project; a project as a DXF drawing; the coordinates
+// scaled.
+int runImportDxf(Arguments args);
+int runExportDxf(Arguments args);
+int runScale(Arguments args);
 
 // solve on an elasticity project: checks and solves it in this process, as
 // "Oblicz sprężystość" does, and prints the elasticity results list and the

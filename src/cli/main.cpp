@@ -59,6 +59,18 @@ constexpr const char* kUsage =
     "                                     --stress: brzeg w barwach naprężeń zredukowanych\n"
     "  export-elasticity FILE [-C DIR]    zapisuje plik wymiany dla programu sprężystości\n"
     "  import-results FILE [RESULTS]      wczytuje wyniki sprężystości (domyślnie tav_ed.wyn)\n"
+    "  import-dxf IN.dxf -o OUT.tav [--element-length L] [--type N]\n"
+    "                                     tworzy projekt z rysunku DXF: zamknięte kontury\n"
+    "                                     stają się brzegami, łuki dzielone na elementy nie\n"
+    "                                     dłuższe niż L (domyślnie dobrane do tablic); N: typ\n"
+    "                                     obliczeń (domyślnie 1); gdy rysunek nie daje modelu,\n"
+    "                                     podaje powód i nie zapisuje niczego (kod 1)\n"
+    "  export-dxf FILE -o OUT.dxf [--map] zapisuje brzegi jako zamknięte polilinie (warstwa\n"
+    "                                     na brzeg) i punkty wewnętrzne; --map: oblicza zadanie\n"
+    "                                     i dodaje izolinie mapy pola na osobnej warstwie\n"
+    "  scale FILE -f F[,FY] [--origin X,Y] -o OUT\n"
+    "                                     skaluje współrzędne węzłów i punktów wewnętrznych\n"
+    "                                     względem punktu X,Y (domyślnie 0,0)\n"
     "\n"
     "Kody wyjścia: 0 poprawnie, 1 błędy w danych, 2 błąd użycia lub odczytu pliku,\n"
     "3 błąd obliczeń, 4 typ obliczeń nie jest liczony przez ten program.\n";
@@ -80,6 +92,9 @@ constexpr Subcommand kSubcommands[] = {
     {"render", zorind::cli::runRender},
     {"export-elasticity", zorind::cli::runExportElasticity},
     {"import-results", zorind::cli::runImportResults},
+    {"import-dxf", zorind::cli::runImportDxf},
+    {"export-dxf", zorind::cli::runExportDxf},
+    {"scale", zorind::cli::runScale},
 };
 
 } // namespace

@@ -108,4 +108,9 @@ bool toggleEqualScale(Project& project)
     return toggleReleasing(project.view.equalScale);
 }
 
+bool toggleNormals(Project& project)
+{
+    return toggleReleasing(project.display.normalsFlag);
+}
+
 } // namespace zorind

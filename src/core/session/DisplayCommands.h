@@ -41,5 +41,8 @@ bool toggleDisplacements(Project& project);
 bool toggleReducedStress(Project& project);
 // "&Widok" > "Równa s&kala osi": both axes at one scale, or each at its own.
 bool toggleEqualScale(Project& project);
+// "&Widok" > "W. &normalne": short ticks along every element's outward
+// normal, at its middle, show which way round each boundary runs.
+bool toggleNormals(Project& project);
 
 } // namespace zorind
