@@ -8,6 +8,7 @@
 #include "core/check/CheckModel.h"
 #include "core/check/CleanUp.h"
 #include "core/check/Renumber.h"
+#include "core/command/CommandRunner.h"
 #include "core/edit/Subdivision.h"
 #include "core/model/NumberFormat.h"
 
@@ -84,7 +85,7 @@ int runRenumber(Arguments args)
         return kExitUsage;
     }
     CliInteraction ui(stderr);
-    renumberElements(project, ui);
+    CommandRunner(project).run([&] { renumberElements(project, ui); });
     return saveResult(project, ui, out);
 }
 
@@ -100,14 +101,17 @@ int runClean(Arguments args)
         return kExitUsage;
     }
     CliInteraction ui(stderr);
+    CommandRunner runner(project);
     for (const std::string& step : steps) {
-        if (step == "--double-nodes") {
-            removeDoubleNodes(project, ui);
-        } else if (step == "--free-nodes") {
-            removeFreeNodes(project, ui);
-        } else {
-            removeZeroLengthElements(project, ui);
-        }
+        runner.run([&] {
+            if (step == "--double-nodes") {
+                removeDoubleNodes(project, ui);
+            } else if (step == "--free-nodes") {
+                removeFreeNodes(project, ui);
+            } else {
+                removeZeroLengthElements(project, ui);
+            }
+        });
     }
     return saveResult(project, ui, out);
 }
@@ -129,7 +133,9 @@ int runRefine(Arguments args)
         every.push_back(k);
     }
     // A refused split (the tables would overflow) writes nothing.
-    if (!every.empty() && !splitElements(project, ui, every, parts)) {
+    bool split = true;
+    CommandRunner(project).run([&] { split = every.empty() || splitElements(project, ui, every, parts); });
+    if (!split) {
         return kExitErrors;
     }
     return saveResult(project, ui, out);
