@@ -6,6 +6,7 @@ namespace zorind {
 
 void resetProject(Project& p)
 {
+    ++p.projectStarts;
     p.conductivity = 1.0f;
     p.analysisType = HeatFlow;
     p.material = Material{};

@@ -68,6 +68,9 @@ struct Session {
     // The projects last opened or saved, the most recent first (the "Plik"
     // menu's list; the window keeps it in the user's settings across runs).
     std::vector<std::string> recentProjects;
+    // How often the project was started afresh (every reset: "Nowy",
+    // "Otwórz"): an editing history belongs to one start.
+    unsigned projectStarts = 0;
     // The entry a dialog or list was opened on (0: the user types it).
     int32_t selectedNumber = 0;
 
