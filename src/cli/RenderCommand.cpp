@@ -32,7 +32,6 @@
 #include "core/ui/Messages.h"
 #include "core/view/ColourScale.h"
 #include "elastic/ElasticSolver.h"
-#include "model/Version.h"
 #include "render/FieldMapPainter.h"
 #include "render/Painter.h"
 

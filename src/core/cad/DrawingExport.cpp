@@ -135,7 +135,7 @@ std::vector<Line> potentialIsolines(const Model& model)
     }
     field->evaluate(xs.data(), ys.data(), map.values.data(), map.values.size());
     std::vector<Line> lines;
-    for (const solver::IsolineSegment& s : solver::isolineSegments(map)) {
+    for (const solver::IsolineSegment& s : solver::isolineSegments(map, map.values)) {
         lines.push_back({{left + s.x0 * cell, top - s.y0 * cell}, {left + s.x1 * cell, top - s.y1 * cell}});
     }
     return lines;

@@ -104,8 +104,8 @@ TEST(Probe, TensionBarMiddleLine)
     const Project p = solved(test::tensionBar());
     const Probe probe = probed(p, {3.0, 0.5, 9.0, 0.5}, 6);
     ASSERT_TRUE(probe.elasticity);
-    const double nu = exchangedPoissonRatio();
-    const double strain = test::kBarPull * (1.0 - nu * nu) / exchangedYoungModulus();
+    const double nu = exchangedPoissonRatio(p);
+    const double strain = test::kBarPull * (1.0 - nu * nu) / exchangedYoungModulus(p);
     for (const ProbeSample& s : probe.samples) {
         EXPECT_TRUE(s.inside);
         EXPECT_NEAR(s.stress.sx, test::kBarPull, 0.01 * test::kBarPull);

@@ -12,6 +12,7 @@
 #include "core/solver/Integration.h"
 #include "core/solver/LinearSolve.h"
 #include "core/solver/Parallel.h"
+#include "core/solver/PotentialField.h"
 #include "core/solver/Workspace.h"
 #include "support/SolverModels.h"
 
