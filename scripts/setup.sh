@@ -12,6 +12,7 @@ ZORIND_PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev libopenblas-dev
   libeigen3-dev libdxflib-dev
   fonts-dejavu-core qt6-translations-l10n
+  desktop-file-utils appstream shared-mime-info libxml2-utils man-db groff-base dpkg-dev file
 )
 
 zorind_install_packages() {

@@ -17,22 +17,22 @@
 #include <string>
 #include <vector>
 
-#include "CliSupport.h"
-#include "ElasticSolver.h"
-#include "FieldMapPainter.h"
-#include "Painter.h"
-#include "exchange/ElasticSolve.h"
-#include "exchange/ElasticityResults.h"
-#include "exchange/StressMap.h"
-#include "model/NumberFormat.h"
-#include "model/ProjectFile.h"
-#include "model/Version.h"
-#include "session/DisplayCommands.h"
-#include "session/ViewCommands.h"
-#include "solver/Compute.h"
-#include "solver/FieldMap.h"
-#include "ui/Messages.h"
-#include "view/ColourScale.h"
+#include "cli/CliSupport.h"
+#include "core/exchange/ElasticSolve.h"
+#include "core/exchange/ElasticityResults.h"
+#include "core/exchange/StressMap.h"
+#include "core/model/NumberFormat.h"
+#include "core/model/ProjectFile.h"
+#include "core/model/Version.h"
+#include "core/session/DisplayCommands.h"
+#include "core/session/ViewCommands.h"
+#include "core/solver/Compute.h"
+#include "core/solver/FieldMap.h"
+#include "core/ui/Messages.h"
+#include "core/view/ColourScale.h"
+#include "elastic/ElasticSolver.h"
+#include "render/FieldMapPainter.h"
+#include "render/Painter.h"
 
 namespace zorind::cli {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "cad/DrawingCommands.h"
+#include "core/cad/DrawingCommands.h"
 
 namespace zorind::dxf {
 

@@ -1,4 +1,4 @@
-#include "ElasticityLayer.h"
+#include "render/ElasticityLayer.h"
 
 #include <QPainter>
 
@@ -6,9 +6,9 @@
 #include <cmath>
 #include <vector>
 
-#include "QtColours.h"
-#include "exchange/ElasticityResults.h"
-#include "view/ColourScale.h"
+#include "core/exchange/ElasticityResults.h"
+#include "core/view/ColourScale.h"
+#include "render/QtColours.h"
 
 namespace zorind {
 

@@ -1,4 +1,4 @@
-#include "FieldMapPainter.h"
+#include "render/FieldMapPainter.h"
 
 #include <QLineF>
 #include <QPainter>
@@ -7,9 +7,9 @@
 #include <cmath>
 #include <vector>
 
-#include "Painter.h"
-#include "QtColours.h"
-#include "view/ColourScale.h"
+#include "core/view/ColourScale.h"
+#include "render/Painter.h"
+#include "render/QtColours.h"
 
 namespace zorind {
 

@@ -2,8 +2,8 @@
 
 #include <QImage>
 
-#include "solver/FieldMap.h"
-#include "view/ColourPalette.h"
+#include "core/solver/FieldMap.h"
+#include "core/view/ColourPalette.h"
 
 class QPainter;
 

@@ -1,4 +1,4 @@
-#include "Painter.h"
+#include "render/Painter.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -11,11 +11,11 @@
 #include <limits>
 #include <vector>
 
-#include "ElasticityLayer.h"
-#include "FieldMapPainter.h"
-#include "QtColours.h"
-#include "exchange/ElasticityResults.h"
-#include "view/ColourScale.h"
+#include "core/exchange/ElasticityResults.h"
+#include "core/view/ColourScale.h"
+#include "render/ElasticityLayer.h"
+#include "render/FieldMapPainter.h"
+#include "render/QtColours.h"
 
 namespace zorind {
 

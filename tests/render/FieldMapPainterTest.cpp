@@ -8,13 +8,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "FieldMapPainter.h"
-#include "Painter.h"
-#include "solver/Compute.h"
-#include "solver/FieldMap.h"
+#include "core/solver/Compute.h"
+#include "core/solver/FieldMap.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "core/view/ColourScale.h"
+#include "render/FieldMapPainter.h"
+#include "render/Painter.h"
 #include "support/SolverModels.h"
-#include "ui/ScriptedInteraction.h"
-#include "view/ColourScale.h"
 
 namespace zorind {
 namespace {

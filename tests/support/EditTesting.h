@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "edit/NodeEditing.h"
-#include "edit/Pointer.h"
-#include "command/Consequences.h"
-#include "session/Project.h"
+#include "core/command/Consequences.h"
+#include "core/edit/NodeEditing.h"
+#include "core/edit/Pointer.h"
+#include "core/session/Project.h"
 
 namespace zorind::test {
 

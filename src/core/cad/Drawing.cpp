@@ -1,4 +1,4 @@
-#include "cad/Drawing.h"
+#include "core/cad/Drawing.h"
 
 namespace zorind::cad {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cad/Curves.h"
+#include "core/cad/Curves.h"
 
 namespace zorind::cad {
 

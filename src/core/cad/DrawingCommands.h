@@ -3,13 +3,13 @@
 #include <functional>
 #include <string>
 
-#include "cad/Drawing.h"
-#include "cad/DrawingExport.h"
-#include "cad/DrawingImport.h"
-#include "model/ProjectFile.h"
-#include "session/FileCommands.h"
-#include "session/Project.h"
-#include "ui/Interaction.h"
+#include "core/cad/Drawing.h"
+#include "core/cad/DrawingExport.h"
+#include "core/cad/DrawingImport.h"
+#include "core/model/ProjectFile.h"
+#include "core/session/FileCommands.h"
+#include "core/session/Project.h"
+#include "core/ui/Interaction.h"
 
 namespace zorind::cad {
 

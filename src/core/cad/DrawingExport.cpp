@@ -1,12 +1,12 @@
-#include "cad/DrawingExport.h"
+#include "core/cad/DrawingExport.h"
 
 #include <algorithm>
 #include <cmath>
 #include <optional>
 
-#include "solver/FieldMap.h"
-#include "solver/PotentialField.h"
-#include "view/ColourScale.h"
+#include "core/solver/FieldMap.h"
+#include "core/solver/PotentialField.h"
+#include "core/view/ColourScale.h"
 
 namespace zorind::cad {
 
@@ -127,8 +127,8 @@ std::vector<Line> potentialIsolines(const Model& model)
     std::vector<double> ys(map.values.size());
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
-            const auto k = static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) +
-                           static_cast<std::size_t>(column);
+            const auto k =
+                static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) + static_cast<std::size_t>(column);
             xs[k] = left + (column + 0.5) * cell;
             ys[k] = top - (row + 0.5) * cell;
         }

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "cad/Drawing.h"
-#include "model/Model.h"
+#include "core/cad/Drawing.h"
+#include "core/model/Model.h"
 
 namespace zorind::cad {
 

@@ -1,4 +1,4 @@
-#include "cad/Loops.h"
+#include "core/cad/Loops.h"
 
 #include <algorithm>
 #include <numeric>

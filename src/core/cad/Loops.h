@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "cad/Curves.h"
+#include "core/cad/Curves.h"
 
 namespace zorind::cad {
 

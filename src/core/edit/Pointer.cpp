@@ -1,15 +1,15 @@
-#include "edit/Pointer.h"
+#include "core/edit/Pointer.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "edit/Arcs.h"
-#include "edit/BoundaryConstruction.h"
-#include "edit/NodeOps.h"
-#include "edit/Picking.h"
-#include "model/NumberFormat.h"
-#include "session/Describe.h"
-#include "session/ViewCommands.h"
+#include "core/edit/Arcs.h"
+#include "core/edit/BoundaryConstruction.h"
+#include "core/edit/NodeOps.h"
+#include "core/edit/Picking.h"
+#include "core/model/NumberFormat.h"
+#include "core/session/Describe.h"
+#include "core/session/ViewCommands.h"
 
 namespace zorind {
 

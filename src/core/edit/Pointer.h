@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "session/Project.h"
-#include "ui/Interaction.h"
-#include "view/ViewTransform.h"
+#include "core/session/Project.h"
+#include "core/ui/Interaction.h"
+#include "core/view/ViewTransform.h"
 
 namespace zorind {
 

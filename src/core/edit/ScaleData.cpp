@@ -1,4 +1,4 @@
-#include "edit/ScaleData.h"
+#include "core/edit/ScaleData.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "session/Project.h"
+#include "core/session/Project.h"
 
-#include "model/ProjectFile.h"
+#include "core/model/ProjectFile.h"
 
 namespace zorind {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "view/ColourPalette.h"
-#include "view/DisplaySettings.h"
-#include "view/ViewTransform.h"
+#include "core/view/ColourPalette.h"
+#include "core/view/DisplaySettings.h"
+#include "core/view/ViewTransform.h"
 
 namespace zorind {
 

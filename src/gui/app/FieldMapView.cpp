@@ -1,12 +1,12 @@
-#include "app/FieldMapView.h"
+#include "gui/app/FieldMapView.h"
 
 #include <QProgressBar>
 #include <QStatusBar>
 
-#include "ElasticSolver.h"
-#include "exchange/ElasticityResults.h"
-#include "exchange/StressMap.h"
-#include "view/ColourScale.h"
+#include "core/exchange/ElasticityResults.h"
+#include "core/exchange/StressMap.h"
+#include "core/view/ColourScale.h"
+#include "elastic/ElasticSolver.h"
 
 namespace zorind {
 

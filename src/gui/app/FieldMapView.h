@@ -13,8 +13,8 @@
 #include <thread>
 #include <vector>
 
-#include "session/Project.h"
-#include "solver/FieldMap.h"
+#include "core/session/Project.h"
+#include "core/solver/FieldMap.h"
 
 class QStatusBar;
 

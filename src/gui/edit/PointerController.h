@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPoint>
 
-#include "edit/Pointer.h"
+#include "core/edit/Pointer.h"
 
 namespace zorind {
 

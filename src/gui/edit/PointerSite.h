@@ -5,8 +5,8 @@
 #include <QString>
 #include <functional>
 
-#include "edit/Pointer.h"
-#include "command/Consequences.h"
+#include "core/command/Consequences.h"
+#include "core/edit/Pointer.h"
 
 namespace zorind {
 

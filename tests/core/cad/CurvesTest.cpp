@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "cad/Curves.h"
+#include "core/cad/Curves.h"
 
 namespace zorind::cad {
 namespace {

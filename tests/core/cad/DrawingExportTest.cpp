@@ -2,13 +2,13 @@
 
 #include <cmath>
 
-#include "cad/DrawingCommands.h"
-#include "model/ProjectFile.h"
-#include "solver/Compute.h"
-#include "solver/FieldMap.h"
+#include "core/cad/DrawingCommands.h"
+#include "core/model/ProjectFile.h"
+#include "core/solver/Compute.h"
+#include "core/solver/FieldMap.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "core/view/ColourScale.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
-#include "view/ColourScale.h"
 
 namespace zorind::cad {
 namespace {

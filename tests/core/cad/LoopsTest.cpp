@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cad/Loops.h"
+#include "core/cad/Loops.h"
 
 namespace zorind::cad {
 namespace {
