@@ -30,6 +30,9 @@ class NodeDialog;
 class CircleDialog;
 class ResultScalingDialog;
 class ConditionDialog;
+class ArcDialog;
+class DataScalingDialog;
+class HelpWindow;
 
 // Every dialog and list window of the program, in the order they are
 // created at start-up. A new window is one type in this list (in its place
@@ -41,7 +44,8 @@ using AllWindows = WindowList<GridDialog, BoundaryList, ElementList, AreaDialog,
                               PhysicalPropertiesDialog, ConditionList, InternalPointPotentialList, ColourScaleWindow,
                               InternalPointDialog, AnalysisTypeDialog, ScreenSettingsDialog, InternalPointList,
                               ElementDialog, ElasticConditionDialog, NumberPrompt, NodeDialog, NodeList, CircleDialog,
-                              ResultScalingDialog, ConditionDialog, ResultsList, InternalPointResultsList>;
+                              ResultScalingDialog, ConditionDialog, ResultsList, InternalPointResultsList, ArcDialog,
+                              DataScalingDialog, HelpWindow>;
 
 // The one owner of the dialogs and list windows. Each is created once, in
 // the order of AllWindows, handed the project and the interaction once, and
