@@ -6,10 +6,10 @@
 
 #include "cli/CliSupport.h"
 #include "core/cad/DrawingCommands.h"
-#include "dxf/DxfFile.h"
 #include "core/edit/ScaleData.h"
 #include "core/model/NumberFormat.h"
 #include "core/solver/Compute.h"
+#include "dxf/DxfFile.h"
 
 namespace zorind::cli {
 
@@ -63,7 +63,8 @@ cad::ImportOptions importOptions(Arguments& args)
     }
     if (const std::optional<std::string> type = args.takeOption("--type")) {
         const std::optional<int> code = parseInt(*type);
-        if (!code || !((*code >= HeatFlow && *code <= PotentialFlow) || *code == Elasticity || *code == Thermoelasticity)) {
+        if (!code ||
+            !((*code >= HeatFlow && *code <= PotentialFlow) || *code == Elasticity || *code == Thermoelasticity)) {
             throw UsageError{"Niepoprawny typ obliczeń: " + *type + " (1 do 5, 10 lub 11)"};
         }
         options.analysisType = *code;

@@ -30,9 +30,9 @@ template <class T> bool parseWhole(std::string_view s, T& value)
 bool reportedByDxflib(std::string_view kind)
 {
     static constexpr std::array<std::string_view, 23> kKinds = {
-        "LINE",   "ARC",    "CIRCLE", "ELLIPSE",   "LWPOLYLINE", "POLYLINE", "VERTEX", "SEQEND",
-        "SPLINE", "POINT",  "INSERT", "TEXT",      "MTEXT",      "ATTRIB",   "DIMENSION", "LEADER",
-        "HATCH",  "IMAGE",  "TRACE",  "SOLID",     "3DFACE",     "XLINE",    "RAY"};
+        "LINE",   "ARC",   "CIRCLE", "ELLIPSE", "LWPOLYLINE", "POLYLINE", "VERTEX",    "SEQEND",
+        "SPLINE", "POINT", "INSERT", "TEXT",    "MTEXT",      "ATTRIB",   "DIMENSION", "LEADER",
+        "HATCH",  "IMAGE", "TRACE",  "SOLID",   "3DFACE",     "XLINE",    "RAY"};
     return std::find(kKinds.begin(), kKinds.end(), kind) != kKinds.end();
 }
 

@@ -34,6 +34,9 @@ const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 128, 0);
 const QColor kNavy(0, 0, 128);
+const QColor kPurple(128, 0, 128);
+// The outward-normal ticks of "W. normalne", in pixels.
+constexpr double kNormalTick = 12.0;
 
 constexpr const char* kGridOverflowMessage = "Błędne ustawienia siatki !";
 constexpr const char* kGridOverflowCaption = "Bład przy odświeżaniu ekranu...";
@@ -348,6 +351,35 @@ void drawElements(QPainter& painter, const Project& p, LabelWriter& labels)
     }
 }
 
+// "W. normalne": a tick from each element's middle along its outward normal,
+// to the right of its direction in model units (to the right of the screen
+// direction with y down as well), so that a boundary running the wrong way
+// round shows its ticks pointing into the body.
+void drawNormals(QPainter& painter, const Project& p)
+{
+    const ViewTransform& v = p.view;
+    painter.setPen(pen(kPurple, 2));
+    for (int i = 1; i <= p.elementCount(); ++i) {
+        Node start;
+        Node end;
+        if (!elementNodes(p, i, start, end)) {
+            continue;
+        }
+        const double o = v.screenX(start.x);
+        const double q = v.screenY(start.y);
+        const double dx = v.screenX(end.x) - o;
+        const double dy = v.screenY(end.y) - q;
+        const double length = std::sqrt(dx * dx + dy * dy);
+        const double mx = o + dx / 2.0;
+        const double my = q + dy / 2.0;
+        if (!(length > 0.0) || farAway(QRect(truncatePixel(mx), truncatePixel(my), 1, 1))) {
+            continue;
+        }
+        line(painter, mx, my, mx - kNormalTick * dy / length, my + kNormalTick * dx / length);
+    }
+    painter.setPen(pen(kBlack));
+}
+
 // Steps 10 and 11: value labels and colour segments of every element; the
 // range of the shown quantity becomes the colour scale's.
 void colourElements(QPainter& painter, Project& p, const NumberedArray<ResultRecord, kMaxResults>& values,
@@ -501,6 +533,9 @@ PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clie
     // 9. Elements.
     if (p.elementCount() > 0 && d.showElements == 1) {
         drawElements(painter, p, labels);
+    }
+    if (d.normalsFlag == 1) {
+        drawNormals(painter, p);
     }
 
     // 10, 11. Result colouring.

@@ -24,10 +24,11 @@ Project readModel(const std::string& path)
 }
 
 // A 40 by 30 plate with a hole of radius 5, as an old program writes it.
-constexpr const char* kPlate = "0\nSECTION\n2\nENTITIES\n"
-                               "0\nLWPOLYLINE\n8\n0\n90\n4\n70\n1\n10\n0\n20\n0\n10\n40\n20\n0\n10\n40\n20\n30\n10\n0\n20\n30\n"
-                               "0\nCIRCLE\n8\n0\n10\n20\n20\n15\n40\n5\n"
-                               "0\nENDSEC\n0\nEOF\n";
+constexpr const char* kPlate =
+    "0\nSECTION\n2\nENTITIES\n"
+    "0\nLWPOLYLINE\n8\n0\n90\n4\n70\n1\n10\n0\n20\n0\n10\n40\n20\n0\n10\n40\n20\n30\n10\n0\n20\n30\n"
+    "0\nCIRCLE\n8\n0\n10\n20\n20\n15\n40\n5\n"
+    "0\nENDSEC\n0\nEOF\n";
 
 TEST(CliDxf, ImportDxfWritesTheProjectAndTellsWhatItMade)
 {
@@ -40,8 +41,9 @@ TEST(CliDxf, ImportDxfWritesTheProjectAndTellsWhatItMade)
     EXPECT_EQ(p.boundaryCount(), 2);
     // The circle's 31.4 cut into elements of at most 1.
     EXPECT_EQ(p.nodeCount(), 4 + 32);
-    EXPECT_EQ(run.err, "Zaimportowano rysunek " + in + "\nUtworzono brzegów: 2, węzłów: 36, elementów: 36\n"
-                                                       "Długość elementu na łukach: 1\n");
+    EXPECT_EQ(run.err, "Zaimportowano rysunek " + in +
+                           "\nUtworzono brzegów: 2, węzłów: 36, elementów: 36\n"
+                           "Długość elementu na łukach: 1\n");
     EXPECT_EQ(runCli(dir, {"check", "plyta.tav"}).status, 0);
 }
 
@@ -52,7 +54,8 @@ TEST(CliDxf, ImportDxfRefusesWithTheReasonAndWritesNothing)
     const CliRun tooFine = runCli(dir, {"import-dxf", plate, "-o", "x.tav", "--element-length", "0.1"});
     EXPECT_EQ(tooFine.status, 1);
     EXPECT_NE(tooFine.err.find("zmieści się przy długości elementu 0.2"), std::string::npos) << tooFine.err;
-    const CliRun garbage = runCli(dir, {"import-dxf", dir.write("smieci.dxf", "nie jestem rysunkiem\n"), "-o", "x.tav"});
+    const CliRun garbage =
+        runCli(dir, {"import-dxf", dir.write("smieci.dxf", "nie jestem rysunkiem\n"), "-o", "x.tav"});
     EXPECT_EQ(garbage.status, 1);
     EXPECT_NE(garbage.err.find("nie jest rysunkiem DXF"), std::string::npos);
     EXPECT_EQ(runCli(dir, {"import-dxf", dir.file("brak.dxf"), "-o", "x.tav"}).status, 2);

@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "core/cad/DrawingImport.h"
+#include "core/model/ProjectFile.h"
 #include "dxf/DxfFile.h"
 #include "dxf/DxfScreen.h"
-#include "core/model/ProjectFile.h"
 #include "support/ModelBuilders.h"
 #include "support/TempDir.h"
 
@@ -61,8 +61,8 @@ std::string entitiesOnly(const std::string& body)
 
 std::string line(double x1, double y1, double x2, double y2)
 {
-    return "0\nLINE\n8\n0\n10\n" + std::to_string(x1) + "\n20\n" + std::to_string(y1) + "\n11\n" +
-           std::to_string(x2) + "\n21\n" + std::to_string(y2) + "\n";
+    return "0\nLINE\n8\n0\n10\n" + std::to_string(x1) + "\n20\n" + std::to_string(y1) + "\n11\n" + std::to_string(x2) +
+           "\n21\n" + std::to_string(y2) + "\n";
 }
 
 double regionArea(const Model& m)
@@ -171,8 +171,8 @@ TEST(DxfFile, HandWrittenLinesOutOfOrderWithGapsAndAMirroredArcCloseIntoLoops)
 {
     test::TempDir dir;
     // A square's sides reversed and shuffled, ends missing by 1e-7.
-    const std::string square = entitiesOnly(line(10, 0, 0, 0) + line(10, 10.0000001, 10, 0) +
-                                            line(0, 10, 10, 10) + line(0, 0, 0, 10.0000001));
+    const std::string square =
+        entitiesOnly(line(10, 0, 0, 0) + line(10, 10.0000001, 10, 0) + line(0, 10, 10, 10) + line(0, 0, 0, 10.0000001));
     const Imported closed = importFile(dir.write("kwadrat.dxf", square));
     ASSERT_TRUE(closed.import.ok()) << closed.import.refusal;
     EXPECT_EQ(closed.model.nodeCount(), 4);
@@ -180,7 +180,8 @@ TEST(DxfFile, HandWrittenLinesOutOfOrderWithGapsAndAMirroredArcCloseIntoLoops)
     // A quarter disc whose arc is given seen from below: mirrored in x, it
     // meets the two lines only when the mirror is applied.
     const std::string arc = "0\nARC\n8\n0\n10\n0\n20\n0\n40\n10\n50\n0\n51\n90\n230\n-1\n";
-    const Imported quarter = importFile(dir.write("cwiartka.dxf", entitiesOnly(line(-10, 0, 0, 0) + line(0, 0, 0, 10) + arc)));
+    const Imported quarter =
+        importFile(dir.write("cwiartka.dxf", entitiesOnly(line(-10, 0, 0, 0) + line(0, 0, 0, 10) + arc)));
     ASSERT_TRUE(quarter.import.ok()) << quarter.import.refusal;
     EXPECT_NEAR(regionArea(quarter.model), 25.0 * kPi, 0.01 * 25.0 * kPi);
 }
@@ -195,7 +196,8 @@ TEST(DxfFile, WhatIsNoDrawingOrCannotBeReadSafelyIsRefusedWithItsReason)
     EXPECT_EQ(binary.status, cad::ReadStatus::NotDrawing);
     EXPECT_NE(binary.detail.find("Binarny"), std::string::npos);
     // A bulge before any vertex would make dxflib write outside its table.
-    const cad::DrawingRead bulge = readDxf(dir.write("zly.dxf", entitiesOnly("0\nLWPOLYLINE\n90\n2\n42\n1\n10\n0\n20\n0\n")));
+    const cad::DrawingRead bulge =
+        readDxf(dir.write("zly.dxf", entitiesOnly("0\nLWPOLYLINE\n90\n2\n42\n1\n10\n0\n20\n0\n")));
     EXPECT_EQ(bulge.status, cad::ReadStatus::Damaged);
     EXPECT_EQ(bulge.detail, "Wiersz 10: wybrzuszenie przed pierwszym wierzchołkiem");
     const cad::DrawingRead huge = readDxf(dir.write("duzy.dxf", entitiesOnly("0\nSPLINE\n73\n2000000000\n")));

@@ -26,6 +26,7 @@
 #include "gui/edit/ConditionDialog.h"
 #include "gui/edit/ElementDialog.h"
 #include "support/ModelBuilders.h"
+#include "support/TempDir.h"
 
 namespace zorind {
 namespace {
@@ -66,11 +67,12 @@ struct RowCase {
 const std::vector<RowCase>& rowCases()
 {
     static const std::vector<RowCase> cases = {
-        {"Nowy1", Outcome::Discards}, {"Otworz1", Outcome::Discards}, {"Zapisz1", Outcome::Inert},
+        {"Nowy1", Outcome::Discards}, {"Otworz1", Outcome::Discards}, {"Zapisz1", Outcome::Keeps},
         {"Zapiszjako1", Outcome::Keeps}, {"Importujz1", Outcome::Keeps}, {"Eksportujdo1", Outcome::Keeps},
+        {"ImportujDXF1", Outcome::Keeps}, {"EksportujDXF1", Outcome::Keeps},
         {"Drukuj1", Outcome::Inert}, {"Ustawieniadrukarki1", Outcome::Keeps}, {"Koniec1", Outcome::Keeps, {}, {}, false},
 
-        {"Linielaman1", Outcome::Discards}, {"N2katy1", Outcome::Inert}, {"N3punkty1", Outcome::Inert},
+        {"Linielaman1", Outcome::Discards}, {"N2katy1", Outcome::Discards}, {"N3punkty1", Outcome::Shows},
         {"Elips1", Outcome::Discards}, {"KrzywaNURBS1", Outcome::Inert},
         {"Dodaj2", Outcome::Keeps}, {"DBrzeg", Outcome::Keeps},
         {"Wze1", Outcome::Discards}, {"Element1", Outcome::Discards}, {"Wzewewntrzny1", Outcome::Keeps},
@@ -103,15 +105,15 @@ const std::vector<RowCase>& rowCases()
         {"Obliczsprezystosc1", Outcome::Inert}, // a heat-flow model: disabled
         {"Listawynikw1", Outcome::Keeps}, {"Temperaturawwwewntrznych1", Outcome::Keeps},
         {"Wynikiwpunktachwewntrznych1", Outcome::Inert},
-        {"Skalujdane1", Outcome::Inert}, {"Skalujwyniki1", Outcome::Shows, [](QDialog& d) { d.findChild<QRadioButton*>(QStringLiteral("pry"))->setChecked(true); }}, {"GenerujNURBSa1", Outcome::Inert},
+        {"Skalujdane1", Outcome::Discards, typing({{"wx", "2"}})}, {"Skalujwyniki1", Outcome::Shows, [](QDialog& d) { d.findChild<QRadioButton*>(QStringLiteral("pry"))->setChecked(true); }}, {"GenerujNURBSa1", Outcome::Inert},
 
         {"Siatka1", Outcome::Shows, typing({{"Edit1", "1"}})}, {"Obszar1", Outcome::Keeps},
-        {"Pokawszystko1", Outcome::Shows}, {"Wnormalne1", Outcome::Inert}, {"Rownaskalaosi1", Outcome::Shows},
+        {"Pokawszystko1", Outcome::Shows}, {"Wnormalne1", Outcome::Shows}, {"Rownaskalaosi1", Outcome::Shows},
         {"Warbrzegowe1", Outcome::Shows}, {"Temperatura1", Outcome::Shows}, {"Strumie1", Outcome::Shows},
         {"Mapapola1", Outcome::Shows},
         {"Przemieszczenia1", Outcome::Shows}, {"Naprezeniazredukowane1", Outcome::Inert}, // a heat-flow model: disabled
         {"Ustawieniaekranu1", Outcome::Keeps}, {"Typoblicze1", Outcome::Discards},
-        {"Pomoc2", Outcome::Inert}, {"Oprogramie1", Outcome::Keeps},
+        {"Pomoc2", Outcome::Keeps}, {"Oprogramie1", Outcome::Keeps},
 
         {"NowyB", Outcome::Discards}, {"OtworzB", Outcome::Discards}, {"ZapiszB", Outcome::Keeps},
         {"SpeedButton1", Outcome::Discards}, {"SpeedButton2", Outcome::Discards}, {"WarbrzegB", Outcome::Keeps},
@@ -192,6 +194,9 @@ void expectControlsInStep(MainWindow& window)
         if (row.enabled == Enabled::WithInternalPointResults) {
             EXPECT_EQ(window.action(row.name)->isEnabled(), state.internalPointResultsEnabled) << row.name;
         }
+        if (row.enabled == Enabled::WithFile) {
+            EXPECT_EQ(window.action(row.name)->isEnabled(), state.saveEnabled) << row.name;
+        }
     }
     EXPECT_EQ(window.conditionSelector()->count(), static_cast<int>(state.conditionItems.size()));
     EXPECT_EQ(window.conditionSelector()->currentIndex(), state.conditionIndex);
@@ -215,7 +220,10 @@ void runRow(const CommandRow& row, const RowCase& c)
     window.show();
     Project& p = window.project();
     ScriptedInteraction quiet;
-    ASSERT_TRUE(openProjectPath(p, quiet, std::string(ZORIND_EXAMPLES_DIR) + "/plyta.tav", false));
+    // A copy of its own: "Zapisz" writes to the project's file.
+    test::TempDir dir;
+    const std::string copy = dir.write("plyta.tav", test::readAll(std::string(ZORIND_EXAMPLES_DIR) + "/plyta.tav"));
+    ASSERT_TRUE(openProjectPath(p, quiet, copy, false));
     ASSERT_EQ(computeCommand(p, quiet, nullptr), ComputeOutcome::Computed);
     p.display.showPotential = 1;
     window.requestRepaint();

@@ -88,7 +88,8 @@ TEST_F(MainWindowShell, MenuBarHoldsEveryMenuInOrder)
 TEST_F(MainWindowShell, MenusHoldTheirItemsInOrder)
 {
     EXPECT_EQ(captions("Plik1"), QStringList({u("&Nowy"), u("&Otwórz"), u("&Zapisz"), u("Zapisz &jako"), u("-"),
-                                              u("&Importuj z ..."), u("&Eksportuj do ..."), u("-"), u("&Drukuj"),
+                                              u("&Importuj z ..."), u("&Eksportuj do ..."), u("Importuj D&XF..."),
+                                              u("Eksportuj DX&F..."), u("-"), u("&Drukuj"),
                                               u("&Ustawienia drukarki"), u("-"), u("&Koniec")}));
     EXPECT_EQ(captions("Dodaj1"), QStringList({u("&Linię łamaną"), u("&Krzywą"), u("Krzywą NURBS"), u("-"),
                                                u("Warunek &brzegowy"), u("Brze&g"), u("-"), u("&Węzeł"), u("&Element"),
@@ -123,13 +124,15 @@ TEST_F(MainWindowShell, ShortcutsAndDisabledItems)
     EXPECT_EQ(action("Koniec1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
     EXPECT_EQ(action("Linielaman1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
     EXPECT_EQ(action("Ustawieniaekranu1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+J")));
+    EXPECT_EQ(action("Pomoc2")->shortcut(), QKeySequence(QStringLiteral("F1")));
 
-    for (const char* disabled :
-         {"Zapisz1", "Drukuj1", "N2katy1", "N3punkty1", "KrzywaNURBS1", "Strukturaprojektu1", "Skalujdane1",
-          "GenerujNURBSa1", "Wnormalne1", "PanB", "Zmiewasnocielementu1", "Usuelement1"}) {
+    // "&Zapisz" waits for the project to have a file.
+    for (const char* disabled : {"Zapisz1", "Drukuj1", "KrzywaNURBS1", "Strukturaprojektu1", "GenerujNURBSa1", "PanB",
+                                 "Zmiewasnocielementu1", "Usuelement1"}) {
         EXPECT_FALSE(action(disabled)->isEnabled()) << disabled;
     }
-    for (const char* enabled : {"Nowy1", "Otworz1", "Zapiszjako1", "Koniec1", "Elips1", "Oblicz1", "Typoblicze1"}) {
+    for (const char* enabled : {"Nowy1", "Otworz1", "Zapiszjako1", "Koniec1", "Elips1", "Oblicz1", "Typoblicze1",
+                                "N2katy1", "N3punkty1", "Skalujdane1", "Wnormalne1", "Pomoc2"}) {
         EXPECT_TRUE(action(enabled)->isEnabled()) << enabled;
     }
     for (const char* checkable : {"Wnormalne1", "Warbrzegowe1", "Temperatura1", "Strumie1", "Mapapola1",

@@ -289,6 +289,28 @@ TEST(Painter, AnElementDrawnRightToLeftHasItsBandAbove)
     }
 }
 
+TEST(Painter, NormalTicksPointOutOfACounterClockwiseSquareAndIntoAClockwiseOne)
+{
+    const auto purple = [](QRgb c) { return c == qRgb(128, 0, 128); };
+    for (const bool counterClockwise : {true, false}) {
+        Project p = bareProject();
+        if (counterClockwise) {
+            test::addPolygon(p, {{10, 10}, {40, 10}, {40, 40}, {10, 40}});
+        } else {
+            test::addPolygon(p, {{10, 10}, {10, 40}, {40, 40}, {40, 10}});
+        }
+        ScriptedInteraction ui;
+        EXPECT_EQ(countPixels(paint(p, ui), purple), 0);
+        p.display.normalsFlag = 1;
+        const QImage image = paint(p, ui);
+        // The bottom side's middle: a tick below it when it points out.
+        const int x = p.view.toScreenX(25.0f);
+        const int y = p.view.toScreenY(10.0f);
+        EXPECT_EQ(countPixels(image, purple, QRect(x - 2, y + 3, 5, 8)) > 0, counterClockwise);
+        EXPECT_EQ(countPixels(image, purple, QRect(x - 2, y - 10, 5, 8)) > 0, !counterClockwise);
+    }
+}
+
 TEST(Painter, ConditionNumberIsWrittenOnYellowAtTheMidpoint)
 {
     ConditionScene s = conditionScene(1, true);

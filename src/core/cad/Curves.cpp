@@ -149,8 +149,8 @@ bool closesOnItself(const Piece& piece)
 
 Affine compose(const Affine& o, const Affine& i)
 {
-    return {o.a * i.a + o.b * i.c, o.a * i.b + o.b * i.d, o.c * i.a + o.d * i.c, o.c * i.b + o.d * i.d,
-            o.a * i.e + o.b * i.f + o.e, o.c * i.e + o.d * i.f + o.f};
+    return {o.a * i.a + o.b * i.c, o.a * i.b + o.b * i.d,       o.c * i.a + o.d * i.c,
+            o.c * i.b + o.d * i.d, o.a * i.e + o.b * i.f + o.e, o.c * i.e + o.d * i.f + o.f};
 }
 
 Affine translation(double dx, double dy)

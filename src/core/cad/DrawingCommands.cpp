@@ -43,8 +43,7 @@ std::string readFailureText(const std::string& path, const DrawingRead& read)
 std::string importSummary(const std::string& path, const DrawingImport& result)
 {
     std::string text = "Zaimportowano rysunek " + path + "\nUtworzono brzegów: " + std::to_string(result.boundaries) +
-                       ", węzłów: " + std::to_string(result.nodes) + ", elementów: " +
-                       std::to_string(result.elements);
+                       ", węzłów: " + std::to_string(result.nodes) + ", elementów: " + std::to_string(result.elements);
     if (result.internalPoints > 0) {
         text += ", węzłów wewnętrznych: " + std::to_string(result.internalPoints);
     }

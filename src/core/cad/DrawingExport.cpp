@@ -127,8 +127,8 @@ std::vector<Line> potentialIsolines(const Model& model)
     std::vector<double> ys(map.values.size());
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
-            const auto k = static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) +
-                           static_cast<std::size_t>(column);
+            const auto k =
+                static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) + static_cast<std::size_t>(column);
             xs[k] = left + (column + 0.5) * cell;
             ys[k] = top - (row + 0.5) * cell;
         }

@@ -24,7 +24,7 @@ struct ExportPolyline {
 struct ExportDrawing {
     std::vector<std::string> layers; // every layer used, in order
     std::vector<ExportPolyline> polylines;
-    std::vector<Point> points; // on kPointLayer
+    std::vector<Point> points;  // on kPointLayer
     std::vector<Line> isolines; // on kIsolineLayer
 };
 

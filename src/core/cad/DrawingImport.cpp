@@ -157,8 +157,7 @@ bool insidePolygon(Point p, const std::vector<Point>& v)
 {
     bool inside = false;
     for (std::size_t i = 0, j = v.size() - 1; i < v.size(); j = i++) {
-        if ((v[i].y > p.y) != (v[j].y > p.y) &&
-            p.x < v[j].x + (p.y - v[j].y) * (v[i].x - v[j].x) / (v[i].y - v[j].y)) {
+        if ((v[i].y > p.y) != (v[j].y > p.y) && p.x < v[j].x + (p.y - v[j].y) * (v[i].x - v[j].x) / (v[i].y - v[j].y)) {
             inside = !inside;
         }
     }
@@ -215,8 +214,7 @@ std::optional<Point> firstCrossing(const std::vector<Outline>& outlines)
                     if (i == j && (t == s + 1 || (s == 0 && t == a.size() - 1))) {
                         continue;
                     }
-                    const std::optional<Point> at =
-                        meeting(a[s], a[(s + 1) % a.size()], b[t], b[(t + 1) % b.size()]);
+                    const std::optional<Point> at = meeting(a[s], a[(s + 1) % a.size()], b[t], b[(t + 1) % b.size()]);
                     if (at) {
                         return at;
                     }
@@ -419,7 +417,8 @@ void fillModel(const std::vector<Outline>& outlines, const std::vector<Point>& p
         model.internalPoints.append({static_cast<float>(at.x), static_cast<float>(at.y), 0.0f});
     }
     if (outside > 0) {
-        result.notes.push_back("Pominięto punkty poza obszarem lub ponad pojemność tablicy: " + std::to_string(outside));
+        result.notes.push_back("Pominięto punkty poza obszarem lub ponad pojemność tablicy: " +
+                               std::to_string(outside));
     }
     model.analysisType = options.analysisType;
     model.resultsValid = 0;

@@ -56,7 +56,8 @@ bool placeArc(Project& p, Interaction& ui, const ArcPath& a, const char* caption
     EditState& s = p.edit;
     const Node first = arcNode(a, 0);
     const Node last = arcNode(a, a.elements);
-    const bool joined = s.chainOpen && p.nodes.contains(s.chainLastNode) && samePlace(p.nodes[s.chainLastNode], first, a.r);
+    const bool joined =
+        s.chainOpen && p.nodes.contains(s.chainLastNode) && samePlace(p.nodes[s.chainLastNode], first, a.r);
     closedChain = !a.full() && joined && s.chainFirstNode != s.chainLastNode && p.nodes.contains(s.chainFirstNode) &&
                   samePlace(p.nodes[s.chainFirstNode], last, a.r);
     const int newNodes = a.elements + 1 - (joined ? 1 : 0) - (a.full() || closedChain ? 1 : 0);
@@ -150,7 +151,8 @@ bool addArcThroughPoints(Project& p, Interaction& ui, ModelPoint start, ModelPoi
     const double toEnd = turnTo(cx, cy);
     // Counter-clockwise when the middle point comes before the end that way.
     path.sweep = turnTo(bx, by) < toEnd ? toEnd : toEnd - 2.0 * kPi;
-    path.elements = std::max(2, static_cast<int>(std::ceil(std::abs(path.sweep) * kArcElementsPerTurn / (2.0 * kPi) - 1e-9)));
+    path.elements =
+        std::max(2, static_cast<int>(std::ceil(std::abs(path.sweep) * kArcElementsPerTurn / (2.0 * kPi) - 1e-9)));
     path.start = Node{start.x, start.y};
     path.end = Node{end.x, end.y};
     bool closed = false;

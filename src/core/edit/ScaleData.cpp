@@ -32,6 +32,9 @@ bool scaleData(Project& p, Interaction& ui, const DataScaling& s)
         ui.error("Współczynnik skali musi być liczbą dodatnią", kScaleDataCaption);
         return false;
     }
+    if (s.factorX == 1.0 && s.factorY == 1.0) {
+        return false; // nothing moves: the results still belong to the model
+    }
     // Everything is computed first, so that a refusal changes nothing.
     Project scaledProject = p;
     bool inRange = true;

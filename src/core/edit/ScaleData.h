@@ -20,7 +20,8 @@ struct DataScaling {
 // model before. A factor that is not a positive number (a mirror would turn
 // every boundary the wrong way round), or coordinates that would leave the
 // range of the tables' numbers, are refused with a message and nothing
-// changes. Returns whether the coordinates were scaled.
+// changes; factors of 1 change nothing. Returns whether the coordinates
+// were scaled.
 bool scaleData(Project& project, Interaction& ui, const DataScaling& scaling);
 
 } // namespace zorind

@@ -112,6 +112,7 @@ ToolBarState toolBarState(const Project& project)
     }
     s.boundaryIndex = project.boundaries.contains(project.currentBoundary) ? project.currentBoundary - 1 : -1;
 
+    s.saveEnabled = !project.filePath.empty();
     s.normalsChecked = d.normalsFlag == 1;
     s.conditionsChecked = d.showBoundaryConditions == 1;
     s.potentialChecked = d.showPotential == 1;

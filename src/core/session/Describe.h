@@ -34,6 +34,7 @@ struct ToolBarState {
     bool resultButtonsEnabled = false;        // BT and BTN
     bool elasticityComputeEnabled = false;    // "Oblicz s&prężystość": an elasticity analysis
     bool internalPointResultsEnabled = false; // "W&yniki w punktach wewnętrznych"
+    bool saveEnabled = false;                 // "&Zapisz": the project has a file of its own
     std::vector<std::string> conditionItems;  // CWB
     int conditionIndex = -1;                  // currentCondition - 1
     std::vector<std::string> boundaryItems;   // CBRZEG

@@ -3,9 +3,11 @@
 #include <QCoreApplication>
 #include <filesystem>
 
+#include "core/cad/DrawingCommands.h"
 #include "core/check/CheckModel.h"
 #include "core/check/CleanUp.h"
 #include "core/check/Renumber.h"
+#include "core/edit/Arcs.h"
 #include "core/edit/Boundaries.h"
 #include "core/edit/BoundaryConstruction.h"
 #include "core/edit/Conditions.h"
@@ -16,14 +18,17 @@
 #include "core/exchange/ExportCommand.h"
 #include "core/exchange/ImportCommand.h"
 #include "core/session/DisplayCommands.h"
+#include "core/session/FileCommands.h"
 #include "core/session/ShellCommands.h"
 #include "core/session/ViewCommands.h"
 #include "core/solver/AnalysisSettings.h"
 #include "core/solver/Compute.h"
 #include "core/solver/ResultLists.h"
+#include "dxf/DxfFile.h"
 #include "elastic/ElasticSolver.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/QtSolverLauncher.h"
+#include "gui/edit/ArcDialog.h"
 #include "gui/edit/BoundaryDialog.h"
 #include "gui/edit/CircleDialog.h"
 #include "gui/edit/ConditionDialog.h"
@@ -39,7 +44,9 @@
 #include "gui/lists/ElementList.h"
 #include "gui/lists/GridLists.h"
 #include "gui/view/AreaDialog.h"
+#include "gui/view/DataScalingDialog.h"
 #include "gui/view/GridDialog.h"
+#include "gui/view/HelpWindow.h"
 #include "gui/view/ResultScalingDialog.h"
 #include "gui/view/ScreenSettingsDialog.h"
 #include "gui/widgets/NumberFields.h"
@@ -125,6 +132,18 @@ void circle(MainWindow& w)
     w.enterCircle([&w] { w.window<CircleDialog>().edit(); });
 }
 
+void arcDialog(MainWindow& w)
+{
+    w.enterCircle([&w] { w.window<ArcDialog>().edit(); });
+}
+
+// "&Zapisz": the project's own file, the caption showing it saved before
+// anything else is said.
+void saveToOwnFile(MainWindow& w)
+{
+    saveToProjectFile(w.project(), w.interaction(), [&w] { w.showModelNow(); });
+}
+
 void analysisType(MainWindow& w)
 {
     if (std::optional<int> code = w.chooseAnalysisType()) {
@@ -199,12 +218,14 @@ constexpr MenuRow kMenus[] = {
 const CommandRow kCommands[] = {
     {Place::FileMenu, Entry::Command, "Nowy1", "&Nowy", none, IconKind::None, Enabled::Always, nullptr, [](MainWindow& w) { w.newProjectCommand(); }},
     {Place::FileMenu, Entry::Command, "Otworz1", "&Otwórz", K(Qt::CTRL | Qt::Key_O), IconKind::None, Enabled::Always, nullptr, [](MainWindow& w) { w.openProjectCommand(); }},
-    // Never enabled, so Ctrl+S does nothing; saving goes through ZapiszB and "Zapisz jako".
-    {Place::FileMenu, Entry::Command, "Zapisz1", "&Zapisz", K(Qt::CTRL | Qt::Key_S), IconKind::None, Enabled::Never, nullptr, [](MainWindow& w) { w.saveProjectCommand(); }},
+    // Enabled once the project has a file: Ctrl+S writes to it without the dialog.
+    {Place::FileMenu, Entry::Command, "Zapisz1", "&Zapisz", K(Qt::CTRL | Qt::Key_S), IconKind::None, Enabled::WithFile, nullptr, saveToOwnFile},
     {Place::FileMenu, Entry::Command, "Zapiszjako1", "Zapisz &jako", none, IconKind::None, Enabled::Always, nullptr, [](MainWindow& w) { w.saveProjectCommand(); }},
     {Place::FileMenu, Entry::Separator},
     {Place::FileMenu, Entry::Command, "Importujz1", "&Importuj z ...", none, IconKind::None, Enabled::Always, nullptr, [](MainWindow& w) { importResultsCommand(w.project(), w.interaction(), std::filesystem::current_path().string()); }},
     {Place::FileMenu, Entry::Command, "Eksportujdo1", "&Eksportuj do ...", none, IconKind::None, Enabled::Always, nullptr, exportElasticity},
+    {Place::FileMenu, Entry::Command, "ImportujDXF1", "Importuj D&XF...", none, IconKind::None, Enabled::Always, nullptr, [](MainWindow& w) { w.importDrawingCommand(); }},
+    {Place::FileMenu, Entry::Command, "EksportujDXF1", "Eksportuj DX&F...", none, IconKind::None, Enabled::Always, nullptr, [](MainWindow& w) { cad::exportDrawingCommand(w.project(), w.interaction(), dxf::writeDxf); }},
     {Place::FileMenu, Entry::Separator},
     {Place::FileMenu, Entry::Command, "Drukuj1", "&Drukuj", none, IconKind::None, Enabled::Never},
     {Place::FileMenu, Entry::Command, "Ustawieniadrukarki1", "&Ustawienia drukarki", none, IconKind::None, Enabled::Always, nullptr, [](MainWindow& w) { w.printerSetupCommand(); }},
@@ -214,8 +235,8 @@ const CommandRow kCommands[] = {
 
     {Place::AddMenu, Entry::Command, "Linielaman1", "&Linię łamaną", K(Qt::CTRL | Qt::Key_L), IconKind::None, Enabled::Always, nullptr, polyline},
     {Place::AddMenu, Entry::Submenu, "Krzyw1"},
-    {Place::CurveMenu, Entry::Command, "N2katy1", "&2 kąty, środek, promień", none, IconKind::None, Enabled::Never},
-    {Place::CurveMenu, Entry::Command, "N3punkty1", "&3 punkty", none, IconKind::None, Enabled::Never},
+    {Place::CurveMenu, Entry::Command, "N2katy1", "&2 kąty, środek, promień", none, IconKind::None, Enabled::Always, nullptr, arcDialog},
+    {Place::CurveMenu, Entry::Command, "N3punkty1", "&3 punkty", none, IconKind::None, Enabled::Always, nullptr, [](MainWindow& w) { startArcThroughPoints(w.project(), w.pointer()); }},
     {Place::CurveMenu, Entry::Command, "Elips1", "&Elipsę", none, IconKind::None, Enabled::Always, nullptr, circle},
     {Place::AddMenu, Entry::Command, "KrzywaNURBS1", "Krzywą NURBS", none, IconKind::None, Enabled::Never},
     {Place::AddMenu, Entry::Separator},
@@ -270,14 +291,14 @@ const CommandRow kCommands[] = {
     {Place::ComputeMenu, Entry::Command, "Temperaturawwwewntrznych1", "&Temperatura w w.wewnętrznych", none, IconKind::None, Enabled::Always, nullptr, [](MainWindow& w) { w.window<InternalPointPotentialList>().exec(); }},
     {Place::ComputeMenu, Entry::Command, "Wynikiwpunktachwewntrznych1", "W&yniki w punktach wewnętrznych", none, IconKind::None, Enabled::WithInternalPointResults, nullptr, internalPointResults},
     {Place::ComputeMenu, Entry::Separator},
-    {Place::ComputeMenu, Entry::Command, "Skalujdane1", "Skaluj da&ne", none, IconKind::None, Enabled::Never},
+    {Place::ComputeMenu, Entry::Command, "Skalujdane1", "Skaluj da&ne", none, IconKind::None, Enabled::Always, nullptr, [](MainWindow& w) { w.window<DataScalingDialog>().edit(); }},
     {Place::ComputeMenu, Entry::Command, "Skalujwyniki1", "Skaluj wyni&ki", none, IconKind::None, Enabled::Always, nullptr, scaleResultsDialog},
     {Place::ComputeMenu, Entry::Command, "GenerujNURBSa1", "Generuj NURBSa", none, IconKind::None, Enabled::Never},
 
     {Place::ViewMenu, Entry::Command, "Siatka1", "&Siatka", none, IconKind::None, Enabled::Always, nullptr, [](MainWindow& w) { w.window<GridDialog>().edit(); }},
     {Place::ViewMenu, Entry::Command, "Obszar1", "&Obszar", none, IconKind::None, Enabled::Always, nullptr, [](MainWindow& w) { w.window<AreaDialog>().edit(); }},
     {Place::ViewMenu, Entry::Command, "Pokawszystko1", "&Pokaż wszystko", none, IconKind::None, Enabled::Always, nullptr, onProject<showEverything>},
-    {Place::ViewMenu, Entry::Command, "Wnormalne1", "W. &normalne", none, IconKind::None, Enabled::Never, &B::normalsChecked},
+    {Place::ViewMenu, Entry::Command, "Wnormalne1", "W. &normalne", none, IconKind::None, Enabled::Always, &B::normalsChecked, onProject<toggleNormals>},
     {Place::ViewMenu, Entry::Command, "Rownaskalaosi1", "Równa s&kala osi", none, IconKind::None, Enabled::Always, &B::equalScaleChecked, onProject<toggleEqualScale>},
     {Place::ViewMenu, Entry::Separator},
     {Place::ViewMenu, Entry::Command, "Warbrzegowe1", "Warunki &brzegowe", none, IconKind::None, Enabled::Always, &B::conditionsChecked, onProject<toggleBoundaryConditionsMenu>},
@@ -293,7 +314,7 @@ const CommandRow kCommands[] = {
     {Place::SettingsMenu, Entry::Separator},
     {Place::SettingsMenu, Entry::Command, "Typoblicze1", "&Typ obliczeń", none, IconKind::None, Enabled::Always, nullptr, analysisType},
 
-    {Place::HelpMenu, Entry::Command, "Pomoc2", "&Pomoc"},
+    {Place::HelpMenu, Entry::Command, "Pomoc2", "&Pomoc", K(Qt::Key_F1), IconKind::None, Enabled::Always, nullptr, [](MainWindow& w) { w.window<HelpWindow>().showManual(); }},
     {Place::HelpMenu, Entry::Separator},
     {Place::HelpMenu, Entry::Command, "Oprogramie1", "&O programie...", none, IconKind::None, Enabled::Always, nullptr, [](MainWindow& w) { showAbout(w.interaction()); }},
 

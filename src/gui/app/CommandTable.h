@@ -45,6 +45,7 @@ enum class Enabled {
     WithRedo,                 // a step taken back to do again
     ForElasticity,            // an elasticity analysis (type 10)
     WithInternalPointResults, // elasticity results computed here, with internal points
+    WithFile,                 // the project has a file of its own ("&Zapisz")
 };
 
 using Handler = void (*)(MainWindow&);

@@ -17,12 +17,14 @@
 #include <QToolBar>
 #include <exception>
 
+#include "core/cad/DrawingCommands.h"
 #include "core/edit/Pointer.h"
 #include "core/exchange/ElasticityResults.h"
 #include "core/session/Describe.h"
 #include "core/session/FileCommands.h"
 #include "core/session/ShellCommands.h"
 #include "core/ui/Messages.h"
+#include "dxf/DxfFile.h"
 #include "gui/app/CommandTable.h"
 #include "gui/app/DrawingArea.h"
 #include "gui/app/FieldMapView.h"
@@ -263,6 +265,8 @@ void MainWindow::refreshControls()
             action->setEnabled(state.elasticityComputeEnabled);
         } else if (row->enabled == Enabled::WithInternalPointResults) {
             action->setEnabled(state.internalPointResultsEnabled);
+        } else if (row->enabled == Enabled::WithFile) {
+            action->setEnabled(state.saveEnabled);
         }
     }
     const auto refill = [](QComboBox* box, const std::vector<std::string>& items, int index) {
@@ -280,7 +284,7 @@ void MainWindow::refreshControls()
 
 void MainWindow::refreshCursor()
 {
-    if (project_.edit.editMode == EditMode::PolylineEntry || enteringCircle_) {
+    if (project_.edit.editMode != EditMode::Idle || enteringCircle_) {
         drawingArea_->setCursor(Qt::CrossCursor);
     } else {
         drawingArea_->unsetCursor();
@@ -449,6 +453,16 @@ void MainWindow::openProjectCommand()
     }
     // The caption and the drawing show the file before its message does.
     openProject(project_, routed_, [this] { showModelNow(); });
+}
+
+void MainWindow::importDrawingCommand()
+{
+    if (!offerToSave()) {
+        return;
+    }
+    if (cad::importDrawingCommand(project_, routed_, dxf::readDxf, [this] { showModelNow(); })) {
+        historyUse_ = HistoryUse::Restart;
+    }
 }
 
 void MainWindow::openRecentProjectCommand(const std::string& path)

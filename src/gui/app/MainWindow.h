@@ -104,6 +104,8 @@ public:
     // The shell's own commands.
     void newProjectCommand();
     void openProjectCommand();
+    // "Importuj D&XF...": a drawing replaces the project as a file does.
+    void importDrawingCommand();
     // An item of the "Plik" menu's list of recent projects: opens `path`.
     void openRecentProjectCommand(const std::string& path);
     void saveProjectCommand();

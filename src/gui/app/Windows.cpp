@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "gui/edit/ArcDialog.h"
 #include "gui/edit/BoundaryDialog.h"
 #include "gui/edit/CircleDialog.h"
 #include "gui/edit/ConditionDialog.h"
@@ -18,7 +19,9 @@
 #include "gui/view/AnalysisTypeDialog.h"
 #include "gui/view/AreaDialog.h"
 #include "gui/view/ColourScaleWindow.h"
+#include "gui/view/DataScalingDialog.h"
 #include "gui/view/GridDialog.h"
+#include "gui/view/HelpWindow.h"
 #include "gui/view/ResultScalingDialog.h"
 #include "gui/view/ScreenSettingsDialog.h"
 

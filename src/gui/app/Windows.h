@@ -31,6 +31,9 @@ class NodeDialog;
 class CircleDialog;
 class ResultScalingDialog;
 class ConditionDialog;
+class ArcDialog;
+class DataScalingDialog;
+class HelpWindow;
 
 // Every dialog and list window of the program. A new window is one type in
 // this list and one line of the command table that opens it.
@@ -48,7 +51,8 @@ using AllWindows = WindowList<GridDialog, BoundaryList, ElementList, AreaDialog,
                               PhysicalPropertiesDialog, ConditionList, InternalPointPotentialList, ColourScaleWindow,
                               InternalPointDialog, AnalysisTypeDialog, ScreenSettingsDialog, InternalPointList,
                               ElementDialog, ElasticConditionDialog, NumberPrompt, NodeDialog, NodeList, CircleDialog,
-                              ResultScalingDialog, ConditionDialog, ResultsList, InternalPointResultsList>;
+                              ResultScalingDialog, ConditionDialog, ResultsList, InternalPointResultsList, ArcDialog,
+                              DataScalingDialog, HelpWindow>;
 
 // The one owner of the dialogs and list windows. Each is created once, the
 // first time it is asked for (building them all would double the time the

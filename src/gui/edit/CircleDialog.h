@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QDialog>
 #include <optional>
 
 #include "core/edit/BoundaryConstruction.h"
 #include "core/session/Project.h"
 #include "core/ui/Interaction.h"
-
-class QLineEdit;
+#include "gui/widgets/ParameterDialog.h"
 
 namespace zorind {
 
@@ -15,35 +13,25 @@ namespace zorind {
 // added to the current boundary. The fields keep what was typed last
 // between openings.
 // Tokrag_
-class CircleDialog : public QDialog {
+class CircleDialog : public ParameterDialog {
     Q_OBJECT
 public:
     CircleDialog(Project& project, Interaction& ui, QWidget* parent = nullptr);
-
-    // Shows the dialog modally. OK adds the circle when every field reads
-    // as a number, the radius is positive and there are at least 3
-    // elements; anything else closes the dialog silently. The main window
-    // repaints whatever the outcome: returns true.
-    bool edit();
 
     // The circle the fields describe, or nothing when a field does not
     // read as its number.
     std::optional<CircleSpec> circle() const;
 
-    QLineEdit* centreXField() const { return centreX_; }
-    QLineEdit* centreYField() const { return centreY_; }
-    QLineEdit* radiusField() const { return radius_; }
-    QLineEdit* elementCountField() const { return elementCount_; }
+    QLineEdit* centreXField() const { return field(0); }
+    QLineEdit* centreYField() const { return field(1); }
+    QLineEdit* radiusField() const { return field(2); }
+    QLineEdit* elementCountField() const { return field(3); }
 
 private:
-    void okClicked();
+    void store() override;
 
     Project& project_;
     Interaction* ui_;
-    QLineEdit* centreX_;
-    QLineEdit* centreY_;
-    QLineEdit* radius_;
-    QLineEdit* elementCount_;
 };
 
 } // namespace zorind

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/cad/DrawingCommands.h"
-#include "support/ModelBuilders.h"
 #include "core/ui/ScriptedInteraction.h"
+#include "support/ModelBuilders.h"
 
 namespace zorind::cad {
 namespace {
@@ -67,8 +67,8 @@ TEST(DrawingCommands, AFileThatCannotBeReadOrImportedChangesNothingAndSaysWhy)
         {readerOf(ReadStatus::CannotOpen), "Nie można otworzyć pliku /tmp/x.dxf"},
         {readerOf(ReadStatus::NotDrawing), "Plik /tmp/x.dxf nie jest rysunkiem DXF"},
         {readerOf(ReadStatus::Damaged), "Błędny format pliku DXF /tmp/x.dxf\nWiersz 7: niepoprawna liczba x"},
-        {readerOf(ReadStatus::Ok, {Line{{0, 0}, {1, 0}}}),
-         "Nie zaimportowano rysunku /tmp/x.dxf\nRysunek nie zawiera zamkniętego konturu; otwarte końce: (0, 0), (1, 0)"},
+        {readerOf(ReadStatus::Ok, {Line{{0, 0}, {1, 0}}}), "Nie zaimportowano rysunku /tmp/x.dxf\nRysunek nie zawiera "
+                                                           "zamkniętego konturu; otwarte końce: (0, 0), (1, 0)"},
     };
     for (const auto& [reader, text] : cases) {
         Project p = drawnProject();

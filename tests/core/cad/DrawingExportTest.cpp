@@ -6,9 +6,9 @@
 #include "core/model/ProjectFile.h"
 #include "core/solver/Compute.h"
 #include "core/solver/FieldMap.h"
-#include "support/ModelBuilders.h"
 #include "core/ui/ScriptedInteraction.h"
 #include "core/view/ColourScale.h"
+#include "support/ModelBuilders.h"
 
 namespace zorind::cad {
 namespace {

@@ -61,8 +61,8 @@ Model emptyModel()
 TEST(DrawingImport, ACircleInARectangleBecomesAnOuterAndAnInnerBoundaryAtAFittingLength)
 {
     Model m = emptyModel();
-    const DrawingImport result = importDrawing(drawingOf(square(0, 0, 60, true) + std::vector<Piece>{circle(30, 30, 15)}),
-                                               ImportOptions{}, m);
+    const DrawingImport result =
+        importDrawing(drawingOf(square(0, 0, 60, true) + std::vector<Piece>{circle(30, 30, 15)}), ImportOptions{}, m);
     ASSERT_TRUE(result.ok()) << result.refusal;
     ASSERT_EQ(m.boundaryCount(), 2);
     EXPECT_EQ(m.boundaries[1].kind, OuterBoundary);
@@ -123,8 +123,8 @@ TEST(DrawingImport, LoopsNestAsAUserDrawsThemOuterAroundHoleAroundIsland)
 {
     // The hole first, then the island, then the outline around both.
     Model m = emptyModel();
-    ASSERT_TRUE(importDrawing(drawingOf(square(20, 20, 60) + square(40, 40, 20) + square(0, 0, 100)), ImportOptions{}, m)
-                    .ok());
+    ASSERT_TRUE(
+        importDrawing(drawingOf(square(20, 20, 60) + square(40, 40, 20) + square(0, 0, 100)), ImportOptions{}, m).ok());
     ASSERT_EQ(m.boundaryCount(), 3);
     EXPECT_EQ(m.nodes[1], (Node{0, 0}));
     EXPECT_EQ(m.nodes[5], (Node{20, 20}));
@@ -175,8 +175,9 @@ TEST(DrawingImport, PointsInsideTheBodyBecomeInternalPointsAndTheRestIsNoted)
     const DrawingImport result = importDrawing(d, ImportOptions{}, m);
     ASSERT_EQ(m.internalPointCount(), 1);
     EXPECT_EQ(m.internalPoints[1].x, 10.0f);
-    EXPECT_EQ(result.notes, (std::vector<std::string>{"Pominięto obiekty: TEXT (3)",
-                                                      "Pominięto punkty poza obszarem lub ponad pojemność tablicy: 2"}));
+    EXPECT_EQ(result.notes,
+              (std::vector<std::string>{"Pominięto obiekty: TEXT (3)",
+                                        "Pominięto punkty poza obszarem lub ponad pojemność tablicy: 2"}));
 }
 
 TEST(DrawingImport, APlacedBlockIsMovedScaledAndTurnedFromItsBasePoint)

@@ -5,9 +5,9 @@
 #include "core/command/Consequences.h"
 #include "core/edit/Arcs.h"
 #include "core/edit/ScaleData.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/EditTesting.h"
 #include "support/ModelBuilders.h"
-#include "core/ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {
@@ -146,10 +146,10 @@ TEST(ScaleData, AFactorThatIsNotPositiveOrCoordinatesOutOfRangeChangeNothing)
     EXPECT_FALSE(scaleData(p, ui, {0.0, 1.0, 0.0, 0.0}));
     EXPECT_FALSE(scaleData(p, ui, {1.0, -2.0, 0.0, 0.0}));
     EXPECT_FALSE(scaleData(p, ui, {1e10, 1.0, 0.0, 0.0}));
-    EXPECT_EQ(ui.textsShown(), (std::vector<std::string>{
-                                   "Współczynnik skali musi być liczbą dodatnią",
-                                   "Współczynnik skali musi być liczbą dodatnią",
-                                   "Po przeskalowaniu współrzędne wykroczyłyby poza zakres liczb projektu"}));
+    EXPECT_EQ(ui.textsShown(),
+              (std::vector<std::string>{"Współczynnik skali musi być liczbą dodatnią",
+                                        "Współczynnik skali musi być liczbą dodatnią",
+                                        "Po przeskalowaniu współrzędne wykroczyłyby poza zakres liczb projektu"}));
     EXPECT_EQ(p.nodes[1], (Node{1, 1}));
     EXPECT_EQ(p.internalPoints[1].x, 1e30f);
 }
