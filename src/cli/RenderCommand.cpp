@@ -298,6 +298,7 @@ int runRender(Arguments args)
     const std::vector<std::string> elasticViews = args.takeFlagsInOrder({"--displacements", "--stress"});
     const bool fieldMap = args.takeFlag("--map");
     const bool fluxArrows = args.takeFlag("--arrows");
+    const bool conditions = args.takeFlag("--conditions");
     const std::optional<std::string> file = args.takePositional();
     if (!file) {
         throw UsageError{"Brak nazwy pliku projektu"};
@@ -305,8 +306,9 @@ int runRender(Arguments args)
     if (!out) {
         throw UsageError{"Brak nazwy pliku obrazu (-o PLIK.png, PLIK.pdf lub PLIK.svg)"};
     }
-    if (views.size() > 1) {
-        throw UsageError{"Można wybrać tylko jedno z --potential i --flux"};
+    // As in the window, where showing one hides the others.
+    if (views.size() + (conditions ? 1 : 0) > 1) {
+        throw UsageError{"Można wybrać tylko jedno z --potential, --flux i --conditions"};
     }
     // The map is coloured by the potential's scale, the flux by a scale of its
     // own; the legend can show only one.
@@ -325,8 +327,9 @@ int runRender(Arguments args)
     if (fit) {
         showEverything(project);
     }
-    // As "Równa skala osi" in the window's "Widok" menu.
+    // As "Równa skala osi" and "Warunki brzegowe" in the window's "Widok" menu.
     project.view.equalScale = equalScale ? 1 : 0;
+    project.display.showBoundaryConditions = conditions ? 1 : 0;
     // The map of an elasticity project is the reduced stress's.
     const bool stressMap = fieldMap && views.empty() && project.analysisType == Elasticity;
     if (fluxArrows && !isPotentialAnalysis(project.analysisType)) {

@@ -21,8 +21,8 @@ struct PlanePoint {
 // condition kinds of an elasticity analysis: both components a traction or
 // both a displacement, or, on a symmetry plane, one component's displacement
 // held and the other's traction given (HeldX: x held, y traction; HeldY: y
-// held, x traction). A pressure reaches the solver as the tractions it
-// exerts.
+// held, x traction), each value of an element being its component's. A
+// pressure reaches the solver as the tractions it exerts.
 enum class ElasticKind { Traction = 1, Displacement = 2, HeldX = 5, HeldY = 6 };
 
 // A straight boundary element between two nodes (0-based indices) with the

@@ -16,6 +16,7 @@
 #include "render/ElasticityLayer.h"
 #include "render/FieldMapPainter.h"
 #include "render/QtColours.h"
+#include "render/SupportsLayer.h"
 
 namespace zorind {
 
@@ -280,10 +281,17 @@ void drawBackgroundAndGrid(QPainter& painter, int clientWidth, int clientHeight,
     }
 }
 
-void drawConditionMark(QPainter& painter, const Project& p, const Element& e, Node start, Node end, LabelWriter& labels)
+void drawConditionMark(QPainter& painter, const Project& p, int i, Node start, Node end, LabelWriter& labels)
 {
     const ViewTransform& v = p.view;
-    if (conditionKind(p, e.condition) == 1.0f) {
+    const Element& e = p.elements[i];
+    const float kind = conditionKind(p, e.condition);
+    // Elasticity's own kinds: a pressure is a load, a symmetry plane has
+    // rollers of its own; the arrows follow over all elements.
+    const bool elastic = !isPotentialAnalysis(p.analysisType);
+    if (elastic && (kind == static_cast<float>(HeldXKind) || kind == static_cast<float>(HeldYKind))) {
+        drawRollers(painter, p, i);
+    } else if (kind == 1.0f || (elastic && kind == static_cast<float>(PressureKind))) {
         painter.setPen(pen(kRed, 3));
         painter.drawLine(QPoint(v.toScreenX(start.x), v.toScreenY(start.y)),
                          QPoint(v.toScreenX(end.x), v.toScreenY(end.y)));
@@ -342,7 +350,7 @@ void drawElements(QPainter& painter, const Project& p, LabelWriter& labels)
         painter.drawLine(a, b);
         const Element& e = p.elements[i];
         if (d.showBoundaryConditions == 1) {
-            drawConditionMark(painter, p, e, start, end, labels);
+            drawConditionMark(painter, p, i, start, end, labels);
         }
         if (d.showElementBoundaryNumbers == 1) {
             const QPoint at = numberPosition(v, (start.x + end.x) / 2, (start.y + end.y) / 2);
@@ -530,9 +538,12 @@ PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clie
             }
         }
     }
-    // 9. Elements.
+    // 9. Elements, and the loads of an elasticity model over them.
     if (p.elementCount() > 0 && d.showElements == 1) {
         drawElements(painter, p, labels);
+        if (d.showBoundaryConditions == 1 && !isPotentialAnalysis(p.analysisType)) {
+            drawLoadArrows(painter, p);
+        }
     }
     if (d.normalsFlag == 1) {
         drawNormals(painter, p);

@@ -225,13 +225,21 @@ TEST(SolveElasticityCli, RefusalsSayWhyAndListNothing)
     TempDir dir;
     SolvedCantilever cantilever(dir);
     ScriptedInteraction ui;
+    Project crossed = cantilever.project;
+    crossed.nodes[2].y = 100.0f; // the bottom pulled up through the top
+    ASSERT_TRUE(saveProjectPath(crossed, ui, dir.file("przeciety.tav"), false));
+    const CliRun refused = runCli(dir, {"solve", "przeciety.tav"});
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_NE(refused.err.find("przecinają się"), std::string::npos) << refused.err;
+
     Project unheld = cantilever.project;
     unheld.conditions[2].kind = 1.0f; // the held end loaded instead
     ASSERT_TRUE(saveProjectPath(unheld, ui, dir.file("luzny.tav"), false));
-    const CliRun refused = runCli(dir, {"solve", "luzny.tav"});
-    EXPECT_EQ(refused.status, 3);
-    EXPECT_EQ(refused.out, "");
-    EXPECT_NE(refused.err.find("Brak przemieszczeń zadanych"), std::string::npos) << refused.err;
+    const CliRun free = runCli(dir, {"solve", "luzny.tav"});
+    EXPECT_EQ(free.status, 1);
+    EXPECT_EQ(free.out, "");
+    EXPECT_NE(free.err.find("Ciało ograniczone brzegiem 1 nie jest podparte"), std::string::npos) << free.err;
 
     Project broken = cantilever.project;
     broken.elements[2].endNode = 1; // the boundary no longer closes

@@ -143,6 +143,15 @@ TEST(RenderCli, ElasticityViewsSolveHereAndDrawTheDeformedBoundaryAndTheStress)
     EXPECT_EQ(heat.status, 4);
     EXPECT_NE(heat.err.find("tylko w zadaniach sprężystości"), std::string::npos) << heat.err;
     EXPECT_FALSE(std::filesystem::exists(dir.file("heat.png")));
+
+    // --conditions shows what holds and loads the bar, as "Warunki brzegowe"
+    // does: the held end in green, the loaded and free edges in red.
+    ASSERT_EQ(runCli(dir, {"render", example("wspornik.tav"), "--fit", "--conditions", "-o", "held.png"}).status, 0);
+    const auto red = [](QColor c) { return c == QColor(255, 0, 0); };
+    const auto green = [](QColor c) { return c == QColor(0, 128, 0); };
+    EXPECT_EQ(count("plain.png", red) + count("plain.png", green), 0);
+    EXPECT_GT(count("held.png", red), 100);
+    EXPECT_GT(count("held.png", green), 20);
 }
 
 // --map on an elasticity project solves it here and colours the region by
@@ -239,6 +248,7 @@ TEST(RenderCli, UsageErrorsAndUnreadableFilesExitWithTwo)
         {"render", example("plyta.tav"), "-o", "out.png", "--size", "640"},         // not WxH
         {"render", example("plyta.tav"), "-o", "out.png", "--size", "100000x100"},  // too large
         {"render", example("plyta.tav"), "-o", "out.png", "--potential", "--flux"}, // two views
+        {"render", example("plyta.tav"), "-o", "out.png", "--flux", "--conditions"}, // hidden by each other
         {"render", example("plyta.tav"), "-o", "out.png", "--colour"},              // unknown option
         {"render", dir.file("missing.tav"), "-o", "out.png"},                       // unreadable
     };

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <algorithm>
 
 #include "core/edit/Boundaries.h"
 #include "core/edit/Conditions.h"
@@ -208,6 +209,50 @@ TEST(ElasticConditionDialog, JedenCouplesBothColumnsAndAllSixValuesAreStored)
     EXPECT_TRUE(changeCondition(p, runElasticConditionDialog));
     EXPECT_EQ(p.conditions[2], (BoundaryCondition{1, 1, 1, 1, 2, 9, 3}));
     EXPECT_EQ(ui.textsShown(), (std::vector<std::string>{"Złe dane"}));
+}
+
+TEST(ElasticConditionDialog, EachKindHasItsRadioAndAPressureGreysTheSecondColumn)
+{
+    Project p = test::emptyProject();
+    p.analysisType = Elasticity;
+    test::addCondition(p, HeldYKind, 1, 2, 3); // 2
+    ScriptedInteraction ui;
+    ElasticConditionDialog dialog(p, ui);
+    const auto secondColumnEnabled = [&] {
+        std::vector<bool> enabled;
+        for (int i = 0; i < 3; ++i) {
+            enabled.push_back(dialog.valueField(1, i)->isEnabled());
+        }
+        return enabled;
+    };
+    whenActive(
+        dialog,
+        [&] {
+            dialog.numberField()->setText(QStringLiteral("2"));
+            EXPECT_TRUE(dialog.heldYRadio()->isChecked());
+            EXPECT_EQ(dialog.heldXRadio()->text(), QStringLiteral("przemieszczenie X, obciążenie Y"));
+            EXPECT_EQ(secondColumnEnabled(), (std::vector<bool>{true, true, true}));
+            const auto headed = [&](const QString& text) {
+                const auto labels = dialog.findChildren<QLabel*>();
+                return std::any_of(labels.begin(), labels.end(), [&](const QLabel* l) { return l->text() == text; });
+            };
+            EXPECT_FALSE(headed(QStringLiteral("Ciśnienie")));
+            dialog.pressureRadio()->setChecked(true);
+            EXPECT_TRUE(headed(QStringLiteral("Ciśnienie")));
+            EXPECT_EQ(secondColumnEnabled(), (std::vector<bool>{false, false, false}));
+            // `jeden` ticked and cleared again leaves the pressure's column grey.
+            dialog.oneValue()->setChecked(true);
+            dialog.oneValue()->setChecked(false);
+            EXPECT_EQ(secondColumnEnabled(), (std::vector<bool>{false, false, false}));
+            EXPECT_TRUE(dialog.valueField(0, 2)->isEnabled());
+            dialog.heldXRadio()->setChecked(true);
+            EXPECT_EQ(secondColumnEnabled(), (std::vector<bool>{true, true, true}));
+            dialog.pressureRadio()->setChecked(true);
+        },
+        "OK");
+    EXPECT_TRUE(changeCondition(p, [&](ConditionDialogKind) { return dialog.edit(); }));
+    // Ticking `jeden` copied the first value into the others.
+    EXPECT_EQ(p.conditions[2], (BoundaryCondition{4, 1, 1, 1, 0, 0, 0}));
 }
 
 TEST(BoundaryDialog, AddingLocksTheNumberAndStoresTheKindABadNumberIsRefused)

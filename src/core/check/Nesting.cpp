@@ -2,29 +2,24 @@
 
 namespace zorind {
 
-namespace {
-
-// Whether the point lies inside the closed chain of boundary c (crossing
-// number of a ray towards +x).
-bool insideBoundary(const Project& p, int c, double x, double y)
+bool insideChains(const Model& m, double x, double y, int boundary)
 {
     bool inside = false;
-    for (const Element& e : p.elements) {
-        if (e.boundary != c) {
+    for (const Element& e : m.elements) {
+        if ((boundary != 0 && e.boundary != boundary) || !m.nodes.contains(e.startNode) ||
+            !m.nodes.contains(e.endNode)) {
             continue;
         }
-        const double x1 = p.nodes[e.startNode].x;
-        const double y1 = p.nodes[e.startNode].y;
-        const double x2 = p.nodes[e.endNode].x;
-        const double y2 = p.nodes[e.endNode].y;
+        const double x1 = m.nodes[e.startNode].x;
+        const double y1 = m.nodes[e.startNode].y;
+        const double x2 = m.nodes[e.endNode].x;
+        const double y2 = m.nodes[e.endNode].y;
         if ((y1 > y) != (y2 > y) && x < x1 + (y - y1) * (x2 - x1) / (y2 - y1)) {
             inside = !inside;
         }
     }
     return inside;
 }
-
-} // namespace
 
 bool boundaryInside(const Project& p, int b, int c)
 {
@@ -35,7 +30,7 @@ bool boundaryInside(const Project& p, int b, int c)
             continue;
         }
         const Node& n = p.nodes[e.startNode];
-        (insideBoundary(p, c, n.x, n.y) ? in : out) += 1;
+        (insideChains(p, n.x, n.y, c) ? in : out) += 1;
     }
     return in > out;
 }

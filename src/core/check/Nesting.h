@@ -8,6 +8,13 @@ namespace zorind {
 // boundary's "zew/wew" flag is not trusted). For a model whose boundaries
 // are closed chains.
 
+// Whether the point lies inside the chains of boundary `boundary` (0: of
+// every boundary together): an odd number of their elements cross a ray
+// from it towards +x (an element counts when exactly one of its ends lies
+// above the point). Elements naming a node that does not exist count for
+// nothing.
+bool insideChains(const Model& model, double x, double y, int boundary = 0);
+
 // Whether boundary b lies inside boundary c: most of b's nodes do (a node
 // shared with c or lying on it does not decide alone).
 bool boundaryInside(const Project& project, int b, int c);

@@ -2,32 +2,9 @@
 
 #include <cmath>
 
+#include "core/check/Nesting.h"
+
 namespace zorind {
-
-namespace {
-
-// Whether the point lies in the region the elements enclose, by the even-odd
-// count of the elements a ray towards +x crosses (an element counts when
-// exactly one of its ends lies above the point).
-bool insideRegion(const Model& m, double x, double y)
-{
-    bool inside = false;
-    for (const Element& e : m.elements) {
-        if (!m.nodes.contains(e.startNode) || !m.nodes.contains(e.endNode)) {
-            continue;
-        }
-        const double x1 = m.nodes[e.startNode].x;
-        const double y1 = m.nodes[e.startNode].y;
-        const double x2 = m.nodes[e.endNode].x;
-        const double y2 = m.nodes[e.endNode].y;
-        if ((y1 > y) != (y2 > y) && x < x1 + (y - y1) * (x2 - x1) / (y2 - y1)) {
-            inside = !inside;
-        }
-    }
-    return inside;
-}
-
-} // namespace
 
 std::array<double, 2> outwardNormal(const Model& m, int element)
 {
@@ -52,8 +29,8 @@ std::array<double, 2> outwardNormal(const Model& m, int element)
     const double mx = x1 + 0.5 * dx;
     const double my = y1 + 0.5 * dy;
     const double step = 1e-4 * length;
-    const bool rightInside = insideRegion(m, mx + step * nx, my + step * ny);
-    const bool leftInside = insideRegion(m, mx - step * nx, my - step * ny);
+    const bool rightInside = insideChains(m, mx + step * nx, my + step * ny);
+    const bool leftInside = insideChains(m, mx - step * nx, my - step * ny);
     if (rightInside && !leftInside) {
         return {-nx, -ny};
     }

@@ -61,7 +61,8 @@ ConditionDialogFrame::ConditionDialogFrame(Project& project, Interaction& ui, QW
     grid_->addWidget(kindBox, 2, 0, 1, columnCount + 1);
 
     for (int c = 0; c < columnHeadings.size(); ++c) {
-        grid_->addWidget(new QLabel(columnHeadings[c], this), kFirstValueRow, c + 1);
+        headings_.push_back(new QLabel(columnHeadings[c], this));
+        grid_->addWidget(headings_.back(), kFirstValueRow, c + 1);
     }
     const int firstRow = columnHeadings.isEmpty() ? kFirstValueRow : kFirstValueRow + 1;
     columns_.resize(static_cast<std::size_t>(columnCount));

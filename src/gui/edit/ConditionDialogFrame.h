@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QGridLayout;
+class QLabel;
 class QRadioButton;
 
 namespace zorind {
@@ -50,6 +51,8 @@ protected:
     void finish();
 
     QRadioButton* kindRadio(int i) const { return kinds_.at(static_cast<std::size_t>(i)); }
+    // The heading over column c; only with column headings.
+    QLabel* columnHeading(int c) const { return headings_.at(static_cast<std::size_t>(c)); }
     QGridLayout* grid() const { return grid_; }
 
     bool names(int number) const override;
@@ -73,6 +76,7 @@ private:
     QCheckBox* oneValue_;
     std::vector<QRadioButton*> kinds_;
     std::vector<std::array<QLineEdit*, 3>> columns_;
+    std::vector<QLabel*> headings_;
     QGridLayout* grid_;
 };
 

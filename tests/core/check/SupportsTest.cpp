@@ -13,7 +13,6 @@ namespace {
 
 using test::addCondition;
 using test::addPolygon;
-using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 // The conditions of every model here: 1 displacement (the reset's kind 2),
@@ -54,33 +53,39 @@ std::vector<std::string> checked(Project p, int expected)
     return ui.textsShown();
 }
 
-TEST(SupportCheck, RollersInOneDirectionOrNoneLeaveTheBodyFree)
+TEST(SupportCheck, RollersInOneDirectionOrNoneLeaveTheBodyFreeRollersBothWaysHoldIt)
 {
-    EXPECT_THAT(checked(square({kLoad, kPressure, kLoad, kLoad}), 1),
-                ElementsAre("Ciało ograniczone brzegiem 1 nie jest podparte: żaden jego element nie ma zadanego "
-                            "przemieszczenia, więc może się przesuwać i obracać jako sztywne."));
-    EXPECT_THAT(checked(square({kLoad, kLoad, kLoad, kX}), 1),
-                ElementsAre("Ciało ograniczone brzegiem 1 jest podparte tylko w kierunku X (podpory przesuwne), "
-                            "więc może się przesuwać w kierunku Y."));
-    // Y rollers on two sides stop the rotation, not the sliding along x.
-    EXPECT_THAT(checked(square({kY, kLoad, kY, kLoad}), 1),
-                ElementsAre("Ciało ograniczone brzegiem 1 jest podparte tylko w kierunku Y (podpory przesuwne), "
-                            "więc może się przesuwać w kierunku X."));
-    // X rollers along y = 0 and Y rollers along x = 0 point at one centre.
-    EXPECT_THAT(checked(square({kX, kLoad, kLoad, kY}), 1),
-                ElementsAre("Ciało ograniczone brzegiem 1 może się obracać wokół punktu (0; 0): jego podpory w "
-                            "kierunku X leżą na prostej y = 0, a w kierunku Y na prostej x = 0."));
-}
-
-TEST(SupportCheck, RollersBothWaysOrAnyHeldElementHoldTheBody)
-{
-    // The quarter model: x held on x = 0, y held on y = 0.
-    EXPECT_THAT(checked(square({kY, kPressure, kLoad, kX}), 0), IsEmpty());
-    // X rollers at two heights stop the rotation that the Y rollers on one
-    // line allow.
-    EXPECT_THAT(checked(square({kX, kLoad, kX, kY}), 0), IsEmpty());
-    EXPECT_THAT(checked(square({kLoad, kHeld, kPressure, kLoad}), 0), IsEmpty());
-    // Only the elasticity kinds hold: a potential model is not judged.
+    const std::string body = "Ciało ograniczone brzegiem 1";
+    struct Case {
+        std::vector<int> conditions; // bottom (y = 0), right, top, left (x = 0)
+        std::string fault;           // empty: held
+    };
+    const Case cases[] = {
+        {{kLoad, kPressure, kLoad, kLoad},
+         " nie jest podparte: żaden jego element nie ma zadanego przemieszczenia, więc może się przesuwać i obracać "
+         "jako sztywne."},
+        {{kLoad, kLoad, kLoad, kX},
+         " jest podparte tylko w kierunku X (podpory przesuwne), więc może się przesuwać w kierunku Y."},
+        // Y rollers on two sides stop the rotation, not the sliding along x.
+        {{kY, kLoad, kY, kLoad},
+         " jest podparte tylko w kierunku Y (podpory przesuwne), więc może się przesuwać w kierunku X."},
+        // X rollers along y = 0 and Y rollers along x = 0 point at one centre.
+        {{kX, kLoad, kLoad, kY},
+         " może się obracać wokół punktu (0; 0): jego podpory w kierunku X leżą na prostej y = 0, a w kierunku Y na "
+         "prostej x = 0."},
+        // The quarter model: x held on x = 0, y held on y = 0.
+        {{kY, kPressure, kLoad, kX}, ""},
+        // X rollers at two heights stop the turning about (0; 0).
+        {{kX, kLoad, kX, kY}, ""},
+        {{kLoad, kHeld, kPressure, kLoad}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fault);
+        const std::vector<std::string> texts = checked(square(c.conditions), c.fault.empty() ? 0 : 1);
+        EXPECT_EQ(texts, c.fault.empty() ? std::vector<std::string>{} : std::vector<std::string>{body + c.fault});
+    }
+    // Only elasticity is judged: the same kinds mean other things in a
+    // potential model.
     Project heat = square({kLoad, kLoad, kLoad, kLoad});
     heat.analysisType = HeatFlow;
     EXPECT_THAT(checked(heat, 0), IsEmpty());
