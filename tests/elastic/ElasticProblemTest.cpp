@@ -189,6 +189,8 @@ TEST(ElasticProblem, MalformedProblemIsRefusedWithItsFaultNamed)
          "Element 3 ma w warunku brzegowym wartość"},
         {"unknown kind", [](ElasticProblem& p) { p.elements[3].kind = static_cast<ElasticKind>(3); },
          "Element 4 ma warunek nieznanego rodzaju 3"},
+        {"one component held", [](ElasticProblem& p) { p.elements[3].kind = ElasticKind::HeldY; },
+         "Element 4 ma warunek płaszczyzny symetrii"},
         {"modulus", [](ElasticProblem& p) { p.youngModulus = 0.0; }, "Moduł Younga"},
         {"Poisson", [](ElasticProblem& p) { p.poissonRatio = 0.5; }, "Liczba Poissona"},
         {"nothing held",
