@@ -9,6 +9,7 @@
 //   BM_Eliminate           gaussSolve alone
 //   BM_PrepareAndRelease   sizes, allocation and copy of the model, then release (first touch of the pages)
 //   BM_Compute             the whole "&Oblicz": check, copy, the six steps, storing, release
+//   BM_ComputeOneThread    the same with all the work on the calling thread
 //   BM_ComputeBaseline     the same with the steps as they were (fresh storage, straightforward
 //                          integration and elimination), side by side
 //   BM_NumberAndAssembleBaseline   the boundary rows as they were first integrated
@@ -21,6 +22,7 @@
 #include "core/solver/Compute.h"
 #include "core/solver/Integration.h"
 #include "core/solver/LinearSolve.h"
+#include "core/solver/Parallel.h"
 #include "core/solver/StraightforwardSolver.h"
 #include "core/solver/PotentialField.h"
 #include "core/ui/ScriptedInteraction.h"
@@ -200,6 +202,13 @@ void BM_Compute(benchmark::State& state)
     state.counters["workspace_bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_Compute)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ComputeOneThread(benchmark::State& state)
+{
+    const solver::ThreadLimit limit(1);
+    BM_Compute(state);
+}
+BENCHMARK(BM_ComputeOneThread)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // "&Oblicz" as it was first written, for comparison in the same run: a
 // fresh workspace every time (its pages faulted in anew), the library

@@ -10,7 +10,7 @@ ZORIND_PACKAGES=(
   cmake g++ ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev libopenblas-dev
-  libeigen3-dev
+  libeigen3-dev clang libdxflib-dev
   fonts-dejavu-core qt6-translations-l10n
   desktop-file-utils appstream shared-mime-info libxml2-utils man-db groff-base dpkg-dev file
 )

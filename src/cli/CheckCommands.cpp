@@ -9,6 +9,7 @@
 #include "core/check/CheckModel.h"
 #include "core/check/CleanUp.h"
 #include "core/check/Renumber.h"
+#include "core/command/CommandRunner.h"
 #include "core/edit/Subdivision.h"
 #include "core/model/NumberFormat.h"
 
@@ -60,7 +61,9 @@ int changeAndSave(const std::string& file, const std::string& out,
         return kExitUsage;
     }
     CliInteraction ui(stderr);
-    if (!change(project, ui)) {
+    bool accepted = true;
+    CommandRunner(project).run([&] { accepted = change(project, ui); });
+    if (!accepted) {
         return kExitErrors;
     }
     return saveProjectTo(project, ui, out) ? kExitOk : kExitUsage;

@@ -65,8 +65,17 @@ int runSolve(Arguments args);
 // The potential on a grid of cell centres over the model, after solving it.
 int runField(Arguments args);
 int runRender(Arguments args);
+// The totals over the boundaries and conditions, after solving when needed.
+int runBalance(Arguments args);
+// The results along a segment and the flux through it.
+int runProbe(Arguments args);
 int runExportElasticity(Arguments args);
 int runImportResults(Arguments args);
+// A DXF drawing as a project; a project as a DXF drawing; the coordinates
+// scaled.
+int runImportDxf(Arguments args);
+int runExportDxf(Arguments args);
+int runScale(Arguments args);
 
 // solve on an elasticity project: checks and solves it in this process, as
 // "Oblicz sprężystość" does, and prints the elasticity results list and the

@@ -28,9 +28,11 @@
 #include "core/session/ViewCommands.h"
 #include "core/solver/Compute.h"
 #include "core/solver/FieldMap.h"
+#include "core/solver/FluxArrows.h"
 #include "core/ui/Messages.h"
 #include "core/view/ColourScale.h"
 #include "elastic/ElasticSolver.h"
+#include "model/Version.h"
 #include "render/FieldMapPainter.h"
 #include "render/Painter.h"
 
@@ -243,7 +245,7 @@ int modelAreaWidth(int width, bool legend)
 // With `legend` the colour scale is drawn in a strip at the right edge and
 // the model in the rest; `map` is the potential map for that rest.
 std::optional<QByteArray> render(Project& project, Interaction& ui, const DrawingTarget& target, bool legend,
-                                 const solver::FieldMap* map)
+                                 const solver::FieldMap* map, const solver::ArrowField* arrows)
 {
     std::optional<QByteArray> bytes;
     const int modelWidth = modelAreaWidth(target.size.width, legend);
@@ -253,7 +255,7 @@ std::optional<QByteArray> render(Project& project, Interaction& ui, const Drawin
             if (modelWidth < target.size.width) {
                 painter.fillRect(modelWidth, 0, target.size.width - modelWidth, target.size.height, Qt::white);
             }
-            outcome = paintModel(painter, project, modelWidth, target.size.height, map);
+            outcome = paintModel(painter, project, modelWidth, target.size.height, map, arrows);
             if (legend && outcome.scaleVisible) {
                 paintScaleLegend(painter, project.palette, project.scaleRange, target.size.width, target.size.height);
             }
@@ -296,6 +298,7 @@ int runRender(Arguments args)
     const std::vector<std::string> views = args.takeFlagsInOrder({"--potential", "--flux"});
     const std::vector<std::string> elasticViews = args.takeFlagsInOrder({"--displacements", "--stress"});
     const bool fieldMap = args.takeFlag("--map");
+    const bool fluxArrows = args.takeFlag("--arrows");
     const std::optional<std::string> file = args.takePositional();
     if (!file) {
         throw UsageError{"Brak nazwy pliku projektu"};
@@ -327,7 +330,12 @@ int runRender(Arguments args)
     project.view.equalScale = equalScale ? 1 : 0;
     // The map of an elasticity project is the reduced stress's.
     const bool stressMap = fieldMap && views.empty() && project.analysisType == Elasticity;
-    if (!views.empty() || (fieldMap && !stressMap)) {
+    if (fluxArrows && !isPotentialAnalysis(project.analysisType)) {
+        CliInteraction::print(stderr, "Strzałki strumienia rysuje się tylko w zadaniach potencjalnych; obraz nie "
+                                      "został narysowany");
+        return kExitNotComputedHere;
+    }
+    if (!views.empty() || (fieldMap && !stressMap) || fluxArrows) {
         const int status = computeStatus(computeCommand(project, messages, trace.get()));
         if (status == kExitNotComputedHere) {
             messages.print(trace.get());
@@ -351,7 +359,10 @@ int runRender(Arguments args)
             return status;
         }
     }
-    const ImageSize drawn{modelAreaWidth(size.width, true), size.height};
+    // The legend takes its strip whenever a colouring is drawn; the model,
+    // its map and its arrows get the rest.
+    const bool legend = !views.empty() || fieldMap || project.showReducedStress == 1;
+    const ImageSize drawn{modelAreaWidth(size.width, legend), size.height};
     std::optional<solver::FieldMap> map;
     if (stressMap) {
         if (const std::optional<contract::ElasticProblem> problem = stressMapProblem(project)) {
@@ -360,12 +371,20 @@ int runRender(Arguments args)
             map = computeStressMap(*problem, elastic::solveElasticProblem, view, reducedStressRange(project),
                                    drawn.width, drawn.height, 2);
         }
-    } else if (fieldMap) {
-        // Cells of two pixels: a smooth picture at a quarter of the points.
+    }
+    std::optional<solver::ArrowField> arrows;
+    if ((fieldMap && !stressMap) || fluxArrows) {
         if (const std::optional<solver::PotentialField> field = solver::PotentialField::fromModel(project)) {
             ViewTransform view = project.view;
             view.updateScales(drawn.width, drawn.height);
-            map = solver::computeFieldMap(*field, view, resultRanges(project).potential, drawn.width, drawn.height, 2);
+            // Cells of two pixels: a smooth picture at a quarter of the points.
+            if (fieldMap) {
+                map = solver::computeFieldMap(*field, view, resultRanges(project).potential, drawn.width,
+                                              drawn.height, 2);
+            }
+            if (fluxArrows) {
+                arrows = solver::computeFluxArrows(*field, view, drawn.width, drawn.height);
+            }
         }
     }
 
@@ -381,8 +400,8 @@ int runRender(Arguments args)
 
     const DrawingTarget target{formatOf(*out), size,
                                QString::fromStdString(std::filesystem::path(*file).stem().string())};
-    const std::optional<QByteArray> drawing = render(
-        project, messages, target, !views.empty() || fieldMap || project.showReducedStress == 1, map ? &*map : nullptr);
+    const std::optional<QByteArray> drawing =
+        render(project, messages, target, legend, map ? &*map : nullptr, arrows ? &*arrows : nullptr);
     if (const std::optional<std::string> failure = writeDrawing(drawing, *out)) {
         messages.print(trace.get());
         CliInteraction::print(stderr, "Nie można zapisać obrazu do pliku " + *out +

@@ -23,6 +23,19 @@ constexpr const char* kUsage =
     "                                     w środkach NX × NY komórek prostokąta otaczającego\n"
     "                                     model, wiersz po wierszu od dołu; punkty poza\n"
     "                                     obszarem są pomijane (NX, NY od 1 do 2000)\n"
+    "  balance FILE [--json]              oblicza zadanie (gdy trzeba) i wypisuje bilans: dla\n"
+    "                                     każdego brzegu i warunku liczbę elementów, długość,\n"
+    "                                     strumień i potencjał (najmniejszy, największy, średni),\n"
+    "                                     w zadaniu sprężystości siłę [Fx, Fy] i moment względem\n"
+    "                                     początku układu; sumę, niezbilansowanie i największe\n"
+    "                                     naprężenie zredukowane na brzegu z jego węzłem\n"
+    "  probe FILE --from X,Y --to X,Y [-n N] [--json]\n"
+    "                                     wyniki w N + 1 równo rozłożonych punktach odcinka\n"
+    "                                     (domyślnie N = 100): s x y wewnątrz wartość gradient\n"
+    "                                     (sprężystość: przemieszczenia i naprężenia), potem\n"
+    "                                     strumień przez odcinek (normalna po prawej stronie\n"
+    "                                     kierunku od --from do --to); odcinek o zerowej\n"
+    "                                     długości lub cały poza obszarem: kod 2\n"
     "  renumber FILE -o OUT               renumeruje elementy i zapisuje OUT\n"
     "  clean FILE [--double-nodes] [--free-nodes] [--zero-length] -o OUT\n"
     "                                     usuwa podwójne węzły, wolne węzły, elementy\n"
@@ -32,19 +45,32 @@ constexpr const char* kUsage =
     "                                     elementy nie mieszczą się w tablicach, nie zapisuje\n"
     "                                     niczego (kod 1)\n"
     "  render FILE -o OUT.png|OUT.pdf|OUT.svg [--size WxH] [--fit] [--equal-scale]\n"
-    "         [--potential | --flux] [--map] [--displacements] [--stress]\n"
+    "         [--potential | --flux] [--map] [--arrows] [--displacements] [--stress]\n"
     "                                     rysuje obszar rysunku okna do pliku PNG, PDF\n"
     "                                     lub SVG (według rozszerzenia; rozmiar w pikselach\n"
     "                                     przy 96 dpi, domyślnie 640x480); --equal-scale:\n"
     "                                     obie osie w jednej skali (okrąg pozostaje okręgiem)\n"
     "                                     --map: mapa potencjału w obszarze z izoliniami\n"
     "                                     (w zadaniu sprężystości: naprężeń zredukowanych);\n"
+    "                                     --arrows: strzałki strumienia -k grad u w obszarze\n"
     "                                     z --potential, --flux lub --map legenda skali barw\n"
     "                                     przy prawej krawędzi; w zadaniu sprężystości\n"
     "                                     --displacements: brzeg odkształcony na nieodkształconym,\n"
     "                                     --stress: brzeg w barwach naprężeń zredukowanych\n"
     "  export-elasticity FILE [-C DIR]    zapisuje plik wymiany dla programu sprężystości\n"
     "  import-results FILE [RESULTS]      wczytuje wyniki sprężystości (domyślnie tav_ed.wyn)\n"
+    "  import-dxf IN.dxf -o OUT.tav [--element-length L] [--type N]\n"
+    "                                     tworzy projekt z rysunku DXF: zamknięte kontury\n"
+    "                                     stają się brzegami, łuki dzielone na elementy nie\n"
+    "                                     dłuższe niż L (domyślnie dobrane do tablic); N: typ\n"
+    "                                     obliczeń (domyślnie 1); gdy rysunek nie daje modelu,\n"
+    "                                     podaje powód i nie zapisuje niczego (kod 1)\n"
+    "  export-dxf FILE -o OUT.dxf [--map] zapisuje brzegi jako zamknięte polilinie (warstwa\n"
+    "                                     na brzeg) i punkty wewnętrzne; --map: oblicza zadanie\n"
+    "                                     i dodaje izolinie mapy pola na osobnej warstwie\n"
+    "  scale FILE -f F[,FY] [--origin X,Y] -o OUT\n"
+    "                                     skaluje współrzędne węzłów i punktów wewnętrznych\n"
+    "                                     względem punktu X,Y (domyślnie 0,0)\n"
     "\n"
     "Kody wyjścia: 0 poprawnie, 1 błędy w danych, 2 błąd użycia lub odczytu pliku,\n"
     "3 błąd obliczeń, 4 typ obliczeń nie jest liczony przez ten program.\n";
@@ -58,12 +84,17 @@ constexpr Subcommand kSubcommands[] = {
     {"check", zorind::cli::runCheck},
     {"solve", zorind::cli::runSolve},
     {"field", zorind::cli::runField},
+    {"balance", zorind::cli::runBalance},
+    {"probe", zorind::cli::runProbe},
     {"renumber", zorind::cli::runRenumber},
     {"clean", zorind::cli::runClean},
     {"refine", zorind::cli::runRefine},
     {"render", zorind::cli::runRender},
     {"export-elasticity", zorind::cli::runExportElasticity},
     {"import-results", zorind::cli::runImportResults},
+    {"import-dxf", zorind::cli::runImportDxf},
+    {"export-dxf", zorind::cli::runExportDxf},
+    {"scale", zorind::cli::runScale},
 };
 
 } // namespace

@@ -18,14 +18,18 @@ struct PlanePoint {
 };
 
 // What an element's condition prescribes, numbered as the application's
-// condition kinds of an elasticity analysis.
-enum class ElasticKind { Traction = 1, Displacement = 2 };
+// condition kinds of an elasticity analysis: both components a traction or
+// both a displacement, or, on a symmetry plane, one component's displacement
+// held and the other's traction given (HeldX: x held, y traction; HeldY: y
+// held, x traction). A pressure reaches the solver as the tractions it
+// exerts.
+enum class ElasticKind { Traction = 1, Displacement = 2, HeldX = 5, HeldY = 6 };
 
 // A straight boundary element between two nodes (0-based indices) with the
 // values its own condition prescribes at its start, at its end and at its
-// middle, global x and y: a traction (a load, zero on a free surface) or a
-// displacement. Without a middle value the condition varies linearly: the
-// middle takes the mean of the ends.
+// middle, global x and y, component by component as `kind` says: a traction
+// (a load, zero on a free surface) or a displacement. Without a middle value
+// the condition varies linearly: the middle takes the mean of the ends.
 struct ElasticElement {
     int start = 0;
     int end = 0;

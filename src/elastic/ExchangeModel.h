@@ -24,6 +24,12 @@ struct NodalValue {
     int node = 0;
     double x = 0.0;
     double y = 0.0;
+    // A displacement line's flags: which components it holds. A symmetry
+    // plane holds one ("1 0": x, "0 1": y); its other component's traction
+    // is given, by the node's traction line or zero without one. A traction
+    // line holds nothing and leaves both true.
+    bool heldX = true;
+    bool heldY = true;
 };
 
 // The exchange data file as written by the application's export.
@@ -49,5 +55,10 @@ public:
 ExchangeModel parseExchange(std::string_view text);
 // Reads and parses the file; throws ElasticError when it cannot be read.
 ExchangeModel readExchangeFile(const std::filesystem::path& path);
+
+// The solver holds a node's displacement in both components at once: a
+// displacement line holding one component only is refused, naming its node,
+// rather than solved as held in both.
+void requireWholeDisplacements(const ExchangeModel& model);
 
 } // namespace zorind::elastic

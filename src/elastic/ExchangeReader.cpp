@@ -143,6 +143,16 @@ int readNodeReference(Tokens& in, const char* what, int nodeCount)
     return number - 1;
 }
 
+// A displacement line's flag: 1 the component is held, 0 it is not.
+bool readFlag(Tokens& in, const char* what)
+{
+    const int flag = in.nextInt(what);
+    if (flag != 0 && flag != 1) {
+        in.fail(std::string(what) + ": flaga składowej musi być 0 albo 1, jest " + std::to_string(flag));
+    }
+    return flag == 1;
+}
+
 std::vector<NodalValue> readNodalValues(Tokens& in, int count, int nodeCount, bool withFlags, const char* what)
 {
     std::vector<NodalValue> values;
@@ -158,8 +168,12 @@ std::vector<NodalValue> readNodalValues(Tokens& in, int count, int nodeCount, bo
         v.x = in.nextReal(what);
         v.y = in.nextReal(what);
         if (withFlags) {
-            in.nextInt(what);
-            in.nextInt(what);
+            v.heldX = readFlag(in, what);
+            v.heldY = readFlag(in, what);
+            if (!v.heldX && !v.heldY) {
+                in.fail(std::string(what) + ": węzeł " + std::to_string(v.node + 1) +
+                        " nie ma trzymanej żadnej składowej (flagi 0 0)");
+            }
         }
         values.push_back(v);
     }
@@ -285,6 +299,17 @@ std::string readDataFile(const std::filesystem::path& path)
 ExchangeModel readExchangeFile(const std::filesystem::path& path)
 {
     return parseExchange(readDataFile(path));
+}
+
+void requireWholeDisplacements(const ExchangeModel& model)
+{
+    for (const NodalValue& v : model.displacements) {
+        if (!v.heldX || !v.heldY) {
+            throw ElasticError("Węzeł " + std::to_string(v.node + 1) + ": przemieszczenie trzymane tylko w kierunku " +
+                               (v.heldX ? "X" : "Y") +
+                               "; ten moduł liczący trzyma przemieszczenie węzła tylko w obu kierunkach naraz");
+        }
+    }
 }
 
 } // namespace zorind::elastic

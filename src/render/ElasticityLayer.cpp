@@ -1,5 +1,6 @@
 #include "render/ElasticityLayer.h"
 
+#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "core/exchange/ElasticityResults.h"
+#include "core/postprocess/Balance.h"
 #include "core/view/ColourScale.h"
 #include "render/QtColours.h"
 
@@ -24,6 +26,34 @@ QPen flatPen(const QColor& colour, int width)
     p.setWidth(width);
     p.setCapStyle(Qt::FlatCap);
     return p;
+}
+
+// The node of the largest reduced stress: a ring round it and the value
+// beside it, as the labels on the drawing write values.
+void markLargestStress(QPainter& painter, const Project& p)
+{
+    const std::optional<LargestStress> largest = largestReducedStress(p);
+    if (!largest) {
+        return;
+    }
+    const Node& node = p.nodes[largest->node];
+    const double x = p.view.screenX(node.x);
+    const double y = p.view.screenY(node.y);
+    if (!(std::abs(x) <= kDrawnPixelLimit && std::abs(y) <= kDrawnPixelLimit)) {
+        return;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(QColor(255, 0, 0), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(x, y), 7.0, 7.0);
+    const QString text = QStringLiteral("max ") +
+                         QString::fromStdString(formatValueLabel(largest->value, QLocale().decimalPoint().toStdString()));
+    painter.setPen(QColor(0, 0, 0));
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(QColor(255, 255, 255));
+    painter.drawText(QPointF(x + 10.0, y - 10.0), text);
+    painter.restore();
 }
 
 } // namespace
@@ -48,6 +78,7 @@ void colourReducedStress(QPainter& painter, Project& p)
         }
     }
     p.scaleRange = range;
+    markLargestStress(painter, p);
 }
 
 void drawDeformedBoundary(QPainter& painter, const Project& p, double factor)

@@ -100,9 +100,22 @@ public:
         write(x, y, QString::fromStdString(formatValueLabel(value, decimalPoint_)), colour, background);
     }
 
-    void writeScaleValue(int x, int y, double value, const QColor& colour, const QColor& background)
+    // A scale label within `width` pixels: a label wider than that (an
+    // exponent form, a long negative value) is narrowed to fit, so that the
+    // bar beside it covers none of it.
+    void writeScaleValue(int x, int y, double value, int width, const QColor& colour, const QColor& background)
     {
-        write(x, y, QString::fromStdString(formatScaleLabel(value, decimalPoint_)), colour, background);
+        const QString text = QString::fromStdString(formatScaleLabel(value, decimalPoint_));
+        const double natural = QFontMetricsF(painter_.font()).horizontalAdvance(text);
+        if (natural <= width || natural <= 0.0) {
+            write(x, y, text, colour, background);
+            return;
+        }
+        painter_.save();
+        painter_.translate(x, y);
+        painter_.scale(width / natural, 1.0);
+        write(0, 0, text, colour, background);
+        painter_.restore();
     }
 
 private:
@@ -418,7 +431,8 @@ QFont drawingFont()
     return font;
 }
 
-PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clientHeight, const solver::FieldMap* map)
+PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clientHeight, const solver::FieldMap* map,
+                        const solver::ArrowField* arrows)
 {
     PaintOutcome outcome;
     painter.save();
@@ -449,9 +463,12 @@ PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clie
     // The potential map over the background, under the boundary and the
     // labels; it is coloured with the potential's scale.
     if (map != nullptr && p.resultsValid == 1) {
-        paintFieldMap(painter, *map, p.palette);
+        paintFieldMap(painter, *map, p.palette, regionOutline(p));
         p.scaleRange = map->range;
         outcome.scaleVisible = true;
+    }
+    if (arrows != nullptr && p.resultsValid == 1) {
+        paintFluxArrows(painter, *arrows);
     }
 
     const int nodes = p.nodeCount();
@@ -537,10 +554,14 @@ void paintColourScale(QPainter& painter, const ColourPalette& palette, const Col
     // into one continuous bar. Every label follows its own stroke, from the
     // top down, so that a label's white background never cuts into the part
     // of the bar drawn after it.
+    // Labels end a pixel short of the bar, and stay whole at the bottom.
+    const int labelWidth = ColourScaleLayout::strokeX - ColourScaleLayout::strokeWidth / 2 - 1;
+    const int lowestLabel = clientHeight - QFontMetrics(painter.font()).height();
     auto nextLabel = layout.labels.begin();
     const auto writeLabelsUpTo = [&](int entry) {
         for (; nextLabel != layout.labels.end() && nextLabel->afterEntry <= entry; ++nextLabel) {
-            labels.writeScaleValue(nextLabel->x, nextLabel->y, nextLabel->value, kBlack, kWhite);
+            labels.writeScaleValue(nextLabel->x, std::min(nextLabel->y, lowestLabel), nextLabel->value,
+                                   labelWidth - nextLabel->x, kBlack, kWhite);
         }
     };
     for (const ScaleStroke& stroke : layout.strokes) {

@@ -11,7 +11,8 @@ class QPainter;
 
 namespace zorind::solver {
 struct FieldMap;
-}
+struct ArrowField;
+} // namespace zorind::solver
 
 namespace zorind {
 
@@ -50,9 +51,10 @@ QFont drawingFont();
 //
 // `map`, when given, is the potential map computed for this view and size
 // (solver::computeFieldMap): drawn over the background and the grid, under
-// everything else, and its range becomes the colour scale's.
+// everything else, and its range becomes the colour scale's. `arrows`, when
+// given, are the flux arrows for this view and size, drawn over the map.
 PaintOutcome paintModel(QPainter& painter, Project& project, int clientWidth, int clientHeight,
-                        const solver::FieldMap* map = nullptr);
+                        const solver::FieldMap* map = nullptr, const solver::ArrowField* arrows = nullptr);
 
 // The content of the colour-scale window on a client area of the given
 // size: white background, a stroke per palette entry 1..199, value labels.

@@ -51,7 +51,7 @@ inline std::string exchangeText(const ExchangeModel& m, int precision = 17)
         out += std::to_string(v.node + 1);
         real(v.x);
         real(v.y);
-        out += " 1 1\n";
+        out += std::string(v.heldX ? " 1" : " 0") + (v.heldY ? " 1\n" : " 0\n");
     }
     for (const NodalValue& v : m.tractions) {
         out += std::to_string(v.node + 1);

@@ -1,14 +1,32 @@
 #pragma once
 
 #include <cmath>
+#include <map>
 #include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "core/command/Consequences.h"
 #include "core/edit/NodeEditing.h"
+#include "core/edit/Pointer.h"
 #include "core/session/Project.h"
 
 namespace zorind::test {
+
+// Records what the pointer handlers and polyline commands ask the window to do.
+struct RecordingFeedback : PointerFeedback {
+    using Segment = std::pair<PixelPoint, PixelPoint>;
+    std::map<int, std::string> panels;
+    std::vector<Segment> markers, lines, bands;
+    std::vector<std::pair<PopupMenu, PixelPoint>> popups;
+
+    void setStatusText(int panel, std::string_view text) override { panels[panel] = std::string(text); }
+    void drawNodeMarker(PixelPoint a, PixelPoint b) override { markers.emplace_back(a, b); }
+    void drawElementLine(PixelPoint a, PixelPoint b) override { lines.emplace_back(a, b); }
+    void invertRubberBand(PixelPoint a, PixelPoint b) override { bands.emplace_back(a, b); }
+    void openPopup(PopupMenu m, PixelPoint at) override { popups.emplace_back(m, at); }
+};
 
 // The number prompt answering `n` (nothing: cancelled); `kind`, when given,
 // gets the prompt kind it was opened with.

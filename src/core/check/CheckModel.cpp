@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "core/check/ElementOrder.h"
+#include "core/check/Nesting.h"
+#include "core/check/Supports.h"
 #include "core/edit/NodeOps.h"
 
 namespace zorind {
@@ -37,42 +39,6 @@ double twiceSignedArea(const Project& p, int b)
     return sum;
 }
 
-// Whether the point lies inside the closed chain of boundary c (crossing
-// number of a ray towards +x).
-bool insideBoundary(const Project& p, int c, double x, double y)
-{
-    bool inside = false;
-    for (const Element& e : p.elements) {
-        if (e.boundary != c) {
-            continue;
-        }
-        const double x1 = p.nodes[e.startNode].x;
-        const double y1 = p.nodes[e.startNode].y;
-        const double x2 = p.nodes[e.endNode].x;
-        const double y2 = p.nodes[e.endNode].y;
-        if ((y1 > y) != (y2 > y) && x < x1 + (y - y1) * (x2 - x1) / (y2 - y1)) {
-            inside = !inside;
-        }
-    }
-    return inside;
-}
-
-// Whether boundary b lies inside boundary c: most of b's nodes do (a node
-// shared with c or lying on it does not decide alone).
-bool boundaryInside(const Project& p, int b, int c)
-{
-    int in = 0;
-    int out = 0;
-    for (const Element& e : p.elements) {
-        if (e.boundary != b) {
-            continue;
-        }
-        const Node& n = p.nodes[e.startNode];
-        (insideBoundary(p, c, n.x, n.y) ? in : out) += 1;
-    }
-    return in > out;
-}
-
 // The solver takes the right-hand normal of every element as the outward
 // one, which holds only when the region lies to the left of each boundary:
 // a boundary that lies inside no other must run anticlockwise, a hole (one
@@ -86,13 +52,7 @@ void warnAboutOrientation(const Project& p, Interaction& ui)
         if (area == 0.0) {
             continue; // no elements, or nothing enclosed
         }
-        int depth = 0;
-        for (int c = 1; c <= p.boundaryCount(); ++c) {
-            if (c != b && boundaryInside(p, b, c)) {
-                ++depth;
-            }
-        }
-        const bool hole = depth % 2 == 1;
+        const bool hole = boundaryDepth(p, b) % 2 == 1;
         const std::string number = std::to_string(b);
         if (!hole && area < 0.0) {
             ui.exclamation("Brzeg " + number +
@@ -194,6 +154,14 @@ int checkModel(Project& p, Interaction& ui)
     // model goes to the external solver, which this warning does not speak for.
     if (result == 0 && isPotentialAnalysis(p.analysisType)) {
         warnAboutOrientation(p, ui);
+    }
+    // A body free to move as a rigid one has no elastic solution; the
+    // support is judged once the boundaries are known to be closed chains.
+    if (result == 0 && p.analysisType == Elasticity) {
+        for (const std::string& fault : unsupportedBodies(p)) {
+            ui.plain(fault);
+            result = 1;
+        }
     }
     return result;
 }

@@ -96,13 +96,4 @@ enum class Drawn {
 // drawing and the controls follow whatever changed.
 Consequences settleCommand(const ProjectSnapshot& before, Project& after, Drawn drawn = Drawn::Nothing);
 
-// Runs `command` on the project and settles it: for the command line and
-// the tests, which have no window.
-template <class Command> Consequences runCommand(Project& project, Command&& command)
-{
-    const ProjectSnapshot before = takeSnapshot(project);
-    command();
-    return settleCommand(before, project);
-}
-
 } // namespace zorind

@@ -103,9 +103,31 @@ bool storePotentialCondition(Project& project, Interaction& ui, const ConditionE
     return true;
 }
 
+const char* elasticityKindName(int kind)
+{
+    switch (kind) {
+    case TractionKind:
+        return "obciążenie ciągłe";
+    case DisplacementKind:
+        return "przemieszczenie";
+    case PressureKind:
+        return "ciśnienie";
+    case HeldXKind:
+        return "przemieszczenie X, obciążenie Y";
+    case HeldYKind:
+        return "obciążenie X, przemieszczenie Y";
+    default:
+        return nullptr;
+    }
+}
+
 bool storeElasticityCondition(Project& project, Interaction& ui, const ConditionEntry& entry)
 {
-    if (!readable(entry, 6)) {
+    // A pressure has no second component: its y values are not read and
+    // are stored as 0.
+    const int kind = elasticityKind(static_cast<float>(entry.kind)) != 0 ? entry.kind : TractionKind;
+    const bool pressure = kind == PressureKind;
+    if (!readable(entry, pressure ? 3 : 6)) {
         ui.error(kBadDataMessage, kConditionCaption);
         return false;
     }
@@ -115,13 +137,13 @@ bool storeElasticityCondition(Project& project, Interaction& ui, const Condition
         return false;
     }
     BoundaryCondition& c = project.conditions[n];
-    c.kind = entry.kind == 2 ? 2.0f : 1.0f;
+    c.kind = static_cast<float>(kind);
     c.atNode1 = *entry.values[0];
     c.atMiddle = *entry.values[1];
     c.atNode2 = *entry.values[2];
-    c.atNode1Y = *entry.values[3];
-    c.atMiddleY = *entry.values[4];
-    c.atNode2Y = *entry.values[5];
+    c.atNode1Y = pressure ? 0.0f : *entry.values[3];
+    c.atMiddleY = pressure ? 0.0f : *entry.values[4];
+    c.atNode2Y = pressure ? 0.0f : *entry.values[5];
     return true;
 }
 

@@ -48,7 +48,7 @@ inline bool convectionAllowed(int analysisType)
 // the y components (elasticity only).
 struct ConditionEntry {
     std::optional<int> number;
-    int kind = 1; // the radio chosen: 1, 2 or 3 (convection)
+    int kind = 1; // the radio chosen: 1, 2 or 3 (convection); elasticity: an ElasticityKind
     std::array<std::optional<float>, 6> values{};
     // The ambient temperature field; read only for convection.
     std::optional<float> ambient;
@@ -60,7 +60,13 @@ struct ConditionEntry {
 // then a number naming no condition is "Złe dane"; otherwise the condition
 // gets the kind and the three values. Returns whether it was stored.
 bool storePotentialCondition(Project& project, Interaction& ui, const ConditionEntry& entry);
-// The same for the elasticity dialog: no convection, all six values.
+// The same for the elasticity dialog: no convection, all six values (a
+// pressure: the three x values, its y values stored as 0). A kind
+// elasticity does not know is stored as a traction.
 bool storeElasticityCondition(Project& project, Interaction& ui, const ConditionEntry& entry);
+
+// What an elasticity kind is called in the condition dialog and the list;
+// nullptr for a kind elasticity does not know.
+const char* elasticityKindName(int kind);
 
 } // namespace zorind

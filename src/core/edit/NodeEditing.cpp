@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/edit/Conditions.h"
 #include "core/edit/NodeOps.h"
 #include "core/edit/Picking.h"
 #include "core/model/NumberFormat.h"
@@ -31,9 +32,14 @@ std::string nodeItemText(const Project& p, int n)
 std::string conditionItemText(const Project& p, int c)
 {
     const BoundaryCondition& bc = p.conditions[c];
+    // Kinds 1 to 3 keep their names in every analysis; the kinds only
+    // elasticity has are named as its dialog names them.
+    const char* elastic = p.analysisType == Elasticity && bc.kind > 3.0f ? elasticityKindName(elasticityKind(bc.kind))
+                                                                         : nullptr;
     const char* kind = bc.kind == 1.0f   ? "temperatura"
                        : bc.kind == 2.0f ? "strumień"
                        : bc.kind == 3.0f ? "konwekcja"
+                       : elastic         ? elastic
                                          : "nieznany";
     std::string text = "nr " + std::to_string(c) + ", " + kind;
     for (float value : {bc.atNode1, bc.atMiddle, bc.atNode2}) {

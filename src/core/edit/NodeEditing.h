@@ -82,7 +82,8 @@ bool storeElementProperties(Project& project, Interaction& ui, std::optional<int
 
 // The element dialog's list items: "nr 3, x1.500, y-2.000" for node n,
 // "nr 2, strumień 0.000 0.000 0.000" for condition c (a kind other than
-// 1, 2, 3 reads "nieznany"), "nr 1, zewnętrzny" for boundary b (any kind but
+// 1, 2, 3 reads "nieznany", but for elasticity's own kinds in an elasticity
+// analysis, which read as the dialog names them), "nr 1, zewnętrzny" for boundary b (any kind but
 // 1 is inner, as everywhere else).
 std::string nodeItemText(const Project& project, int n);
 std::string conditionItemText(const Project& project, int c);

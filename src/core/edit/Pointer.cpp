@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/edit/Arcs.h"
 #include "core/edit/BoundaryConstruction.h"
 #include "core/edit/NodeOps.h"
 #include "core/edit/Picking.h"
@@ -85,6 +86,21 @@ void polylinePress(Project& p, Interaction& ui, const PointerEvent& event, Point
     placePoint(p, ui, event, feedback, target);
 }
 
+// A left press while an arc's points are given: near a node exactly on it,
+// elsewhere where the pointer is; a marker shows each point taken.
+bool arcPress(Project& p, Interaction& ui, const PointerEvent& event, PointerFeedback& feedback)
+{
+    const ViewTransform v = viewAt(p.view, event.clientWidth, event.clientHeight);
+    const int near = nearestNodeWithin(p, v, event.position.x, event.position.y);
+    const ModelPoint at = near != 0 ? ModelPoint{p.nodes[near].x, p.nodes[near].y}
+                                    : v.pointerModelPosition(event.position.x, event.position.y);
+    const double x = v.screenX(at.x);
+    const double y = v.screenY(at.y);
+    feedback.drawNodeMarker({truncatePixel(x - kNodeMarkRadius), truncatePixel(y - kNodeMarkRadius)},
+                            {truncatePixel(x + kNodeMarkRadius), truncatePixel(y + kNodeMarkRadius)});
+    return placeArcPoint(p, ui, at, feedback);
+}
+
 void openPopupAt(Project& p, PixelPoint at, PointerFeedback& feedback)
 {
     // Set before the menu opens: its commands act at this point.
@@ -107,6 +123,9 @@ bool pointerPressed(Project& p, Interaction& ui, const PointerEvent& event, Poin
         openPopupAt(p, event.position, feedback);
         return false;
     case PointerButton::Left:
+        if (p.edit.editMode == EditMode::ArcEntry) {
+            return arcPress(p, ui, event, feedback);
+        }
         if (p.edit.editMode == EditMode::PolylineEntry) {
             const bool resultsShown = p.display.showPotential == 1 || p.display.showFlux == 1;
             const int before = p.nodeCount();
@@ -147,6 +166,16 @@ bool drawingKeyPressed(Project& p, Interaction& ui, DrawingKey key, const Pointe
         openPopupAt(p, event.position, feedback);
         return true;
     }
+    if (p.edit.editMode == EditMode::ArcEntry) {
+        // Escape leaves the arc, Backspace takes its last point back.
+        if (key == DrawingKey::End) {
+            cancelArc(p, feedback);
+        } else if (key == DrawingKey::TakeBack && p.edit.arcPointCount > 0) {
+            --p.edit.arcPointCount;
+            feedback.setStatusText(PanelPrompt, p.edit.arcPointCount == 0 ? kArcStartPrompt : kArcMiddlePrompt);
+        }
+        return true;
+    }
     if (p.edit.editMode != EditMode::PolylineEntry) {
         return false;
     }
@@ -185,7 +214,7 @@ void pointerMoved(Project& p, const PointerEvent& event, PointerFeedback& feedba
         panArea(p, s.panStart, event.position.x - s.panFrom.x, event.position.y - s.panFrom.y);
         return;
     }
-    if (!s.chainOpen) {
+    if (!s.chainOpen || s.editMode != EditMode::PolylineEntry) {
         // A band left on the screen goes with the next repaint.
         s.rubberBandShown = false;
         return;

@@ -1,9 +1,12 @@
 #include "core/exchange/ExchangeFile.h"
 
+#include <algorithm>
+#include <array>
 #include <optional>
 
 #include "contract/ElasticContract.h"
 #include "contract/ElasticProblem.h"
+#include "core/exchange/ElasticConditions.h"
 #include "core/model/NumberFormat.h"
 
 namespace zorind {
@@ -31,27 +34,100 @@ struct EndValues {
     float y = 0.0f;
 };
 
-// The values of the first element end at `node` whose condition is of
-// `kind`, element ends taken in element order, start before end.
-std::optional<EndValues> firstEnd(const Project& p, int node, ElasticKind kind)
+// One element end: the element's conditions, and which of its start (0) or
+// end (2) values lie at the node.
+struct EndAtNode {
+    int element = 0;
+    std::size_t place = 0;
+    ElasticElementConditions conditions;
+};
+
+// The element ends at `node` whose conditions elasticity knows, in element
+// order, an element's start before its end.
+std::vector<EndAtNode> endsAt(const Project& p, int node)
 {
-    const float wanted = static_cast<float>(kind);
-    for (const Element& e : p.elements) {
-        if (!p.conditions.contains(e.condition)) {
+    std::vector<EndAtNode> ends;
+    for (int e : p.elements.numbers()) {
+        const Element& el = p.elements[e];
+        if (el.startNode != node && el.endNode != node) {
             continue;
         }
-        const BoundaryCondition& c = p.conditions[e.condition];
-        if (c.kind != wanted) {
+        const std::optional<ElasticElementConditions> c = elasticElementConditions(p, e);
+        if (!c) {
             continue;
         }
-        if (e.startNode == node) {
-            return EndValues{c.atNode1, c.atNode1Y};
+        if (el.startNode == node) {
+            ends.push_back({e, 0, *c});
         }
-        if (e.endNode == node) {
-            return EndValues{c.atNode2, c.atNode2Y};
+        if (el.endNode == node) {
+            ends.push_back({e, 2, *c});
         }
     }
-    return std::nullopt;
+    return ends;
+}
+
+float component(const EndAtNode& end, std::size_t c)
+{
+    return static_cast<float>(end.conditions.at[end.place][c]);
+}
+
+// Whether an end's condition is one of the kinds the file has carried
+// since before pressures and symmetry planes: a traction or a displacement.
+bool tractionOrDisplacement(const Project& p, const EndAtNode& end)
+{
+    const float kind = p.conditions[p.elements[end.element].condition].kind;
+    return kind == static_cast<float>(Traction) || kind == static_cast<float>(Displacement);
+}
+
+// What the exchange file says of one node: a displacement line holds each
+// component some element end at the node holds, with the value of the first
+// end that holds it; the traction line carries the tractions of the first
+// end with a given component (zero for its held one), and is left out when
+// they are zero. Where a pressure or a symmetry plane meets the node, the
+// first end whose tractions are not zero stands for the node instead, so
+// that a load is not lost to the zero traction of a free or rolling side.
+struct NodeLines {
+    std::array<bool, 2> held{};
+    std::array<float, 2> displacement{};
+    std::array<float, 2> traction{};
+    bool newKinds = false;
+};
+
+NodeLines nodeLines(const Project& p, const std::vector<EndAtNode>& ends)
+{
+    NodeLines n;
+    n.newKinds = !std::all_of(ends.begin(), ends.end(), [&](const EndAtNode& e) { return tractionOrDisplacement(p, e); });
+    bool loaded = false;
+    for (const EndAtNode& end : ends) {
+        for (std::size_t c = 0; c < 2; ++c) {
+            if (end.conditions.held[c] && !n.held[c]) {
+                n.held[c] = true;
+                n.displacement[c] = component(end, c);
+            }
+        }
+        if (loaded || (end.conditions.held[0] && end.conditions.held[1])) {
+            continue;
+        }
+        for (std::size_t c = 0; c < 2; ++c) {
+            n.traction[c] = end.conditions.held[c] ? 0.0f : component(end, c);
+        }
+        loaded = !n.newKinds || n.traction[0] != 0.0f || n.traction[1] != 0.0f;
+    }
+    return n;
+}
+
+// Whether the file gives an element end at the node what the end's own
+// element prescribes there: each held component held at its value, each
+// given traction as the node's traction.
+bool carriedExactly(const EndAtNode& end, const NodeLines& n)
+{
+    for (std::size_t c = 0; c < 2; ++c) {
+        const float own = component(end, c);
+        if (end.conditions.held[c] ? !n.held[c] || n.displacement[c] != own : n.traction[c] != own) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -63,6 +139,32 @@ ExchangedMaterial exchangedMaterial(const Model& model)
         m.planeStress ? contract::planeStrainEquivalent(m.youngModulus, m.poissonRatio)
                       : contract::PlaneStrainEquivalent{m.youngModulus, m.poissonRatio};
     return {static_cast<float>(strain.youngModulus), static_cast<float>(strain.poissonRatio)};
+}
+
+std::vector<int> elementsApproximated(const Project& p)
+{
+    std::vector<bool> named(static_cast<std::size_t>(p.elementCount()) + 1, false);
+    for (int i : p.nodes.numbers()) {
+        const std::vector<EndAtNode> ends = endsAt(p, i);
+        const NodeLines lines = nodeLines(p, ends);
+        // Traction and displacement ends alone are what the file has always
+        // carried; where they lose a load the nodes are named instead.
+        if (!lines.newKinds) {
+            continue;
+        }
+        for (const EndAtNode& end : ends) {
+            if (!carriedExactly(end, lines)) {
+                named[static_cast<std::size_t>(end.element)] = true;
+            }
+        }
+    }
+    std::vector<int> elements;
+    for (int e : p.elements.numbers()) {
+        if (named[static_cast<std::size_t>(e)]) {
+            elements.push_back(e);
+        }
+    }
+    return elements;
 }
 
 std::vector<int> nodesWithSplitLoads(const Project& p)
@@ -126,20 +228,20 @@ std::string exchangeFileText(const Project& p)
     int displacementCount = 0;
     int tractionCount = 0;
     for (int i : p.nodes.numbers()) {
-        if (const std::optional<EndValues> d = firstEnd(p, i, Displacement)) {
+        const NodeLines n = nodeLines(p, endsAt(p, i));
+        if (n.held[0] || n.held[1]) {
             displacements += std::to_string(i);
-            appendReal(displacements, d->x);
-            appendReal(displacements, d->y);
-            displacements += " 1 1\n";
+            appendReal(displacements, n.displacement[0]);
+            appendReal(displacements, n.displacement[1]);
+            displacements += std::string(n.held[0] ? " 1" : " 0") + (n.held[1] ? " 1\n" : " 0\n");
             ++displacementCount;
         }
-        // Only the first traction end counts: when it carries no load, the
-        // node gets no line even if a later end does.
-        const std::optional<EndValues> t = firstEnd(p, i, Traction);
-        if (t && (t->x != 0.0f || t->y != 0.0f)) {
+        // Only the first end with a given traction counts: when it carries
+        // no load, the node gets no line even if a later end does.
+        if (n.traction[0] != 0.0f || n.traction[1] != 0.0f) {
             tractions += std::to_string(i);
-            appendReal(tractions, t->x);
-            appendReal(tractions, t->y);
+            appendReal(tractions, n.traction[0]);
+            appendReal(tractions, n.traction[1]);
             tractions += '\n';
             ++tractionCount;
         }

@@ -19,6 +19,20 @@ std::string splitLoadsMessage(const std::vector<int>& nodes)
            " różne obciążenia, a plik przenosi jedno obciążenie na węzeł";
 }
 
+std::string approximatedElementsMessage(const std::vector<int>& elements)
+{
+    std::string list;
+    for (int e : elements) {
+        list += (list.empty() ? "" : ", ") + std::to_string(e);
+    }
+    const bool one = elements.size() == 1;
+    return std::string(one ? "Warunek brzegowy elementu " : "Warunki brzegowe elementów ") + list +
+           (one ? " jest" : " są") + " w pliku wymiany " + (one ? "przybliżony" : "przybliżone") +
+           ": plik przenosi na węzeł jedno przemieszczenie i jedno obciążenie, a ciśnienie jako obciążenie "
+           "w węzłach, więc " +
+           (one ? "ten element traci" : "te elementy tracą") + " w którymś węźle własną wartość";
+}
+
 SolverLaunch solverLaunch(const std::filesystem::path& workingDirectory, const std::filesystem::path& programDirectory)
 {
     SolverLaunch launch;
@@ -52,6 +66,9 @@ ExportOutcome writeExchangeFile(const Project& project, Interaction& ui, const s
     }
     if (const std::vector<int> split = nodesWithSplitLoads(project); !split.empty()) {
         ui.exclamation(splitLoadsMessage(split), kExportCaption);
+    }
+    if (const std::vector<int> approximated = elementsApproximated(project); !approximated.empty()) {
+        ui.exclamation(approximatedElementsMessage(approximated), kExportCaption);
     }
     ui.exclamation(kExportedMessage, kExportCaption);
     return ExportOutcome::Exported;

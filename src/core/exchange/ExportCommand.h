@@ -44,6 +44,8 @@ SolverLaunch solverLaunch(const std::filesystem::path& workingDirectory, const s
 
 // The export's warning for the nodes nodesWithSplitLoads names.
 std::string splitLoadsMessage(const std::vector<int>& nodes);
+// The export's warning for the elements elementsApproximated names.
+std::string approximatedElementsMessage(const std::vector<int>& elements);
 
 enum class ExportOutcome {
     Refused,          // not an elasticity project; nothing written
@@ -56,7 +58,9 @@ enum class ExportOutcome {
 // Writes the exchange file into `directory` with the export's messages
 // (the refusal for other analysis types, an error when the file cannot be
 // written, "Wyeksportowano plik do PURDEX" after success, preceded by
-// splitLoadsMessage when a node carries different loads on its two sides).
+// splitLoadsMessage when a node carries different loads on its two sides
+// and by approximatedElementsMessage when the file approximates an
+// element's pressure or symmetry plane).
 // No question.
 ExportOutcome writeExchangeFile(const Project& project, Interaction& ui, const std::filesystem::path& directory);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/edit/Conditions.h"
 #include "core/model/NumberFormat.h"
 
 namespace zorind {
@@ -44,12 +45,7 @@ const char* conditionKindName(int analysisType, float kind)
             return "konwekcja";
         }
     } else if (hasElasticityConditions(analysisType)) {
-        if (kind == 1.0f) {
-            return "obciążenie ciągłe";
-        }
-        if (kind == 2.0f) {
-            return "przemieszczenie";
-        }
+        return elasticityKindName(elasticityKind(kind));
     }
     return nullptr;
 }

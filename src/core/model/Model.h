@@ -53,9 +53,9 @@ struct Element {
     friend bool operator==(const Element&, const Element&) = default;
 };
 
-// kind: 1 potential / 2 flux / 3 convection for potential analyses,
-// 1 traction / 2 displacement for elasticity. Stored as a float, as the
-// project file has it.
+// kind: 1 potential / 2 flux / 3 convection for potential analyses, one of
+// ElasticityKind for elasticity. Stored as a float, as the project file has
+// it.
 struct BoundaryCondition {
     float kind = 0.0f;
     float atNode1 = 0.0f;
@@ -67,6 +67,28 @@ struct BoundaryCondition {
     float unused = 0.0f; // room for an eighth value, never used nor saved
     friend bool operator==(const BoundaryCondition&, const BoundaryCondition&) = default;
 };
+
+// The kinds of an elasticity condition, with what its values are: the x
+// values (atNode1, atMiddle, atNode2) and the y values at the element's
+// start, middle and end. Kind 3 is convection's and means nothing here.
+enum ElasticityKind : int32_t {
+    TractionKind = 1,     // x and y tractions (a load; zero on a free surface)
+    DisplacementKind = 2, // x and y displacements held
+    PressureKind = 4,     // the x values: a normal pressure, positive into the body; no tangential load
+    HeldXKind = 5,        // x displacement held, y traction given: a symmetry plane x = const
+    HeldYKind = 6,        // x traction given, y displacement held: a symmetry plane y = const
+};
+
+// The elasticity kind a stored kind names, or 0 when it names none.
+inline int elasticityKind(float kind)
+{
+    for (int k : {TractionKind, DisplacementKind, PressureKind, HeldXKind, HeldYKind}) {
+        if (kind == static_cast<float>(k)) {
+            return k;
+        }
+    }
+    return 0;
+}
 
 enum BoundaryKind : int32_t { OuterBoundary = 1, InnerBoundary = 2 };
 

@@ -8,10 +8,39 @@ namespace zorind {
 
 namespace {
 
+std::string threeValues(const char* prefix, float a, float m, float b, int decimals)
+{
+    return prefix + shownFixed(a, decimals) + ' ' + shownFixed(m, decimals) + ' ' + shownFixed(b, decimals);
+}
+
 std::string threeValues(const char* prefix, const BoundaryCondition& c, int decimals)
 {
-    return prefix + shownFixed(c.atNode1, decimals) + ' ' + shownFixed(c.atMiddle, decimals) + ' ' +
-           shownFixed(c.atNode2, decimals);
+    return threeValues(prefix, c.atNode1, c.atMiddle, c.atNode2, decimals);
+}
+
+std::string threeYValues(const char* prefix, const BoundaryCondition& c, int decimals)
+{
+    return threeValues(prefix, c.atNode1Y, c.atMiddleY, c.atNode2Y, decimals);
+}
+
+// An elasticity condition; empty for a kind elasticity does not know. A
+// symmetry plane shows both components, the held one first.
+std::string describeElasticity(const BoundaryCondition& c)
+{
+    switch (elasticityKind(c.kind)) {
+    case TractionKind:
+        return threeValues("Obc.ciąg.:", c, 2);
+    case DisplacementKind:
+        return threeValues("Przemiesz:", c, 3);
+    case PressureKind:
+        return threeValues("Ciśnienie:", c, 2);
+    case HeldXKind:
+        return threeValues("Przem.X:", c, 3) + ' ' + threeYValues("Obc.Y:", c, 2);
+    case HeldYKind:
+        return threeYValues("Przem.Y:", c, 3) + ' ' + threeValues("Obc.X:", c, 2);
+    default:
+        return {};
+    }
 }
 
 bool isOuter(const Project& p, int boundary)
@@ -37,13 +66,8 @@ std::string describeCondition(const Project& project, int condition)
         if (c.kind == 3.0f) {
             return threeValues("Konwek.", c, 3);
         }
-    } else {
-        if (c.kind == 1.0f) {
-            return threeValues("Obc.ciąg.:", c, 2);
-        }
-        if (c.kind == 2.0f) {
-            return threeValues("Przemiesz:", c, 3);
-        }
+    } else if (std::string text = describeElasticity(c); !text.empty()) {
+        return text;
     }
     // A kind this analysis has no name for (a convection condition left in
     // an elasticity model, a damaged file): say so and still show the values.
@@ -93,6 +117,7 @@ ToolBarState toolBarState(const Project& project)
     s.potentialChecked = d.showPotential == 1;
     s.fluxChecked = d.showFlux == 1;
     s.fieldMapChecked = d.showFieldMap == 1;
+    s.fluxArrowsChecked = d.showFluxArrows == 1;
     s.displacementsChecked = project.showDisplacements == 1;
     s.reducedStressChecked = project.showReducedStress == 1;
     s.equalScaleChecked = project.view.equalScale == 1;

@@ -43,6 +43,7 @@ struct ToolBarState {
     bool potentialChecked = false;            // "&Potencjał"
     bool fluxChecked = false;                 // "&Strumień"
     bool fieldMapChecked = false;             // "&Mapa pola"
+    bool fluxArrowsChecked = false;           // "Strzałki str&umienia"
     bool displacementsChecked = false;        // "P&rzemieszczenia"
     bool reducedStressChecked = false;        // "Naprężenia &zredukowane"
     bool equalScaleChecked = false;           // "Równa s&kala osi"

@@ -81,6 +81,14 @@ bool toggleFieldMap(Project& project)
     return true;
 }
 
+bool toggleFluxArrows(Project& project)
+{
+    if (isPotentialAnalysis(project.analysisType)) {
+        project.display.showFluxArrows = project.display.showFluxArrows == 1 ? 0 : 1;
+    }
+    return true;
+}
+
 bool toggleDisplacements(Project& project)
 {
     project.showDisplacements = project.showDisplacements != 1 && project.resultsValid == 1 ? 1 : 0;
@@ -98,6 +106,11 @@ bool toggleReducedStress(Project& project)
 bool toggleEqualScale(Project& project)
 {
     return toggleReleasing(project.view.equalScale);
+}
+
+bool toggleNormals(Project& project)
+{
+    return toggleReleasing(project.display.normalsFlag);
 }
 
 } // namespace zorind

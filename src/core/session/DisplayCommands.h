@@ -28,6 +28,10 @@ bool toggleFlux(Project& project);
 // nothing but still repaints). Turned on it releases the flux (which has a
 // colour scale of its own), and the flux turned on releases it.
 bool toggleFieldMap(Project& project);
+// "&Widok" > "Strzałki str&umienia": arrows of the flux over the region,
+// in potential analyses (any other type changes nothing but still
+// repaints).
+bool toggleFluxArrows(Project& project);
 // "&Widok" > "P&rzemieszczenia": on only when it was off and results are
 // valid, off otherwise. With elasticity results the deformed boundary is
 // drawn over the undeformed one.
@@ -37,5 +41,8 @@ bool toggleDisplacements(Project& project);
 bool toggleReducedStress(Project& project);
 // "&Widok" > "Równa s&kala osi": both axes at one scale, or each at its own.
 bool toggleEqualScale(Project& project);
+// "&Widok" > "W. &normalne": short ticks along every element's outward
+// normal, at its middle, show which way round each boundary runs.
+bool toggleNormals(Project& project);
 
 } // namespace zorind

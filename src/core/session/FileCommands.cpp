@@ -201,6 +201,11 @@ bool saveProject(Project& p, Interaction& ui, const ShowModel& showModel)
     return saveProjectPath(p, ui, *path, true, showModel);
 }
 
+bool saveToProjectFile(Project& p, Interaction& ui, const ShowModel& showModel)
+{
+    return p.filePath.empty() ? saveProject(p, ui, showModel) : saveProjectPath(p, ui, p.filePath, false, showModel);
+}
+
 bool saveProjectPath(Project& p, Interaction& ui, const std::string& path, bool announce, const ShowModel& showModel)
 {
     if (p.nodeCount() < 1) {

@@ -38,6 +38,13 @@ bool openProjectPath(Project& project, Interaction& ui, const std::string& path,
 // "&Zapisz" / "Zapisz &jako": always asks for the file name.
 bool saveProject(Project& project, Interaction& ui, const ShowModel& showModel = {});
 
+// "&Zapisz" (Ctrl+S): writes the project to the file it was last opened
+// from or saved to, without the dialog and without a closing message (the
+// caption shows the saved state); the same checks as a save to a chosen
+// path. A project without a file goes through the dialog, as "Zapisz
+// &jako". Returns whether the file was written.
+bool saveToProjectFile(Project& project, Interaction& ui, const ShowModel& showModel = {});
+
 // Saves to a known path (without the dialog), with the same checks and
 // messages. Values the file would store as 0 although they are not are
 // named first, and the user may cancel. Returns true when the file was written.

@@ -6,6 +6,7 @@ namespace zorind {
 
 void resetProject(Project& p)
 {
+    ++p.projectStarts;
     p.conductivity = 1.0f;
     p.analysisType = HeatFlow;
     p.material = Material{};
@@ -56,6 +57,7 @@ void resetProject(Project& p)
     d.showPotential = 0;
     d.showFlux = 0;
     d.showFieldMap = 0;
+    d.showFluxArrows = 0;
     d.showInternalValues = 1;
     d.showMidValues = 0;
     d.showEndValues = 1;
@@ -71,9 +73,10 @@ void resetProject(Project& p)
 bool invalidateResults(Project& p)
 {
     const bool shown = p.display.showPotential == 1 || p.display.showFlux == 1 || p.showReducedStress == 1 ||
-                       p.display.showFieldMap == 1;
+                       p.display.showFieldMap == 1 || p.display.showFluxArrows == 1;
     p.resultsValid = 0;
     p.display.showFieldMap = 0;
+    p.display.showFluxArrows = 0;
     p.display.showPotential = 0;
     p.display.showFlux = 0;
     p.showReducedStress = 0;

@@ -15,9 +15,10 @@ struct Project : Model, Session {};
 // whether a result view was on (a repaint is due).
 bool invalidateResults(Project& project);
 
-// Puts the Project back into the empty state (used by "Nowy" and "Otwórz").
-// Leaves projectOpen, titleText, paletteMode, showElementBoundaryNumbers,
-// showBcNumbers and the result tables alone.
+// Puts the Project back into the empty state (used by "Nowy" and "Otwórz")
+// and counts a start of the project. Leaves projectOpen, titleText,
+// paletteMode, showElementBoundaryNumbers, showBcNumbers and the result
+// tables alone.
 void resetProject(Project& project);
 
 // The state of a freshly started program: resetProject plus the values only

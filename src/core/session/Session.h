@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,7 +11,7 @@
 
 namespace zorind {
 
-enum class EditMode { Idle, PolylineEntry };
+enum class EditMode { Idle, PolylineEntry, ArcEntry };
 
 // A position in the drawing area's client area, in pixels (y down).
 struct PixelPoint {
@@ -22,8 +23,13 @@ struct PixelPoint {
 // The pointer-interaction state of the main window. A project reset clears
 // the mode and the open chain; the rest is pointer feedback on the screen.
 struct EditState {
-    // Idle: no drawing command; PolylineEntry: left presses place points.
+    // Idle: no drawing command; PolylineEntry: left presses place points;
+    // ArcEntry: three left presses give an arc's start, a point on it and
+    // its end, then the mode it was started from goes on.
     EditMode editMode = EditMode::Idle;
+    EditMode arcReturnMode = EditMode::Idle;
+    int32_t arcPointCount = 0;
+    std::array<ModelPoint, 2> arcPoints{};
     // The first point of the polyline being drawn is placed: the rubber
     // band runs from the chain's last node.
     bool chainOpen = false;
@@ -62,6 +68,9 @@ struct Session {
     // The projects last opened or saved, the most recent first (the "Plik"
     // menu's list; the window keeps it in the user's settings across runs).
     std::vector<std::string> recentProjects;
+    // How often the project was started afresh (every reset: "Nowy",
+    // "Otwórz"): an editing history belongs to one start.
+    unsigned projectStarts = 0;
     // The entry a dialog or list was opened on (0: the user types it).
     int32_t selectedNumber = 0;
 

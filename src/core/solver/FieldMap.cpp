@@ -54,60 +54,113 @@ FieldMap computeFieldMap(const PotentialField& field, const ViewTransform& view,
     return map;
 }
 
-std::vector<IsolineSegment> isolineSegments(const FieldMap& map)
+namespace {
+
+// Where a pixel position falls between the cell centres along one axis:
+// the two centres (the same one beyond the first or last) and the weight of
+// the second.
+struct AxisWeight {
+    int first = 0;
+    int second = 0;
+    double weight = 0.0;
+};
+
+AxisWeight axisWeight(double position, int cell, int count)
 {
-    std::vector<IsolineSegment> out;
-    const double half = map.cell / 2.0;
-    for (int row = 0; row + 1 < map.rows; ++row) {
-        for (int column = 0; column + 1 < map.columns; ++column) {
-            // Corners anticlockwise on the screen from the top left: values
-            // and pixel positions.
-            const double v[4] = {map.at(column, row), map.at(column + 1, row), map.at(column + 1, row + 1),
-                                 map.at(column, row + 1)};
-            if (!(std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2]) && std::isfinite(v[3]))) {
-                continue;
-            }
-            const double x0 = column * map.cell + half;
-            const double y0 = row * map.cell + half;
-            const double px[4] = {x0, x0 + map.cell, x0 + map.cell, x0};
-            const double py[4] = {y0, y0, y0 + map.cell, y0 + map.cell};
-            const double low = std::min({v[0], v[1], v[2], v[3]});
-            const double high = std::max({v[0], v[1], v[2], v[3]});
-            for (double level : map.levels) {
-                if (level < low || level > high) {
+    const double u = (position - cell / 2.0) / cell;
+    if (!(u > 0.0) || count < 2) {
+        return {0, 0, 0.0};
+    }
+    if (u >= count - 1) {
+        return {count - 1, count - 1, 0.0};
+    }
+    const int first = static_cast<int>(u);
+    return {first, first + 1, u - first};
+}
+
+double bilinear(const FieldMap& map, const std::vector<double>& values, const AxisWeight& cx, const AxisWeight& cy)
+{
+    const auto at = [&](int column, int row) {
+        return values[static_cast<std::size_t>(row) * static_cast<std::size_t>(map.columns) +
+                      static_cast<std::size_t>(column)];
+    };
+    const double top = at(cx.first, cy.first) + cx.weight * (at(cx.second, cy.first) - at(cx.first, cy.first));
+    const double bottom = at(cx.first, cy.second) + cx.weight * (at(cx.second, cy.second) - at(cx.first, cy.second));
+    return top + cy.weight * (bottom - top);
+}
+
+} // namespace
+
+std::vector<double> extendedValues(const FieldMap& map)
+{
+    std::vector<double> out = map.values;
+    const auto index = [&](int column, int row) {
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(map.columns) + static_cast<std::size_t>(column);
+    };
+    const auto finiteAt = [&](const std::vector<double>& v, int column, int row) {
+        return column >= 0 && row >= 0 && column < map.columns && row < map.rows &&
+               std::isfinite(v[index(column, row)]);
+    };
+    constexpr int kSteps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    for (int ring = 0; ring < 2; ++ring) {
+        std::vector<double> next = out;
+        for (int row = 0; row < map.rows; ++row) {
+            for (int column = 0; column < map.columns; ++column) {
+                if (std::isfinite(out[index(column, row)])) {
                     continue;
                 }
-                // Where the level crosses each side whose ends lie on its two
-                // sides (a corner at the level counts as above it).
-                double cx[4];
-                double cy[4];
-                int n = 0;
-                for (int s = 0; s < 4; ++s) {
-                    const int t = (s + 1) % 4;
-                    if ((v[s] >= level) != (v[t] >= level)) {
-                        const double f = (level - v[s]) / (v[t] - v[s]);
-                        cx[n] = px[s] + f * (px[t] - px[s]);
-                        cy[n] = py[s] + f * (py[t] - py[s]);
-                        ++n;
+                double sum = 0.0;
+                int count = 0;
+                for (const auto& step : kSteps) {
+                    const int c1 = column + step[0];
+                    const int r1 = row + step[1];
+                    if (!finiteAt(out, c1, r1)) {
+                        continue;
                     }
+                    const double near = out[index(c1, r1)];
+                    const int c2 = c1 + step[0];
+                    const int r2 = r1 + step[1];
+                    sum += finiteAt(out, c2, r2) ? 2.0 * near - out[index(c2, r2)] : near;
+                    ++count;
                 }
-                if (n == 2) {
-                    out.push_back({cx[0], cy[0], cx[1], cy[1]});
-                } else if (n == 4) {
-                    // A saddle: the pairing by the mean of the corners.
-                    const double mean = (v[0] + v[1] + v[2] + v[3]) / 4.0;
-                    if ((mean >= level) == (v[0] >= level)) {
-                        out.push_back({cx[0], cy[0], cx[1], cy[1]});
-                        out.push_back({cx[2], cy[2], cx[3], cy[3]});
-                    } else {
-                        out.push_back({cx[0], cy[0], cx[3], cy[3]});
-                        out.push_back({cx[1], cy[1], cx[2], cy[2]});
-                    }
+                if (count > 0) {
+                    next[index(column, row)] = sum / count;
                 }
             }
         }
+        out = std::move(next);
     }
     return out;
+}
+
+double interpolatedValue(const FieldMap& map, const std::vector<double>& values, double x, double y)
+{
+    if (map.columns <= 0 || map.rows <= 0) {
+        return std::nan("");
+    }
+    return bilinear(map, values, axisWeight(x, map.cell, map.columns), axisWeight(y, map.cell, map.rows));
+}
+
+void interpolatedRow(const FieldMap& map, const std::vector<double>& values, int row, int width, double* out)
+{
+    if (map.columns <= 0 || map.rows <= 0) {
+        std::fill(out, out + std::max(width, 0), std::nan(""));
+        return;
+    }
+    // The two rows of centres blended first, then each pixel between two
+    // of the blend's columns.
+    const AxisWeight cy = axisWeight(row + 0.5, map.cell, map.rows);
+    const double* top = values.data() + static_cast<std::size_t>(cy.first) * static_cast<std::size_t>(map.columns);
+    const double* bottom = values.data() + static_cast<std::size_t>(cy.second) * static_cast<std::size_t>(map.columns);
+    std::vector<double> blend(static_cast<std::size_t>(map.columns));
+    for (std::size_t c = 0; c < blend.size(); ++c) {
+        blend[c] = top[c] + cy.weight * (bottom[c] - top[c]);
+    }
+    for (int x = 0; x < width; ++x) {
+        const AxisWeight cx = axisWeight(x + 0.5, map.cell, map.columns);
+        const double a = blend[static_cast<std::size_t>(cx.first)];
+        out[x] = a + cx.weight * (blend[static_cast<std::size_t>(cx.second)] - a);
+    }
 }
 
 } // namespace zorind::solver

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "core/solver/PotentialField.h"
@@ -47,6 +48,22 @@ FieldMap computeFieldMap(const PotentialField& field, const ViewTransform& view,
                          int clientWidth, int clientHeight, int cell, const std::atomic<bool>* cancel = nullptr,
                          std::atomic<std::size_t>* done = nullptr);
 
+// The map's values with the cells just outside the region filled in, so
+// that the picture can be interpolated up to the boundary between the last
+// cell centres inside and the boundary: each cell within two cells of a
+// finite one gets the mean of the straight lines through the nearest two
+// finite cells along its row and its column (the nearest one's value where
+// there is only one). Cells further out stay NaN.
+std::vector<double> extendedValues(const FieldMap& map);
+
+// The value at a position (x, y) of the drawing area, in pixels (a pixel's
+// centre at +0.5), interpolated bilinearly between the four cell centres
+// around it in `values` (laid out as the map's); NaN where one of them is
+// NaN. Beyond the first or last centre of a row or column the edge's.
+double interpolatedValue(const FieldMap& map, const std::vector<double>& values, double x, double y);
+// The same at the centres of the pixels 0..width − 1 of pixel row `row`.
+void interpolatedRow(const FieldMap& map, const std::vector<double>& values, int row, int width, double* out);
+
 // One piece of an isoline, in pixels of the drawing area.
 struct IsolineSegment {
     double x0 = 0.0;
@@ -55,8 +72,29 @@ struct IsolineSegment {
     double y1 = 0.0;
 };
 
-// The isolines of the map at its levels, by marching squares over the cell
-// centres (a square with a corner outside the region has none).
-std::vector<IsolineSegment> isolineSegments(const FieldMap& map);
+// The isolines of `values` at the map's levels, by marching squares over
+// the cell centres (a square with a corner that is NaN has none).
+std::vector<IsolineSegment> isolineSegments(const FieldMap& map, const std::vector<double>& values);
+
+// The same isolines joined into polylines, in pixels: each a level's
+// crossings of neighbouring squares in order, closed when it comes back to
+// its start (its last point then equals its first).
+//
+// With `inside` (whether a pixel position lies in the region), the lines
+// end at the region's edge: the points of squares that reach out of the map's
+// own values (into cells extendedValues filled in) are tested, and a line
+// that leaves the region is cut where it crosses the edge.
+struct IsolinePoint {
+    double x = 0.0;
+    double y = 0.0;
+    bool nearEdge = false;
+};
+struct Isoline {
+    double level = 0.0;
+    std::vector<IsolinePoint> points;
+};
+using PixelPredicate = std::function<bool(double x, double y)>;
+std::vector<Isoline> isolines(const FieldMap& map, const std::vector<double>& values,
+                              const PixelPredicate& inside = {});
 
 } // namespace zorind::solver

@@ -53,6 +53,22 @@ public:
     void evaluate(const double* x, const double* y, double* out, std::size_t count,
                   const std::atomic<bool>* cancel = nullptr, std::atomic<std::size_t>* done = nullptr) const;
 
+    // The gradient of the potential at a point of the region: the
+    // representation differentiated at the point, each element integrated as
+    // potential() integrates it (the near ones piece by piece). Within half
+    // an element's length of the boundary the differentiated representation
+    // shows the elements' facets and the seams of their interpolation (the
+    // nodal fluxes of a circle's polygon dip at its corners), finer than
+    // the solution resolves; there the gradient is continued linearly along
+    // the line from the nearest boundary point through the point, from half
+    // and one element's length in, so that it stays as right as the value up
+    // to the boundary.
+    std::array<double, 2> gradient(double x, double y) const;
+
+    // The conductivity the fluxes were computed with (1 in place of a value
+    // that is not positive).
+    double conductivity() const { return conductivity_; }
+
     // The bounding box of the boundary nodes.
     double xmin() const { return xmin_; }
     double xmax() const { return xmax_; }
@@ -111,6 +127,33 @@ private:
     double nearElement(std::size_t e, double px, double py, double a, double b, int depth) const;
     // The value at one point.
     double valueAt(double px, double py, Scratch& scratch) const;
+
+    // The gradient's share of element e over ξ in [a, b] (ten-point rule on
+    // halves until each piece is far enough from the point), added to g.
+    void nearElementGradient(std::size_t e, double px, double py, double a, double b, int depth,
+                             std::array<double, 2>& g) const;
+    // The gradient's share of element e by a rule's points on it, added to g.
+    static void ruleGradient(const Rule& rule, std::size_t e, double px, double py, std::array<double, 2>& g);
+    // The gradient element e's own values give at ξ on it: along it the
+    // slope of its potentials, across it minus its flux over the
+    // conductivity (the flux is positive out of the region).
+    std::array<double, 2> elementGradient(std::size_t e, double xi) const;
+    // The representation differentiated at the point; a point within a
+    // millionth of an element's length of an element gets the element's own.
+    std::array<double, 2> representationGradient(double px, double py) const;
+    // The nearest point of the boundary: its element, the parameter in
+    // [0, 1] along it, the distance.
+    static constexpr std::size_t kNoElement = static_cast<std::size_t>(-1);
+    struct BoundaryPoint {
+        std::size_t element = kNoElement;
+        double t = 0.0;
+        double distance = 0.0;
+    };
+    BoundaryPoint nearestBoundaryPoint(double px, double py) const;
+    // The unit direction into the region from the boundary point b towards
+    // the point; on the boundary across the element (at a node, across both
+    // elements that meet there).
+    std::array<double, 2> inwardDirection(double px, double py, const BoundaryPoint& b) const;
 
     // Element e's ends, length, outward normal times L (Δy, −Δx), its three
     // potentials and fluxes, and its boundary's kind.

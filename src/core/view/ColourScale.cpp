@@ -172,7 +172,7 @@ ColourScaleLayout colourScaleLayout(const ColourScaleRange& range, int clientHei
         const int y0 = static_cast<int>(2 * j * h / 420 + 10);
         const int y1 = static_cast<int>((2 * j + 1) * h / 420 + 10);
         layout.strokes.push_back({j, y0, y1});
-        if (std::llabs(y1 - last) > 16) {
+        if (std::llabs(y1 - last) > kScaleLabelSpacing) {
             const double value = layout.labels.empty()
                                      ? static_cast<double>(range.scaleMin)
                                      : static_cast<double>(range.scaleMin) + j * static_cast<double>(range.scaleStep);
@@ -180,8 +180,13 @@ ColourScaleLayout colourScaleLayout(const ColourScaleRange& range, int clientHei
             last = y1;
         }
     }
-    layout.labels.push_back(
-        {5, static_cast<int>((2 * kLastEntry + 1) * h / 420 + 5), static_cast<double>(range.scaleMax), kLastEntry});
+    // The largest value closes the scale; a label it would crowd gives way
+    // (the first one never does).
+    const int lastY = static_cast<int>((2 * kLastEntry + 1) * h / 420 + 5);
+    while (layout.labels.size() > 1 && lastY - layout.labels.back().y <= kScaleLabelSpacing) {
+        layout.labels.pop_back();
+    }
+    layout.labels.push_back({5, lastY, static_cast<double>(range.scaleMax), kLastEntry});
     return layout;
 }
 

@@ -58,7 +58,9 @@ std::string formatScaleLabel(double value, std::string_view decimalPoint = ".");
 
 // What the colour-scale window draws on a client area `clientHeight` high:
 // a 10-pixel stroke at x = 60 for each palette entry 1..199 and the value
-// labels, kept more than 16 pixels apart, the last one being scaleMax.
+// labels, kept more than kScaleLabelSpacing pixels apart, the last one being
+// scaleMax (a label that would come closer to it is left out).
+inline constexpr int kScaleLabelSpacing = 16;
 struct ScaleStroke {
     int entry = 0;
     int y0 = 0;

@@ -24,6 +24,8 @@ struct DisplaySettings {
     int32_t paletteMode = 1;
     // The potential coloured over the whole region, with isolines.
     int32_t showFieldMap = 0;
+    // Arrows of the flux over the region (potential analyses).
+    int32_t showFluxArrows = 0;
     friend bool operator==(const DisplaySettings&, const DisplaySettings&) = default;
 };
 

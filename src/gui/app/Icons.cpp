@@ -202,6 +202,16 @@ QPixmap drawn(IconKind kind)
     return pixmap;
 }
 
+// Whether the desktop names an icon theme. Without one Qt looks in its own
+// default, hicolor, which holds applications' icons and no actions': the
+// search through its folders finds nothing and would take a third of the
+// main window's construction.
+bool desktopHasIconTheme()
+{
+    const QString theme = QIcon::themeName();
+    return !theme.isEmpty() && theme != QLatin1String("hicolor");
+}
+
 } // namespace
 
 QIcon toolIcon(IconKind kind)
@@ -210,7 +220,7 @@ QIcon toolIcon(IconKind kind)
         return {};
     }
     const QIcon fallback(drawn(kind));
-    if (const char* name = themeName(kind)) {
+    if (const char* name = themeName(kind); name != nullptr && desktopHasIconTheme()) {
         return QIcon::fromTheme(QString::fromLatin1(name), fallback);
     }
     return fallback;

@@ -314,7 +314,11 @@ void MainWindow::paintDrawing(QPainter& painter, int clientWidth, int clientHeig
     const PaintOutcome outcome =
         paintModel(painter, project_, clientWidth, clientHeight,
                    fieldMap_ ? fieldMap_->mapFor(project_, clientWidth, clientHeight) : nullptr);
-    window<ColourScaleWindow>().applyPaintOutcome(outcome, this);
+    // The scale window is made the first time there is a scale to show.
+    if (ColourScaleWindow* scale =
+            outcome.scaleVisible ? &window<ColourScaleWindow>() : windows_->created<ColourScaleWindow>()) {
+        scale->applyPaintOutcome(outcome, this);
+    }
     // The factor of the deformed boundary stands in the prompt panel, which
     // the pointer needs only while a polyline is drawn.
     if (project_.edit.editMode == EditMode::Idle) {
@@ -342,72 +346,48 @@ void MainWindow::paintDrawing(QPainter& painter, int clientWidth, int clientHeig
 void MainWindow::drawingResized()
 {
     drawingArea_->update();
-    ColourScaleWindow& scale = window<ColourScaleWindow>();
-    if (scale.isVisible()) {
-        scale.update();
+    ColourScaleWindow* scale = windows_->created<ColourScaleWindow>();
+    if (scale != nullptr && scale->isVisible()) {
+        scale->update();
     }
 }
 
 void MainWindow::runGuarded(const std::function<void()>& command, Drawn drawn)
 {
-    const bool outermost = commandDepth_ == 0;
-    if (outermost) {
-        // A new command stops the map under way; the repaint after it starts
-        // it again if it is still wanted.
-        if (fieldMap_) {
-            fieldMap_->cancel();
-        }
-        commandStart_ = takeSnapshot(project_);
+    // A new command stops the map under way; the repaint after it starts it
+    // again if it is still wanted.
+    if (!runner_.running() && fieldMap_) {
+        fieldMap_->cancel();
     }
-    ++commandDepth_;
-    try {
-        command();
-    } catch (const std::exception& error) {
-        routed_.error(error.what(), kApplicationTitle);
-    } catch (...) {
-        routed_.error("Nieznany błąd", kApplicationTitle);
-    }
-    --commandDepth_;
-    // What a failed command changed before it failed is settled too.
-    if (outermost) {
-        settle(drawn);
-    }
+    carryOut(runner_.run(
+        [&] {
+            try {
+                command();
+            } catch (const std::exception& error) {
+                routed_.error(error.what(), kApplicationTitle);
+            } catch (...) {
+                routed_.error("Nieznany błąd", kApplicationTitle);
+            }
+        },
+        drawn));
 }
 
 void MainWindow::settleStep()
 {
-    if (commandDepth_ > 0) {
-        settle(Drawn::Nothing);
-        commandStart_ = takeSnapshot(project_);
-    }
+    carryOut(runner_.settleSoFar());
 }
 
-void MainWindow::settle(Drawn drawn)
+void MainWindow::carryOut(const std::optional<Consequences>& consequences)
 {
-    if (!commandStart_) {
+    if (!consequences) {
         return;
     }
-    const Consequences consequences = settleCommand(*commandStart_, project_, drawn);
-    switch (historyUse_) {
-    case HistoryUse::Step:
-        if (consequences.changes.step()) {
-            history_.record(*commandStart_);
-        }
-        break;
-    case HistoryUse::Travel:
-        break;
-    case HistoryUse::Restart:
-        history_.clear();
-        break;
-    }
-    historyUse_ = HistoryUse::Step;
-    commandStart_.reset();
     // An open or a save may have changed the list of recent projects.
     recentProjects_->follow(project_.recentProjects);
-    if (consequences.controls) {
+    if (consequences->controls) {
         refreshControls();
     }
-    if (consequences.repaint) {
+    if (consequences->repaint) {
         requestRepaint();
     }
 }
@@ -459,9 +439,7 @@ void MainWindow::newProjectCommand()
         requestRepaint();
         return chooseType_();
     };
-    if (newProject(project_, routed_, repaintThenChoose)) {
-        historyUse_ = HistoryUse::Restart;
-    }
+    newProject(project_, routed_, repaintThenChoose);
 }
 
 void MainWindow::openProjectCommand()
@@ -470,28 +448,22 @@ void MainWindow::openProjectCommand()
         return;
     }
     // The caption and the drawing show the file before its message does.
-    if (openProject(project_, routed_, [this] { showModelNow(); })) {
-        historyUse_ = HistoryUse::Restart;
-    }
+    openProject(project_, routed_, [this] { showModelNow(); });
 }
 
 void MainWindow::openRecentProjectCommand(const std::string& path)
 {
-    if (openRecentProject(project_, routed_, path, [this] { showModelNow(); })) {
-        historyUse_ = HistoryUse::Restart;
-    }
+    openRecentProject(project_, routed_, path, [this] { showModelNow(); });
 }
 
 void MainWindow::undoCommand()
 {
-    historyUse_ = HistoryUse::Travel;
-    history_.undo(project_);
+    runner_.undo();
 }
 
 void MainWindow::redoCommand()
 {
-    historyUse_ = HistoryUse::Travel;
-    history_.redo(project_);
+    runner_.redo();
 }
 
 void MainWindow::saveProjectCommand()
@@ -534,7 +506,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (exitConfirmed_ || (offerToSave() && confirmExit(project_, routed_))) {
         exitConfirmed_ = true;
         requestRepaint();
-        window<ColourScaleWindow>().hide();
+        if (ColourScaleWindow* scale = windows_->created<ColourScaleWindow>()) {
+            scale->hide();
+        }
         event->accept();
     } else {
         event->ignore();

@@ -8,8 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "core/command/Consequences.h"
-#include "core/command/History.h"
+#include "core/command/CommandRunner.h"
 #include "core/session/Project.h"
 #include "core/ui/RoutedInteraction.h"
 #include "gui/app/QtInteraction.h"
@@ -35,8 +34,8 @@ struct CommandRow;
 // the commands on the Project. Its menus, tool bars and popups come from
 // the command table; its dialogs and list windows from the WindowSet. It
 // keeps no enabled or pressed state of its own: every repaint sets the
-// controls from the Project. Every command runs through runGuarded, the one
-// place that settles what the command changed.
+// controls from the Project. Every command runs through runGuarded, which
+// hands it to the core's command runner and carries out what it reports.
 // TGL
 class MainWindow : public QMainWindow, public PointerSite {
     Q_OBJECT
@@ -82,11 +81,11 @@ public:
     void enterCircle(const std::function<void()>& entry);
     void paintDrawing(QPainter& painter, int clientWidth, int clientHeight);
 
-    // Runs a command on the Project and settles its consequences once it
-    // is over: results whose data changed are marked invalid, the drawing
-    // is repainted and the tool bars and selectors follow whatever changed.
-    // An exception escaping the command is reported here, before it crosses
-    // any Qt frame, and the program goes on.
+    // Runs a command on the Project through the command runner and carries
+    // out its consequences once it is over: the drawing is repainted and the
+    // tool bars and selectors follow whatever changed. An exception escaping
+    // the command is reported here, before it crosses any Qt frame, and the
+    // program goes on.
     void runGuarded(const std::function<void()>& command, Drawn drawn = Drawn::Nothing);
     // A dialog that stays open has stored into the model: the consequences
     // so far are settled now, and the command goes on from there.
@@ -95,8 +94,8 @@ public:
     // "Cofnij" and "Ponów": one step of the editing history back or forward.
     void undoCommand();
     void redoCommand();
-    bool canUndo() const { return history_.canUndo(); }
-    bool canRedo() const { return history_.canRedo(); }
+    bool canUndo() const { return runner_.canUndo(); }
+    bool canRedo() const { return runner_.canRedo(); }
 
     // With unsaved changes, asks whether to save them first; false: the
     // user cancelled, or the save failed.
@@ -135,7 +134,7 @@ private:
     void drawElementLine(QPoint from, QPoint to) override;
     void invertRubberBand(QPoint from, QPoint to) override;
 
-    void settle(Drawn drawn);
+    void carryOut(const std::optional<Consequences>& consequences);
     void refreshCursor();
 
     void buildFromTable();
@@ -149,15 +148,7 @@ private:
     std::function<std::optional<int>()> chooseType_;
     bool exitConfirmed_ = false;
     bool enteringCircle_ = false;
-    // The project as the running command found it; commands nest when a
-    // dialog's store settles within the command that opened it.
-    std::optional<ProjectSnapshot> commandStart_;
-    int commandDepth_ = 0;
-    // What the running command means to the editing history: a step, a
-    // move along it (undo, redo), or the start of a new one (new, open).
-    enum class HistoryUse { Step, Travel, Restart };
-    HistoryUse historyUse_ = HistoryUse::Step;
-    History history_;
+    CommandRunner runner_{project_};
 
     DrawingArea* drawingArea_ = nullptr;
     PointerController* pointer_ = nullptr;

@@ -1,5 +1,7 @@
 #include "gui/app/Windows.h"
 
+#include <utility>
+
 #include "gui/edit/BoundaryDialog.h"
 #include "gui/edit/CircleDialog.h"
 #include "gui/edit/ConditionDialog.h"
@@ -54,18 +56,25 @@ std::unique_ptr<W> createAndConnect(Project& project, Interaction& ui, QWidget* 
 }
 
 template <class... W>
-void createAll(std::tuple<std::unique_ptr<W>...>& all, Project& project, Interaction& ui, QWidget* mainWindow,
-               const std::function<void()>& onStored)
+void createOne(std::size_t index, std::tuple<std::unique_ptr<W>...>& all, Project& project, Interaction& ui,
+               QWidget* mainWindow, const std::function<void()>& onStored)
 {
-    // The comma fold runs left to right: the creation order is the list's.
-    ((std::get<std::unique_ptr<W>>(all) = createAndConnect<W>(project, ui, mainWindow, onStored)), ...);
+    (void)((index == AllWindows::indexOf<W>()
+                ? (std::get<std::unique_ptr<W>>(all) = createAndConnect<W>(project, ui, mainWindow, onStored), false)
+                : true) &&
+           ...);
 }
 
 } // namespace
 
 WindowSet::WindowSet(Project& project, Interaction& ui, QWidget* mainWindow, std::function<void()> onStored)
+    : project_(project), ui_(ui), mainWindow_(mainWindow), onStored_(std::move(onStored))
 {
-    createAll(windows_, project, ui, mainWindow, onStored);
+}
+
+void WindowSet::create(std::size_t index) const
+{
+    createOne(index, windows_, project_, ui_, mainWindow_, onStored_);
 }
 
 WindowSet::~WindowSet() = default;

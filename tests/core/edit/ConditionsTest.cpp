@@ -69,7 +69,7 @@ TEST(DescribeCondition, EveryAnalysisTypeAndKind)
 {
     Project p = emptyProject();
     const int c = test::addCondition(p, 1, 0.5f, 1.25f, -2.0f);
-    p.conditions[c].atNode1Y = 7; // never shown
+    p.conditions[c].atNode1Y = 7; // shown by the symmetry planes only
     struct Case {
         int type;
         float kind;
@@ -86,6 +86,11 @@ TEST(DescribeCondition, EveryAnalysisTypeAndKind)
         {Elasticity, 2, "Przemiesz:0.500 1.250 -2.000"},
         {Elasticity, 3, "Nieznany rodzaj 3:0.500 1.250 -2.000"},
         {Elasticity, 2.5f, "Nieznany rodzaj 2.5:0.500 1.250 -2.000"},
+        {Elasticity, 4, "Ciśnienie:0.50 1.25 -2.00"},
+        {Elasticity, 5, "Przem.X:0.500 1.250 -2.000 Obc.Y:7.00 0.00 0.00"},
+        {Elasticity, 6, "Przem.Y:7.000 0.000 0.000 Obc.X:0.50 1.25 -2.00"},
+        {Elasticity, 7, "Nieznany rodzaj 7:0.500 1.250 -2.000"},
+        {HeatFlow, 4, "Nieznany rodzaj 4:0.500 1.250 -2.000"},
         // Thermoelasticity has no dialog of its own: read as elasticity.
         {Thermoelasticity, 1, "Obc.ciąg.:0.50 1.25 -2.00"},
         {Thermoelasticity, 2, "Przemiesz:0.500 1.250 -2.000"},
@@ -96,6 +101,14 @@ TEST(DescribeCondition, EveryAnalysisTypeAndKind)
         p.conditions[c].kind = k.kind;
         EXPECT_EQ(describeCondition(p, c), k.text) << k.type << " " << k.kind;
     }
+    // The element dialog names elasticity's own kinds as its dialog does;
+    // kinds 1 to 3 keep the names they have in every analysis.
+    p.analysisType = Elasticity;
+    p.conditions[c].kind = 5;
+    EXPECT_EQ(conditionItemText(p, c),
+              "nr " + std::to_string(c) + ", przemieszczenie X, obciążenie Y 0.500 1.250 -2.000");
+    p.conditions[c].kind = 7;
+    EXPECT_EQ(conditionItemText(p, c), "nr " + std::to_string(c) + ", nieznany 0.500 1.250 -2.000");
     // A value that shows as zero shows without a sign, as everywhere.
     p.analysisType = HeatFlow;
     p.conditions[c] = BoundaryCondition{1, -0.0f, -0.004f, -2};
@@ -150,6 +163,20 @@ TEST(StoreCondition, AnEntryIsCheckedWholeBeforeAnythingButTheAmbientTemperature
     entry.values[4] = std::nullopt;
     EXPECT_FALSE(storeElasticityCondition(p, ui, entry)) << "every y value is read too";
     EXPECT_EQ(p.conditions[2].atMiddleY, 5.0f);
+
+    // A pressure has no y values: they are neither read nor kept.
+    entry.kind = PressureKind;
+    EXPECT_TRUE(storeElasticityCondition(p, ui, entry));
+    EXPECT_EQ(p.conditions[2], (BoundaryCondition{4, 1, 2, 3, 0, 0, 0}));
+    entry.values[4] = 5.0f;
+    for (int kind : {HeldXKind, HeldYKind}) {
+        entry.kind = kind;
+        EXPECT_TRUE(storeElasticityCondition(p, ui, entry));
+        EXPECT_EQ(p.conditions[2], (BoundaryCondition{static_cast<float>(kind), 1, 2, 3, 4, 5, 6}));
+    }
+    entry.kind = 7; // no such radio: the dialog's default
+    EXPECT_TRUE(storeElasticityCondition(p, ui, entry));
+    EXPECT_EQ(p.conditions[2].kind, 1.0f);
 }
 
 } // namespace

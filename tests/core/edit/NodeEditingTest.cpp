@@ -83,7 +83,7 @@ TEST(DeleteNodeAtPointer, TakesTheFirstNodeOnTheGridPointWithItsElements)
     EXPECT_EQ(p.elementCount(), 4);
     // With the grid off the pick point is still the grid point.
     p.view.gridOn = 0;
-    EXPECT_TRUE(test::settled(p, [&] { return deleteNodeAtPointer(p, ui, px, py); }));
+    EXPECT_TRUE(test::settled(p, [&, x = px, y = py] { return deleteNodeAtPointer(p, ui, x, y); }));
     EXPECT_EQ(ui.textsShown(), (std::vector<std::string>{"Usunąć węzeł 2 ?", "Usunąć węzeł 2 ?"}));
     EXPECT_EQ(ui.shown[0].caption, "Usuwanie węzła");
     EXPECT_EQ(p.nodeCount(), 3);

@@ -18,19 +18,7 @@
 namespace zorind {
 namespace {
 
-// Records what the pointer handlers and polyline commands ask the window to do.
-struct RecordingFeedback : PointerFeedback {
-    using Segment = std::pair<PixelPoint, PixelPoint>;
-    std::map<int, std::string> panels;
-    std::vector<Segment> markers, lines, bands;
-    std::vector<std::pair<PopupMenu, PixelPoint>> popups;
-
-    void setStatusText(int panel, std::string_view text) override { panels[panel] = std::string(text); }
-    void drawNodeMarker(PixelPoint a, PixelPoint b) override { markers.emplace_back(a, b); }
-    void drawElementLine(PixelPoint a, PixelPoint b) override { lines.emplace_back(a, b); }
-    void invertRubberBand(PixelPoint a, PixelPoint b) override { bands.emplace_back(a, b); }
-    void openPopup(PopupMenu m, PixelPoint at) override { popups.emplace_back(m, at); }
-};
+using test::RecordingFeedback;
 
 enum class State { Idle, First, Chain };
 enum class Action { Start, Right, Left, Middle, Move, Release, End, CloseNo, CloseYes, RemoveLast };

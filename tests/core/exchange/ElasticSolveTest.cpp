@@ -274,7 +274,7 @@ TEST(ElasticSolve, RefusalLeavesTheModelAsItWasAndSaysWhy)
                  p.conditions[c].kind = 1.0f;
              }
          },
-         solver, ElasticComputeOutcome::Failed, std::string(kComputeFailedMessage) + "\nBrak przemieszczeń zadanych"},
+         solver, ElasticComputeOutcome::CheckErrors, kCheckErrorsMessage},
         {"a solver that throws",
          {},
          [](const contract::ElasticProblem&) -> contract::ElasticSolution { throw std::runtime_error("awaria"); },

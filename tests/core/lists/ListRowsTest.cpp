@@ -72,6 +72,18 @@ TEST(ListRows, ConditionsOfEachAnalysisAndTheKindsItLeavesOut)
     EXPECT_EQ(e[1].number, 3);
     EXPECT_EQ(e[1].text, "3 - przemieszczenie : 1 2 3 4 5,5 6");
 
+    // Elasticity's own kinds are listed by the names the dialog gives them;
+    // a kind beyond them has no entry.
+    for (float kind : {4.0f, 5.0f, 6.0f, 7.0f}) {
+        test::addCondition(p, kind, 1, 2, 3);
+    }
+    const std::vector<NumberedEntry> all = conditionListEntries(p, ',');
+    ASSERT_EQ(all.size(), 5u);
+    EXPECT_EQ(all[2].text, "5 - ciśnienie : 1 2 3 0 0 0");
+    EXPECT_EQ(all[3].text, "6 - przemieszczenie X, obciążenie Y : 1 2 3 0 0 0");
+    EXPECT_EQ(all[4].text, "7 - obciążenie X, przemieszczenie Y : 1 2 3 0 0 0");
+    p.conditions.resize(4);
+
     // Thermoelasticity reads its conditions as elasticity does.
     const ListColumns elasticity = conditionListColumns(p, ',');
     p.analysisType = Thermoelasticity;

@@ -187,6 +187,25 @@ TEST(SaveProject, WritesAndAnnounces)
     EXPECT_EQ(test::readAll(path), writeProjectText(p));
 }
 
+TEST(SaveProject, SaveToTheProjectsOwnFileWritesItWithoutDialogOrMessage)
+{
+    test::TempDir dir;
+    Project p = someModel();
+    p.filePath = dir.file("m.tav");
+    ScriptedInteraction ui;
+    EXPECT_TRUE(hasUnsavedChanges(p));
+    EXPECT_TRUE(saveToProjectFile(p, ui));
+    EXPECT_TRUE(ui.fileDialogs.empty());
+    EXPECT_TRUE(ui.shown.empty());
+    EXPECT_EQ(test::readAll(p.filePath), writeProjectText(p));
+    EXPECT_FALSE(hasUnsavedChanges(p));
+    // Without a file of its own, the dialog asks for one.
+    p.filePath.clear();
+    ui.files = {std::nullopt};
+    EXPECT_FALSE(saveToProjectFile(p, ui));
+    EXPECT_EQ(ui.fileDialogs.size(), 1u);
+}
+
 TEST(SaveProject, AFileThatCannotBeWrittenLeavesModelAndCaption)
 {
     test::TempDir dir;

@@ -219,5 +219,20 @@ TEST(ColourScaleLayout, StrokesForEveryInnerEntryAndAboutTwentyLabels)
     }
 }
 
+// At every height the largest value keeps its label and the one before it
+// stays more than 16 pixels above it, as the others do.
+TEST(ColourScaleLayout, TheLastLabelIsNotCrowded)
+{
+    const ColourScaleRange range{0.0f, 0.5f, 100.0f};
+    for (int height = 120; height <= 400; ++height) {
+        const ColourScaleLayout layout = colourScaleLayout(range, height);
+        ASSERT_GE(layout.labels.size(), 2u);
+        const ScaleLabel& last = layout.labels.back();
+        EXPECT_EQ(last.value, 100.0);
+        EXPECT_EQ(last.y, 401 * height / 420 + 5);
+        EXPECT_GT(last.y - layout.labels[layout.labels.size() - 2].y, 16) << height;
+    }
+}
+
 } // namespace
 } // namespace zorind
