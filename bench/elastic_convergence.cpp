@@ -17,6 +17,7 @@
 #include "elastic/ElasticSolver.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -57,12 +58,25 @@ void cantilever()
     }
 }
 
+// One row of two errors, each with its order against the row before (none
+// in the first row); `last` holds the previous row's errors.
+void printRow(int elements, std::array<double, 2> errors, std::array<double, 2>& last)
+{
+    std::printf("%9d", elements);
+    for (std::size_t k = 0; k < 2; ++k) {
+        std::printf(" %14.3e", errors[k]);
+        last[k] > 0.0 ? std::printf(" %8.2f", order(last[k], errors[k])) : std::printf(" %8s", "");
+    }
+    std::printf("\n");
+    last = errors;
+}
+
 void lame()
 {
     std::printf("\nLame's thick cylinder\n");
     std::printf("%9s %14s %8s %14s %8s\n", "elements", "displacement", "order", "hoop stress", "order");
     const test::ThickCylinder c;
-    double lastU = 0.0, lastS = 0.0;
+    std::array<double, 2> last{};
     for (const int n : {6, 12, 24, 48, 96}) {
         const ElasticSolution s = solveElasticProblem(c.problem(n));
         double errU = 0.0, errS = 0.0;
@@ -75,12 +89,7 @@ void lame()
                 std::max(errU, std::abs(r.ux * cs + r.uy * sn - c.radialDisplacement(c.a)) / c.radialDisplacement(c.a));
             errS = std::max(errS, std::abs(hoop - c.hoopStress(c.a)) / c.hoopStress(c.a));
         }
-        std::printf("%9d %14.3e", 2 * n, errU);
-        lastU > 0.0 ? std::printf(" %8.2f", order(lastU, errU)) : std::printf(" %8s", "");
-        std::printf(" %14.3e", errS);
-        lastS > 0.0 ? std::printf(" %8.2f\n", order(lastS, errS)) : std::printf("\n");
-        lastU = errU;
-        lastS = errS;
+        printRow(2 * n, {errU, errS}, last);
     }
 }
 
@@ -89,19 +98,14 @@ void kirsch()
     std::printf("\nKirsch's plate\n");
     std::printf("%9s %14s %8s %14s %8s\n", "elements", "stress at 90", "order", "stress at 0", "order");
     const test::PlateWithHole h;
-    double last90 = 0.0, last0 = 0.0;
+    std::array<double, 2> last{};
     for (const int n : {12, 24, 48, 96}) {
         const ElasticSolution s = solveElasticProblem(h.problem(n));
         const NodeResult& top = s.nodes[static_cast<std::size_t>(n + n / 4)];
         const NodeResult& side = s.nodes[static_cast<std::size_t>(n)];
         const double e90 = std::abs(top.stress.sx - h.hoopStressOnHole(std::numbers::pi / 2)) / h.tension;
         const double e0 = std::abs(side.stress.sy - h.hoopStressOnHole(0.0)) / h.tension;
-        std::printf("%9d %14.3e", 2 * n, e90);
-        last90 > 0.0 ? std::printf(" %8.2f", order(last90, e90)) : std::printf(" %8s", "");
-        std::printf(" %14.3e", e0);
-        last0 > 0.0 ? std::printf(" %8.2f\n", order(last0, e0)) : std::printf("\n");
-        last90 = e90;
-        last0 = e0;
+        printRow(2 * n, {e90, e0}, last);
     }
 }
 

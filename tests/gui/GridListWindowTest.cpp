@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTest>
@@ -96,6 +97,41 @@ TEST(PhysicalPropertiesDialog, BadEntriesAreRefusedAndTheOldValueStays)
     EXPECT_FALSE(dialog.edit());
     EXPECT_FLOAT_EQ(p.conductivity, 3.0f);
     EXPECT_EQ(p.resultsValid, 1) << "a property change does not clear the results";
+}
+
+// In an elasticity project the dialog also edits the material, its fields
+// labelled; in other analyses they are hidden and the material stays.
+TEST(PhysicalPropertiesDialog, ElasticityEditsTheMaterialToo)
+{
+    Project p = test::emptyProject();
+    ScriptedInteraction ui;
+    PhysicalPropertiesDialog dialog(p, ui);
+    LocaleGuard polish(QLocale(QLocale::Polish, QLocale::Poland));
+    whileShown(
+        dialog, [&] { EXPECT_FALSE(dialog.materialBox()->isVisible()); }, "OK");
+    EXPECT_TRUE(dialog.edit());
+    p.analysisType = Elasticity;
+    whileShown(
+        dialog,
+        [&] {
+            EXPECT_TRUE(dialog.materialBox()->isVisible());
+            EXPECT_EQ(dialog.youngModulusField()->text(), QStringLiteral("2,1e+11"));
+            EXPECT_EQ(dialog.poissonRatioField()->text(), QStringLiteral("0,3"));
+            EXPECT_EQ(dialog.youngModulusField()->accessibleName(), QStringLiteral("Moduł &Younga"));
+            EXPECT_FALSE(dialog.planeStressButton()->isChecked());
+            dialog.youngModulusField()->setText(QStringLiteral("7e10"));
+            dialog.poissonRatioField()->setText(QStringLiteral("0,33"));
+            dialog.planeStressButton()->setChecked(true);
+        },
+        "OK");
+    EXPECT_TRUE(dialog.edit());
+    EXPECT_EQ(p.material, (Material{7e10, 0.33, true}));
+    whileShown(
+        dialog, [&] { dialog.poissonRatioField()->setText(QStringLiteral("0,6")); }, "OK");
+    EXPECT_FALSE(dialog.edit());
+    EXPECT_EQ(p.material, (Material{7e10, 0.33, true}));
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
 }
 
 TEST(InternalPointPotentialList, ShowsTheStoredPotentialOfEveryInternalPoint)

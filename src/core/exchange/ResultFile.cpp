@@ -1,6 +1,7 @@
 #include "core/exchange/ResultFile.h"
 
 #include "contract/ElasticContract.h"
+#include "core/model/NumberFormat.h"
 
 #include <array>
 #include <charconv>
@@ -17,12 +18,6 @@ namespace {
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-// White space as scanf skips it in the C locale.
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
 // A read position in the file's text, offering the two kinds of read the
@@ -80,7 +75,7 @@ public:
     // space; the position does not move.
     bool lineEndAhead() const
     {
-        for (std::size_t at = pos_; at < text_.size() && isBlank(text_[at]); ++at) {
+        for (std::size_t at = pos_; at < text_.size() && isScanfBlank(text_[at]); ++at) {
             if (text_[at] == '\n') {
                 return true;
             }
@@ -182,7 +177,7 @@ public:
 private:
     void skipBlanks()
     {
-        while (pos_ < text_.size() && isBlank(text_[pos_])) {
+        while (pos_ < text_.size() && isScanfBlank(text_[pos_])) {
             ++pos_;
         }
     }
@@ -292,17 +287,6 @@ bool readStressBlock(ResultCursor& in, std::vector<NodeResultValues>& nodes)
     return true;
 }
 
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && isBlank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && isBlank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
 // The solver's notes among the lines before a header. A note line longer
 // than the line limit goes on in the lines read after it, so that a long
 // note (or a character cut in two) comes back whole.
@@ -313,7 +297,7 @@ public:
         if (continues_) {
             notes_.back() += line;
         } else {
-            const std::string_view text = trimmed(line);
+            const std::string_view text = trimmedBlanks(line);
             if (text.substr(0, kResultNoteWord.size()) != kResultNoteWord) {
                 return;
             }
@@ -327,7 +311,7 @@ public:
     {
         std::vector<std::string> out;
         for (const std::string& note : notes_) {
-            if (const std::string_view text = trimmed(note); !text.empty()) {
+            if (const std::string_view text = trimmedBlanks(note); !text.empty()) {
                 out.emplace_back(text);
             }
         }

@@ -223,4 +223,15 @@ std::string fieldNumber(float value, char decimalSeparator)
     return text;
 }
 
+std::string_view trimmedBlanks(std::string_view s)
+{
+    while (!s.empty() && isScanfBlank(s.front())) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && isScanfBlank(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
 } // namespace zorind

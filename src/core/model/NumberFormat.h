@@ -29,6 +29,15 @@ std::string formatGeneral(double value, int significantDigits);
 // with the given decimal separator (0.1f shows as 0.100000001490116).
 std::string displayNumber(float value, char decimalSeparator);
 
+// White space as scanf skips it in the C locale.
+inline bool isScanfBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// The text without such white space at either end.
+std::string_view trimmedBlanks(std::string_view s);
+
 // Whole-token parsing independent of the locale. A leading '+' is accepted,
 // as scanf accepts it; anything left over makes the token invalid.
 std::optional<int> parseInt(std::string_view token);

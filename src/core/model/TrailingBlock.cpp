@@ -10,28 +10,12 @@ namespace {
 
 constexpr std::string_view kClosingText = "Koniec pliku";
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && isBlank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && isBlank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
 std::vector<std::string_view> words(std::string_view s)
 {
     std::vector<std::string_view> out;
-    while (!(s = trimmed(s)).empty()) {
+    while (!(s = trimmedBlanks(s)).empty()) {
         std::size_t end = 0;
-        while (end < s.size() && !isBlank(s[end])) {
+        while (end < s.size() && !isScanfBlank(s[end])) {
             ++end;
         }
         out.push_back(s.substr(0, end));
@@ -110,7 +94,7 @@ std::optional<std::string> readTrailingBlock(std::string_view rest, int line, Mo
     model.keptBlockLines.clear();
     // The closing text, then the block's header on a line of its own.
     std::size_t at = 0;
-    while (at < rest.size() && isBlank(rest[at])) {
+    while (at < rest.size() && isScanfBlank(rest[at])) {
         line += rest[at] == '\n' ? 1 : 0;
         ++at;
     }
@@ -123,7 +107,7 @@ std::optional<std::string> readTrailingBlock(std::string_view rest, int line, Mo
         const std::size_t end = rest.find('\n');
         const std::string_view text = rest.substr(0, end);
         rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        const std::string_view content = trimmed(text);
+        const std::string_view content = trimmedBlanks(text);
         if (!inBlock) {
             if (content == kTrailingBlockHeader) {
                 inBlock = true;

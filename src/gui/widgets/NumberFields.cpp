@@ -4,6 +4,9 @@
 
 #include <QLocale>
 
+#include <charconv>
+#include <string>
+
 namespace zorind {
 
 QString floatFieldText(float value)
@@ -12,6 +15,17 @@ QString floatFieldText(float value)
     // not by QLocale, whose minus sign and digits some locales write in
     // characters that would not read back.
     return QString::fromStdString(fieldNumber(value, decimalSeparator()));
+}
+
+QString doubleFieldText(double value)
+{
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    std::string text(buffer, error == std::errc() ? end : buffer);
+    for (char& c : text) {
+        c = c == '.' ? decimalSeparator() : c;
+    }
+    return QString::fromStdString(text);
 }
 
 std::optional<double> parseNumberField(const QString& text)
