@@ -2,11 +2,11 @@
 // capacities. Run by hand: build/bench/check_model_bench
 #include <benchmark/benchmark.h>
 
-#include "check/CheckModel.h"
-#include "check/CleanUp.h"
-#include "check/Renumber.h"
+#include "core/check/CheckModel.h"
+#include "core/check/CleanUp.h"
+#include "core/check/Renumber.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 //                 elements, the outer one held, the inner one pressed
 #include <benchmark/benchmark.h>
 
-#include "ElasticSolver.h"
-#include "ExchangeModel.h"
-#include "ResultWriter.h"
+#include "elastic/ElasticSolver.h"
+#include "elastic/ExchangeModel.h"
 #include "elastic/ExchangeText.h"
+#include "elastic/ResultWriter.h"
 
 #include <sstream>
 

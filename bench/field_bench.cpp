@@ -17,12 +17,12 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "CliSupport.h"
-#include "model/ProjectFile.h"
-#include "solver/Compute.h"
-#include "solver/PotentialField.h"
+#include "cli/CliSupport.h"
+#include "core/model/ProjectFile.h"
+#include "core/solver/Compute.h"
+#include "core/solver/PotentialField.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/SolverModels.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace {
 

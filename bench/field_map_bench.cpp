@@ -14,14 +14,14 @@
 
 #include <cstdlib>
 
-#include "FieldMapPainter.h"
-#include "model/ProjectFile.h"
-#include "session/ViewCommands.h"
-#include "solver/Compute.h"
-#include "solver/FieldMap.h"
-#include "solver/PotentialField.h"
-#include "ui/ScriptedInteraction.h"
-#include "view/ColourScale.h"
+#include "core/model/ProjectFile.h"
+#include "core/session/ViewCommands.h"
+#include "core/solver/Compute.h"
+#include "core/solver/FieldMap.h"
+#include "core/solver/PotentialField.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "core/view/ColourScale.h"
+#include "render/FieldMapPainter.h"
 
 namespace {
 

@@ -19,11 +19,11 @@
 #include <unistd.h>
 #include <vector>
 
+#include "core/solver/Assembly.h"
+#include "core/solver/Compute.h"
+#include "core/solver/Integration.h"
+#include "core/solver/LinearSolve.h"
 #include "core/solver/StraightforwardSolver.h"
-#include "solver/Assembly.h"
-#include "solver/Compute.h"
-#include "solver/Integration.h"
-#include "solver/LinearSolve.h"
 #include "support/SolverModels.h"
 
 extern "C" {

@@ -7,11 +7,11 @@
 #include <QApplication>
 #include <cmath>
 
-#include "app/DrawingArea.h"
-#include "app/TGL.h"
-#include "command/Consequences.h"
-#include "command/History.h"
-#include "edit/PointerController.h"
+#include "core/command/Consequences.h"
+#include "core/command/History.h"
+#include "gui/app/DrawingArea.h"
+#include "gui/app/MainWindow.h"
+#include "gui/edit/PointerController.h"
 #include "support/ModelBuilders.h"
 
 namespace {
@@ -44,7 +44,7 @@ void fillLargestModel(Project& p)
 
 void moves(benchmark::State& state, bool flushToScreen)
 {
-    TGL window;
+    MainWindow window;
     fillLargestModel(window.project());
     window.show();
     DrawingArea* area = window.drawingArea();

@@ -9,7 +9,7 @@
 
 #include <cmath>
 
-#include "Painter.h"
+#include "render/Painter.h"
 #include "support/ModelBuilders.h"
 
 namespace {

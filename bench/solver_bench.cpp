@@ -16,14 +16,14 @@
 
 #include <vector>
 
-#include "check/CheckModel.h"
+#include "core/check/CheckModel.h"
+#include "core/solver/Assembly.h"
+#include "core/solver/Compute.h"
+#include "core/solver/Integration.h"
+#include "core/solver/LinearSolve.h"
 #include "core/solver/StraightforwardSolver.h"
-#include "solver/Assembly.h"
-#include "solver/Compute.h"
-#include "solver/Integration.h"
-#include "solver/LinearSolve.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/SolverModels.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The exchange-file reader on arbitrary bytes; a small model that reads
 // correctly is also solved and written, so that odd geometry reaches the
 // solver (larger ones would only slow the run down).
-#include "ElasticSolver.h"
-#include "ExchangeModel.h"
-#include "ResultWriter.h"
+#include "elastic/ElasticSolver.h"
+#include "elastic/ExchangeModel.h"
+#include "elastic/ResultWriter.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // The project-file reader on arbitrary bytes. Text it accepts must survive a
 // save and a reread: writing what was read, reading that and writing again
 // gives the same text.
-#include "model/ProjectFile.h"
-#include "session/Project.h"
+#include "core/model/ProjectFile.h"
+#include "core/session/Project.h"
 
 #include <cstddef>
 #include <cstdint>

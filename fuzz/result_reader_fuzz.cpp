@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "../tests/support/ResultFiles.h"
-#include "exchange/ResultFile.h"
+#include "core/exchange/ResultFile.h"
+#include "support/ResultFiles.h"
 
 namespace {
 

@@ -8,10 +8,11 @@ export ZORIND_ROOT
 
 ZORIND_PACKAGES=(
   cmake g++ ninja-build ccache pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev libopenblas-dev
   libeigen3-dev
   fonts-dejavu-core qt6-translations-l10n
+  desktop-file-utils appstream shared-mime-info libxml2-utils man-db groff-base dpkg-dev file
 )
 
 zorind_install_packages() {

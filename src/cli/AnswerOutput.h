@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <string>
 
-#include "CliSupport.h"
-#include "ElasticSolver.h"
-#include "model/NumberFormat.h"
-#include "postprocess/ComputedResults.h"
+#include "cli/CliSupport.h"
+#include "core/model/NumberFormat.h"
+#include "core/postprocess/ComputedResults.h"
+#include "elastic/ElasticSolver.h"
 
 namespace zorind::cli {
 

@@ -2,14 +2,15 @@
 // commands of the menus "&Obliczenia" and "&Usuń" and the subdivision of
 // "&Zmień", run on a project file.
 #include <cstdio>
+#include <functional>
 #include <string>
 
-#include "CliSupport.h"
-#include "check/CheckModel.h"
-#include "check/CleanUp.h"
-#include "check/Renumber.h"
-#include "edit/Subdivision.h"
-#include "model/NumberFormat.h"
+#include "cli/CliSupport.h"
+#include "core/check/CheckModel.h"
+#include "core/check/CleanUp.h"
+#include "core/check/Renumber.h"
+#include "core/edit/Subdivision.h"
+#include "core/model/NumberFormat.h"
 
 namespace zorind::cli {
 
@@ -47,10 +48,21 @@ int requireParts(Arguments& args)
     return *parts;
 }
 
-// The file is written only when it can be; a refused or failed save has
-// printed its message and is not reported as success.
-int saveResult(Project& project, Interaction& ui, const std::string& out)
+// Loads `file`, runs `change` on it with its messages on stderr and writes
+// the project to `out`. A change that answers false is refused and writes
+// nothing. The file is written only when it can be; a refused or failed save
+// has printed its message and is not reported as success.
+int changeAndSave(const std::string& file, const std::string& out,
+                  const std::function<bool(Project&, Interaction&)>& change)
 {
+    Project project;
+    if (!loadProject(project, file)) {
+        return kExitUsage;
+    }
+    CliInteraction ui(stderr);
+    if (!change(project, ui)) {
+        return kExitErrors;
+    }
     return saveProjectTo(project, ui, out) ? kExitOk : kExitUsage;
 }
 
@@ -79,13 +91,10 @@ int runRenumber(Arguments args)
     const std::string file = requireInput(args);
     args.expectEmpty();
 
-    Project project;
-    if (!loadProject(project, file)) {
-        return kExitUsage;
-    }
-    CliInteraction ui(stderr);
-    renumberElements(project, ui);
-    return saveResult(project, ui, out);
+    return changeAndSave(file, out, [](Project& project, Interaction& ui) {
+        renumberElements(project, ui);
+        return true;
+    });
 }
 
 int runClean(Arguments args)
@@ -95,21 +104,18 @@ int runClean(Arguments args)
     const std::string file = requireInput(args);
     args.expectEmpty();
 
-    Project project;
-    if (!loadProject(project, file)) {
-        return kExitUsage;
-    }
-    CliInteraction ui(stderr);
-    for (const std::string& step : steps) {
-        if (step == "--double-nodes") {
-            removeDoubleNodes(project, ui);
-        } else if (step == "--free-nodes") {
-            removeFreeNodes(project, ui);
-        } else {
-            removeZeroLengthElements(project, ui);
+    return changeAndSave(file, out, [&steps](Project& project, Interaction& ui) {
+        for (const std::string& step : steps) {
+            if (step == "--double-nodes") {
+                removeDoubleNodes(project, ui);
+            } else if (step == "--free-nodes") {
+                removeFreeNodes(project, ui);
+            } else {
+                removeZeroLengthElements(project, ui);
+            }
         }
-    }
-    return saveResult(project, ui, out);
+        return true;
+    });
 }
 
 int runRefine(Arguments args)
@@ -119,20 +125,14 @@ int runRefine(Arguments args)
     const std::string file = requireInput(args);
     args.expectEmpty();
 
-    Project project;
-    if (!loadProject(project, file)) {
-        return kExitUsage;
-    }
-    CliInteraction ui(stderr);
-    std::vector<int> every;
-    for (const int k : project.elements.numbers()) {
-        every.push_back(k);
-    }
-    // A refused split (the tables would overflow) writes nothing.
-    if (!every.empty() && !splitElements(project, ui, every, parts)) {
-        return kExitErrors;
-    }
-    return saveResult(project, ui, out);
+    return changeAndSave(file, out, [parts](Project& project, Interaction& ui) {
+        std::vector<int> every;
+        for (const int k : project.elements.numbers()) {
+            every.push_back(k);
+        }
+        // A refused split (the tables would overflow) writes nothing.
+        return every.empty() || splitElements(project, ui, every, parts);
+    });
 }
 
 } // namespace zorind::cli

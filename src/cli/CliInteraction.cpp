@@ -1,4 +1,4 @@
-#include "CliInteraction.h"
+#include "cli/CliInteraction.h"
 
 namespace zorind::cli {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "ui/ScriptedInteraction.h"
+#include "core/ui/ScriptedInteraction.h"
 
 namespace zorind::cli {
 

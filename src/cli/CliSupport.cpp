@@ -1,8 +1,8 @@
-#include "CliSupport.h"
+#include "cli/CliSupport.h"
 
 #include <algorithm>
 
-#include "session/FileCommands.h"
+#include "core/session/FileCommands.h"
 
 namespace zorind::cli {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "CliInteraction.h"
-#include "session/Project.h"
-#include "solver/Compute.h"
+#include "cli/CliInteraction.h"
+#include "core/session/Project.h"
+#include "core/solver/Compute.h"
 
 namespace zorind::cli {
 

@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "CliSupport.h"
-#include "ElasticSolver.h"
-#include "exchange/ElasticSolve.h"
-#include "exchange/ElasticityResults.h"
-#include "exchange/ExchangeFile.h"
-#include "exchange/ExportCommand.h"
-#include "exchange/ImportCommand.h"
-#include "model/NumberFormat.h"
+#include "cli/CliSupport.h"
+#include "core/exchange/ElasticSolve.h"
+#include "core/exchange/ElasticityResults.h"
+#include "core/exchange/ExchangeFile.h"
+#include "core/exchange/ExportCommand.h"
+#include "core/exchange/ImportCommand.h"
+#include "core/model/NumberFormat.h"
+#include "elastic/ElasticSolver.h"
 
 namespace zorind::cli {
 

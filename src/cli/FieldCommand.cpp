@@ -2,10 +2,10 @@
 #include <string>
 #include <vector>
 
-#include "CliSupport.h"
-#include "model/NumberFormat.h"
-#include "solver/Compute.h"
-#include "solver/PotentialField.h"
+#include "cli/CliSupport.h"
+#include "core/model/NumberFormat.h"
+#include "core/solver/Compute.h"
+#include "core/solver/PotentialField.h"
 
 namespace zorind::cli {
 

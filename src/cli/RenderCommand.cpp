@@ -17,23 +17,23 @@
 #include <string>
 #include <vector>
 
-#include "CliSupport.h"
-#include "ElasticSolver.h"
-#include "FieldMapPainter.h"
-#include "Painter.h"
-#include "exchange/ElasticSolve.h"
-#include "exchange/ElasticityResults.h"
-#include "exchange/StressMap.h"
-#include "model/NumberFormat.h"
-#include "model/ProjectFile.h"
-#include "model/Version.h"
-#include "session/DisplayCommands.h"
-#include "session/ViewCommands.h"
-#include "solver/Compute.h"
-#include "solver/FieldMap.h"
-#include "solver/FluxArrows.h"
-#include "ui/Messages.h"
-#include "view/ColourScale.h"
+#include "cli/CliSupport.h"
+#include "core/exchange/ElasticSolve.h"
+#include "core/exchange/ElasticityResults.h"
+#include "core/exchange/StressMap.h"
+#include "core/model/NumberFormat.h"
+#include "core/model/ProjectFile.h"
+#include "core/model/Version.h"
+#include "core/session/DisplayCommands.h"
+#include "core/session/ViewCommands.h"
+#include "core/solver/Compute.h"
+#include "core/solver/FieldMap.h"
+#include "core/solver/FluxArrows.h"
+#include "core/ui/Messages.h"
+#include "core/view/ColourScale.h"
+#include "elastic/ElasticSolver.h"
+#include "render/FieldMapPainter.h"
+#include "render/Painter.h"
 
 namespace zorind::cli {
 
@@ -378,8 +378,8 @@ int runRender(Arguments args)
             view.updateScales(drawn.width, drawn.height);
             // Cells of two pixels: a smooth picture at a quarter of the points.
             if (fieldMap) {
-                map = solver::computeFieldMap(*field, view, resultRanges(project).potential, drawn.width,
-                                              drawn.height, 2);
+                map = solver::computeFieldMap(*field, view, resultRanges(project).potential, drawn.width, drawn.height,
+                                              2);
             }
             if (fluxArrows) {
                 arrows = solver::computeFluxArrows(*field, view, drawn.width, drawn.height);

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "CliSupport.h"
+#include "cli/CliSupport.h"
 
 namespace zorind::cli {
 

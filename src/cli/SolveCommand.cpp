@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "CliSupport.h"
-#include "model/NumberFormat.h"
-#include "solver/AnalysisSettings.h"
-#include "solver/Compute.h"
+#include "cli/CliSupport.h"
+#include "core/model/NumberFormat.h"
+#include "core/solver/AnalysisSettings.h"
+#include "core/solver/Compute.h"
 
 namespace zorind::cli {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "CliSupport.h"
-#include "model/Version.h"
-#include "ui/Messages.h"
+#include "cli/CliSupport.h"
+#include "core/model/Version.h"
+#include "core/ui/Messages.h"
 
 namespace {
 

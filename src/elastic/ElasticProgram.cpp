@@ -1,8 +1,8 @@
-#include "ElasticProgram.h"
+#include "elastic/ElasticProgram.h"
 
-#include "ElasticSolver.h"
-#include "ExchangeModel.h"
-#include "ResultWriter.h"
+#include "elastic/ElasticSolver.h"
+#include "elastic/ExchangeModel.h"
+#include "elastic/ResultWriter.h"
 
 #include <exception>
 #include <new>

@@ -1,6 +1,6 @@
-#include "ElasticSolver.h"
-#include "LuSolve.h"
-#include "VectorMath.h"
+#include "elastic/ElasticSolver.h"
+#include "elastic/LuSolve.h"
+#include "kernels/VectorMath.h"
 
 #include <Eigen/Dense>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ElasticProblem.h"
-#include "ExchangeModel.h"
+#include "contract/ElasticProblem.h"
+#include "elastic/ExchangeModel.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "ElasticContract.h"
-#include "ExchangeModel.h"
-#include "FileKind.h"
+#include "contract/ElasticContract.h"
+#include "elastic/ExchangeModel.h"
+#include "elastic/FileKind.h"
 
 #include <array>
 #include <cerrno>

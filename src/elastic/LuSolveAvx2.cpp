@@ -2,4 +2,4 @@
 // processor that has both.
 #define Eigen ZorindEigenAvx2
 #define ZORIND_LU_TARGET avx2
-#include "LuSolveKernel.h"
+#include "elastic/LuSolveKernel.h"

@@ -1,5 +1,5 @@
 #define ZORIND_LU_TARGET baseline
-#include "LuSolveKernel.h"
+#include "elastic/LuSolveKernel.h"
 
 namespace zorind::elastic::lu {
 

@@ -3,7 +3,7 @@
 // A build for an instruction set above the baseline renames Eigen's
 // namespace first, so that none of its template functions shares a symbol
 // with the baseline's and the linker cannot put one in place of the other.
-#include "LuSolve.h"
+#include "elastic/LuSolve.h"
 
 #include <Eigen/Dense>
 

@@ -1,6 +1,6 @@
-#include "ResultWriter.h"
+#include "elastic/ResultWriter.h"
 
-#include "FileKind.h"
+#include "elastic/FileKind.h"
 
 #include <array>
 #include <cerrno>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ElasticContract.h"
-#include "ElasticSolver.h"
-#include "ExchangeModel.h"
+#include "contract/ElasticContract.h"
+#include "elastic/ElasticSolver.h"
+#include "elastic/ExchangeModel.h"
 
 #include <filesystem>
 #include <ostream>

@@ -1,6 +1,6 @@
 // zorind-elastic DATA RESULTS: the plane-strain boundary-element solver that
 // the application starts on its elasticity exchange file.
-#include "ElasticProgram.h"
+#include "elastic/ElasticProgram.h"
 
 #include <iostream>
 

@@ -1,4 +1,4 @@
-#include "ElasticityLayer.h"
+#include "render/ElasticityLayer.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -7,10 +7,10 @@
 #include <cmath>
 #include <vector>
 
-#include "QtColours.h"
-#include "exchange/ElasticityResults.h"
-#include "postprocess/Balance.h"
-#include "view/ColourScale.h"
+#include "core/exchange/ElasticityResults.h"
+#include "core/postprocess/Balance.h"
+#include "core/view/ColourScale.h"
+#include "render/QtColours.h"
 
 namespace zorind {
 
@@ -47,8 +47,9 @@ void markLargestStress(QPainter& painter, const Project& p)
     painter.setPen(QPen(QColor(255, 0, 0), 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(QPointF(x, y), 7.0, 7.0);
-    const QString text = QStringLiteral("max ") +
-                         QString::fromStdString(formatValueLabel(largest->value, QLocale().decimalPoint().toStdString()));
+    const QString text =
+        QStringLiteral("max ") +
+        QString::fromStdString(formatValueLabel(largest->value, QLocale().decimalPoint().toStdString()));
     painter.setPen(QColor(0, 0, 0));
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(QColor(255, 255, 255));

@@ -4,10 +4,10 @@
 #include <QPainterPath>
 #include <vector>
 
-#include "session/Project.h"
-#include "solver/FieldMap.h"
-#include "solver/FluxArrows.h"
-#include "view/ColourPalette.h"
+#include "core/session/Project.h"
+#include "core/solver/FieldMap.h"
+#include "core/solver/FluxArrows.h"
+#include "core/view/ColourPalette.h"
 
 class QPainter;
 
@@ -35,6 +35,10 @@ void paintFieldMap(QPainter& painter, const solver::FieldMap& map, const ColourP
 // The flux arrows over the drawing, as lines with open heads (lines in a
 // vector drawing too).
 void paintFluxArrows(QPainter& painter, const solver::ArrowField& arrows);
+
+// The segment of "Wykres wzdłuż odcinka" while its plot is open: a dashed
+// magenta line with a ring at its start and a dot at its end.
+void paintProbeLine(QPainter& painter, const Project& project);
 
 // The colour scale as a legend in a strip at the right edge of a drawing
 // clientWidth × clientHeight: the colour-scale window's content, as tall as

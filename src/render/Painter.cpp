@@ -1,4 +1,4 @@
-#include "Painter.h"
+#include "render/Painter.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -11,11 +11,11 @@
 #include <limits>
 #include <vector>
 
-#include "ElasticityLayer.h"
-#include "FieldMapPainter.h"
-#include "QtColours.h"
-#include "exchange/ElasticityResults.h"
-#include "view/ColourScale.h"
+#include "core/exchange/ElasticityResults.h"
+#include "core/view/ColourScale.h"
+#include "render/ElasticityLayer.h"
+#include "render/FieldMapPainter.h"
+#include "render/QtColours.h"
 
 namespace zorind {
 
@@ -533,6 +533,8 @@ PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clie
     if (p.internalPointCount() > 0 && d.showInternalPoints == 1) {
         drawInternalPoints(painter, p, ranges.potential, labels);
     }
+
+    paintProbeLine(painter, p);
 
     // The caller's pen, brush and font come back; the window draws its
     // pointer feedback with a painter of its own.

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "session/Project.h"
-#include "ui/Interaction.h"
+#include "core/session/Project.h"
+#include "core/ui/Interaction.h"
 
 class QPainter;
 

@@ -1,1 +1,1 @@
-#include "QtColours.h"
+#include "render/QtColours.h"

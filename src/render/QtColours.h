@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-#include "view/ColourPalette.h"
+#include "core/view/ColourPalette.h"
 
 namespace zorind {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/ProjectFile.h"
+#include "core/model/ProjectFile.h"
 #include "support/CliRunner.h"
 #include "support/ModelBuilders.h"
 #include "support/TempDir.h"

@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "ElasticSolver.h"
-#include "exchange/ElasticSolve.h"
-#include "exchange/ElasticityResults.h"
-#include "session/FileCommands.h"
+#include "core/exchange/ElasticSolve.h"
+#include "core/exchange/ElasticityResults.h"
+#include "core/session/FileCommands.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "elastic/ElasticSolver.h"
 #include "support/CliRunner.h"
 #include "support/ModelBuilders.h"
 #include "support/ResultFiles.h"
 #include "support/TempDir.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/ProjectFile.h"
+#include "core/model/ProjectFile.h"
 #include "support/CliRunner.h"
 #include "support/SolverModels.h"
 #include "support/TempDir.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "model/ProjectFile.h"
+#include "core/model/ProjectFile.h"
 #include "support/CliRunner.h"
 #include "support/ModelBuilders.h"
 #include "support/TempDir.h"

@@ -1,7 +1,7 @@
 // The solver's second input: a problem whose elements carry their own
 // conditions, as the application solves it in its own process.
-#include "ElasticSolver.h"
-#include "ExchangeModel.h"
+#include "elastic/ElasticSolver.h"
+#include "elastic/ExchangeModel.h"
 #include "elastic/ExchangeText.h"
 
 #include <gmock/gmock.h>

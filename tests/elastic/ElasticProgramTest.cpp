@@ -1,8 +1,8 @@
 // zorind-elastic as a program: its exit status, its messages, and what it
 // does to the files its two paths name.
-#include "ElasticContract.h"
-#include "ElasticProgram.h"
-#include "ExchangeModel.h"
+#include "elastic/ElasticProgram.h"
+#include "contract/ElasticContract.h"
+#include "elastic/ExchangeModel.h"
 #include "elastic/ExchangeText.h"
 #include "support/TempDir.h"
 

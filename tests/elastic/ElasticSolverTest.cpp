@@ -1,7 +1,7 @@
-#include "ElasticSolver.h"
-#include "ExchangeModel.h"
-#include "ResultWriter.h"
+#include "elastic/ElasticSolver.h"
+#include "elastic/ExchangeModel.h"
 #include "elastic/ExchangeText.h"
+#include "elastic/ResultWriter.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

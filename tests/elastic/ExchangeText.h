@@ -2,7 +2,7 @@
 
 // Builds exchange-file text the way the application's export lays it out, so
 // that tests and benchmarks go through the real reader.
-#include "ExchangeModel.h"
+#include "elastic/ExchangeModel.h"
 
 #include <cmath>
 #include <cstdio>

@@ -16,16 +16,16 @@
 #include <string>
 #include <vector>
 
-#include "app/CommandTable.h"
-#include "app/DrawingArea.h"
-#include "app/TGL.h"
-#include "edit/Tw_elem.h"
-#include "edit/Twb.h"
-#include "session/Describe.h"
-#include "session/FileCommands.h"
-#include "solver/Compute.h"
+#include "core/session/Describe.h"
+#include "core/session/FileCommands.h"
+#include "core/solver/Compute.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "gui/app/CommandTable.h"
+#include "gui/app/DrawingArea.h"
+#include "gui/app/MainWindow.h"
+#include "gui/edit/ConditionDialog.h"
+#include "gui/edit/ElementDialog.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {
@@ -102,13 +102,14 @@ const std::vector<RowCase>& rowCases()
         {"Renumerujelementy1", Outcome::Keeps}, {"Sprawdspjnodanych1", Outcome::Keeps}, {"Oblicz1", Outcome::Keeps},
         {"Obliczsprezystosc1", Outcome::Inert}, // a heat-flow model: disabled
         {"Listawynikw1", Outcome::Keeps}, {"Temperaturawwwewntrznych1", Outcome::Keeps},
-        {"Wynikiwpunktachwewntrznych1", Outcome::Inert},
+        {"Wynikiwpunktachwewntrznych1", Outcome::Inert}, {"Bilans1", Outcome::Keeps},
+        {"Wykreswzdluzodcinka1", Outcome::Keeps},
         {"Skalujdane1", Outcome::Inert}, {"Skalujwyniki1", Outcome::Shows, [](QDialog& d) { d.findChild<QRadioButton*>(QStringLiteral("pry"))->setChecked(true); }}, {"GenerujNURBSa1", Outcome::Inert},
 
         {"Siatka1", Outcome::Shows, typing({{"Edit1", "1"}})}, {"Obszar1", Outcome::Keeps},
         {"Pokawszystko1", Outcome::Shows}, {"Wnormalne1", Outcome::Inert}, {"Rownaskalaosi1", Outcome::Shows},
         {"Warbrzegowe1", Outcome::Shows}, {"Temperatura1", Outcome::Shows}, {"Strumie1", Outcome::Shows},
-        {"Mapapola1", Outcome::Shows},
+        {"Mapapola1", Outcome::Shows}, {"Strzalkistrumienia1", Outcome::Shows},
         {"Przemieszczenia1", Outcome::Shows}, {"Naprezeniazredukowane1", Outcome::Inert}, // a heat-flow model: disabled
         {"Ustawieniaekranu1", Outcome::Keeps}, {"Typoblicze1", Outcome::Discards},
         {"Pomoc2", Outcome::Inert}, {"Oprogramie1", Outcome::Keeps},
@@ -176,7 +177,7 @@ void letEventsRun()
 }
 
 // The tool bars, menus and selectors show the project as it is.
-void expectControlsInStep(TGL& window)
+void expectControlsInStep(MainWindow& window)
 {
     const ToolBarState state = toolBarState(window.project());
     for (const CommandRow& row : commandRows()) {
@@ -208,7 +209,7 @@ void runRow(const CommandRow& row, const RowCase& c)
         ui.texts.emplace_back(text);
     }
     ui.numbers.assign(c.numbers.begin(), c.numbers.end());
-    TGL window;
+    MainWindow window;
     window.setInteraction(&ui);
     window.setAnalysisTypeChooser([] { return std::optional<int>(HeatFlow); });
     window.resize(640, 480);
@@ -289,7 +290,7 @@ TEST(CommandConsequences, EveryRowLeavesResultsRepaintAndControlsInStep)
 TEST(CommandConsequences, EachStoreOfADialogThatStaysOpenIsAStepOfItsOwn)
 {
     ScriptedInteraction ui;
-    TGL window;
+    MainWindow window;
     window.setInteraction(&ui);
     window.resize(640, 480);
     window.show();
@@ -331,17 +332,17 @@ TEST(CommandConsequences, EachStoreOfADialogThatStaysOpenIsAStepOfItsOwn)
     const float original = p.conditions[c].atNode1;
     bool discardedWhileOpen = false;
     bool undoableWhileOpen = false;
-    Twb& twb = window.window<Twb>();
-    inDialog(twb, [&] {
-        field(twb, "Edit1")->setText(QString::number(c));
-        twb.findChild<QCheckBox*>(QStringLiteral("jeden"))->setChecked(true);
-        field(twb, "w1")->setText(QStringLiteral("50"));
-        press(twb, "Zastosuj");
+    ConditionDialog& conditionDialog = window.window<ConditionDialog>();
+    inDialog(conditionDialog, [&] {
+        field(conditionDialog, "Edit1")->setText(QString::number(c));
+        conditionDialog.findChild<QCheckBox*>(QStringLiteral("jeden"))->setChecked(true);
+        field(conditionDialog, "w1")->setText(QStringLiteral("50"));
+        press(conditionDialog, "Zastosuj");
         discardedWhileOpen = p.resultsValid == 0;
         undoableWhileOpen = window.canUndo();
-        field(twb, "w1")->setText(QStringLiteral("60"));
-        press(twb, "Zastosuj");
-        press(twb, "Anuluj");
+        field(conditionDialog, "w1")->setText(QStringLiteral("60"));
+        press(conditionDialog, "Zastosuj");
+        press(conditionDialog, "Anuluj");
     });
     window.action("Warunekbrzegowy1")->trigger();
     letEventsRun();
@@ -360,7 +361,7 @@ TEST(CommandConsequences, EachStoreOfADialogThatStaysOpenIsAStepOfItsOwn)
     const int applied = before % 3 + 1;
     const int accepted = applied % 3 + 1;
     discardedWhileOpen = false;
-    Tw_elem& element = window.window<Tw_elem>();
+    ElementDialog& element = window.window<ElementDialog>();
     inDialog(element, [&] {
         field(element, "Edit1")->setText(QStringLiteral("1"));
         element.conditionList()->setCurrentIndex(applied - 1);

@@ -6,14 +6,14 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "edit/Boundaries.h"
-#include "edit/Conditions.h"
-#include "edit/Tobrzeg.h"
-#include "edit/Twb.h"
-#include "edit/Twb_wek.h"
+#include "core/edit/Boundaries.h"
+#include "core/edit/Conditions.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "gui/edit/BoundaryDialog.h"
+#include "gui/edit/ConditionDialog.h"
+#include "gui/edit/ElasticConditionDialog.h"
 #include "support/DialogTesting.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {
@@ -34,13 +34,13 @@ void whenActive(QDialog& dialog, std::function<void()> action, const char* capti
         caption);
 }
 
-TEST(Twb, LockWhileAddingCouplingValidationOrderAndCaptions)
+TEST(ConditionDialog, LockWhileAddingCouplingValidationOrderAndCaptions)
 {
     Project p = test::emptyProject();
     test::addCondition(p, 1, 1, 2, 3);
     ScriptedInteraction ui;
-    Twb dialog(p, ui);
-    const auto runTwb = [&](ConditionDialogKind) { return dialog.edit(); };
+    ConditionDialog dialog(p, ui);
+    const auto runConditionDialog = [&](ConditionDialogKind) { return dialog.edit(); };
     QLineEdit* w1 = dialog.valueField(0);
     QLineEdit* w2 = dialog.valueField(1);
     QLineEdit* w3 = dialog.valueField(2);
@@ -68,7 +68,7 @@ TEST(Twb, LockWhileAddingCouplingValidationOrderAndCaptions)
             EXPECT_FALSE(w3->isEnabled());
         },
         "OK");
-    EXPECT_TRUE(addCondition(p, ui, runTwb));
+    EXPECT_TRUE(addCondition(p, ui, runConditionDialog));
     EXPECT_EQ(p.conditions[3], (BoundaryCondition{1, 5, 5, 5}));
     EXPECT_EQ(p.currentCondition, 3);
 
@@ -76,7 +76,7 @@ TEST(Twb, LockWhileAddingCouplingValidationOrderAndCaptions)
     // new condition is dropped.
     whenActive(
         dialog, [&] { w1->setText(QStringLiteral("abc")); }, "OK");
-    EXPECT_TRUE(addCondition(p, ui, runTwb));
+    EXPECT_TRUE(addCondition(p, ui, runConditionDialog));
     EXPECT_EQ(p.conditionCount(), 3);
     EXPECT_EQ(p.currentCondition, 3);
     EXPECT_EQ(ui.textsShown(), (std::vector<std::string>{"Złe dane"}));
@@ -126,7 +126,7 @@ TEST(Twb, LockWhileAddingCouplingValidationOrderAndCaptions)
             button(dialog, "Zastosuj")->click();
         },
         "Anuluj");
-    EXPECT_TRUE(changeCondition(p, runTwb));
+    EXPECT_TRUE(changeCondition(p, runConditionDialog));
     EXPECT_EQ(p.conditions[2], (BoundaryCondition{3, 1, 4, 3}));
     EXPECT_EQ(p.ambientTemperature, 8.0f);
     EXPECT_EQ(p.conditions[1], (BoundaryCondition{2}));
@@ -152,7 +152,7 @@ TEST(Twb, LockWhileAddingCouplingValidationOrderAndCaptions)
     }
 }
 
-TEST(Twb_wek, JedenCouplesBothColumnsAndAllSixValuesAreStored)
+TEST(ElasticConditionDialog, JedenCouplesBothColumnsAndAllSixValuesAreStored)
 {
     test::LocaleGuard polish(QLocale(QLocale::Polish, QLocale::Poland));
     Project p = test::emptyProject();
@@ -162,8 +162,8 @@ TEST(Twb_wek, JedenCouplesBothColumnsAndAllSixValuesAreStored)
     p.conditions[c].atMiddleY = 2;
     p.conditions[c].atNode2Y = 3;
     ScriptedInteraction ui;
-    Twb_wek dialog(p, ui);
-    const auto runWek = [&](ConditionDialogKind kind) {
+    ElasticConditionDialog dialog(p, ui);
+    const auto runElasticConditionDialog = [&](ConditionDialogKind kind) {
         EXPECT_EQ(kind, ConditionDialogKind::Elasticity);
         return dialog.edit();
     };
@@ -186,7 +186,7 @@ TEST(Twb_wek, JedenCouplesBothColumnsAndAllSixValuesAreStored)
             dialog.displacementRadio()->setChecked(true);
         },
         "OK");
-    EXPECT_TRUE(addCondition(p, ui, runWek));
+    EXPECT_TRUE(addCondition(p, ui, runElasticConditionDialog));
     EXPECT_EQ(p.conditions[3], (BoundaryCondition{2, 1.5f, 1.5f, 1.5f, -2, -2, -2}));
     EXPECT_EQ(p.currentCondition, 3);
 
@@ -205,17 +205,17 @@ TEST(Twb_wek, JedenCouplesBothColumnsAndAllSixValuesAreStored)
             dialog.valueField(0, 2)->setText(QStringLiteral("?"));
         },
         "OK");
-    EXPECT_TRUE(changeCondition(p, runWek));
+    EXPECT_TRUE(changeCondition(p, runElasticConditionDialog));
     EXPECT_EQ(p.conditions[2], (BoundaryCondition{1, 1, 1, 1, 2, 9, 3}));
     EXPECT_EQ(ui.textsShown(), (std::vector<std::string>{"Złe dane"}));
 }
 
-TEST(Tobrzeg, AddingLocksTheNumberAndStoresTheKindABadNumberIsRefused)
+TEST(BoundaryDialog, AddingLocksTheNumberAndStoresTheKindABadNumberIsRefused)
 {
     Project p = test::emptyProject();
     test::addBoundary(p, InnerBoundary);
     ScriptedInteraction ui;
-    Tobrzeg dialog(p, ui);
+    BoundaryDialog dialog(p, ui);
     EXPECT_EQ(dialog.outerRadio()->text(), QString::fromUtf8("zewnętrzny "));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Brzeg"));
     whenActive(

@@ -12,13 +12,13 @@
 #include <QWheelEvent>
 #include <cmath>
 
-#include "app/DrawingArea.h"
-#include "app/TGL.h"
-#include "edit/PointerController.h"
-#include "edit/Tokrag_.h"
-#include "session/ViewCommands.h"
+#include "core/session/ViewCommands.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "gui/app/DrawingArea.h"
+#include "gui/app/MainWindow.h"
+#include "gui/edit/CircleDialog.h"
+#include "gui/edit/PointerController.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {
@@ -51,7 +51,7 @@ protected:
     double extentX() const { return drawnExtent(p.view.areaXMin, p.view.areaXMax); }
 
     ScriptedInteraction ui;
-    TGL window;
+    MainWindow window;
     DrawingArea* area = nullptr;
     Project& p = window.project();
 };
@@ -117,7 +117,7 @@ TEST_F(DrawingWindow, ThePointerIsACrossWhileAPolylineOrACircleIsEnteredAndDialo
         Seen seen;
         QTimer::singleShot(0, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
-            ASSERT_NE(qobject_cast<Tokrag_*>(dialog), nullptr);
+            ASSERT_NE(qobject_cast<CircleDialog*>(dialog), nullptr);
             seen.cursor = area->cursor().shape();
             QTest::keyClick(dialog, Qt::Key_Escape);
             seen.closedByEscape = !dialog->isVisible();

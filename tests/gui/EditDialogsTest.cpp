@@ -7,15 +7,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/TGL.h"
-#include "edit/NodeEditing.h"
-#include "edit/Tuwez.h"
-#include "edit/Tw_elem.h"
-#include "edit/Twwew.h"
-#include "edit/Twwez.h"
+#include "core/edit/NodeEditing.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "gui/app/MainWindow.h"
+#include "gui/edit/ElementDialog.h"
+#include "gui/edit/InternalPointDialog.h"
+#include "gui/edit/NodeDialog.h"
+#include "gui/edit/NumberPrompt.h"
 #include "support/DialogTesting.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {
@@ -34,10 +34,10 @@ void expectLabelled(QWidget& dialog, std::initializer_list<QWidget*> fields)
     }
 }
 
-TEST(Tuwez, LabelByKindFieldStartsAtZeroAndTheNumberComesBack)
+TEST(NumberPrompt, LabelByKindFieldStartsAtZeroAndTheNumberComesBack)
 {
     Project p = test::emptyProject();
-    Tuwez prompt(p);
+    NumberPrompt prompt(p);
     EXPECT_EQ(prompt.windowTitle(), QStringLiteral("Podaj numer"));
     expectLabelled(prompt, {prompt.field()});
     const std::pair<int, const char*> kinds[] = {
@@ -70,14 +70,14 @@ TEST(Tuwez, LabelByKindFieldStartsAtZeroAndTheNumberComesBack)
     EXPECT_EQ(p.selectedNumber, 2);
 }
 
-TEST(Twwez, LockedNumberUndoesEditsAndAFreeNumberStaysWithinTheNodes)
+TEST(NodeDialog, LockedNumberUndoesEditsAndAFreeNumberStaysWithinTheNodes)
 {
     Project p = test::emptyProject();
     test::addNode(p, 1.5f, 2);
     test::addNode(p, 3, 4);
     test::addNode(p, -7.25f, 8);
     ScriptedInteraction ui;
-    Twwez dialog(p, ui);
+    NodeDialog dialog(p, ui);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Współrzędne węzła"));
     expectLabelled(dialog, {dialog.numberField(), dialog.xField(), dialog.yField()});
 
@@ -116,7 +116,7 @@ TEST(Twwez, LockedNumberUndoesEditsAndAFreeNumberStaysWithinTheNodes)
     EXPECT_EQ(ui.textsShown(), std::vector<std::string>{"Złe dane"});
 }
 
-class Tw_elemTest : public ::testing::Test {
+class ElementDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -134,10 +134,10 @@ protected:
     }
     Project p = test::emptyProject();
     ScriptedInteraction ui;
-    Tw_elem dialog{p, ui};
+    ElementDialog dialog{p, ui};
 };
 
-TEST_F(Tw_elemTest, OpensOnElementOneWithAFreeNumberClampedToTheElements)
+TEST_F(ElementDialogTest, OpensOnElementOneWithAFreeNumberClampedToTheElements)
 {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Własności elementu"));
     expectLabelled(dialog, {dialog.numberField(), dialog.startNodeList(), dialog.endNodeList(), dialog.conditionList(),
@@ -176,7 +176,7 @@ TEST_F(Tw_elemTest, OpensOnElementOneWithAFreeNumberClampedToTheElements)
     EXPECT_EQ(dialog.boundaryList()->itemText(1), QStringLiteral("nr 2, wewnętrzny"));
 }
 
-TEST_F(Tw_elemTest, ApplyStoresWithoutClosingAndABadNumberIsRefused)
+TEST_F(ElementDialogTest, ApplyStoresWithoutClosingAndABadNumberIsRefused)
 {
     p.elements[2] = Element{0, 99, 1, 7}; // left invalid earlier: nothing selected, nothing breaks
     bool openAfterApply = false;
@@ -211,13 +211,13 @@ TEST_F(Tw_elemTest, ApplyStoresWithoutClosingAndABadNumberIsRefused)
     EXPECT_EQ(p.elements[1], (Element{2, 3, 2, 2}));
 }
 
-TEST(Twwew, LockedForANewPointFreeOnlyForExistingNumbersAndBadDataCancels)
+TEST(InternalPointDialog, LockedForANewPointFreeOnlyForExistingNumbersAndBadDataCancels)
 {
     Project p = test::emptyProject();
     test::addInternalPoint(p, 1, 2);
     test::addInternalPoint(p, 0.5f, -3);
     ScriptedInteraction ui;
-    Twwew dialog(p, ui);
+    InternalPointDialog dialog(p, ui);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Węzeł wewnętrzny"));
     expectLabelled(dialog, {dialog.numberField(), dialog.xField(), dialog.yField()});
 
@@ -259,11 +259,11 @@ TEST(Twwew, LockedForANewPointFreeOnlyForExistingNumbersAndBadDataCancels)
 TEST(EditMenus, AnAddLeavesOnlyWhatItsDialogStored)
 {
     ScriptedInteraction ui;
-    TGL window;
+    MainWindow window;
     window.setInteraction(&ui);
     Project& p = window.project();
     test::addNode(p, 1, 1);
-    Twwez& nodeDialog = window.window<Twwez>();
+    NodeDialog& nodeDialog = window.window<NodeDialog>();
     const auto addNodeTyping = [&](const char* x, const char* button) {
         whileShown(
             nodeDialog,
@@ -284,7 +284,7 @@ TEST(EditMenus, AnAddLeavesOnlyWhatItsDialogStored)
     EXPECT_EQ(p.nodeCount(), 2) << "neither the refused nor the cancelled node stays";
 
     test::addElement(p, 1, 2);
-    Tw_elem& elementDialog = window.window<Tw_elem>();
+    ElementDialog& elementDialog = window.window<ElementDialog>();
     QString numberShown;
     whileShown(
         elementDialog,

@@ -9,17 +9,16 @@
 #include <QTableWidget>
 #include <filesystem>
 
-#include "app/DrawingArea.h"
-#include "app/TGL.h"
-#include "exchange/ElasticityResults.h"
-#include "lists/Tl_wyn_pw.h"
-#include "lists/Tl_wyn_spr.h"
-#include "session/FileCommands.h"
-#include "solver/Compute.h"
+#include "core/exchange/ElasticityResults.h"
+#include "core/session/FileCommands.h"
+#include "core/solver/Compute.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "gui/app/DrawingArea.h"
+#include "gui/app/MainWindow.h"
+#include "gui/lists/GridLists.h"
 #include "support/DialogTesting.h"
 #include "support/ModelBuilders.h"
 #include "support/TempDir.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {
@@ -42,7 +41,7 @@ TEST(ElasticityWindow, ExportStartsSolverExeAndEndsTheProgram)
     WorkingFolder work;
     const std::string solver = work.dir.write("solver.exe", "#!/bin/sh\nexit 0\n");
     ScriptedInteraction ui;
-    TGL window;
+    MainWindow window;
     window.setInteraction(&ui);
     window.show();
     ASSERT_TRUE(openProjectPath(window.project(), ui, std::string(ZORIND_EXAMPLES_DIR) + "/wspornik.tav", false));
@@ -75,7 +74,7 @@ TEST(ElasticityWindow, SolveInTheProgramListsTheNodesAndTheInternalPoints)
 {
     test::LocaleGuard c(QLocale::c());
     ScriptedInteraction ui;
-    TGL window;
+    MainWindow window;
     window.setInteraction(&ui);
     window.show();
     Project& p = window.project();
@@ -107,9 +106,9 @@ TEST(ElasticityWindow, SolveInTheProgramListsTheNodesAndTheInternalPoints)
     };
     bool listed = false;
     test::whileShown(
-        window.window<Tl_wyn_spr>(),
+        window.window<ElasticResultsList>(),
         [&] {
-            const std::vector<QStringList> rows = copied(window.window<Tl_wyn_spr>());
+            const std::vector<QStringList> rows = copied(window.window<ElasticResultsList>());
             ASSERT_EQ(rows.size(), 7u);
             EXPECT_EQ(rows[1][1].toFloat(), 0.0f);
             EXPECT_EQ(rows[3][2].toFloat(), elasticityValues(p, 3)[1]);
@@ -122,9 +121,9 @@ TEST(ElasticityWindow, SolveInTheProgramListsTheNodesAndTheInternalPoints)
 
     listed = false;
     test::whileShown(
-        window.window<Tl_wyn_pw>(),
+        window.window<InternalPointResultsList>(),
         [&] {
-            const std::vector<QStringList> rows = copied(window.window<Tl_wyn_pw>());
+            const std::vector<QStringList> rows = copied(window.window<InternalPointResultsList>());
             ASSERT_EQ(rows.size(), 3u);
             for (int i = 1; i <= 2; ++i) {
                 const QStringList& row = rows[static_cast<std::size_t>(i)];

@@ -7,17 +7,17 @@
 #include <QImage>
 #include <QTest>
 
-#include "app/DrawingArea.h"
-#include "app/TGL.h"
-#include "session/FileCommands.h"
-#include "ui/ScriptedInteraction.h"
-#include "view/Tskala.h"
+#include "core/session/FileCommands.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "gui/app/DrawingArea.h"
+#include "gui/app/MainWindow.h"
+#include "gui/view/ColourScaleWindow.h"
 
 namespace zorind {
 namespace {
 
 // The pixels of the drawing in a palette entry's colour.
-int paletteColoured(TGL& window)
+int paletteColoured(MainWindow& window)
 {
     window.drawingArea()->ensurePicture();
     const QImage& picture = window.drawingArea()->picture();
@@ -40,7 +40,7 @@ int paletteColoured(TGL& window)
 TEST(FieldMapWindow, TickingTheItemColoursTheRegionAndUntickingClearsIt)
 {
     ScriptedInteraction ui;
-    TGL window;
+    MainWindow window;
     window.setInteraction(&ui);
     window.resize(640, 480);
     window.show();
@@ -56,7 +56,7 @@ TEST(FieldMapWindow, TickingTheItemColoursTheRegionAndUntickingClearsIt)
     EXPECT_TRUE(map->isChecked());
     // The map comes from a worker thread: a few repaints later.
     EXPECT_TRUE(QTest::qWaitFor([&] { return paletteColoured(window) > without + 1000; }, 20000));
-    EXPECT_TRUE(window.window<Tskala>().isVisible()) << "the map shows its colour scale";
+    EXPECT_TRUE(window.window<ColourScaleWindow>().isVisible()) << "the map shows its colour scale";
 
     map->trigger();
     EXPECT_FALSE(map->isChecked());
@@ -77,7 +77,7 @@ TEST(FieldMapWindow, TickingTheItemColoursTheRegionAndUntickingClearsIt)
 TEST(FieldMapWindow, ElasticityResultsAreMappedByTheReducedStress)
 {
     ScriptedInteraction ui;
-    TGL window;
+    MainWindow window;
     window.setInteraction(&ui);
     window.resize(640, 480);
     window.show();
@@ -95,7 +95,7 @@ TEST(FieldMapWindow, ElasticityResultsAreMappedByTheReducedStress)
     map->trigger();
     EXPECT_TRUE(map->isChecked());
     EXPECT_TRUE(QTest::qWaitFor([&] { return paletteColoured(window) > without + 1000; }, 20000));
-    EXPECT_TRUE(window.window<Tskala>().isVisible());
+    EXPECT_TRUE(window.window<ColourScaleWindow>().isVisible());
     ui.answers = {true};
     window.close();
 }

@@ -17,15 +17,12 @@
 #include <QImage>
 #include <QScrollBar>
 
-#include "edit/Twf.h"
-#include "exchange/ElasticityResults.h"
-#include "lists/Tl_www.h"
-#include "lists/Tl_wyn.h"
-#include "lists/Tl_wyn_pw.h"
-#include "lists/Tl_wyn_spr.h"
+#include "core/exchange/ElasticityResults.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "gui/edit/PhysicalPropertiesDialog.h"
+#include "gui/lists/GridLists.h"
 #include "support/DialogTesting.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {
@@ -34,11 +31,11 @@ using test::button;
 using test::LocaleGuard;
 using test::whileShown;
 
-TEST(Twf, LabelFollowsTheAnalysisTypeAndFieldShowsTheConductivity)
+TEST(PhysicalPropertiesDialog, LabelFollowsTheAnalysisTypeAndFieldShowsTheConductivity)
 {
     Project p = test::emptyProject();
     ScriptedInteraction ui;
-    Twf dialog(p, ui);
+    PhysicalPropertiesDialog dialog(p, ui);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Własności fizyczne"));
     const std::pair<int, const char*> labels[] = {{1, "Przewodność cieplna"},
                                                   {2, "Przewodność elektryzna"},
@@ -46,7 +43,7 @@ TEST(Twf, LabelFollowsTheAnalysisTypeAndFieldShowsTheConductivity)
                                                   {4, "Przewodność"},
                                                   {10, "Przewodność"}};
     for (auto [type, text] : labels) {
-        EXPECT_EQ(Twf::propertyLabel(type), QString::fromUtf8(text)) << type;
+        EXPECT_EQ(PhysicalPropertiesDialog::propertyLabel(type), QString::fromUtf8(text)) << type;
     }
     p.analysisType = MagneticPotential;
     p.conductivity = 2.5f;
@@ -74,13 +71,13 @@ TEST(Twf, LabelFollowsTheAnalysisTypeAndFieldShowsTheConductivity)
     EXPECT_FLOAT_EQ(p.conductivity, 1.5f);
 }
 
-TEST(Twf, BadEntriesAreRefusedAndTheOldValueStays)
+TEST(PhysicalPropertiesDialog, BadEntriesAreRefusedAndTheOldValueStays)
 {
     Project p = test::emptyProject();
     p.conductivity = 3.0f;
     p.resultsValid = 1;
     ScriptedInteraction ui;
-    Twf dialog(p, ui);
+    PhysicalPropertiesDialog dialog(p, ui);
     LocaleGuard c(QLocale::c());
     for (const char* entry : {"abc", "0", "-2", "1e60", ""}) {
         whileShown(
@@ -101,11 +98,11 @@ TEST(Twf, BadEntriesAreRefusedAndTheOldValueStays)
     EXPECT_EQ(p.resultsValid, 1) << "a property change does not clear the results";
 }
 
-TEST(Tl_www, ShowsTheStoredPotentialOfEveryInternalPoint)
+TEST(InternalPointPotentialList, ShowsTheStoredPotentialOfEveryInternalPoint)
 {
     LocaleGuard c(QLocale::c());
     Project p = test::emptyProject();
-    Tl_www list(p);
+    InternalPointPotentialList list(p);
     list.rebuild();
     EXPECT_EQ(list.grid()->rowCount(), 0) << "headings only without internal points";
     EXPECT_EQ(list.grid()->horizontalHeaderItem(0)->text(), QStringLiteral("Nr węzła"));
@@ -131,7 +128,7 @@ TEST(Tl_www, ShowsTheStoredPotentialOfEveryInternalPoint)
     EXPECT_EQ(list.grid()->item(0, 1)->text(), QStringLiteral("12345,677734375")) << "no group separators";
 }
 
-TEST(Tl_wyn, ListsPotentialsAndFluxesOfEveryElement)
+TEST(ResultsList, ListsPotentialsAndFluxesOfEveryElement)
 {
     LocaleGuard c(QLocale::c());
     Project p = test::emptyProject();
@@ -142,7 +139,7 @@ TEST(Tl_wyn, ListsPotentialsAndFluxesOfEveryElement)
             p.fluxResults[e].slot[s] = static_cast<float>(-(10 * e + s)) / 4.0f;
         }
     }
-    Tl_wyn list(p);
+    ResultsList list(p);
     list.rebuild();
     ASSERT_EQ(list.grid()->rowCount(), 3);
     ASSERT_EQ(list.grid()->columnCount(), 7);
@@ -158,7 +155,7 @@ TEST(Tl_wyn, ListsPotentialsAndFluxesOfEveryElement)
     EXPECT_GE(list.grid()->columnWidth(2), 90);
 }
 
-TEST(Tl_wyn, CopiesTheSelectedRowsOrAllForASpreadsheet)
+TEST(ResultsList, CopiesTheSelectedRowsOrAllForASpreadsheet)
 {
     LocaleGuard polish(QLocale(QLocale::Polish, QLocale::Poland));
     Project p = test::emptyProject();
@@ -169,7 +166,7 @@ TEST(Tl_wyn, CopiesTheSelectedRowsOrAllForASpreadsheet)
             p.fluxResults[e].slot[s] = static_cast<float>(-(10 * e + s)) / 4.0f;
         }
     }
-    Tl_wyn list(p);
+    ResultsList list(p);
     list.rebuild();
     ASSERT_EQ(list.grid()->item(0, 1)->text(), QStringLiteral("11,5")); // shown in the user's locale
 
@@ -236,7 +233,7 @@ TEST(ResultGrids, EveryNumberIsDrawnWholeOnOneLine)
             p.fluxResults[e].slot[s] = values[(e + 2 * s) % 6];
         }
     }
-    Tl_wyn results(p);
+    ResultsList results(p);
     results.rebuild();
     expectEveryCellFits(*results.grid());
 
@@ -244,14 +241,14 @@ TEST(ResultGrids, EveryNumberIsDrawnWholeOnOneLine)
         test::addInternalPoint(p, 1, 1);
         p.internalPoints[p.internalPointCount()].internalResult = v;
     }
-    Tl_www internal(p);
+    InternalPointPotentialList internal(p);
     internal.rebuild();
     expectEveryCellFits(*internal.grid());
 }
 
 // A displacement far below the six decimals the list shows is copied as
 // the stored float, with a decimal point whatever the locale.
-TEST(Tl_wyn_spr, CopiesASmallDisplacementAsStored)
+TEST(ElasticResultsList, CopiesASmallDisplacementAsStored)
 {
     LocaleGuard polish(QLocale(QLocale::Polish, QLocale::Poland));
     Project p = test::emptyProject();
@@ -259,7 +256,7 @@ TEST(Tl_wyn_spr, CopiesASmallDisplacementAsStored)
     test::addNode(p, 0, 0);
     p.elementResults[1].slot[1] = 2.5e-7f;
     p.elementResults[1].slot[2] = -1.25f;
-    Tl_wyn_spr list(p);
+    ElasticResultsList list(p);
     list.rebuild();
     ASSERT_EQ(list.grid()->rowCount(), 1);
     EXPECT_EQ(list.grid()->item(0, 1)->text(), QStringLiteral("0,000000")) << "the window keeps its display";
@@ -279,7 +276,7 @@ TEST(Tl_wyn_spr, CopiesASmallDisplacementAsStored)
 // the seven values, shown with six decimals in the user's locale and copied
 // as stored; the values only while the results hold, so that none of an
 // earlier model is listed.
-TEST(Tl_wyn_pw, ListsEachInternalPointsValuesAndCopiesThemAsStored)
+TEST(InternalPointResultsList, ListsEachInternalPointsValuesAndCopiesThemAsStored)
 {
     LocaleGuard polish(QLocale(QLocale::Polish, QLocale::Poland));
     Project p = test::emptyProject();
@@ -289,7 +286,7 @@ TEST(Tl_wyn_pw, ListsEachInternalPointsValuesAndCopiesThemAsStored)
     p.internalPointResults.append({2.5e-7f, -1.25f, 1.0e6f, -2.0e6f, 3.5f, 0.3f, 12345678.0f});
     p.internalPointResults.append({1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f, 7.0f});
     p.resultsValid = 1;
-    Tl_wyn_pw list(p);
+    InternalPointResultsList list(p);
     list.rebuild();
     EXPECT_EQ(list.windowTitle(), QString::fromUtf8("Wyniki w punktach wewnętrznych"));
     ASSERT_EQ(list.grid()->rowCount(), 2);
@@ -348,7 +345,7 @@ TEST(GridListWindows, TheHeadingsAndTheNumberColumnStayWhileTheValuesScroll)
             p.fluxResults[e].slot[s] = 1.23457e-30f * static_cast<float>(e * s);
         }
     }
-    Tl_wyn list(p);
+    ResultsList list(p);
     list.show();
     QTableWidget* grid = list.grid();
     QTableView* numbers = list.numberColumn();

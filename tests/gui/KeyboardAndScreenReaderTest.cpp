@@ -19,25 +19,25 @@
 #include <functional>
 #include <vector>
 
-#include "app/DrawingArea.h"
-#include "app/TGL.h"
-#include "edit/Tobrzeg.h"
-#include "edit/Tokrag_.h"
-#include "edit/Tuwez.h"
-#include "edit/Tw_elem.h"
-#include "edit/Twb.h"
-#include "edit/Twb_wek.h"
-#include "edit/Twf.h"
-#include "edit/Twwew.h"
-#include "edit/Twwez.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "gui/app/DrawingArea.h"
+#include "gui/app/MainWindow.h"
+#include "gui/edit/BoundaryDialog.h"
+#include "gui/edit/CircleDialog.h"
+#include "gui/edit/ConditionDialog.h"
+#include "gui/edit/ElasticConditionDialog.h"
+#include "gui/edit/ElementDialog.h"
+#include "gui/edit/InternalPointDialog.h"
+#include "gui/edit/NodeDialog.h"
+#include "gui/edit/NumberPrompt.h"
+#include "gui/edit/PhysicalPropertiesDialog.h"
+#include "gui/view/AnalysisTypeDialog.h"
+#include "gui/view/AreaDialog.h"
+#include "gui/view/GridDialog.h"
+#include "gui/view/ResultScalingDialog.h"
+#include "gui/view/ScreenSettingsDialog.h"
 #include "support/DialogTesting.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
-#include "view/T_ustaw.h"
-#include "view/Td_obsz.h"
-#include "view/Td_siatki.h"
-#include "view/Tskaluj_.h"
-#include "view/Ttypobl_.h"
 
 namespace zorind {
 namespace {
@@ -65,7 +65,7 @@ protected:
     }
 
     ScriptedInteraction ui;
-    TGL window;
+    MainWindow window;
 };
 
 TEST_F(KeyboardAndScreenReader, StatusPanelsReadWhatTheyShowAndBlankOnesWhatTheyAreFor)
@@ -98,7 +98,7 @@ TEST_F(KeyboardAndScreenReader, StatusPanelsReadWhatTheyShowAndBlankOnesWhatThey
 TEST_F(KeyboardAndScreenReader, ToolButtonsAreReachedByTabAndPressedBySpace)
 {
     std::vector<QWidget*> buttons;
-    for (QToolBar* bar : {window.speedPanel(), window.panel1()}) {
+    for (QToolBar* bar : {window.commandToolBar(), window.selectorToolBar()}) {
         for (QAction* a : bar->actions()) {
             QWidget* button = bar->widgetForAction(a);
             if (!a->isSeparator() && button != nullptr && a->isEnabled()) {
@@ -119,7 +119,7 @@ TEST_F(KeyboardAndScreenReader, ToolButtonsAreReachedByTabAndPressedBySpace)
             << button->objectName().toStdString() << " " << button->toolTip().toStdString();
     }
 
-    QWidget* nodeNumbers = window.speedPanel()->widgetForAction(window.action("BWEZLY"));
+    QWidget* nodeNumbers = window.commandToolBar()->widgetForAction(window.action("BWEZLY"));
     nodeNumbers->setFocus(Qt::TabFocusReason);
     QTest::keyClick(nodeNumbers, Qt::Key_Space);
     EXPECT_EQ(window.project().display.showNodeNumbers, 1);
@@ -159,7 +159,7 @@ TEST_F(KeyboardAndScreenReader, EveryMenuOfTheBarHasALetterOfItsOwnAndAltOpensTh
 // The dialog of each kind, opened as its command opens it, with the field
 // its focus belongs in.
 struct DialogCase {
-    std::function<QDialog&(TGL&)> dialog;
+    std::function<QDialog&(MainWindow&)> dialog;
     std::function<QWidget*(QDialog&)> firstField;
 };
 
@@ -176,26 +176,26 @@ std::function<QWidget*(QDialog&)> fieldNamed(const char* name)
 TEST_F(KeyboardAndScreenReader, EveryDialogOpensInItsFirstFieldWithOkAsTheDefaultButton)
 {
     test::addPolygon(window.project(), {{0, 0}, {4, 0}, {0, 3}});
-    window.window<Ttypobl_>().checkIndex(2);
-    window.window<Tskaluj_>().checkIndex(3);
+    window.window<AnalysisTypeDialog>().checkIndex(2);
+    window.window<ResultScalingDialog>().checkIndex(3);
     const std::vector<DialogCase> cases = {
-        {[](TGL& w) -> QDialog& { return w.window<Td_siatki>(); }, fieldNamed("Edit1")},
-        {[](TGL& w) -> QDialog& { return w.window<Td_obsz>(); }, fieldNamed("Edit3")},
-        {[](TGL& w) -> QDialog& { return w.window<Twf>(); }, fieldNamed("Edit1")},
-        {[](TGL& w) -> QDialog& { return w.window<T_ustaw>(); }, fieldNamed("wezly")},
-        {[](TGL& w) -> QDialog& { return w.window<Tokrag_>(); }, fieldNamed("xx")},
-        {[](TGL& w) -> QDialog& { return w.window<Tuwez>(); }, fieldNamed("Edit1")},
-        {[](TGL& w) -> QDialog& { return w.window<Twwez>(); }, fieldNamed("Edit1")},
-        {[](TGL& w) -> QDialog& { return w.window<Twwew>(); }, fieldNamed("Edit1")},
-        {[](TGL& w) -> QDialog& { return w.window<Tw_elem>(); }, fieldNamed("Edit1")},
-        {[](TGL& w) -> QDialog& { return w.window<Tobrzeg>(); }, fieldNamed("Edit1")},
-        {[](TGL& w) -> QDialog& { return w.window<Twb>(); }, fieldNamed("Edit1")},
-        {[](TGL& w) -> QDialog& { return w.window<Twb_wek>(); }, fieldNamed("Edit1")},
+        {[](MainWindow& w) -> QDialog& { return w.window<GridDialog>(); }, fieldNamed("Edit1")},
+        {[](MainWindow& w) -> QDialog& { return w.window<AreaDialog>(); }, fieldNamed("Edit3")},
+        {[](MainWindow& w) -> QDialog& { return w.window<PhysicalPropertiesDialog>(); }, fieldNamed("Edit1")},
+        {[](MainWindow& w) -> QDialog& { return w.window<ScreenSettingsDialog>(); }, fieldNamed("wezly")},
+        {[](MainWindow& w) -> QDialog& { return w.window<CircleDialog>(); }, fieldNamed("xx")},
+        {[](MainWindow& w) -> QDialog& { return w.window<NumberPrompt>(); }, fieldNamed("Edit1")},
+        {[](MainWindow& w) -> QDialog& { return w.window<NodeDialog>(); }, fieldNamed("Edit1")},
+        {[](MainWindow& w) -> QDialog& { return w.window<InternalPointDialog>(); }, fieldNamed("Edit1")},
+        {[](MainWindow& w) -> QDialog& { return w.window<ElementDialog>(); }, fieldNamed("Edit1")},
+        {[](MainWindow& w) -> QDialog& { return w.window<BoundaryDialog>(); }, fieldNamed("Edit1")},
+        {[](MainWindow& w) -> QDialog& { return w.window<ConditionDialog>(); }, fieldNamed("Edit1")},
+        {[](MainWindow& w) -> QDialog& { return w.window<ElasticConditionDialog>(); }, fieldNamed("Edit1")},
         // Of a group of radio buttons, the one checked.
-        {[](TGL& w) -> QDialog& { return w.window<Ttypobl_>(); },
-         [this](QDialog&) { return window.window<Ttypobl_>().buttonAt(2); }},
-        {[](TGL& w) -> QDialog& { return w.window<Tskaluj_>(); },
-         [this](QDialog&) { return window.window<Tskaluj_>().buttonAt(3); }},
+        {[](MainWindow& w) -> QDialog& { return w.window<AnalysisTypeDialog>(); },
+         [this](QDialog&) { return window.window<AnalysisTypeDialog>().buttonAt(2); }},
+        {[](MainWindow& w) -> QDialog& { return w.window<ResultScalingDialog>(); },
+         [this](QDialog&) { return window.window<ResultScalingDialog>().buttonAt(3); }},
     };
     for (const DialogCase& c : cases) {
         QDialog& dialog = c.dialog(window);
@@ -230,7 +230,7 @@ TEST_F(KeyboardAndScreenReader, EveryDialogOpensInItsFirstFieldWithOkAsTheDefaul
 // after the last one was dropped with a click on "Anuluj".
 TEST_F(KeyboardAndScreenReader, EnterKeepsANewConditionWhateverButtonClosedTheDialogBefore)
 {
-    Twb& dialog = window.window<Twb>();
+    ConditionDialog& dialog = window.window<ConditionDialog>();
     const auto whileOpen = [&dialog](std::function<void()> step) {
         QTimer::singleShot(0, &dialog, [&dialog, step] {
             step();

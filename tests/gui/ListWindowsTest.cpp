@@ -14,16 +14,14 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/TGL.h"
-#include "lists/Tl_brz.h"
-#include "lists/Tl_ele.h"
-#include "lists/Tl_wb.h"
-#include "lists/Tl_wez.h"
-#include "lists/Tl_wezw.h"
-#include "lists/Tl_wyn.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "gui/app/MainWindow.h"
+#include "gui/lists/BoundaryList.h"
+#include "gui/lists/ConditionList.h"
+#include "gui/lists/ElementList.h"
+#include "gui/lists/GridLists.h"
 #include "support/DialogTesting.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {
@@ -58,15 +56,15 @@ protected:
     }
 
     ScriptedInteraction ui;
-    TGL window;
+    MainWindow window;
 };
 
 TEST_F(ListWindows, OpenOnlyWithEntriesAndShowTheModelOnceEachTime)
 {
     Project& p = window.project();
-    EXPECT_FALSE(open<Tl_wez>("Wzw1"));
-    EXPECT_FALSE(open<Tl_ele>("Elementw1"));
-    EXPECT_FALSE(open<Tl_wezw>("Wzwwewntrznych1"));
+    EXPECT_FALSE(open<NodeList>("Wzw1"));
+    EXPECT_FALSE(open<ElementList>("Elementw1"));
+    EXPECT_FALSE(open<InternalPointList>("Wzwwewntrznych1"));
     EXPECT_FALSE(window.action("Strukturaprojektu1")->isEnabled());
 
     test::addNode(p, 0.1f, 2);
@@ -74,19 +72,20 @@ TEST_F(ListWindows, OpenOnlyWithEntriesAndShowTheModelOnceEachTime)
     test::addElement(p, 1, 2);
     test::addInternalPoint(p, 1, 1);
     for (int pass = 0; pass < 2; ++pass) {
-        EXPECT_TRUE(open<Tl_wez>("Wzw1", [](Tl_wez& w) {
+        EXPECT_TRUE(open<NodeList>("Wzw1", [](NodeList& w) {
             EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Lista węzłów"));
             ASSERT_EQ(w.grid()->rowCount(), 2);
             EXPECT_EQ(w.grid()->horizontalHeaderItem(2)->text(), QStringLiteral("y"));
             EXPECT_EQ(w.grid()->item(0, 1)->text().size(), 17); // 0.100000001490116
         }));
-        EXPECT_TRUE(open<Tl_ele>("Elementw1", [](Tl_ele& w) {
+        EXPECT_TRUE(open<ElementList>("Elementw1", [](ElementList& w) {
             ASSERT_EQ(w.list()->count(), 1);
             EXPECT_EQ(w.list()->item(0)->text(), QStringLiteral("1 - 1, 2, 1, 1"));
             EXPECT_EQ(w.makeCurrentButton(), nullptr);
             EXPECT_EQ(w.heading()->buddy(), w.list());
         }));
-        EXPECT_TRUE(open<Tl_wezw>("Wzwwewntrznych1", [](Tl_wezw& w) { EXPECT_EQ(w.grid()->rowCount(), 1); }));
+        EXPECT_TRUE(open<InternalPointList>("Wzwwewntrznych1",
+                                            [](InternalPointList& w) { EXPECT_EQ(w.grid()->rowCount(), 1); }));
     }
 }
 
@@ -99,7 +98,7 @@ TEST_F(ListWindows, MakeCurrentNamesTheSelectedEntryAndIgnoresNoSelection)
     test::addCondition(p, 1, 0, 0, 0);
     ui.answers = {true, true};
 
-    EXPECT_TRUE(open<Tl_brz>("Brzegw1", [this](Tl_brz& w) {
+    EXPECT_TRUE(open<BoundaryList>("Brzegw1", [this](BoundaryList& w) {
         ASSERT_EQ(w.list()->count(), 2);
         EXPECT_EQ(w.list()->item(1)->text(), QString::fromUtf8("2 - wewnętrzny "));
         w.makeCurrentButton()->click(); // nothing selected
@@ -113,7 +112,7 @@ TEST_F(ListWindows, MakeCurrentNamesTheSelectedEntryAndIgnoresNoSelection)
     EXPECT_EQ(window.project().currentBoundary, 2);
     EXPECT_EQ(window.boundarySelector()->currentText(), QStringLiteral("Brzeg 2 wew"));
 
-    EXPECT_TRUE(open<Tl_wb>("Warunkwbrzegowych1", [](Tl_wb& w) {
+    EXPECT_TRUE(open<ConditionList>("Warunkwbrzegowych1", [](ConditionList& w) {
         ASSERT_EQ(w.list()->count(), 2);
         w.list()->setCurrentRow(1);
         w.makeCurrentButton()->click();
@@ -149,21 +148,21 @@ TEST(ListWindowSizes, EveryListShowsItsContentWholeWithinTheScreen)
     ScriptedInteraction ui;
     const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
 
-    Tl_wez nodes(p);
+    NodeList nodes(p);
     nodes.show();
     EXPECT_EQ(nodes.minimumSize(), QSize(278, 376));
     EXPECT_GT(nodes.width(), 278) << "the designed width cuts the y column";
     EXPECT_EQ(nodes.grid()->horizontalScrollBar()->maximum(), 0) << "x and y in sight";
     nodes.close();
 
-    Tl_ele elements(p);
+    ElementList elements(p);
     elements.show();
     EXPECT_EQ(elements.minimumSize(), QSize(295, 348));
     EXPECT_GE(elements.heading()->width(), elements.heading()->sizeHint().width()) << "the heading whole";
     expectEntriesWhole(*elements.list(), true);
     elements.close();
 
-    Tl_brz boundaries(p, ui);
+    BoundaryList boundaries(p, ui);
     boundaries.show();
     EXPECT_EQ(boundaries.size(), QSize(280, 348)) << "short entries keep the designed size";
     EXPECT_EQ(boundaries.minimumSize(), boundaries.size());
@@ -171,7 +170,7 @@ TEST(ListWindowSizes, EveryListShowsItsContentWholeWithinTheScreen)
 
     p.analysisType = Elasticity;
     p.conditions[1] = {1, 0.1f, 0.2f, 0.3f, 0, 0, 0, 0};
-    Tl_wb conditions(p, ui);
+    ConditionList conditions(p, ui);
     conditions.show();
     EXPECT_GT(conditions.width(), 280);
     EXPECT_LE(conditions.width(), screen.width());
@@ -194,7 +193,7 @@ TEST(ListWindowSizes, EveryListShowsItsContentWholeWithinTheScreen)
         }
     }
     test::addElement(p, 2, 1);
-    Tl_wyn results(p);
+    ResultsList results(p);
     results.show();
     EXPECT_LE(results.frameGeometry().width(), screen.width());
     EXPECT_GT(results.grid()->horizontalScrollBar()->maximum(), 0) << "the columns beyond the screen scroll";
@@ -213,7 +212,7 @@ TEST_F(ListWindows, CopyTakesSeveralEntriesOnlyWhereNoneIsMadeCurrent)
         QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
     };
     QStringList copied;
-    EXPECT_TRUE(open<Tl_ele>("Elementw1", [&](Tl_ele& w) {
+    EXPECT_TRUE(open<ElementList>("Elementw1", [&](ElementList& w) {
         click(w.list(), 0, Qt::NoModifier);
         click(w.list(), 2, Qt::ControlModifier);
         copied = w.copiedText().split('\n');
@@ -221,7 +220,7 @@ TEST_F(ListWindows, CopyTakesSeveralEntriesOnlyWhereNoneIsMadeCurrent)
     EXPECT_EQ(copied, QStringList({QString::fromUtf8("Nr elementu\tWęzeł 1\tWęzeł 2\tNr war. brzegowego\tNr brzegu"),
                                    "1\t1\t2\t1\t1", "3\t3\t1\t1\t1", ""}));
 
-    EXPECT_TRUE(open<Tl_brz>("Brzegw1", [&](Tl_brz& w) {
+    EXPECT_TRUE(open<BoundaryList>("Brzegw1", [&](BoundaryList& w) {
         click(w.list(), 0, Qt::NoModifier);
         click(w.list(), 1, Qt::ControlModifier);
         copied = w.copiedText().split('\n');

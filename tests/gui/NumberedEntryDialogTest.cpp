@@ -3,9 +3,9 @@
 #include <QTest>
 #include <QWidget>
 
+#include "core/ui/ScriptedInteraction.h"
+#include "gui/widgets/NumberedEntryDialog.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
-#include "widgets/NumberedEntryDialog.h"
 
 namespace zorind {
 namespace {

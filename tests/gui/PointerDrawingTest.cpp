@@ -9,13 +9,13 @@
 #include <QPainter>
 #include <QTest>
 
-#include "app/DrawingArea.h"
-#include "app/TGL.h"
-#include "edit/PointerController.h"
-#include "edit/Tokrag_.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "gui/app/DrawingArea.h"
+#include "gui/app/MainWindow.h"
+#include "gui/edit/CircleDialog.h"
+#include "gui/edit/PointerController.h"
 #include "support/DialogTesting.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {
@@ -23,7 +23,7 @@ namespace {
 TEST(PointerDrawing, ATriangleDrawnWithTheMouseIsClosedFromThePopup)
 {
     ScriptedInteraction ui;
-    TGL window;
+    MainWindow window;
     window.setInteraction(&ui);
     window.resize(640, 480);
     window.show();
@@ -84,21 +84,21 @@ TEST(PointerDrawing, TheBandInvertsThePixelsItCoversAndDrawnTwiceLeavesThePictur
     EXPECT_EQ(picture, before);
 }
 
-TEST(Tokrag_, KeepsItsTextsAndIgnoresWhatIsNotACircle)
+TEST(CircleDialog, KeepsItsTextsAndIgnoresWhatIsNotACircle)
 {
     test::LocaleGuard polish(QLocale(QLocale::Polish, QLocale::Poland));
     Project p = test::emptyProject();
     ScriptedInteraction ui;
-    Tokrag_ dialog(p, ui);
+    CircleDialog dialog(p, ui);
     QString first;
     test::whileShown(
         dialog,
         [&] {
-            first = dialog.xx()->text() + '|' + dialog.yy()->text() + '|' + dialog.rr()->text() + '|' +
-                    dialog.nnn()->text();
-            dialog.xx()->setText(QStringLiteral("1,5"));
-            dialog.rr()->setText(QStringLiteral("2,5"));
-            dialog.nnn()->setText(QStringLiteral("4"));
+            first = dialog.centreXField()->text() + '|' + dialog.centreYField()->text() + '|' +
+                    dialog.radiusField()->text() + '|' + dialog.elementCountField()->text();
+            dialog.centreXField()->setText(QStringLiteral("1,5"));
+            dialog.radiusField()->setText(QStringLiteral("2,5"));
+            dialog.elementCountField()->setText(QStringLiteral("4"));
         },
         "OK");
     dialog.edit();
@@ -115,9 +115,9 @@ TEST(Tokrag_, KeepsItsTextsAndIgnoresWhatIsNotACircle)
         test::whileShown(
             dialog,
             [&] {
-                kept = dialog.xx()->text();
-                dialog.rr()->setText(QString::fromLatin1(entry.radius));
-                dialog.nnn()->setText(QString::fromLatin1(entry.count));
+                kept = dialog.centreXField()->text();
+                dialog.radiusField()->setText(QString::fromLatin1(entry.radius));
+                dialog.elementCountField()->setText(QString::fromLatin1(entry.count));
             },
             "OK");
         dialog.edit();

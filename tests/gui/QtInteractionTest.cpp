@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/QtInteraction.h"
+#include "gui/app/QtInteraction.h"
 #include "support/DialogTesting.h"
 
 namespace zorind {

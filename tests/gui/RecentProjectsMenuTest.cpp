@@ -6,19 +6,19 @@
 #include <QSettings>
 #include <filesystem>
 
-#include "app/RecentProjectsMenu.h"
-#include "app/TGL.h"
-#include "model/ProjectFile.h"
+#include "core/model/ProjectFile.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/RecentProjectsMenu.h"
 #include "support/ModelBuilders.h"
 #include "support/TempDir.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {
 
 // The shown captions of the "Plik" menu from its last separator but one:
 // the recent projects and "&Koniec".
-QStringList tailOfPlik(const TGL& window)
+QStringList tailOfPlik(const MainWindow& window)
 {
     QStringList shown;
     for (QAction* a : window.findChild<QMenu*>(QStringLiteral("Plik1"))->actions()) {
@@ -29,7 +29,7 @@ QStringList tailOfPlik(const TGL& window)
     return shown.mid(shown.lastIndexOf(QStringLiteral("&Ustawienia drukarki")) + 1);
 }
 
-QAction* item(const TGL& window, int n)
+QAction* item(const MainWindow& window, int n)
 {
     return window.findChild<QAction*>(QStringLiteral("Ostatni%1").arg(n));
 }
@@ -52,7 +52,7 @@ TEST(RecentProjectsMenu, ListsWhatWasOpenedOrSavedOutlivesTheWindowAndOpensAsOtw
 
     ScriptedInteraction ui;
     {
-        TGL window;
+        MainWindow window;
         window.setInteraction(&ui);
         EXPECT_EQ(tailOfPlik(window), QStringList({QStringLiteral("-"), QStringLiteral("&Koniec")}));
         ui.files = {a};
@@ -70,7 +70,7 @@ TEST(RecentProjectsMenu, ListsWhatWasOpenedOrSavedOutlivesTheWindowAndOpensAsOtw
     // The next run: the same list; an item opens its project as "Otwórz"
     // opens the file chosen, with the offer to save and the question first,
     // and the editing history starts afresh.
-    TGL window;
+    MainWindow window;
     window.setInteraction(&ui);
     EXPECT_EQ(tailOfPlik(window).mid(1, 2),
               QStringList({QStringLiteral("&1 kopia.tav"), QStringLiteral("&2 a&&b.tav")}));

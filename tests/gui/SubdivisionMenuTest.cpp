@@ -2,10 +2,10 @@
 
 #include <QAction>
 
-#include "app/TGL.h"
-#include "edit/Subdivision.h"
+#include "core/edit/Subdivision.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "gui/app/MainWindow.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {
@@ -15,7 +15,7 @@ namespace {
 TEST(SubdivisionMenu, SplitsTheCurrentBoundaryAndCofnijTakesItBackWhole)
 {
     ScriptedInteraction ui;
-    TGL window;
+    MainWindow window;
     window.setInteraction(&ui);
     Project& p = window.project();
     test::addPolygon(p, {{0, 0}, {6, 0}, {0, 6}});

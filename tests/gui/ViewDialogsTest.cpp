@@ -14,17 +14,17 @@
 #include <functional>
 #include <limits>
 
-#include "Painter.h"
-#include "session/DisplayCommands.h"
-#include "session/ScreenSettings.h"
+#include "core/session/DisplayCommands.h"
+#include "core/session/ScreenSettings.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "gui/view/AreaDialog.h"
+#include "gui/view/ColourScaleWindow.h"
+#include "gui/view/GridDialog.h"
+#include "gui/view/PrinterSetup.h"
+#include "gui/view/ScreenSettingsDialog.h"
+#include "render/Painter.h"
 #include "support/DialogTesting.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
-#include "view/PrinterSetup.h"
-#include "view/T_ustaw.h"
-#include "view/Td_obsz.h"
-#include "view/Td_siatki.h"
-#include "view/Tskala.h"
 
 namespace zorind {
 namespace {
@@ -33,12 +33,12 @@ using test::button;
 using test::LocaleGuard;
 using test::whileShown;
 
-TEST(Td_siatki, ShowsTheSpacingAndTakesALocaleFraction)
+TEST(GridDialog, ShowsTheSpacingAndTakesALocaleFraction)
 {
     LocaleGuard polish(QLocale(QLocale::Polish, QLocale::Poland));
     Project p = test::emptyProject();
     ScriptedInteraction ui;
-    Td_siatki dialog(p, ui);
+    GridDialog dialog(p, ui);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Ustawienia siatki"));
     QString shownX;
     QString shownY;
@@ -66,7 +66,7 @@ TEST(Td_siatki, ShowsTheSpacingAndTakesALocaleFraction)
     EXPECT_EQ(shownY, QStringLiteral("0,1"));
 }
 
-TEST(Td_siatki, ShowsLargeValuesPlainWhileTheyFitAndTakesThemBackUnchanged)
+TEST(GridDialog, ShowsLargeValuesPlainWhileTheyFitAndTakesThemBackUnchanged)
 {
     // Polish groups thousands with a space; what the field shows must read
     // back as the same number, the largest float included.
@@ -75,7 +75,7 @@ TEST(Td_siatki, ShowsLargeValuesPlainWhileTheyFitAndTakesThemBackUnchanged)
     p.view.gridStepX = 100000.0f;
     p.view.gridStepY = std::numeric_limits<float>::max();
     ScriptedInteraction ui;
-    Td_siatki dialog(p, ui);
+    GridDialog dialog(p, ui);
     QStringList shown;
     whileShown(
         dialog, [&] { shown << dialog.fieldX()->text() << dialog.fieldY()->text(); }, "OK");
@@ -86,12 +86,12 @@ TEST(Td_siatki, ShowsLargeValuesPlainWhileTheyFitAndTakesThemBackUnchanged)
     EXPECT_TRUE(ui.shown.empty());
 }
 
-TEST(Td_siatki, ZeroOrTextIsRefusedWithTheMessageAndTheDialogCloses)
+TEST(GridDialog, ZeroOrTextIsRefusedWithTheMessageAndTheDialogCloses)
 {
     for (const char* bad : {"0", "abc", "-2", ""}) {
         Project p = test::emptyProject();
         ScriptedInteraction ui;
-        Td_siatki dialog(p, ui);
+        GridDialog dialog(p, ui);
         whileShown(
             dialog,
             [&] {
@@ -110,12 +110,12 @@ TEST(Td_siatki, ZeroOrTextIsRefusedWithTheMessageAndTheDialogCloses)
     }
 }
 
-TEST(Td_obsz, FillsTheFourCornersAndTakesANewArea)
+TEST(AreaDialog, FillsTheFourCornersAndTakesANewArea)
 {
     Project p = test::emptyProject();
     p.view.areaXMin = -2.5f;
     ScriptedInteraction ui;
-    Td_obsz dialog(p, ui);
+    AreaDialog dialog(p, ui);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Ustawienia obszaru"));
     QStringList shown;
     whileShown(
@@ -142,13 +142,13 @@ TEST(Td_obsz, FillsTheFourCornersAndTakesANewArea)
     EXPECT_EQ(dialog.rightField()->nextInFocusChain(), dialog.topField());
 }
 
-TEST(Td_obsz, EqualCornersOrTextAreRefusedAndTheAreaStays)
+TEST(AreaDialog, EqualCornersOrTextAreRefusedAndTheAreaStays)
 {
     const char* cases[][4] = {{"5", "0", "5", "10"}, {"0", "0", "x", "10"}, {"0", "10", "10", "0"}};
     for (const auto& c : cases) {
         Project p = test::emptyProject();
         ScriptedInteraction ui;
-        Td_obsz dialog(p, ui);
+        AreaDialog dialog(p, ui);
         whileShown(
             dialog,
             [&] {
@@ -170,11 +170,11 @@ TEST(Td_obsz, EqualCornersOrTextAreRefusedAndTheAreaStays)
     }
 }
 
-TEST(Td_obsz, CancelChangesNothingAndAsksForNoRepaint)
+TEST(AreaDialog, CancelChangesNothingAndAsksForNoRepaint)
 {
     Project p = test::emptyProject();
     ScriptedInteraction ui;
-    Td_obsz dialog(p, ui);
+    AreaDialog dialog(p, ui);
     whileShown(
         dialog, [&] { dialog.rightField()->setText(QStringLiteral("7")); }, "Anuluj");
     EXPECT_FALSE(dialog.edit());
@@ -182,11 +182,11 @@ TEST(Td_obsz, CancelChangesNothingAndAsksForNoRepaint)
     EXPECT_TRUE(ui.shown.empty());
 }
 
-TEST(T_ustaw, OpensWithTheDefaultsOfANewProject)
+TEST(ScreenSettingsDialog, OpensWithTheDefaultsOfANewProject)
 {
     Project p = test::emptyProject();
     ScriptedInteraction ui;
-    T_ustaw dialog(p, ui);
+    ScreenSettingsDialog dialog(p, ui);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Ustawienia ekranu"));
     dialog.fill();
     for (const char* on : {"wezly", "elem", "wew", "wpe", "www", "siat"}) {
@@ -203,11 +203,11 @@ TEST(T_ustaw, OpensWithTheDefaultsOfANewProject)
     EXPECT_EQ(dialog.fieldY()->text(), QStringLiteral("2"));
 }
 
-TEST(T_ustaw, OkAppliesTheSettingsAndRebuildsThePalette)
+TEST(ScreenSettingsDialog, OkAppliesTheSettingsAndRebuildsThePalette)
 {
     Project p = test::emptyProject();
     ScriptedInteraction ui;
-    T_ustaw dialog(p, ui);
+    ScreenSettingsDialog dialog(p, ui);
     whileShown(
         dialog,
         [&] {
@@ -242,7 +242,7 @@ TEST(T_ustaw, OkAppliesTheSettingsAndRebuildsThePalette)
     };
     for (const auto& [name, setting] : boxes) {
         Project q = test::emptyProject();
-        T_ustaw one(q, ui);
+        ScreenSettingsDialog one(q, ui);
         whileShown(
             one, [&, name = name] { one.box(name)->setChecked(!one.box(name)->isChecked()); }, "OK");
         EXPECT_TRUE(one.edit());
@@ -255,11 +255,11 @@ TEST(T_ustaw, OkAppliesTheSettingsAndRebuildsThePalette)
     }
 }
 
-TEST(T_ustaw, BadSpacingKeepsTheSpacingButAppliesTheBoxes)
+TEST(ScreenSettingsDialog, BadSpacingKeepsTheSpacingButAppliesTheBoxes)
 {
     Project p = test::emptyProject();
     ScriptedInteraction ui;
-    T_ustaw dialog(p, ui);
+    ScreenSettingsDialog dialog(p, ui);
     whileShown(
         dialog,
         [&] {
@@ -276,12 +276,12 @@ TEST(T_ustaw, BadSpacingKeepsTheSpacingButAppliesTheBoxes)
     EXPECT_EQ(ui.shown[0].kind, MessageKind::Error);
 }
 
-TEST(T_ustaw, CancelLeavesEverythingAsItWas)
+TEST(ScreenSettingsDialog, CancelLeavesEverythingAsItWas)
 {
     Project p = test::emptyProject();
     const Project before = p;
     ScriptedInteraction ui;
-    T_ustaw dialog(p, ui);
+    ScreenSettingsDialog dialog(p, ui);
     whileShown(
         dialog,
         [&] {
@@ -320,10 +320,10 @@ PaintOutcome repaint(Project& p)
     return paintModel(painter, p, 640, 480);
 }
 
-TEST(Tskala, ShownAfterColouringAndHiddenWhenBothViewsAreOff)
+TEST(ColourScaleWindow, ShownAfterColouringAndHiddenWhenBothViewsAreOff)
 {
     Project p = colouredProject();
-    Tskala scale(p);
+    ColourScaleWindow scale(p);
     EXPECT_EQ(scale.windowTitle(), QStringLiteral("Skala"));
     EXPECT_EQ(scale.size(), QSize(71, 368));
     EXPECT_FALSE(scale.isVisible());
@@ -348,12 +348,12 @@ TEST(Tskala, ShownAfterColouringAndHiddenWhenBothViewsAreOff)
     EXPECT_FALSE(scale.isVisible());
 }
 
-TEST(Tskala, ShowsTheScaleOfTheLastColouringPass)
+TEST(ColourScaleWindow, ShowsTheScaleOfTheLastColouringPass)
 {
     Project p = colouredProject();
     p.display.showPotential = 1;
     repaint(p);
-    Tskala scale(p);
+    ColourScaleWindow scale(p);
     const QImage shown = scale.grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shown.size(), QSize(71, 368));
     QImage expected(71, 368, QImage::Format_RGB32);
@@ -369,14 +369,14 @@ TEST(Tskala, ShowsTheScaleOfTheLastColouringPass)
     EXPECT_EQ(banded.pixel(60, 20), qRgb(0, 0, 255));
 }
 
-TEST(Tskala, DocksToTheRightOfTheMainWindowAndNarrowsOneThatOverhangs)
+TEST(ColourScaleWindow, DocksToTheRightOfTheMainWindowAndNarrowsOneThatOverhangs)
 {
     QWidget main;
     const QRect screen = main.screen()->geometry();
     main.setGeometry(screen.left() + 20, screen.top() + 30, 300, 200);
     main.show();
     Project p = colouredProject();
-    Tskala scale(p);
+    ColourScaleWindow scale(p);
     scale.dockBeside(main);
     EXPECT_EQ(main.width(), 300);
     EXPECT_EQ(scale.frameGeometry().left(), main.frameGeometry().right() + 1);
@@ -391,13 +391,13 @@ TEST(Tskala, DocksToTheRightOfTheMainWindowAndNarrowsOneThatOverhangs)
     EXPECT_TRUE(screen.contains(scale.frameGeometry()));
 }
 
-TEST(Tskala, AMainWindowEndingAtTheScreensEdgeIsNarrowedToo)
+TEST(ColourScaleWindow, AMainWindowEndingAtTheScreensEdgeIsNarrowedToo)
 {
     QWidget main;
     const QRect screen = main.screen()->availableGeometry();
     main.show();
     Project p = colouredProject();
-    Tskala scale(p);
+    ColourScaleWindow scale(p);
     main.resize(300, 200);
     main.move(screen.right() + 1 - main.frameGeometry().width(), screen.top() + 30);
     scale.dockBeside(main);

@@ -4,9 +4,9 @@
 #include <QImage>
 #include <QPainter>
 
-#include "Painter.h"
+#include "core/view/ColourScale.h"
+#include "render/Painter.h"
 #include "support/ModelBuilders.h"
-#include "view/ColourScale.h"
 
 namespace zorind {
 namespace {

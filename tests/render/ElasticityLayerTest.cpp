@@ -7,9 +7,9 @@
 
 #include <functional>
 
-#include "Painter.h"
+#include "core/view/ColourScale.h"
+#include "render/Painter.h"
 #include "support/ModelBuilders.h"
-#include "view/ColourScale.h"
 
 namespace zorind {
 namespace {

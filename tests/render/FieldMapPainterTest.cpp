@@ -8,13 +8,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "FieldMapPainter.h"
-#include "Painter.h"
-#include "solver/Compute.h"
-#include "solver/FieldMap.h"
+#include "core/solver/Compute.h"
+#include "core/solver/FieldMap.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "core/view/ColourScale.h"
+#include "render/FieldMapPainter.h"
+#include "render/Painter.h"
 #include "support/SolverModels.h"
-#include "ui/ScriptedInteraction.h"
-#include "view/ColourScale.h"
 
 namespace zorind {
 namespace {
@@ -138,7 +138,9 @@ TEST(FieldMapPainter, ColoursAreCutExactlyToTheRegion)
         const double length = std::hypot(dx, dy);
         const double nx = dy / length;
         const double ny = -dx / length;
-        const auto pixel = [&](double d) { return image.pixel(static_cast<int>(mx + d * nx), static_cast<int>(my + d * ny)); };
+        const auto pixel = [&](double d) {
+            return image.pixel(static_cast<int>(mx + d * nx), static_cast<int>(my + d * ny));
+        };
         EXPECT_NE(pixel(1.5), white) << e.startNode;
         EXPECT_EQ(pixel(-1.5), white) << e.startNode;
         const QRgb edge = pixel(0.0);

@@ -9,10 +9,10 @@
 #include <set>
 #include <vector>
 
-#include "Painter.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "core/view/ColourScale.h"
+#include "render/Painter.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
-#include "view/ColourScale.h"
 
 namespace zorind {
 namespace {

@@ -4,9 +4,9 @@
 #include <optional>
 #include <utility>
 
-#include "edit/NodeEditing.h"
-#include "command/Consequences.h"
-#include "session/Project.h"
+#include "core/command/Consequences.h"
+#include "core/edit/NodeEditing.h"
+#include "core/session/Project.h"
 
 namespace zorind::test {
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "session/Project.h"
+#include "core/session/Project.h"
 
 namespace zorind::test {
 

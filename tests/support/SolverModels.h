@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "session/Project.h"
+#include "core/session/Project.h"
 #include "support/ModelBuilders.h"
 
 namespace zorind::test {

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #if ZORIND_GUI_APPLICATION
-#include "app/Application.h"
+#include "gui/app/Application.h"
 using TestApplication = zorind::Application;
 #else
 #include <QGuiApplication>

@@ -1,11 +1,11 @@
-#include "check/CheckModel.h"
+#include "core/check/CheckModel.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "check/ElementOrder.h"
-#include "edit/NodeOps.h"
+#include "core/check/ElementOrder.h"
+#include "core/edit/NodeOps.h"
 
 namespace zorind {
 

@@ -1,8 +1,8 @@
-#include "check/CleanUp.h"
+#include "core/check/CleanUp.h"
 
 #include <string>
 
-#include "edit/NodeOps.h"
+#include "core/edit/NodeOps.h"
 
 namespace zorind {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "session/Project.h"
-#include "ui/Interaction.h"
+#include "core/session/Project.h"
+#include "core/ui/Interaction.h"
 
 namespace zorind {
 

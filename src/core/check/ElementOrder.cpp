@@ -1,4 +1,4 @@
-#include "check/ElementOrder.h"
+#include "core/check/ElementOrder.h"
 
 #include <algorithm>
 

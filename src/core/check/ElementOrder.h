@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "session/Project.h"
+#include "core/session/Project.h"
 
 namespace zorind {
 

@@ -1,6 +1,6 @@
-#include "check/Renumber.h"
+#include "core/check/Renumber.h"
 
-#include "check/ElementOrder.h"
+#include "core/check/ElementOrder.h"
 
 namespace zorind {
 

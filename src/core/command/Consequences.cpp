@@ -1,6 +1,6 @@
-#include "command/Consequences.h"
+#include "core/command/Consequences.h"
 
-#include "solver/Compute.h"
+#include "core/solver/Compute.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "session/Project.h"
+#include "core/session/Project.h"
 
 namespace zorind {
 

@@ -1,4 +1,4 @@
-#include "command/History.h"
+#include "core/command/History.h"
 
 namespace zorind {
 

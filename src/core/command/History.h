@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <deque>
 
-#include "command/Consequences.h"
+#include "core/command/Consequences.h"
 
 namespace zorind {
 

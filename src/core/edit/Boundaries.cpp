@@ -1,11 +1,11 @@
-#include "edit/Boundaries.h"
+#include "core/edit/Boundaries.h"
 
 #include <string>
 #include <vector>
 
-#include "edit/Conditions.h"
-#include "model/NumberFormat.h"
-#include "ui/Messages.h"
+#include "core/edit/Conditions.h"
+#include "core/model/NumberFormat.h"
+#include "core/ui/Messages.h"
 
 namespace zorind {
 

@@ -1,9 +1,9 @@
-#include "edit/BoundaryConstruction.h"
+#include "core/edit/BoundaryConstruction.h"
 
 #include <cmath>
 
-#include "edit/NodeOps.h"
-#include "ui/Messages.h"
+#include "core/edit/NodeOps.h"
+#include "core/ui/Messages.h"
 
 namespace zorind {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "edit/Pointer.h"
-#include "session/Project.h"
-#include "ui/Interaction.h"
+#include "core/edit/Pointer.h"
+#include "core/session/Project.h"
+#include "core/ui/Interaction.h"
 
 namespace zorind {
 

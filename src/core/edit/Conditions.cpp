@@ -1,5 +1,5 @@
-#include "edit/Conditions.h"
-#include "ui/Messages.h"
+#include "core/edit/Conditions.h"
+#include "core/ui/Messages.h"
 
 namespace zorind {
 

@@ -1,11 +1,11 @@
-#include "edit/InternalPoints.h"
+#include "core/edit/InternalPoints.h"
 
 #include <cmath>
 #include <string>
 
-#include "edit/Picking.h"
-#include "model/NumberFormat.h"
-#include "ui/Messages.h"
+#include "core/edit/Picking.h"
+#include "core/model/NumberFormat.h"
+#include "core/ui/Messages.h"
 
 namespace zorind {
 

@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "edit/NodeEditing.h"
-#include "session/Project.h"
-#include "ui/Interaction.h"
+#include "core/edit/NodeEditing.h"
+#include "core/session/Project.h"
+#include "core/ui/Interaction.h"
 
 namespace zorind {
 

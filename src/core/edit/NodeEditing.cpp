@@ -1,11 +1,11 @@
-#include "edit/NodeEditing.h"
+#include "core/edit/NodeEditing.h"
 
 #include <string>
 
-#include "edit/NodeOps.h"
-#include "edit/Picking.h"
-#include "model/NumberFormat.h"
-#include "ui/Messages.h"
+#include "core/edit/NodeOps.h"
+#include "core/edit/Picking.h"
+#include "core/model/NumberFormat.h"
+#include "core/ui/Messages.h"
 
 namespace zorind {
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "session/Project.h"
-#include "ui/Interaction.h"
-#include "ui/Messages.h"
+#include "core/session/Project.h"
+#include "core/ui/Interaction.h"
+#include "core/ui/Messages.h"
 
 namespace zorind {
 

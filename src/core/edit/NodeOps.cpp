@@ -1,4 +1,4 @@
-#include "edit/NodeOps.h"
+#include "core/edit/NodeOps.h"
 
 namespace zorind {
 

@@ -1,4 +1,4 @@
-#include "edit/Picking.h"
+#include "core/edit/Picking.h"
 
 #include <cmath>
 #include <limits>

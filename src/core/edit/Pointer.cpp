@@ -1,14 +1,15 @@
-#include "edit/Pointer.h"
+#include "core/edit/Pointer.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "edit/BoundaryConstruction.h"
-#include "edit/NodeOps.h"
-#include "edit/Picking.h"
-#include "model/NumberFormat.h"
-#include "session/Describe.h"
-#include "session/ViewCommands.h"
+#include "core/edit/BoundaryConstruction.h"
+#include "core/edit/NodeOps.h"
+#include "core/edit/Picking.h"
+#include "core/edit/SegmentEntry.h"
+#include "core/model/NumberFormat.h"
+#include "core/session/Describe.h"
+#include "core/session/ViewCommands.h"
 
 namespace zorind {
 
@@ -89,7 +90,7 @@ void openPopupAt(Project& p, PixelPoint at, PointerFeedback& feedback)
 {
     // Set before the menu opens: its commands act at this point.
     p.edit.popupPoint = at;
-    feedback.openPopup(p.edit.editMode == EditMode::Idle ? PopupMenu::General : PopupMenu::Polyline,
+    feedback.openPopup(p.edit.editMode == EditMode::PolylineEntry ? PopupMenu::Polyline : PopupMenu::General,
                        {at.x - kPopupOffset, at.y - kPopupOffset});
 }
 
@@ -107,6 +108,9 @@ bool pointerPressed(Project& p, Interaction& ui, const PointerEvent& event, Poin
         openPopupAt(p, event.position, feedback);
         return false;
     case PointerButton::Left:
+        if (p.edit.editMode == EditMode::SegmentEntry) {
+            return segmentPressed(p, event, feedback);
+        }
         if (p.edit.editMode == EditMode::PolylineEntry) {
             const bool resultsShown = p.display.showPotential == 1 || p.display.showFlux == 1;
             const int before = p.nodeCount();
@@ -147,6 +151,9 @@ bool drawingKeyPressed(Project& p, Interaction& ui, DrawingKey key, const Pointe
         openPopupAt(p, event.position, feedback);
         return true;
     }
+    if (p.edit.editMode == EditMode::SegmentEntry) {
+        return segmentKey(p, key, feedback);
+    }
     if (p.edit.editMode != EditMode::PolylineEntry) {
         return false;
     }
@@ -183,6 +190,10 @@ void pointerMoved(Project& p, const PointerEvent& event, PointerFeedback& feedba
             s.rubberBandShown = false;
         }
         panArea(p, s.panStart, event.position.x - s.panFrom.x, event.position.y - s.panFrom.y);
+        return;
+    }
+    if (s.editMode == EditMode::SegmentEntry) {
+        segmentMoved(p, event, feedback);
         return;
     }
     if (!s.chainOpen) {

@@ -1,10 +1,10 @@
-#include "edit/Subdivision.h"
+#include "core/edit/Subdivision.h"
 
 #include <cmath>
 #include <optional>
 #include <string>
 
-#include "ui/Messages.h"
+#include "core/ui/Messages.h"
 
 namespace zorind {
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "session/Project.h"
-#include "ui/Interaction.h"
+#include "core/session/Project.h"
+#include "core/ui/Interaction.h"
 
 namespace zorind {
 

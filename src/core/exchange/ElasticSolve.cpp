@@ -1,15 +1,15 @@
-#include "exchange/ElasticSolve.h"
+#include "core/exchange/ElasticSolve.h"
 
 #include <cmath>
 #include <exception>
 #include <limits>
 #include <new>
 
-#include "check/CheckModel.h"
-#include "exchange/ExchangeFile.h"
-#include "exchange/ImportCommand.h"
-#include "model/NumberFormat.h"
-#include "solver/Compute.h"
+#include "core/check/CheckModel.h"
+#include "core/exchange/ExchangeFile.h"
+#include "core/exchange/ImportCommand.h"
+#include "core/model/NumberFormat.h"
+#include "core/solver/Compute.h"
 
 namespace zorind {
 

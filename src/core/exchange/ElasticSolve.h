@@ -3,9 +3,9 @@
 #include <functional>
 #include <string>
 
-#include "ElasticProblem.h"
-#include "session/Project.h"
-#include "ui/Interaction.h"
+#include "contract/ElasticProblem.h"
+#include "core/session/Project.h"
+#include "core/ui/Interaction.h"
 
 namespace zorind {
 

@@ -1,12 +1,12 @@
-#include "exchange/ElasticityResults.h"
+#include "core/exchange/ElasticityResults.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <vector>
 
-#include "model/NumberFormat.h"
-#include "view/ColourScale.h"
+#include "core/model/NumberFormat.h"
+#include "core/view/ColourScale.h"
 
 namespace zorind {
 

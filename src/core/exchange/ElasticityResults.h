@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "lists/ListColumns.h"
-#include "session/Project.h"
+#include "core/lists/ListColumns.h"
+#include "core/session/Project.h"
 
 namespace zorind {
 
-// --- "Lista wyników" of an elasticity analysis (Tl_wyn_spr) ------------------
+// --- "Lista wyników" of an elasticity analysis (ElasticResultsList) ------------------
 
 inline constexpr std::array<const char*, 10> kElasticityResultHeaders{
     "Nr węz.", "przem.X", "przem.Y", "siła X", "siła Y", "sig.X", "sig.Y", "sig.Z", "tau XY", "sig.red."};
@@ -33,7 +33,7 @@ std::string formatElasticityValue(float value, char decimalSeparator);
 // does, so that a displacement too small for six decimals is copied whole.
 ListColumns elasticityResultColumns(const Project& project, char decimalSeparator);
 
-// --- "Wyniki w punktach wewnętrznych" (Tl_wyn_pw) ----------------------------
+// --- "Wyniki w punktach wewnętrznych" (InternalPointResultsList) ----------------------------
 
 inline constexpr const char* kInternalPointResultsTitle = "Wyniki w punktach wewnętrznych";
 inline constexpr std::array<const char*, 10> kInternalPointResultHeaders{

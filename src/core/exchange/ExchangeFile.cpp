@@ -1,9 +1,9 @@
-#include "exchange/ExchangeFile.h"
+#include "core/exchange/ExchangeFile.h"
 
 #include <optional>
 
-#include "ElasticContract.h"
-#include "model/NumberFormat.h"
+#include "contract/ElasticContract.h"
+#include "core/model/NumberFormat.h"
 
 namespace zorind {
 

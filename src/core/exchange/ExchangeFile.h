@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "session/Project.h"
+#include "core/session/Project.h"
 
 namespace zorind {
 

@@ -1,9 +1,9 @@
-#include "exchange/ExportCommand.h"
+#include "core/exchange/ExportCommand.h"
 
 #include <system_error>
 
-#include "exchange/ExchangeFile.h"
-#include "model/ProjectFile.h"
+#include "core/exchange/ExchangeFile.h"
+#include "core/model/ProjectFile.h"
 
 namespace zorind {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "session/Project.h"
-#include "ui/Interaction.h"
+#include "core/session/Project.h"
+#include "core/ui/Interaction.h"
 
 namespace zorind {
 

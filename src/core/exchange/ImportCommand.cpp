@@ -1,4 +1,4 @@
-#include "exchange/ImportCommand.h"
+#include "core/exchange/ImportCommand.h"
 
 #include <array>
 #include <filesystem>
@@ -6,8 +6,8 @@
 #include <sstream>
 #include <system_error>
 
-#include "exchange/ExchangeFile.h"
-#include "exchange/ResultFile.h"
+#include "core/exchange/ExchangeFile.h"
+#include "core/exchange/ResultFile.h"
 
 namespace zorind {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "exchange/ResultFile.h"
-#include "session/Project.h"
-#include "ui/Interaction.h"
+#include "core/exchange/ResultFile.h"
+#include "core/session/Project.h"
+#include "core/ui/Interaction.h"
 
 namespace zorind {
 

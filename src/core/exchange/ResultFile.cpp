@@ -1,6 +1,6 @@
-#include "exchange/ResultFile.h"
+#include "core/exchange/ResultFile.h"
 
-#include "ElasticContract.h"
+#include "contract/ElasticContract.h"
 
 #include <array>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "exchange/StressMap.h"
+#include "core/exchange/StressMap.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "view/ColourScale.h"
+#include "core/view/ColourScale.h"
 
 namespace zorind {
 

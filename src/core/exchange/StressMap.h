@@ -4,12 +4,12 @@
 #include <cstddef>
 #include <optional>
 
-#include "ElasticProblem.h"
-#include "exchange/ElasticSolve.h"
-#include "session/Project.h"
-#include "solver/FieldMap.h"
-#include "view/ColourPalette.h"
-#include "view/ViewTransform.h"
+#include "contract/ElasticProblem.h"
+#include "core/exchange/ElasticSolve.h"
+#include "core/session/Project.h"
+#include "core/solver/FieldMap.h"
+#include "core/view/ColourPalette.h"
+#include "core/view/ViewTransform.h"
 
 namespace zorind {
 

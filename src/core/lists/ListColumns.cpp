@@ -1,6 +1,6 @@
-#include "lists/ListColumns.h"
+#include "core/lists/ListColumns.h"
 
-#include "model/NumberFormat.h"
+#include "core/model/NumberFormat.h"
 
 namespace zorind {
 

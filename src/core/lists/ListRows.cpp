@@ -1,8 +1,8 @@
-#include "lists/ListRows.h"
+#include "core/lists/ListRows.h"
 
 #include <algorithm>
 
-#include "model/NumberFormat.h"
+#include "core/model/NumberFormat.h"
 
 namespace zorind {
 

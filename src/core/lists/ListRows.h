@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "lists/ListColumns.h"
-#include "session/Project.h"
-#include "ui/Interaction.h"
+#include "core/lists/ListColumns.h"
+#include "core/session/Project.h"
+#include "core/ui/Interaction.h"
 
 namespace zorind {
 

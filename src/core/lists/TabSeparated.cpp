@@ -1,4 +1,4 @@
-#include "lists/TabSeparated.h"
+#include "core/lists/TabSeparated.h"
 
 #include <algorithm>
 

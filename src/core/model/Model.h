@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/Table.h"
+#include "core/model/Table.h"
 
 namespace zorind {
 

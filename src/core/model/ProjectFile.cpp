@@ -1,4 +1,4 @@
-#include "model/ProjectFile.h"
+#include "core/model/ProjectFile.h"
 
 #include <cctype>
 #include <cerrno>
@@ -11,7 +11,7 @@
 #include <sstream>
 #include <system_error>
 
-#include "model/NumberFormat.h"
+#include "core/model/NumberFormat.h"
 
 namespace zorind {
 

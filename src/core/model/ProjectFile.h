@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/Model.h"
+#include "core/model/Model.h"
 
 namespace zorind {
 

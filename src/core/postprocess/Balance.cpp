@@ -1,10 +1,10 @@
-#include "postprocess/Balance.h"
+#include "core/postprocess/Balance.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 
-#include "exchange/ElasticityResults.h"
+#include "core/exchange/ElasticityResults.h"
 
 namespace zorind {
 

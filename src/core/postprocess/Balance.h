@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "session/Project.h"
+#include "core/session/Project.h"
 
 namespace zorind {
 

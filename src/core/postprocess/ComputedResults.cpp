@@ -1,6 +1,6 @@
-#include "postprocess/ComputedResults.h"
+#include "core/postprocess/ComputedResults.h"
 
-#include "solver/Compute.h"
+#include "core/solver/Compute.h"
 
 namespace zorind {
 

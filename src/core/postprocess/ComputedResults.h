@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "exchange/ElasticSolve.h"
-#include "session/Project.h"
-#include "ui/Interaction.h"
+#include "core/exchange/ElasticSolve.h"
+#include "core/session/Project.h"
+#include "core/ui/Interaction.h"
 
 namespace zorind {
 
@@ -20,7 +20,6 @@ enum class ResultsOutcome {
 // analysis and "Oblicz s&prężystość" an elasticity one (elasticity through
 // `solve`), with the check's report and the outcome's messages through `ui`
 // and the solver's trace lines to `trace`.
-ResultsOutcome ensureResults(Project& project, Interaction& ui, const ElasticSolver& solve,
-                             std::FILE* trace = stdout);
+ResultsOutcome ensureResults(Project& project, Interaction& ui, const ElasticSolver& solve, std::FILE* trace = stdout);
 
 } // namespace zorind

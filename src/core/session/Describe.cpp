@@ -1,8 +1,8 @@
-#include "session/Describe.h"
+#include "core/session/Describe.h"
 
 #include <algorithm>
 
-#include "model/NumberFormat.h"
+#include "core/model/NumberFormat.h"
 
 namespace zorind {
 

@@ -1,4 +1,4 @@
-#include "session/DisplayCommands.h"
+#include "core/session/DisplayCommands.h"
 
 #include <initializer_list>
 

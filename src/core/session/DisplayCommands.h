@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/Project.h"
+#include "core/session/Project.h"
 
 namespace zorind {
 

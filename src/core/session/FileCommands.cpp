@@ -1,9 +1,9 @@
-#include "session/FileCommands.h"
+#include "core/session/FileCommands.h"
 
-#include "model/NumberFormat.h"
-#include "model/ProjectFile.h"
-#include "session/RecentProjects.h"
-#include "ui/Messages.h"
+#include "core/model/NumberFormat.h"
+#include "core/model/ProjectFile.h"
+#include "core/session/RecentProjects.h"
+#include "core/ui/Messages.h"
 
 #include <array>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "session/Project.h"
+#include "core/session/Project.h"
 
-#include "model/ProjectFile.h"
+#include "core/model/ProjectFile.h"
 
 namespace zorind {
 
@@ -28,6 +28,8 @@ void resetProject(Project& p)
     p.conditions.resize(1);
 
     p.edit.editMode = EditMode::Idle;
+    p.edit.segmentStartSet = false;
+    p.probeLine = {};
     p.resultsValid = 0;
     p.edit.chainOpen = false;
     // The repaint that follows a reset wipes any band off the screen.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Model.h"
-#include "session/Session.h"
+#include "core/model/Model.h"
+#include "core/session/Session.h"
 
 namespace zorind {
 

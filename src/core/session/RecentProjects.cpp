@@ -1,4 +1,4 @@
-#include "session/RecentProjects.h"
+#include "core/session/RecentProjects.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "session/ScreenSettings.h"
+#include "core/session/ScreenSettings.h"
 
-#include "model/NumberFormat.h"
-#include "session/ViewCommands.h"
+#include "core/model/NumberFormat.h"
+#include "core/session/ViewCommands.h"
 
 namespace zorind {
 

@@ -3,12 +3,12 @@
 #include <functional>
 #include <optional>
 
-#include "session/Project.h"
-#include "ui/Interaction.h"
+#include "core/session/Project.h"
+#include "core/ui/Interaction.h"
 
 namespace zorind {
 
-// The twelve settings of the screen-settings dialog (T_ustaw).
+// The twelve settings of the screen-settings dialog (ScreenSettingsDialog).
 struct ScreenSettings {
     bool showNodes = true;           // wezly "Węzły"
     bool showNodeNumbers = false;    // nrwezly "Numery węzłów"

@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "view/ColourPalette.h"
-#include "view/DisplaySettings.h"
-#include "view/ViewTransform.h"
+#include "core/view/ColourPalette.h"
+#include "core/view/DisplaySettings.h"
+#include "core/view/ViewTransform.h"
 
 namespace zorind {
 
-enum class EditMode { Idle, PolylineEntry };
+enum class EditMode { Idle, PolylineEntry, SegmentEntry };
 
 // A position in the drawing area's client area, in pixels (y down).
 struct PixelPoint {
@@ -40,6 +40,9 @@ struct EditState {
     // Where the last right press that opened a popup menu was; the popup
     // commands act there.
     PixelPoint popupPoint;
+    // While the ends of a segment are entered: its start, once placed.
+    bool segmentStartSet = false;
+    ModelPoint segmentStart;
     // The middle button drags the drawing: where it was pressed and the
     // view as it was then, which every move shifts afresh.
     bool panning = false;
@@ -74,6 +77,16 @@ struct Session {
     // "Naprężenia &zredukowane": the boundary coloured by the reduced stress
     // of an elasticity solution.
     int32_t showReducedStress = 0;
+    // The segment of "Wykres wzdłuż odcinka", drawn on the model while its
+    // plot is open.
+    struct ProbeLine {
+        bool shown = false;
+        double x0 = 0.0;
+        double y0 = 0.0;
+        double x1 = 0.0;
+        double y1 = 0.0;
+    };
+    ProbeLine probeLine;
 };
 
 } // namespace zorind

@@ -1,6 +1,6 @@
-#include "session/ShellCommands.h"
-#include "model/Version.h"
-#include "ui/Messages.h"
+#include "core/session/ShellCommands.h"
+#include "core/model/Version.h"
+#include "core/ui/Messages.h"
 
 namespace zorind {
 

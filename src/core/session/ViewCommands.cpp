@@ -1,4 +1,4 @@
-#include "session/ViewCommands.h"
+#include "core/session/ViewCommands.h"
 
 #include <algorithm>
 #include <array>
@@ -7,7 +7,7 @@
 #include <tuple>
 #include <utility>
 
-#include "model/NumberFormat.h"
+#include "core/model/NumberFormat.h"
 
 namespace zorind {
 

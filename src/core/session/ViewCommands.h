@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "session/Project.h"
-#include "ui/Interaction.h"
+#include "core/session/Project.h"
+#include "core/ui/Interaction.h"
 
 namespace zorind {
 
@@ -38,14 +38,14 @@ bool panArea(Project& project, const ViewTransform& start, double dx, double dy)
 // is due.
 bool showEverything(Project& project);
 
-// OK of the grid dialog (Td_siatki). The numbers come already parsed from
+// OK of the grid dialog (GridDialog). The numbers come already parsed from
 // the user's locale; nothing means the text did not parse. Both spacings
 // must be positive floats, otherwise "Zła wartość podziałki" is shown and
 // both keep their values. Returns whether the new spacing was taken; the
 // main window is repainted either way.
 bool acceptGridSpacing(Project& project, Interaction& ui, std::optional<double> stepX, std::optional<double> stepY);
 
-// OK of the area dialog (Td_obsz), the four bounds as parsed from the
+// OK of the area dialog (AreaDialog), the four bounds as parsed from the
 // fields. Unparseable bounds or an empty or inverted area give "Złe
 // wartości definiujące obszar" and keep the area. Returns whether the new
 // area was taken; the main window is repainted either way.

@@ -1,8 +1,8 @@
-#include "solver/AnalysisSettings.h"
+#include "core/solver/AnalysisSettings.h"
 
 #include <string>
 
-#include "model/NumberFormat.h"
+#include "core/model/NumberFormat.h"
 
 namespace zorind {
 

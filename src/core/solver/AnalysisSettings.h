@@ -5,13 +5,13 @@
 #include <string>
 #include <string_view>
 
-#include "session/Project.h"
-#include "ui/Interaction.h"
-#include "ui/Messages.h"
+#include "core/session/Project.h"
+#include "core/ui/Interaction.h"
+#include "core/ui/Messages.h"
 
 namespace zorind {
 
-// One radio button of "Typ obliczeń" (Ttypobl_), in the dialog's order from
+// One radio button of "Typ obliczeń" (AnalysisTypeDialog), in the dialog's order from
 // the top.
 struct AnalysisTypeChoice {
     int code;
@@ -42,7 +42,7 @@ bool applyAnalysisType(Project& project, int code);
 
 inline constexpr const char* kPhysicalPropertiesTitle = "Własności fizyczne";
 
-// The label of the conductivity field of "Własności fizyczne" (Twf) for the
+// The label of the conductivity field of "Własności fizyczne" (PhysicalPropertiesDialog) for the
 // analysis type.
 std::string_view conductivityLabel(int analysisType);
 

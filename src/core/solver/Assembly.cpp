@@ -1,12 +1,12 @@
-#include "solver/Assembly.h"
+#include "core/solver/Assembly.h"
 
 #include <string>
 #include <vector>
 
-#include "solver/Integration.h"
-#include "solver/LinearSolve.h"
-#include "solver/Parallel.h"
-#include "VectorMath.h"
+#include "core/solver/Integration.h"
+#include "core/solver/LinearSolve.h"
+#include "core/solver/Parallel.h"
+#include "kernels/VectorMath.h"
 
 namespace zorind::solver {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solver/Workspace.h"
+#include "core/solver/Workspace.h"
 
 namespace zorind::solver {
 

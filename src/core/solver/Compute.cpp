@@ -1,4 +1,4 @@
-#include "solver/Compute.h"
+#include "core/solver/Compute.h"
 
 #include <cfenv>
 #include <cmath>
@@ -7,11 +7,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "check/CheckModel.h"
-#include "model/NumberFormat.h"
-#include "solver/Assembly.h"
-#include "solver/Integration.h"
-#include "solver/LinearSolve.h"
+#include "core/check/CheckModel.h"
+#include "core/model/NumberFormat.h"
+#include "core/solver/Assembly.h"
+#include "core/solver/Integration.h"
+#include "core/solver/LinearSolve.h"
 
 namespace zorind {
 

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "session/Project.h"
-#include "solver/Workspace.h"
-#include "ui/Interaction.h"
+#include "core/session/Project.h"
+#include "core/solver/Workspace.h"
+#include "core/ui/Interaction.h"
 
 namespace zorind {
 

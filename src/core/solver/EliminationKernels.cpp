@@ -1,11 +1,11 @@
-#include "solver/EliminationKernels.h"
+#include "core/solver/EliminationKernels.h"
 
 #include <atomic>
 #include <cstdint>
 #include <cstring>
 
-#include "VectorMath.h"
-#include "solver/Parallel.h"
+#include "core/solver/Parallel.h"
+#include "kernels/VectorMath.h"
 
 namespace zorind::solver::elimination {
 

@@ -1,9 +1,9 @@
-#include "solver/FieldMap.h"
+#include "core/solver/FieldMap.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "view/ColourScale.h"
+#include "core/view/ColourScale.h"
 
 namespace zorind::solver {
 

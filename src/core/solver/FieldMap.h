@@ -5,9 +5,9 @@
 #include <functional>
 #include <vector>
 
-#include "solver/PotentialField.h"
-#include "view/ColourPalette.h"
-#include "view/ViewTransform.h"
+#include "core/solver/PotentialField.h"
+#include "core/view/ColourPalette.h"
+#include "core/view/ViewTransform.h"
 
 namespace zorind::solver {
 

@@ -1,12 +1,12 @@
-#include "solver/FluxArrows.h"
+#include "core/solver/FluxArrows.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace zorind::solver {
 
-ArrowField computeFluxArrows(const PotentialField& field, const ViewTransform& view, int clientWidth,
-                             int clientHeight, int spacing, const std::atomic<bool>* cancel)
+ArrowField computeFluxArrows(const PotentialField& field, const ViewTransform& view, int clientWidth, int clientHeight,
+                             int spacing, const std::atomic<bool>* cancel)
 {
     ArrowField out;
     out.spacing = std::clamp(spacing, 8, 256);

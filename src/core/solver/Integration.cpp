@@ -1,12 +1,12 @@
-#include "solver/Integration.h"
+#include "core/solver/Integration.h"
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
 
-#include "VectorMath.h"
-#include "solver/Parallel.h"
+#include "core/solver/Parallel.h"
+#include "kernels/VectorMath.h"
 
 namespace zorind::solver {
 

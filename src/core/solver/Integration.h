@@ -3,7 +3,7 @@
 #include <array>
 #include <memory>
 
-#include "solver/Workspace.h"
+#include "core/solver/Workspace.h"
 
 namespace zorind::solver {
 

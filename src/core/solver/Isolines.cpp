@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <unordered_map>
 
-#include "solver/FieldMap.h"
+#include "core/solver/FieldMap.h"
 
 namespace zorind::solver {
 

@@ -1,4 +1,4 @@
-#include "solver/LinearSolve.h"
+#include "core/solver/LinearSolve.h"
 
 #include <cfenv>
 #include <cmath>
@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "solver/Assembly.h"
-#include "solver/EliminationKernels.h"
-#include "solver/Parallel.h"
+#include "core/solver/Assembly.h"
+#include "core/solver/EliminationKernels.h"
+#include "core/solver/Parallel.h"
 
 namespace zorind::solver {
 

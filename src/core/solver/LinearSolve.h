@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "solver/Workspace.h"
+#include "core/solver/Workspace.h"
 
 namespace zorind::solver {
 

@@ -1,4 +1,4 @@
-#include "solver/Parallel.h"
+#include "core/solver/Parallel.h"
 
 #include <algorithm>
 #include <cfenv>

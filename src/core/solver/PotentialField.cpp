@@ -1,4 +1,4 @@
-#include "solver/PotentialField.h"
+#include "core/solver/PotentialField.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,8 +6,8 @@
 #include <system_error>
 #include <thread>
 
-#include "solver/Integration.h"
-#include "VectorMath.h"
+#include "core/solver/Integration.h"
+#include "kernels/VectorMath.h"
 
 namespace zorind::solver {
 

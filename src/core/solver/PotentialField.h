@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "model/Model.h"
-#include "solver/Integration.h"
+#include "core/model/Model.h"
+#include "core/solver/Integration.h"
 
 namespace zorind::solver {
 

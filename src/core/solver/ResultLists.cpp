@@ -1,10 +1,10 @@
-#include "solver/ResultLists.h"
+#include "core/solver/ResultLists.h"
 
 #include <algorithm>
 #include <cmath>
 #include <optional>
 
-#include "model/NumberFormat.h"
+#include "core/model/NumberFormat.h"
 
 namespace zorind {
 

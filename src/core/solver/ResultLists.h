@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "lists/ListColumns.h"
-#include "session/Project.h"
-#include "ui/Interaction.h"
+#include "core/lists/ListColumns.h"
+#include "core/session/Project.h"
+#include "core/ui/Interaction.h"
 
 namespace zorind {
 
-// --- "Lista wyników" (Tl_wyn) ----------------------------------------------
+// --- "Lista wyników" (ResultsList) ----------------------------------------------
 
 inline constexpr const char* kResultListTitle = "Lista wyników";
 inline constexpr std::array<const char*, 7> kResultListHeaders{"Nr",     "Pot.1",  "Pot.s", "Pot.2",
@@ -42,7 +42,7 @@ inline constexpr const char* kNotComputedMessage = "Projekt nie obliczony";
 // for type 11. Without valid results shows "Projekt nie obliczony".
 ResultsWindow resultsListCommand(const Project& project, Interaction& ui);
 
-// --- "Temperatury w węzłach wewnętrznych" (Tl_www) --------------------------
+// --- "Temperatury w węzłach wewnętrznych" (InternalPointPotentialList) --------------------------
 
 inline constexpr const char* kInternalResultsTitle = "Temperatury w węzłach wewnętrznych";
 inline constexpr std::array<const char*, 2> kInternalResultsHeaders{"Nr węzła", "Temperatura"};
@@ -60,7 +60,7 @@ std::vector<InternalResultRow> internalResultRows(const Project& project);
 // The same as the window lists them; the cell of a missing value is empty.
 ListColumns internalResultColumns(const Project& project, char decimalSeparator);
 
-// --- "Skalowanie" (Tskaluj_) -----------------------------------------------
+// --- "Skalowanie" (ResultScalingDialog) -----------------------------------------------
 
 enum class ScalingOption {
     PotentialTimesY,

@@ -1,11 +1,11 @@
-#include "solver/Workspace.h"
+#include "core/solver/Workspace.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <vector>
 
-#include "ui/FatalError.h"
+#include "core/ui/FatalError.h"
 
 namespace zorind::solver {
 

@@ -1,4 +1,4 @@
-#include "ui/FatalError.h"
+#include "core/ui/FatalError.h"
 
 #include <cstdio>
 #include <cstdlib>

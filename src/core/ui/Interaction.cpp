@@ -1,4 +1,4 @@
-#include "ui/Interaction.h"
+#include "core/ui/Interaction.h"
 
 namespace zorind {
 

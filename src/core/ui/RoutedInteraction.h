@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Interaction.h"
+#include "core/ui/Interaction.h"
 
 namespace zorind {
 

@@ -1,4 +1,4 @@
-#include "ui/ScriptedInteraction.h"
+#include "core/ui/ScriptedInteraction.h"
 
 namespace zorind {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Interaction.h"
+#include "core/ui/Interaction.h"
 
 namespace zorind {
 

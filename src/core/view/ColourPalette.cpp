@@ -1,4 +1,4 @@
-#include "view/ColourPalette.h"
+#include "core/view/ColourPalette.h"
 
 namespace zorind {
 

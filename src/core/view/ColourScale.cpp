@@ -1,11 +1,11 @@
-#include "view/ColourScale.h"
+#include "core/view/ColourScale.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 
-#include "model/NumberFormat.h"
+#include "core/model/NumberFormat.h"
 
 namespace zorind {
 

@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "model/Model.h"
-#include "view/ColourPalette.h"
-#include "view/ViewTransform.h"
+#include "core/model/Model.h"
+#include "core/view/ColourPalette.h"
+#include "core/view/ViewTransform.h"
 
 namespace zorind {
 

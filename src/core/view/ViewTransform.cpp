@@ -1,4 +1,4 @@
-#include "view/ViewTransform.h"
+#include "core/view/ViewTransform.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,14 +1,15 @@
-#include "app/Application.h"
+#include "gui/app/Application.h"
 
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTranslator>
 #include <exception>
 
-#include "model/Version.h"
-#include "session/Project.h"
-#include "ui/Messages.h"
+#include "core/model/Version.h"
+#include "core/session/Project.h"
+#include "core/ui/Messages.h"
 
 namespace zorind {
 
@@ -26,6 +27,10 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     setOrganizationName(QString::fromUtf8(kApplicationTitle));
     setApplicationName(QString::fromUtf8(kApplicationTitle));
     setApplicationVersion(QString::fromUtf8(kApplicationVersion));
+    // The icon the desktop shows for the installed program, on every window;
+    // on Wayland the desktop finds it, and the name, through the entry.
+    setWindowIcon(QIcon(QStringLiteral(":/zorind.svg")));
+    setDesktopFileName(QString::fromUtf8(kDesktopId));
     installPolishTranslation();
 }
 

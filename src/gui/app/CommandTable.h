@@ -3,29 +3,29 @@
 #include <QKeyCombination>
 #include <span>
 
-#include "app/Icons.h"
-#include "session/Describe.h"
+#include "core/session/Describe.h"
+#include "gui/app/Icons.h"
 
 namespace zorind {
 
-class TGL;
+class MainWindow;
 
 // Where an entry of the command table goes.
 enum class Place {
-    Plik,
-    Dodaj,
-    Krzywa, // submenu of "&Dodaj"
-    Zmien,
-    Usun,
-    Listy,
-    Obliczenia,
-    Widok,
-    Ustawienia,
-    Pomoc,
-    SpeedPanel, // tool bar 1
-    Panel1,     // tool bar 2
-    Prawymenu,  // popup of the idle pointer
-    LamaPop,    // popup while a polyline is drawn
+    FileMenu,
+    AddMenu,
+    CurveMenu, // submenu of "&Dodaj"
+    ChangeMenu,
+    DeleteMenu,
+    ListsMenu,
+    ComputeMenu,
+    ViewMenu,
+    SettingsMenu,
+    HelpMenu,
+    CommandToolBar,  // tool bar 1
+    SelectorToolBar, // tool bar 2
+    RightPopup,      // popup of the idle pointer
+    PolylinePopup,   // popup while a polyline is drawn
 };
 
 enum class Entry {
@@ -47,7 +47,7 @@ enum class Enabled {
     WithInternalPointResults, // elasticity results computed here, with internal points
 };
 
-using Handler = void (*)(TGL&);
+using Handler = void (*)(MainWindow&);
 
 // One menu item, tool button or popup item: where it goes, its object name,
 // its caption (menus) or hint (tool buttons), shortcut, icon, enabled rule,

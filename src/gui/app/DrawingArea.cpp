@@ -1,4 +1,4 @@
-#include "app/DrawingArea.h"
+#include "gui/app/DrawingArea.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -6,7 +6,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "edit/PointerController.h"
+#include "gui/edit/PointerController.h"
 
 namespace zorind {
 

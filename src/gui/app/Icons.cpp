@@ -1,4 +1,4 @@
-#include "app/Icons.h"
+#include "gui/app/Icons.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -196,12 +196,6 @@ QPixmap drawn(IconKind kind)
         p.drawPolygon(QPolygonF({QPointF(x(3), 6), QPointF(x(10), 6.5), QPointF(x(5), 13)}));
         break;
     }
-    case IconKind::Application:
-        p.setPen(QPen(QColor(0, 100, 142), 2));
-        p.setBrush(QColor(0, 205, 0));
-        p.drawEllipse(QPointF(12, 12), 9, 9);
-        drawText(p, QStringLiteral("Z"), Qt::white, 13);
-        break;
     case IconKind::None:
         break;
     }

@@ -28,7 +28,6 @@ enum class IconKind {
     AddBoundary,
     Undo,
     Redo,
-    Application,
     None, // no icon (menu items)
 };
 

@@ -1,4 +1,4 @@
-#include "app/QtInteraction.h"
+#include "gui/app/QtInteraction.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -8,8 +8,8 @@
 #include <QLocale>
 #include <QMessageBox>
 
-#include "session/Project.h"
-#include "ui/Messages.h"
+#include "core/session/Project.h"
+#include "core/ui/Messages.h"
 
 namespace zorind {
 

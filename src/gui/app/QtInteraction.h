@@ -3,8 +3,8 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "ui/Interaction.h"
-#include "widgets/QtText.h"
+#include "core/ui/Interaction.h"
+#include "gui/widgets/QtText.h"
 
 namespace zorind {
 

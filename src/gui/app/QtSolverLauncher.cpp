@@ -1,4 +1,4 @@
-#include "app/QtSolverLauncher.h"
+#include "gui/app/QtSolverLauncher.h"
 
 #include <QProcess>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exchange/ExportCommand.h"
+#include "core/exchange/ExportCommand.h"
 
 namespace zorind {
 

@@ -1,4 +1,4 @@
-#include "app/RecentProjectsMenu.h"
+#include "gui/app/RecentProjectsMenu.h"
 
 #include <QAction>
 #include <QDir>
@@ -7,8 +7,8 @@
 #include <QSettings>
 #include <QStringList>
 
-#include "session/RecentProjects.h"
-#include "widgets/QtText.h"
+#include "core/session/RecentProjects.h"
+#include "gui/widgets/QtText.h"
 
 namespace zorind {
 

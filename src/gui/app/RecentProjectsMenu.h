@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "session/RecentProjects.h"
+#include "core/session/RecentProjects.h"
 
 class QAction;
 class QMenu;

@@ -1,29 +1,25 @@
-#include "app/Windows.h"
+#include "gui/app/Windows.h"
 
-#include "edit/Tobrzeg.h"
-#include "edit/Tokrag_.h"
-#include "edit/Tuwez.h"
-#include "edit/Tw_elem.h"
-#include "edit/Twb.h"
-#include "edit/Twb_wek.h"
-#include "edit/Twf.h"
-#include "edit/Twwew.h"
-#include "edit/Twwez.h"
-#include "lists/Tl_brz.h"
-#include "lists/Tl_ele.h"
-#include "lists/Tl_wb.h"
-#include "lists/Tl_wez.h"
-#include "lists/Tl_wezw.h"
-#include "lists/Tl_www.h"
-#include "lists/Tl_wyn.h"
-#include "lists/Tl_wyn_pw.h"
-#include "lists/Tl_wyn_spr.h"
-#include "view/T_ustaw.h"
-#include "view/Td_obsz.h"
-#include "view/Td_siatki.h"
-#include "view/Tskala.h"
-#include "view/Tskaluj_.h"
-#include "view/Ttypobl_.h"
+#include "gui/edit/BoundaryDialog.h"
+#include "gui/edit/CircleDialog.h"
+#include "gui/edit/ConditionDialog.h"
+#include "gui/edit/ElasticConditionDialog.h"
+#include "gui/edit/ElementDialog.h"
+#include "gui/edit/InternalPointDialog.h"
+#include "gui/edit/NodeDialog.h"
+#include "gui/edit/NumberPrompt.h"
+#include "gui/edit/PhysicalPropertiesDialog.h"
+#include "gui/lists/BoundaryList.h"
+#include "gui/lists/ConditionList.h"
+#include "gui/lists/ElementList.h"
+#include "gui/lists/GridLists.h"
+#include "gui/view/AnalysisTypeDialog.h"
+#include "gui/view/AreaDialog.h"
+#include "gui/view/ColourScaleWindow.h"
+#include "gui/view/GridDialog.h"
+#include "gui/view/ProbePlotWindow.h"
+#include "gui/view/ResultScalingDialog.h"
+#include "gui/view/ScreenSettingsDialog.h"
 
 namespace zorind {
 
@@ -33,7 +29,7 @@ namespace {
 // colour-scale window is a top-level window of its own beside the main one.
 template <class W> std::unique_ptr<W> create(Project& project, Interaction& ui, QWidget* mainWindow)
 {
-    if constexpr (std::is_same_v<W, Tskala>) {
+    if constexpr (std::is_same_v<W, ColourScaleWindow>) {
         auto scale = std::make_unique<W>(project);
         // It never keeps the program running on its own.
         scale->setAttribute(Qt::WA_QuitOnClose, false);

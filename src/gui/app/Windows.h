@@ -6,35 +6,32 @@
 #include <tuple>
 #include <type_traits>
 
-#include "session/Project.h"
-#include "ui/Interaction.h"
+#include "core/session/Project.h"
+#include "core/ui/Interaction.h"
+#include "gui/lists/BalanceList.h"
+#include "gui/lists/GridLists.h"
 
 namespace zorind {
 
-class Td_siatki;
-class Tl_brz;
-class Tl_ele;
-class Td_obsz;
-class Tl_wyn_spr;
-class Tobrzeg;
-class Twf;
-class Tl_wb;
-class Tl_www;
-class Tskala;
-class Twwew;
-class Ttypobl_;
-class T_ustaw;
-class Tl_wezw;
-class Twb_wek;
-class Tl_wez;
-class Tw_elem;
-class Tuwez;
-class Twwez;
-class Tokrag_;
-class Tskaluj_;
-class Twb;
-class Tl_wyn;
-class Tl_wyn_pw;
+class GridDialog;
+class BoundaryList;
+class ElementList;
+class AreaDialog;
+class BoundaryDialog;
+class PhysicalPropertiesDialog;
+class ConditionList;
+class ColourScaleWindow;
+class InternalPointDialog;
+class AnalysisTypeDialog;
+class ScreenSettingsDialog;
+class ElasticConditionDialog;
+class ElementDialog;
+class NumberPrompt;
+class NodeDialog;
+class CircleDialog;
+class ResultScalingDialog;
+class ConditionDialog;
+class ProbePlotWindow;
 
 // Every dialog and list window of the program, in the order they are
 // created at start-up. A new window is one type in this list (in its place
@@ -42,9 +39,12 @@ class Tl_wyn_pw;
 template <class... Windows> struct WindowList {
     using Owned = std::tuple<std::unique_ptr<Windows>...>;
 };
-using AllWindows =
-    WindowList<Td_siatki, Tl_brz, Tl_ele, Td_obsz, Tl_wyn_spr, Tobrzeg, Twf, Tl_wb, Tl_www, Tskala, Twwew, Ttypobl_,
-               T_ustaw, Tl_wezw, Tw_elem, Twb_wek, Tuwez, Twwez, Tl_wez, Tokrag_, Tskaluj_, Twb, Tl_wyn, Tl_wyn_pw>;
+using AllWindows = WindowList<GridDialog, BoundaryList, ElementList, AreaDialog, ElasticResultsList, BoundaryDialog,
+                              PhysicalPropertiesDialog, ConditionList, InternalPointPotentialList, ColourScaleWindow,
+                              InternalPointDialog, AnalysisTypeDialog, ScreenSettingsDialog, InternalPointList,
+                              ElementDialog, ElasticConditionDialog, NumberPrompt, NodeDialog, NodeList, CircleDialog,
+                              ResultScalingDialog, ConditionDialog, ResultsList, InternalPointResultsList,
+                              BalanceList, ProbePlotWindow>;
 
 // The one owner of the dialogs and list windows. Each is created once, in
 // the order of AllWindows, handed the project and the interaction once, and

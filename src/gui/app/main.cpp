@@ -4,12 +4,12 @@
 #include <cstring>
 #include <exception>
 
-#include "app/Application.h"
-#include "app/TGL.h"
-#include "model/Version.h"
-#include "session/FileCommands.h"
-#include "session/Project.h"
-#include "ui/Messages.h"
+#include "core/model/Version.h"
+#include "core/session/FileCommands.h"
+#include "core/session/Project.h"
+#include "core/ui/Messages.h"
+#include "gui/app/Application.h"
+#include "gui/app/MainWindow.h"
 
 int main(int argc, char** argv)
 {
@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     }
     zorind::Application app(argc, argv);
     try {
-        zorind::TGL window;
+        zorind::MainWindow window;
         window.show();
         if (argc > 1) {
             // A project named on the command line opens as "Otwórz" reads it.

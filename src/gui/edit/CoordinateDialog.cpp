@@ -1,13 +1,13 @@
-#include "edit/CoordinateDialog.h"
+#include "gui/edit/CoordinateDialog.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "widgets/DialogButtons.h"
-#include "widgets/FieldLabels.h"
-#include "widgets/NumberFields.h"
+#include "gui/widgets/DialogButtons.h"
+#include "gui/widgets/FieldLabels.h"
+#include "gui/widgets/NumberFields.h"
 
 namespace zorind {
 

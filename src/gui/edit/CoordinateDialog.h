@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/NumberedEntryDialog.h"
+#include "gui/widgets/NumberedEntryDialog.h"
 
 namespace zorind {
 

@@ -1,11 +1,11 @@
-#include "edit/PointerController.h"
+#include "gui/edit/PointerController.h"
 
 #include <QRect>
 #include <algorithm>
 #include <optional>
 
-#include "edit/PointerSite.h"
-#include "widgets/NumberFields.h"
+#include "gui/edit/PointerSite.h"
+#include "gui/widgets/NumberFields.h"
 
 namespace zorind {
 

@@ -1,4 +1,4 @@
-#include "lists/EntryListWindow.h"
+#include "gui/lists/EntryListWindow.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,10 +8,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "lists/ListCopy.h"
-#include "lists/ListRows.h"
-#include "lists/ListWindowSize.h"
-#include "lists/TabSeparated.h"
+#include "core/lists/ListRows.h"
+#include "core/lists/TabSeparated.h"
+#include "gui/lists/ListCopy.h"
+#include "gui/lists/ListWindowSize.h"
 
 namespace zorind {
 

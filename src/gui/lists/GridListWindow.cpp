@@ -1,8 +1,8 @@
-#include "lists/GridListWindow.h"
-#include "lists/ListCopy.h"
-#include "lists/ListWindowSize.h"
-#include "lists/TabSeparated.h"
-#include "widgets/DialogButtons.h"
+#include "gui/lists/GridListWindow.h"
+#include "core/lists/TabSeparated.h"
+#include "gui/lists/ListCopy.h"
+#include "gui/lists/ListWindowSize.h"
+#include "gui/widgets/DialogButtons.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "lists/ListColumns.h"
+#include "core/lists/ListColumns.h"
 
 class QTableView;
 class QTableWidget;

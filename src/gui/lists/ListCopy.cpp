@@ -1,4 +1,4 @@
-#include "lists/ListCopy.h"
+#include "gui/lists/ListCopy.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <string>
 
-#include "lists/TabSeparated.h"
+#include "core/lists/TabSeparated.h"
 
 namespace zorind {
 

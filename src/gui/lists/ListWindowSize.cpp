@@ -1,4 +1,4 @@
-#include "lists/ListWindowSize.h"
+#include "gui/lists/ListWindowSize.h"
 
 #include <QScreen>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "view/PrinterSetup.h"
+#include "gui/view/PrinterSetup.h"
 
 #include <QPageSetupDialog>
 #include <QPrinter>

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "ui/Interaction.h"
+#include "core/ui/Interaction.h"
 
 class QPrinter;
 class QWidget;

@@ -1,5 +1,5 @@
-#include "view/RadioChoiceDialog.h"
-#include "widgets/DialogButtons.h"
+#include "gui/view/RadioChoiceDialog.h"
+#include "gui/widgets/DialogButtons.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

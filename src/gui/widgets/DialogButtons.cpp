@@ -1,4 +1,4 @@
-#include "widgets/DialogButtons.h"
+#include "gui/widgets/DialogButtons.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

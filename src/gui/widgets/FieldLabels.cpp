@@ -1,4 +1,4 @@
-#include "widgets/FieldLabels.h"
+#include "gui/widgets/FieldLabels.h"
 
 #include <QGridLayout>
 

@@ -1,6 +1,6 @@
-#include "widgets/NumberFields.h"
+#include "gui/widgets/NumberFields.h"
 
-#include "model/NumberFormat.h"
+#include "core/model/NumberFormat.h"
 
 #include <QLocale>
 

@@ -1,12 +1,12 @@
-#include "widgets/NumberedEntryDialog.h"
+#include "gui/widgets/NumberedEntryDialog.h"
 
 #include <QEvent>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <utility>
 
-#include "model/NumberFormat.h"
-#include "widgets/DialogButtons.h"
+#include "core/model/NumberFormat.h"
+#include "gui/widgets/DialogButtons.h"
 
 namespace zorind {
 

@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <optional>
 
-#include "session/Project.h"
-#include "ui/Interaction.h"
+#include "core/session/Project.h"
+#include "core/ui/Interaction.h"
 
 class QLineEdit;
 

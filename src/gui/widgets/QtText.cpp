@@ -1,4 +1,4 @@
-#include "widgets/QtText.h"
+#include "gui/widgets/QtText.h"
 
 namespace zorind {
 

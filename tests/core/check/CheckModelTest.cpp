@@ -3,9 +3,9 @@
 
 #include <vector>
 
-#include "check/CheckModel.h"
+#include "core/check/CheckModel.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

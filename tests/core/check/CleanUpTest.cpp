@@ -4,11 +4,11 @@
 #include <cmath>
 #include <vector>
 
-#include "check/CheckModel.h"
-#include "check/CleanUp.h"
-#include "edit/NodeOps.h"
+#include "core/check/CheckModel.h"
+#include "core/check/CleanUp.h"
+#include "core/edit/NodeOps.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

@@ -3,10 +3,10 @@
 
 #include <vector>
 
-#include "check/CheckModel.h"
-#include "check/Renumber.h"
+#include "core/check/CheckModel.h"
+#include "core/check/Renumber.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

@@ -3,13 +3,13 @@
 #include <array>
 #include <functional>
 
-#include "command/Consequences.h"
-#include "edit/BoundaryConstruction.h"
-#include "edit/Pointer.h"
-#include "session/DisplayCommands.h"
-#include "solver/Compute.h"
+#include "core/command/Consequences.h"
+#include "core/edit/BoundaryConstruction.h"
+#include "core/edit/Pointer.h"
+#include "core/session/DisplayCommands.h"
+#include "core/solver/Compute.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

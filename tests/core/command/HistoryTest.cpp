@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "command/History.h"
-#include "edit/BoundaryConstruction.h"
-#include "solver/Compute.h"
+#include "core/command/History.h"
+#include "core/edit/BoundaryConstruction.h"
+#include "core/solver/Compute.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "edit/Boundaries.h"
+#include "core/edit/Boundaries.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/EditTesting.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "edit/Conditions.h"
-#include "edit/NodeEditing.h"
-#include "session/Describe.h"
+#include "core/edit/Conditions.h"
+#include "core/edit/NodeEditing.h"
+#include "core/session/Describe.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

@@ -6,12 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include "edit/BoundaryConstruction.h"
-#include "edit/InternalPoints.h"
-#include "edit/NodeEditing.h"
-#include "edit/Pointer.h"
+#include "core/edit/BoundaryConstruction.h"
+#include "core/edit/InternalPoints.h"
+#include "core/edit/NodeEditing.h"
+#include "core/edit/Pointer.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

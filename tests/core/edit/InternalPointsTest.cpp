@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "edit/InternalPoints.h"
+#include "core/edit/InternalPoints.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/EditTesting.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

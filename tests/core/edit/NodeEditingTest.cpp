@@ -1,10 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "edit/NodeEditing.h"
+#include "core/edit/NodeEditing.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/EditTesting.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

@@ -8,12 +8,12 @@
 #include <utility>
 #include <vector>
 
-#include "edit/BoundaryConstruction.h"
-#include "edit/NodeOps.h"
-#include "edit/Pointer.h"
+#include "core/edit/BoundaryConstruction.h"
+#include "core/edit/NodeOps.h"
+#include "core/edit/Pointer.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/EditTesting.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

@@ -2,12 +2,12 @@
 
 #include <vector>
 
-#include "check/CheckModel.h"
-#include "edit/Subdivision.h"
-#include "model/ProjectFile.h"
+#include "core/check/CheckModel.h"
+#include "core/edit/Subdivision.h"
+#include "core/model/ProjectFile.h"
+#include "core/ui/Messages.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/ModelBuilders.h"
-#include "ui/Messages.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

@@ -11,18 +11,18 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "ElasticSolver.h"
-#include "exchange/ElasticSolve.h"
-#include "exchange/ElasticityResults.h"
-#include "exchange/ExchangeFile.h"
-#include "exchange/ImportCommand.h"
-#include "session/DisplayCommands.h"
-#include "solver/Compute.h"
+#include "core/exchange/ElasticSolve.h"
+#include "core/exchange/ElasticityResults.h"
+#include "core/exchange/ExchangeFile.h"
+#include "core/exchange/ImportCommand.h"
+#include "core/session/DisplayCommands.h"
+#include "core/solver/Compute.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "elastic/ElasticSolver.h"
 #include "support/ModelBuilders.h"
 #include "support/ResultFiles.h"
 #include "support/SolverModels.h"
 #include "support/TempDir.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

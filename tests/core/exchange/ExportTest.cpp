@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <sys/resource.h>
 
-#include "exchange/ExchangeFile.h"
-#include "exchange/ExportCommand.h"
+#include "core/exchange/ExchangeFile.h"
+#include "core/exchange/ExportCommand.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/ModelBuilders.h"
 #include "support/TempDir.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

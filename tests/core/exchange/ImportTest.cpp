@@ -5,13 +5,13 @@
 #include <algorithm>
 #include <array>
 
-#include "exchange/ElasticityResults.h"
-#include "exchange/ImportCommand.h"
-#include "exchange/ResultFile.h"
+#include "core/exchange/ElasticityResults.h"
+#include "core/exchange/ImportCommand.h"
+#include "core/exchange/ResultFile.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/ModelBuilders.h"
 #include "support/ResultFiles.h"
 #include "support/TempDir.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

@@ -5,12 +5,12 @@
 #include <cmath>
 #include <vector>
 
-#include "ElasticSolver.h"
-#include "exchange/ElasticSolve.h"
-#include "exchange/StressMap.h"
+#include "core/exchange/ElasticSolve.h"
+#include "core/exchange/StressMap.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "core/view/ColourScale.h"
+#include "elastic/ElasticSolver.h"
 #include "support/SolverModels.h"
-#include "ui/ScriptedInteraction.h"
-#include "view/ColourScale.h"
 
 namespace zorind {
 namespace {

@@ -4,11 +4,11 @@
 #include <cctype>
 #include <charconv>
 
-#include "exchange/ElasticityResults.h"
-#include "lists/ListColumns.h"
-#include "lists/ListRows.h"
-#include "model/NumberFormat.h"
-#include "solver/ResultLists.h"
+#include "core/exchange/ElasticityResults.h"
+#include "core/lists/ListColumns.h"
+#include "core/lists/ListRows.h"
+#include "core/model/NumberFormat.h"
+#include "core/solver/ResultLists.h"
 #include "support/ModelBuilders.h"
 
 namespace zorind {

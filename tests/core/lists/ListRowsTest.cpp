@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "lists/ListRows.h"
+#include "core/lists/ListRows.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "lists/TabSeparated.h"
+#include "core/lists/TabSeparated.h"
 
 namespace zorind {
 namespace {

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "model/NumberFormat.h"
+#include "core/model/NumberFormat.h"
 
 namespace zorind {
 namespace {

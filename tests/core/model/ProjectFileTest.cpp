@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "model/ProjectFile.h"
+#include "core/model/ProjectFile.h"
 #include "support/ModelBuilders.h"
 #include "support/TempDir.h"
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "session/Describe.h"
-#include "session/DisplayCommands.h"
-#include "session/ScreenSettings.h"
+#include "core/session/Describe.h"
+#include "core/session/DisplayCommands.h"
+#include "core/session/ScreenSettings.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

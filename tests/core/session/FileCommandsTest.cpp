@@ -4,11 +4,11 @@
 #include <utility>
 #include <vector>
 
-#include "model/ProjectFile.h"
-#include "session/FileCommands.h"
+#include "core/model/ProjectFile.h"
+#include "core/session/FileCommands.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/ModelBuilders.h"
 #include "support/TempDir.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "session/Project.h"
+#include "core/session/Project.h"
+#include "core/ui/Messages.h"
 #include "support/ModelBuilders.h"
-#include "ui/Messages.h"
 
 namespace zorind {
 namespace {

@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "model/ProjectFile.h"
-#include "session/FileCommands.h"
-#include "session/RecentProjects.h"
+#include "core/model/ProjectFile.h"
+#include "core/session/FileCommands.h"
+#include "core/session/RecentProjects.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/ModelBuilders.h"
 #include "support/TempDir.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

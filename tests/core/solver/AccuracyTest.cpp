@@ -4,9 +4,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "solver/Compute.h"
+#include "core/solver/Compute.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/SolverModels.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <limits>
 
-#include "solver/AnalysisSettings.h"
+#include "core/solver/AnalysisSettings.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/SolverModels.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "core/solver/EliminationKernels.h"
+#include "core/solver/LinearSolve.h"
 #include "core/solver/StraightforwardSolver.h"
-#include "solver/EliminationKernels.h"
-#include "solver/LinearSolve.h"
 
 namespace zorind::solver {
 namespace {

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <string>
 
-#include "solver/Compute.h"
-#include "solver/LinearSolve.h"
+#include "core/solver/Compute.h"
+#include "core/solver/LinearSolve.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/SolverModels.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

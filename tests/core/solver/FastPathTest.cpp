@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "VectorMath.h"
+#include "core/model/ProjectFile.h"
+#include "core/solver/Compute.h"
 #include "core/solver/StraightforwardSolver.h"
-#include "model/ProjectFile.h"
-#include "solver/Compute.h"
+#include "core/ui/ScriptedInteraction.h"
+#include "kernels/VectorMath.h"
 #include "support/SolverModels.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind::solver {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "solver/FieldMap.h"
+#include "core/solver/FieldMap.h"
 
 namespace zorind {
 namespace {

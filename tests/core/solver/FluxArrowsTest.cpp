@@ -3,10 +3,10 @@
 
 #include <cmath>
 
-#include "solver/Compute.h"
-#include "solver/FluxArrows.h"
+#include "core/solver/Compute.h"
+#include "core/solver/FluxArrows.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/ClosedFormModels.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

@@ -5,8 +5,8 @@
 #include <cfenv>
 #include <cmath>
 
-#include "solver/Compute.h"
-#include "solver/Integration.h"
+#include "core/solver/Compute.h"
+#include "core/solver/Integration.h"
 #include "support/SolverModels.h"
 
 namespace zorind::solver {

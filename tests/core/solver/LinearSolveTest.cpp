@@ -5,10 +5,10 @@
 #include <utility>
 #include <vector>
 
-#include "solver/Assembly.h"
-#include "solver/Compute.h"
-#include "solver/Integration.h"
-#include "solver/LinearSolve.h"
+#include "core/solver/Assembly.h"
+#include "core/solver/Compute.h"
+#include "core/solver/Integration.h"
+#include "core/solver/LinearSolve.h"
 #include "support/SolverModels.h"
 
 namespace zorind::solver {

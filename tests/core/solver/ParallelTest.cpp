@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "solver/Parallel.h"
+#include "core/solver/Parallel.h"
 
 namespace zorind::solver {
 namespace {

@@ -4,11 +4,11 @@
 #include <cmath>
 #include <vector>
 
-#include "solver/Compute.h"
-#include "solver/Integration.h"
-#include "solver/PotentialField.h"
+#include "core/solver/Compute.h"
+#include "core/solver/Integration.h"
+#include "core/solver/PotentialField.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/SolverModels.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "solver/Compute.h"
-#include "solver/ResultLists.h"
+#include "core/solver/Compute.h"
+#include "core/solver/ResultLists.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/SolverModels.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

@@ -13,10 +13,10 @@
 #include <utility>
 #include <vector>
 
-#include "solver/Assembly.h"
-#include "solver/Integration.h"
-#include "solver/LinearSolve.h"
-#include "solver/Workspace.h"
+#include "core/solver/Assembly.h"
+#include "core/solver/Integration.h"
+#include "core/solver/LinearSolve.h"
+#include "core/solver/Workspace.h"
 
 namespace zorind::solver::straightforward {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "solver/Compute.h"
-#include "solver/Workspace.h"
+#include "core/solver/Compute.h"
+#include "core/solver/Workspace.h"
 #include "support/SolverModels.h"
 
 namespace zorind::solver {

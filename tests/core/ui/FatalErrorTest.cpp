@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/FatalError.h"
+#include "core/ui/FatalError.h"
 
 namespace zorind {
 namespace {

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "core/view/ColourScale.h"
 #include "support/ModelBuilders.h"
-#include "view/ColourScale.h"
 
 namespace zorind {
 namespace {

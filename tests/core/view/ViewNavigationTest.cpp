@@ -3,11 +3,11 @@
 #include <cmath>
 #include <string>
 
-#include "edit/Pointer.h"
-#include "session/DisplayCommands.h"
-#include "session/ViewCommands.h"
+#include "core/edit/Pointer.h"
+#include "core/session/DisplayCommands.h"
+#include "core/session/ViewCommands.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {

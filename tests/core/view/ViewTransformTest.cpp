@@ -4,9 +4,9 @@
 #include <limits>
 #include <vector>
 
-#include "session/ViewCommands.h"
+#include "core/session/ViewCommands.h"
+#include "core/ui/ScriptedInteraction.h"
 #include "support/ModelBuilders.h"
-#include "ui/ScriptedInteraction.h"
 
 namespace zorind {
 namespace {
