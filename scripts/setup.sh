@@ -8,7 +8,7 @@ export ZORIND_ROOT
 
 ZORIND_PACKAGES=(
   cmake g++ ninja-build ccache pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev libopenblas-dev
   libeigen3-dev clang libdxflib-dev
   fonts-dejavu-core qt6-translations-l10n

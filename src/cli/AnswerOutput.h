@@ -6,9 +6,9 @@
 #include <string>
 
 #include "cli/CliSupport.h"
-#include "elastic/ElasticSolver.h"
 #include "core/model/NumberFormat.h"
 #include "core/postprocess/ComputedResults.h"
+#include "elastic/ElasticSolver.h"
 
 namespace zorind::cli {
 

@@ -71,8 +71,8 @@ std::string json(const Balance& b, int analysisType)
                       jsonGroups("boundaries", "boundary", b.boundaries, b.elasticity) + ',' +
                       jsonGroups("conditions", "condition", b.conditions, b.elasticity) + ",\"total\":";
     if (b.elasticity) {
-        out += "{\"force\":" + jsonPair(b.totalForce[0], b.totalForce[1]) +
-               ",\"moment\":" + jsonNumber(b.totalMoment) + '}';
+        out += "{\"force\":" + jsonPair(b.totalForce[0], b.totalForce[1]) + ",\"moment\":" + jsonNumber(b.totalMoment) +
+               '}';
     } else {
         out += jsonNumber(b.totalFlux);
     }

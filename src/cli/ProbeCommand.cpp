@@ -4,8 +4,8 @@
 #include <string>
 
 #include "cli/AnswerOutput.h"
-#include "elastic/ElasticSolver.h"
 #include "core/postprocess/Probe.h"
+#include "elastic/ElasticSolver.h"
 
 namespace zorind::cli {
 
@@ -18,7 +18,8 @@ std::array<double, 2> parsePoint(const std::string& option, const std::optional<
         throw UsageError{"Brak opcji " + option + " X,Y"};
     }
     const std::size_t comma = text->find(',');
-    const std::optional<double> x = comma == std::string::npos ? std::nullopt : parseFiniteDouble(text->substr(0, comma));
+    const std::optional<double> x =
+        comma == std::string::npos ? std::nullopt : parseFiniteDouble(text->substr(0, comma));
     const std::optional<double> y =
         comma == std::string::npos ? std::nullopt : parseFiniteDouble(text->substr(comma + 1));
     if (!x || !y) {
@@ -81,8 +82,8 @@ std::string json(const Probe& probe, int analysisType)
                    ",\"sigmaZ\":" + jsonNumber(s.sz) + ",\"tauXY\":" + jsonNumber(s.txy) +
                    ",\"reduced\":" + jsonNumber(s.reduced) + '}';
         } else {
-            out += ",\"value\":" + jsonNumber(p.value) + ",\"gradient\":" +
-                   (p.inside ? jsonPair(p.gradient[0], p.gradient[1]) : std::string("null"));
+            out += ",\"value\":" + jsonNumber(p.value) +
+                   ",\"gradient\":" + (p.inside ? jsonPair(p.gradient[0], p.gradient[1]) : std::string("null"));
         }
         out += '}';
     }
@@ -120,8 +121,7 @@ int runProbe(Arguments args)
         CliInteraction::print(stderr, outcome.refusal);
         // A segment that cannot be probed is the user's input; a solver
         // that refuses the points is a failed computation.
-        const bool badSegment =
-            outcome.refusal == kProbeZeroLengthMessage || outcome.refusal == kProbeOutsideMessage;
+        const bool badSegment = outcome.refusal == kProbeZeroLengthMessage || outcome.refusal == kProbeOutsideMessage;
         return badSegment ? kExitUsage : kExitComputeFailed;
     }
     const std::string out = asJson ? json(*outcome.probe, project.analysisType) : text(*outcome.probe);

@@ -381,8 +381,8 @@ int runRender(Arguments args)
             view.updateScales(drawn.width, drawn.height);
             // Cells of two pixels: a smooth picture at a quarter of the points.
             if (fieldMap) {
-                map = solver::computeFieldMap(*field, view, resultRanges(project).potential, drawn.width,
-                                              drawn.height, 2);
+                map = solver::computeFieldMap(*field, view, resultRanges(project).potential, drawn.width, drawn.height,
+                                              2);
             }
             if (fluxArrows) {
                 arrows = solver::computeFluxArrows(*field, view, drawn.width, drawn.height);

@@ -47,8 +47,9 @@ void markLargestStress(QPainter& painter, const Project& p)
     painter.setPen(QPen(QColor(255, 0, 0), 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(QPointF(x, y), 7.0, 7.0);
-    const QString text = QStringLiteral("max ") +
-                         QString::fromStdString(formatValueLabel(largest->value, QLocale().decimalPoint().toStdString()));
+    const QString text =
+        QStringLiteral("max ") +
+        QString::fromStdString(formatValueLabel(largest->value, QLocale().decimalPoint().toStdString()));
     painter.setPen(QColor(0, 0, 0));
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(QColor(255, 255, 255));

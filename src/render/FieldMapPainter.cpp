@@ -97,7 +97,7 @@ QPainterPath regionOutline(const Project& project)
     QPainterPath path;
     path.setFillRule(Qt::OddEvenFill);
     const ViewTransform& v = project.view;
-    for (const std::vector<solver::ModelPoint>& loop : solver::Region(project).outlines()) {
+    for (const std::vector<solver::RegionPoint>& loop : solver::Region(project).outlines()) {
         if (loop.size() < 3) {
             continue;
         }
@@ -187,6 +187,33 @@ void paintFluxArrows(QPainter& painter, const solver::ArrowField& arrows)
     pen.setJoinStyle(Qt::RoundJoin);
     painter.setPen(pen);
     painter.drawPath(path);
+    painter.restore();
+}
+
+void paintProbeLine(QPainter& painter, const Project& project)
+{
+    const Session::ProbeLine& line = project.probeLine;
+    if (!line.shown) {
+        return;
+    }
+    const ViewTransform& v = project.view;
+    const QPointF from(v.screenX(line.x0), v.screenY(line.y0));
+    const QPointF to(v.screenX(line.x1), v.screenY(line.y1));
+    constexpr double kLimit = 30000.0;
+    if (!(std::abs(from.x()) < kLimit && std::abs(from.y()) < kLimit && std::abs(to.x()) < kLimit &&
+          std::abs(to.y()) < kLimit)) {
+        return;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QColor magenta(200, 0, 200);
+    painter.setPen(QPen(magenta, 2, Qt::DashLine));
+    painter.drawLine(from, to);
+    painter.setPen(QPen(magenta, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(from, 4.0, 4.0);
+    painter.setBrush(magenta);
+    painter.drawEllipse(to, 3.0, 3.0);
     painter.restore();
 }
 

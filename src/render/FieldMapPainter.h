@@ -36,6 +36,10 @@ void paintFieldMap(QPainter& painter, const solver::FieldMap& map, const ColourP
 // vector drawing too).
 void paintFluxArrows(QPainter& painter, const solver::ArrowField& arrows);
 
+// The segment of "Wykres wzdłuż odcinka" while its plot is open: a dashed
+// magenta line with a ring at its start and a dot at its end.
+void paintProbeLine(QPainter& painter, const Project& project);
+
 // The colour scale as a legend in a strip at the right edge of a drawing
 // clientWidth × clientHeight: the colour-scale window's content, as tall as
 // the window's or the drawing, whichever is less.

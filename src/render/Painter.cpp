@@ -580,6 +580,8 @@ PaintOutcome paintModel(QPainter& painter, Project& p, int clientWidth, int clie
         drawInternalPoints(painter, p, ranges.potential, labels);
     }
 
+    paintProbeLine(painter, p);
+
     // The caller's pen, brush and font come back; the window draws its
     // pointer feedback with a painter of its own.
     painter.restore();

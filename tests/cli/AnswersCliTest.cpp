@@ -140,7 +140,8 @@ TEST(AnswersCli, ProbeOfTheTensionBar)
 {
     test::TempDir dir;
     const std::string file = save(dir, test::tensionBar(), "pret.tav");
-    const test::CliRun json = test::runCli(dir, {"probe", file, "--from", "4,0.5", "--to", "6,0.5", "-n", "1", "--json"});
+    const test::CliRun json =
+        test::runCli(dir, {"probe", file, "--from", "4,0.5", "--to", "6,0.5", "-n", "1", "--json"});
     ASSERT_EQ(json.status, 0) << json.err;
     EXPECT_THAT(json.out, HasSubstr("\"inside\":true,\"displacement\":["));
     EXPECT_NEAR(jsonValue(json.out, "sigmaX"), test::kBarPull, 0.01 * test::kBarPull);

@@ -104,13 +104,14 @@ const std::vector<RowCase>& rowCases()
         {"Renumerujelementy1", Outcome::Keeps}, {"Sprawdspjnodanych1", Outcome::Keeps}, {"Oblicz1", Outcome::Keeps},
         {"Obliczsprezystosc1", Outcome::Inert}, // a heat-flow model: disabled
         {"Listawynikw1", Outcome::Keeps}, {"Temperaturawwwewntrznych1", Outcome::Keeps},
-        {"Wynikiwpunktachwewntrznych1", Outcome::Inert},
+        {"Wynikiwpunktachwewntrznych1", Outcome::Inert}, {"Bilans1", Outcome::Keeps},
+        {"Wykreswzdluzodcinka1", Outcome::Keeps},
         {"Skalujdane1", Outcome::Discards, typing({{"wx", "2"}})}, {"Skalujwyniki1", Outcome::Shows, [](QDialog& d) { d.findChild<QRadioButton*>(QStringLiteral("pry"))->setChecked(true); }}, {"GenerujNURBSa1", Outcome::Inert},
 
         {"Siatka1", Outcome::Shows, typing({{"Edit1", "1"}})}, {"Obszar1", Outcome::Keeps},
         {"Pokawszystko1", Outcome::Shows}, {"Wnormalne1", Outcome::Shows}, {"Rownaskalaosi1", Outcome::Shows},
         {"Warbrzegowe1", Outcome::Shows}, {"Temperatura1", Outcome::Shows}, {"Strumie1", Outcome::Shows},
-        {"Mapapola1", Outcome::Shows},
+        {"Mapapola1", Outcome::Shows}, {"Strzalkistrumienia1", Outcome::Shows},
         {"Przemieszczenia1", Outcome::Shows}, {"Naprezeniazredukowane1", Outcome::Inert}, // a heat-flow model: disabled
         {"Ustawieniaekranu1", Outcome::Keeps}, {"Typoblicze1", Outcome::Discards},
         {"Pomoc2", Outcome::Keeps}, {"Oprogramie1", Outcome::Keeps},

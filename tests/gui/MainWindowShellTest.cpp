@@ -107,12 +107,12 @@ TEST_F(MainWindowShell, MenusHoldTheirItemsInOrder)
     EXPECT_EQ(captions("Obliczenia1"),
               QStringList({u("&Renumeruj elementy"), u("&Sprawdź spójność danych"), u("-"), u("&Oblicz"),
                            u("Oblicz s&prężystość"), u("-"), u("Lista &wyników"), u("&Temperatura w w.wewnętrznych"),
-                           u("W&yniki w punktach wewnętrznych"), u("-"), u("Skaluj da&ne"), u("Skaluj wyni&ki"),
-                           u("Generuj NURBSa")}));
+                           u("W&yniki w punktach wewnętrznych"), u("&Bilans"), u("Wykr&es wzdłuż odcinka"), u("-"),
+                           u("Skaluj da&ne"), u("Skaluj wyni&ki"), u("Generuj NURBSa")}));
     EXPECT_EQ(captions("Widok1"),
               QStringList({u("&Siatka"), u("&Obszar"), u("&Pokaż wszystko"), u("W. &normalne"), u("Równa s&kala osi"),
                            u("-"), u("Warunki &brzegowe"), u("-"), u("&Potencjał"), u("&Strumień"), u("&Mapa pola"),
-                           u("-"), u("P&rzemieszczenia"), u("Naprężenia &zredukowane")}));
+                           u("Strzałki str&umienia"), u("-"), u("P&rzemieszczenia"), u("Naprężenia &zredukowane")}));
     EXPECT_EQ(captions("Ustawienia1"), QStringList({u("Ustawienia ekranu"), u("-"), u("&Typ obliczeń")}));
     EXPECT_EQ(captions("Pomoc1"), QStringList({u("&Pomoc"), u("-"), u("&O programie...")}));
 }

@@ -76,7 +76,8 @@ TEST(AnswersPaint, TheLargestReducedStressIsRinged)
         int red = 0;
         for (int k = 0; k < 16; ++k) {
             const double a = 2.0 * 3.14159265358979 * k / 16;
-            const QRgb c = image.pixel(static_cast<int>(x + 7.0 * std::cos(a)), static_cast<int>(y + 7.0 * std::sin(a)));
+            const QRgb c =
+                image.pixel(static_cast<int>(x + 7.0 * std::cos(a)), static_cast<int>(y + 7.0 * std::sin(a)));
             red += qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80 ? 1 : 0;
         }
         return red;

@@ -4,9 +4,9 @@
 #include <QImage>
 #include <QPainter>
 
+#include "core/view/ColourScale.h"
 #include "render/Painter.h"
 #include "support/ModelBuilders.h"
-#include "core/view/ColourScale.h"
 
 namespace zorind {
 namespace {

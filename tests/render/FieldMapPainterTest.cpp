@@ -138,7 +138,9 @@ TEST(FieldMapPainter, ColoursAreCutExactlyToTheRegion)
         const double length = std::hypot(dx, dy);
         const double nx = dy / length;
         const double ny = -dx / length;
-        const auto pixel = [&](double d) { return image.pixel(static_cast<int>(mx + d * nx), static_cast<int>(my + d * ny)); };
+        const auto pixel = [&](double d) {
+            return image.pixel(static_cast<int>(mx + d * nx), static_cast<int>(my + d * ny));
+        };
         EXPECT_NE(pixel(1.5), white) << e.startNode;
         EXPECT_EQ(pixel(-1.5), white) << e.startNode;
         const QRgb edge = pixel(0.0);

@@ -50,8 +50,10 @@ inline Project ring()
     const int cold = addCondition(p, 1.0f, 0.0f, 0.0f, 0.0f);
     const int hot = addCondition(p, 1.0f, 100.0f, 100.0f, 100.0f);
     const int hole = addBoundary(p, InnerBoundary);
-    addChain(p, circlePoints(0.0, 0.0, 2.0, 96), [&](Point, Point) { return cold; }, 1);
-    addChain(p, circlePoints(0.0, 0.0, 1.0, 64, true), [&](Point, Point) { return hot; }, hole);
+    addChain(
+        p, circlePoints(0.0, 0.0, 2.0, 96), [&](Point, Point) { return cold; }, 1);
+    addChain(
+        p, circlePoints(0.0, 0.0, 1.0, 64, true), [&](Point, Point) { return hot; }, hole);
     return p;
 }
 

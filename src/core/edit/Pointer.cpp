@@ -7,6 +7,7 @@
 #include "core/edit/BoundaryConstruction.h"
 #include "core/edit/NodeOps.h"
 #include "core/edit/Picking.h"
+#include "core/edit/SegmentEntry.h"
 #include "core/model/NumberFormat.h"
 #include "core/session/Describe.h"
 #include "core/session/ViewCommands.h"
@@ -105,7 +106,7 @@ void openPopupAt(Project& p, PixelPoint at, PointerFeedback& feedback)
 {
     // Set before the menu opens: its commands act at this point.
     p.edit.popupPoint = at;
-    feedback.openPopup(p.edit.editMode == EditMode::Idle ? PopupMenu::General : PopupMenu::Polyline,
+    feedback.openPopup(p.edit.editMode == EditMode::PolylineEntry ? PopupMenu::Polyline : PopupMenu::General,
                        {at.x - kPopupOffset, at.y - kPopupOffset});
 }
 
@@ -125,6 +126,9 @@ bool pointerPressed(Project& p, Interaction& ui, const PointerEvent& event, Poin
     case PointerButton::Left:
         if (p.edit.editMode == EditMode::ArcEntry) {
             return arcPress(p, ui, event, feedback);
+        }
+        if (p.edit.editMode == EditMode::SegmentEntry) {
+            return segmentPressed(p, event, feedback);
         }
         if (p.edit.editMode == EditMode::PolylineEntry) {
             const bool resultsShown = p.display.showPotential == 1 || p.display.showFlux == 1;
@@ -176,6 +180,9 @@ bool drawingKeyPressed(Project& p, Interaction& ui, DrawingKey key, const Pointe
         }
         return true;
     }
+    if (p.edit.editMode == EditMode::SegmentEntry) {
+        return segmentKey(p, key, feedback);
+    }
     if (p.edit.editMode != EditMode::PolylineEntry) {
         return false;
     }
@@ -212,6 +219,10 @@ void pointerMoved(Project& p, const PointerEvent& event, PointerFeedback& feedba
             s.rubberBandShown = false;
         }
         panArea(p, s.panStart, event.position.x - s.panFrom.x, event.position.y - s.panFrom.y);
+        return;
+    }
+    if (s.editMode == EditMode::SegmentEntry) {
+        segmentMoved(p, event, feedback);
         return;
     }
     if (!s.chainOpen || s.editMode != EditMode::PolylineEntry) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -62,6 +64,9 @@ public:
     virtual void invertRubberBand(PixelPoint from, PixelPoint to) = 0;
     // Opens the popup with its top-left corner at this client position.
     virtual void openPopup(PopupMenu menu, PixelPoint topLeft) = 0;
+    // The ends of a segment have been entered ("Wykres wzdłuż odcinka"):
+    // the plot along it opens; without ends, for the user to type them.
+    virtual void openSegmentPlot(std::optional<std::array<ModelPoint, 2>> /*ends*/) {}
 };
 
 // Where the pointer is in model units: the nearest grid point while the

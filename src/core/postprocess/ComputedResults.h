@@ -20,7 +20,6 @@ enum class ResultsOutcome {
 // analysis and "Oblicz s&prężystość" an elasticity one (elasticity through
 // `solve`), with the check's report and the outcome's messages through `ui`
 // and the solver's trace lines to `trace`.
-ResultsOutcome ensureResults(Project& project, Interaction& ui, const ElasticSolver& solve,
-                             std::FILE* trace = stdout);
+ResultsOutcome ensureResults(Project& project, Interaction& ui, const ElasticSolver& solve, std::FILE* trace = stdout);
 
 } // namespace zorind

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "core/exchange/ElasticityResults.h"
+#include "core/model/NumberFormat.h"
 #include "core/exchange/StressMap.h"
 #include "core/solver/Integration.h"
 #include "core/solver/PotentialField.h"
@@ -69,14 +70,19 @@ bool potentialSamples(const Project& p, const solver::Region& region, const Prob
     if (!field) {
         return false;
     }
+    const double length = std::hypot(s.x1 - s.x0, s.y1 - s.y0);
+    const double nx = (s.y1 - s.y0) / length;
+    const double ny = -(s.x1 - s.x0) / length;
     for (ProbeSample& sample : probe.samples) {
         sample.inside = region.contains(sample.x, sample.y);
         if (sample.inside) {
             sample.value = field->potential(sample.x, sample.y);
             sample.gradient = field->gradient(sample.x, sample.y);
+            sample.normalFlux = -field->conductivity() * (sample.gradient[0] * nx + sample.gradient[1] * ny);
         } else {
             sample.value = kNaN;
             sample.gradient = {kNaN, kNaN};
+            sample.normalFlux = kNaN;
         }
     }
     probe.flux = fluxThrough(*field, s, parts, shortestElement(p));
@@ -98,8 +104,7 @@ void boundarySample(const Project& p, const solver::Region& region, ProbeSample&
     sample.stress = {at(4), at(5), at(7), at(6), at(8)};
 }
 
-std::string elasticitySamples(const Project& p, const solver::Region& region, const ElasticSolver& solve,
-                              Probe& probe)
+std::string elasticitySamples(const Project& p, const solver::Region& region, const ElasticSolver& solve, Probe& probe)
 {
     std::optional<contract::ElasticProblem> problem = stressMapProblem(p);
     if (!problem) {
@@ -189,6 +194,31 @@ ProbeOutcome probeSegment(const Project& project, const ProbeSegment& segment, i
         outcome.probe = std::move(probe);
     }
     return outcome;
+}
+
+ListColumns probeColumns(const Probe& probe)
+{
+    ListColumns table;
+    table.headings = {"s", "x", "y", "w obszarze"};
+    const std::vector<std::string> results =
+        probe.elasticity ? std::vector<std::string>{"przem.X", "przem.Y", "sig.X", "sig.Y", "sig.Z", "tau XY",
+                                                    "sig.red."}
+                         : std::vector<std::string>{"Potencjał", "grad X", "grad Y", "Strumień normalny"};
+    table.headings.insert(table.headings.end(), results.begin(), results.end());
+    const auto number = [](double v) { return formatGeneral(v, 9); };
+    for (const ProbeSample& p : probe.samples) {
+        ListRow row;
+        row.text(number(p.s)).text(number(p.x)).text(number(p.y)).text(p.inside ? "1" : "0");
+        const std::vector<double> values =
+            probe.elasticity ? std::vector<double>{p.displacement[0], p.displacement[1], p.stress.sx, p.stress.sy,
+                                                   p.stress.sz, p.stress.txy, p.stress.reduced}
+                             : std::vector<double>{p.value, p.gradient[0], p.gradient[1], p.normalFlux};
+        for (double v : values) {
+            row.text(p.inside && std::isfinite(v) ? number(v) : std::string());
+        }
+        table.rows.push_back(std::move(row));
+    }
+    return table;
 }
 
 } // namespace zorind

@@ -7,6 +7,7 @@
 
 #include "contract/ElasticProblem.h"
 #include "core/exchange/ElasticSolve.h"
+#include "core/lists/ListColumns.h"
 #include "core/session/Project.h"
 
 namespace zorind {
@@ -37,6 +38,8 @@ struct ProbeSample {
     bool inside = false;
     double value = 0.0;
     std::array<double, 2> gradient{0.0, 0.0};
+    // The flux through the segment there, −k ∇u · n (n as for `flux`).
+    double normalFlux = 0.0;
     std::array<double, 2> displacement{0.0, 0.0};
     contract::Stress stress;
 };
@@ -67,5 +70,12 @@ struct ProbeOutcome {
 // results that are not valid.
 ProbeOutcome probeSegment(const Project& project, const ProbeSegment& segment, int intervals,
                           const ElasticSolver& solve);
+
+// The points of a probe as a list, for copying: s, x, y, whether inside (1
+// or 0) and the results (potential: value, gradient x and y, normal flux;
+// elasticity: the displacements and the stresses as the results lists
+// order them), each with nine significant digits and a decimal point; the
+// results of a point outside the region empty.
+ListColumns probeColumns(const Probe& probe);
 
 } // namespace zorind

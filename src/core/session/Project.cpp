@@ -31,6 +31,8 @@ void resetProject(Project& p)
     p.conditions.resize(1);
 
     p.edit.editMode = EditMode::Idle;
+    p.edit.segmentStartSet = false;
+    p.probeLine = {};
     p.resultsValid = 0;
     p.edit.chainOpen = false;
     // The repaint that follows a reset wipes any band off the screen.

@@ -11,7 +11,7 @@
 
 namespace zorind {
 
-enum class EditMode { Idle, PolylineEntry, ArcEntry };
+enum class EditMode { Idle, PolylineEntry, ArcEntry, SegmentEntry };
 
 // A position in the drawing area's client area, in pixels (y down).
 struct PixelPoint {
@@ -46,6 +46,9 @@ struct EditState {
     // Where the last right press that opened a popup menu was; the popup
     // commands act there.
     PixelPoint popupPoint;
+    // While the ends of a segment are entered: its start, once placed.
+    bool segmentStartSet = false;
+    ModelPoint segmentStart;
     // The middle button drags the drawing: where it was pressed and the
     // view as it was then, which every move shifts afresh.
     bool panning = false;
@@ -83,6 +86,16 @@ struct Session {
     // "Naprężenia &zredukowane": the boundary coloured by the reduced stress
     // of an elasticity solution.
     int32_t showReducedStress = 0;
+    // The segment of "Wykres wzdłuż odcinka", drawn on the model while its
+    // plot is open.
+    struct ProbeLine {
+        bool shown = false;
+        double x0 = 0.0;
+        double y0 = 0.0;
+        double x1 = 0.0;
+        double y1 = 0.0;
+    };
+    ProbeLine probeLine;
 };
 
 } // namespace zorind

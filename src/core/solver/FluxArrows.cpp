@@ -5,8 +5,8 @@
 
 namespace zorind::solver {
 
-ArrowField computeFluxArrows(const PotentialField& field, const ViewTransform& view, int clientWidth,
-                             int clientHeight, int spacing, const std::atomic<bool>* cancel)
+ArrowField computeFluxArrows(const PotentialField& field, const ViewTransform& view, int clientWidth, int clientHeight,
+                             int spacing, const std::atomic<bool>* cancel)
 {
     ArrowField out;
     out.spacing = std::clamp(spacing, 8, 256);

@@ -34,7 +34,7 @@ inline constexpr int kArrowSpacing = 32;
 // magnitude, the largest 0.9 of the spacing long. A pure function: runs in
 // any thread, stops early when `cancel` is set (the arrows are then to be
 // thrown away).
-ArrowField computeFluxArrows(const PotentialField& field, const ViewTransform& view, int clientWidth,
-                             int clientHeight, int spacing = kArrowSpacing, const std::atomic<bool>* cancel = nullptr);
+ArrowField computeFluxArrows(const PotentialField& field, const ViewTransform& view, int clientWidth, int clientHeight,
+                             int spacing = kArrowSpacing, const std::atomic<bool>* cancel = nullptr);
 
 } // namespace zorind::solver

@@ -154,9 +154,8 @@ std::array<double, 2> PotentialField::inwardDirection(double px, double py, cons
     double dy = -ny_[e] / length_[e];
     for (std::size_t other = 0; other < x1_.size(); ++other) {
         double t = 0.0;
-        if (other != e &&
-            distance2(bx, by, x1_[other], y1_[other], x3_[other], y3_[other], t) <=
-                kOnElement * kOnElement * length2_[other]) {
+        if (other != e && distance2(bx, by, x1_[other], y1_[other], x3_[other], y3_[other], t) <=
+                              kOnElement * kOnElement * length2_[other]) {
             dx -= nx_[other] / length_[other];
             dy -= ny_[other] / length_[other];
         }

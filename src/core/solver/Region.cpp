@@ -95,7 +95,7 @@ bool Region::contains(double x, double y) const
     return insideByCrossings(x, y);
 }
 
-std::vector<std::array<double, 2>> Region::insideIntervals(ModelPoint a, ModelPoint b) const
+std::vector<std::array<double, 2>> Region::insideIntervals(RegionPoint a, RegionPoint b) const
 {
     // Where the segment meets an element: the pieces between are wholly in
     // or wholly out, as their middles tell.
@@ -136,15 +136,15 @@ std::vector<std::array<double, 2>> Region::insideIntervals(ModelPoint a, ModelPo
     return intervals;
 }
 
-std::vector<std::vector<ModelPoint>> Region::outlines() const
+std::vector<std::vector<RegionPoint>> Region::outlines() const
 {
-    std::vector<std::vector<ModelPoint>> loops;
+    std::vector<std::vector<RegionPoint>> loops;
     std::vector<unsigned char> used(edges_.size(), 0);
     for (std::size_t first = 0; first < edges_.size(); ++first) {
         if (used[first] != 0) {
             continue;
         }
-        std::vector<ModelPoint> loop{edges_[first].a};
+        std::vector<RegionPoint> loop{edges_[first].a};
         std::size_t current = first;
         for (;;) {
             used[current] = 1;

@@ -7,7 +7,7 @@
 
 namespace zorind::solver {
 
-struct ModelPoint {
+struct RegionPoint {
     double x = 0.0;
     double y = 0.0;
 };
@@ -43,24 +43,24 @@ public:
     // The parts of the segment from a to b that lie in the region, as
     // intervals of its parameter in [0, 1], in order; a part that only
     // touches the boundary at a point is left out.
-    std::vector<std::array<double, 2>> insideIntervals(ModelPoint a, ModelPoint b) const;
+    std::vector<std::array<double, 2>> insideIntervals(RegionPoint a, RegionPoint b) const;
 
     // Each boundary as closed loops of points: its elements followed from
     // end to start, a new loop wherever the chain breaks.
-    std::vector<std::vector<ModelPoint>> outlines() const;
+    std::vector<std::vector<RegionPoint>> outlines() const;
 
 private:
     struct Edge {
-        ModelPoint a;
-        ModelPoint b;
+        RegionPoint a;
+        RegionPoint b;
         int group = 0; // index into outer_
     };
     bool insideByCrossings(double x, double y) const;
 
     std::vector<Edge> edges_;
-    std::vector<int> elementOfEdge_; // the element's number
+    std::vector<int> elementOfEdge_;              // the element's number
     std::vector<std::array<int, 2>> nodesOfEdge_; // its start and end node
-    std::vector<unsigned char> outer_;        // per group
+    std::vector<unsigned char> outer_;            // per group
 };
 
 } // namespace zorind::solver

@@ -16,7 +16,9 @@
 #include "core/edit/Subdivision.h"
 #include "core/exchange/ElasticSolve.h"
 #include "core/exchange/ExportCommand.h"
+#include "core/edit/SegmentEntry.h"
 #include "core/exchange/ImportCommand.h"
+#include "core/postprocess/ComputedResults.h"
 #include "core/session/DisplayCommands.h"
 #include "core/session/FileCommands.h"
 #include "core/session/ShellCommands.h"
@@ -39,6 +41,7 @@
 #include "gui/edit/NumberPrompt.h"
 #include "gui/edit/PhysicalPropertiesDialog.h"
 #include "gui/edit/PointerController.h"
+#include "gui/lists/BalanceList.h"
 #include "gui/lists/BoundaryList.h"
 #include "gui/lists/ConditionList.h"
 #include "gui/lists/ElementList.h"
@@ -78,6 +81,24 @@ void compute(MainWindow& w)
 void computeElasticity(MainWindow& w)
 {
     computeElasticityCommand(w.project(), w.interaction(), elastic::solveElasticProblem);
+}
+
+// "&Bilans": the results are computed first when they are not valid, as
+// "&Oblicz" (or "Oblicz s&prężystość") computes them.
+void balance(MainWindow& w)
+{
+    if (ensureResults(w.project(), w.interaction(), elastic::solveElasticProblem) == ResultsOutcome::Ready) {
+        w.window<BalanceList>().exec();
+    }
+}
+
+// "Wykr&es wzdłuż odcinka": the results first, then the pointer enters the
+// segment's ends; the plot opens when they are in.
+void segmentPlot(MainWindow& w)
+{
+    if (ensureResults(w.project(), w.interaction(), elastic::solveElasticProblem) == ResultsOutcome::Ready) {
+        startSegmentEntry(w.project(), w.pointer());
+    }
 }
 
 void internalPointResults(MainWindow& w)
@@ -290,6 +311,8 @@ const CommandRow kCommands[] = {
     {Place::ComputeMenu, Entry::Command, "Listawynikw1", "Lista &wyników", none, IconKind::None, Enabled::Always, nullptr, resultsList},
     {Place::ComputeMenu, Entry::Command, "Temperaturawwwewntrznych1", "&Temperatura w w.wewnętrznych", none, IconKind::None, Enabled::Always, nullptr, [](MainWindow& w) { w.window<InternalPointPotentialList>().exec(); }},
     {Place::ComputeMenu, Entry::Command, "Wynikiwpunktachwewntrznych1", "W&yniki w punktach wewnętrznych", none, IconKind::None, Enabled::WithInternalPointResults, nullptr, internalPointResults},
+    {Place::ComputeMenu, Entry::Command, "Bilans1", "&Bilans", none, IconKind::None, Enabled::Always, nullptr, balance},
+    {Place::ComputeMenu, Entry::Command, "Wykreswzdluzodcinka1", "Wykr&es wzdłuż odcinka", none, IconKind::None, Enabled::Always, nullptr, segmentPlot},
     {Place::ComputeMenu, Entry::Separator},
     {Place::ComputeMenu, Entry::Command, "Skalujdane1", "Skaluj da&ne", none, IconKind::None, Enabled::Always, nullptr, [](MainWindow& w) { w.window<DataScalingDialog>().edit(); }},
     {Place::ComputeMenu, Entry::Command, "Skalujwyniki1", "Skaluj wyni&ki", none, IconKind::None, Enabled::Always, nullptr, scaleResultsDialog},
@@ -306,6 +329,7 @@ const CommandRow kCommands[] = {
     {Place::ViewMenu, Entry::Command, "Temperatura1", "&Potencjał", none, IconKind::None, Enabled::Always, &B::potentialChecked, onProject<togglePotential>},
     {Place::ViewMenu, Entry::Command, "Strumie1", "&Strumień", none, IconKind::None, Enabled::Always, &B::fluxChecked, onProject<toggleFlux>},
     {Place::ViewMenu, Entry::Command, "Mapapola1", "&Mapa pola", none, IconKind::None, Enabled::Always, &B::fieldMapChecked, onProject<toggleFieldMap>},
+    {Place::ViewMenu, Entry::Command, "Strzalkistrumienia1", "Strzałki str&umienia", none, IconKind::None, Enabled::Always, &B::fluxArrowsChecked, onProject<toggleFluxArrows>},
     {Place::ViewMenu, Entry::Separator},
     {Place::ViewMenu, Entry::Command, "Przemieszczenia1", "P&rzemieszczenia", none, IconKind::None, Enabled::Always, &B::displacementsChecked, onProject<toggleDisplacements>},
     {Place::ViewMenu, Entry::Command, "Naprezeniazredukowane1", "Naprężenia &zredukowane", none, IconKind::None, Enabled::ForElasticity, &B::reducedStressChecked, onProject<toggleReducedStress>},

@@ -46,7 +46,9 @@ const solver::FieldMap* FieldMapView::mapFor(const Project& project, int width, 
     // elasticity one.
     std::optional<solver::PotentialField> field;
     std::optional<contract::ElasticProblem> problem;
-    if (project.display.showFieldMap == 1 && project.resultsValid == 1 && width > 0 && height > 0) {
+    const bool wantMap = project.display.showFieldMap == 1;
+    const bool wantArrows = project.display.showFluxArrows == 1 && isPotentialAnalysis(project.analysisType);
+    if ((wantMap || wantArrows) && project.resultsValid == 1 && width > 0 && height > 0) {
         if (project.analysisType == Elasticity) {
             problem = stressMapProblem(project);
         } else {
@@ -56,6 +58,7 @@ const solver::FieldMap* FieldMapView::mapFor(const Project& project, int width, 
     if (!field && !problem) {
         stopJob();
         map_.reset();
+        arrows_.reset();
         mapKey_.clear();
         return nullptr;
     }
@@ -75,7 +78,9 @@ const solver::FieldMap* FieldMapView::mapFor(const Project& project, int width, 
                                static_cast<double>(view.marginBottom),
                                range.scaleMin,
                                range.scaleStep,
-                               range.scaleMax};
+                               range.scaleMax,
+                               wantMap ? 1.0 : 0.0,
+                               wantArrows ? 1.0 : 0.0};
     if (field) {
         key.push_back(static_cast<double>(field->fingerprint()));
     } else {
@@ -92,14 +97,16 @@ const solver::FieldMap* FieldMapView::mapFor(const Project& project, int width, 
                                    static_cast<double>(e.kind), e.atStart.x, e.atStart.y, e.atEnd.x, e.atEnd.y});
         }
     }
-    if (map_ && key == mapKey_) {
-        return &*map_;
+    if (key == mapKey_) {
+        return map_ ? &*map_ : nullptr;
     }
     if (job_ && key == jobKey_) {
         return nullptr;
     }
     stopJob();
     map_.reset();
+    arrows_.reset();
+    mapKey_.clear();
     auto job = std::make_shared<Job>();
     job->total = static_cast<std::size_t>((width + kCellPixels - 1) / kCellPixels) *
                  static_cast<std::size_t>((height + kCellPixels - 1) / kCellPixels);
@@ -107,11 +114,15 @@ const solver::FieldMap* FieldMapView::mapFor(const Project& project, int width, 
     jobKey_ = std::move(key);
     const std::uint64_t generation = ++generation_;
     thread_ = std::thread(
-        [this, job, field = std::move(field), problem = std::move(problem), view, range, width, height, generation] {
-            if (field) {
+        [this, job, field = std::move(field), problem = std::move(problem), view, range, width, height, generation,
+         wantMap, wantArrows] {
+            if (field && wantArrows) {
+                job->arrows = solver::computeFluxArrows(*field, view, width, height, solver::kArrowSpacing, &job->cancel);
+            }
+            if (field && wantMap) {
                 job->map =
                     solver::computeFieldMap(*field, view, range, width, height, kCellPixels, &job->cancel, &job->done);
-            } else {
+            } else if (problem) {
                 job->map = computeStressMap(*problem, elastic::solveElasticProblem, view, range, width, height,
                                             kCellPixels, &job->cancel, &job->done);
             }
@@ -160,6 +171,7 @@ void FieldMapView::finished(std::uint64_t generation)
     const bool complete = !job_->cancel;
     if (complete) {
         map_ = std::move(job_->map);
+        arrows_ = std::move(job_->arrows);
         mapKey_ = jobKey_;
     }
     job_.reset();

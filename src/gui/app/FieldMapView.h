@@ -15,6 +15,7 @@
 
 #include "core/session/Project.h"
 #include "core/solver/FieldMap.h"
+#include "core/solver/FluxArrows.h"
 
 class QStatusBar;
 
@@ -39,7 +40,10 @@ public:
     // The map to paint the project with on a client area width × height:
     // the finished map of exactly this view, size and results, or nothing
     // (then the computation of that map is started, if it is not under way).
+    // The flux arrows ("Strzałki strumienia") are computed with it, and
+    // arrows() gives those of the same view afterwards.
     const solver::FieldMap* mapFor(const Project& project, int width, int height);
+    const solver::ArrowField* arrows() const { return arrows_ ? &*arrows_ : nullptr; }
 
     // Stops the computation under way; the drawing is repainted, so that the
     // map is computed again if it is still wanted.
@@ -54,7 +58,8 @@ private:
         std::atomic<bool> cancel{false};
         std::atomic<std::size_t> done{0};
         std::size_t total = 0;
-        solver::FieldMap map;
+        std::optional<solver::FieldMap> map;
+        std::optional<solver::ArrowField> arrows;
     };
 
     void stopJob();
@@ -67,6 +72,7 @@ private:
     QElapsedTimer elapsed_;
 
     std::optional<solver::FieldMap> map_;
+    std::optional<solver::ArrowField> arrows_;
     std::vector<double> mapKey_;
     std::shared_ptr<Job> job_;
     std::vector<double> jobKey_;

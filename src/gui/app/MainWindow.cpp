@@ -28,6 +28,7 @@
 #include "gui/app/CommandTable.h"
 #include "gui/app/DrawingArea.h"
 #include "gui/app/FieldMapView.h"
+#include "gui/view/ProbePlotWindow.h"
 #include "gui/app/RecentProjectsMenu.h"
 #include "gui/edit/PointerController.h"
 #include "gui/view/AnalysisTypeDialog.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), qtUi_(this), rout
     printerSetup_ = std::make_unique<PrinterSetup>(routed_);
     chooseType_ = [this] { return window<AnalysisTypeDialog>().choose(); };
     pointer_ = new PointerController(*this, this);
+    connect(&window<ProbePlotWindow>(), &ProbePlotWindow::segmentChanged, this, &MainWindow::requestRepaint);
     drawingArea_->setPointerController(pointer_);
 
     resize(640, 480);
@@ -315,9 +317,9 @@ void MainWindow::enterCircle(const std::function<void()>& entry)
 void MainWindow::paintDrawing(QPainter& painter, int clientWidth, int clientHeight)
 {
     refreshControls();
+    const solver::FieldMap* map = fieldMap_ ? fieldMap_->mapFor(project_, clientWidth, clientHeight) : nullptr;
     const PaintOutcome outcome =
-        paintModel(painter, project_, clientWidth, clientHeight,
-                   fieldMap_ ? fieldMap_->mapFor(project_, clientWidth, clientHeight) : nullptr);
+        paintModel(painter, project_, clientWidth, clientHeight, map, fieldMap_ ? fieldMap_->arrows() : nullptr);
     // The scale window is made the first time there is a scale to show.
     if (ColourScaleWindow* scale =
             outcome.scaleVisible ? &window<ColourScaleWindow>() : windows_->created<ColourScaleWindow>()) {
@@ -426,6 +428,17 @@ void MainWindow::drawNodeMarker(QPoint topLeft, QPoint bottomRight)
 void MainWindow::drawElementLine(QPoint from, QPoint to)
 {
     drawingArea_->drawElementLine(from, to);
+}
+
+// Opened once the pointer command is over, so that the plot's own
+// consequences (the segment on the drawing) follow it.
+void MainWindow::openSegmentPlot(std::optional<std::array<ModelPoint, 2>> ends)
+{
+    QTimer::singleShot(0, this, [this, ends] {
+        window<ProbePlotWindow>().open(ends ? std::optional<std::array<double, 4>>(
+                                                  {(*ends)[0].x, (*ends)[0].y, (*ends)[1].x, (*ends)[1].y})
+                                            : std::nullopt);
+    });
 }
 
 void MainWindow::invertRubberBand(QPoint from, QPoint to)

@@ -135,6 +135,7 @@ private:
     void drawNodeMarker(QPoint topLeft, QPoint bottomRight) override;
     void drawElementLine(QPoint from, QPoint to) override;
     void invertRubberBand(QPoint from, QPoint to) override;
+    void openSegmentPlot(std::optional<std::array<ModelPoint, 2>> ends) override;
 
     void carryOut(const std::optional<Consequences>& consequences);
     void refreshCursor();

@@ -22,6 +22,7 @@
 #include "gui/view/DataScalingDialog.h"
 #include "gui/view/GridDialog.h"
 #include "gui/view/HelpWindow.h"
+#include "gui/view/ProbePlotWindow.h"
 #include "gui/view/ResultScalingDialog.h"
 #include "gui/view/ScreenSettingsDialog.h"
 

@@ -9,6 +9,7 @@
 
 #include "core/session/Project.h"
 #include "core/ui/Interaction.h"
+#include "gui/lists/BalanceList.h"
 #include "gui/lists/GridLists.h"
 
 namespace zorind {
@@ -34,6 +35,7 @@ class ConditionDialog;
 class ArcDialog;
 class DataScalingDialog;
 class HelpWindow;
+class ProbePlotWindow;
 
 // Every dialog and list window of the program. A new window is one type in
 // this list and one line of the command table that opens it.
@@ -52,7 +54,7 @@ using AllWindows = WindowList<GridDialog, BoundaryList, ElementList, AreaDialog,
                               InternalPointDialog, AnalysisTypeDialog, ScreenSettingsDialog, InternalPointList,
                               ElementDialog, ElasticConditionDialog, NumberPrompt, NodeDialog, NodeList, CircleDialog,
                               ResultScalingDialog, ConditionDialog, ResultsList, InternalPointResultsList, ArcDialog,
-                              DataScalingDialog, HelpWindow>;
+                              DataScalingDialog, HelpWindow, BalanceList, ProbePlotWindow>;
 
 // The one owner of the dialogs and list windows. Each is created once, the
 // first time it is asked for (building them all would double the time the

@@ -4,10 +4,9 @@
 #include <QPoint>
 
 #include "core/edit/Pointer.h"
+#include "gui/edit/PointerSite.h"
 
 namespace zorind {
-
-class PointerSite;
 
 // Carries the pointer handlers out on the window: the drawing area hands it
 // every press, move and release, it runs the core handlers on the Project
@@ -46,6 +45,7 @@ public:
     void drawElementLine(PixelPoint from, PixelPoint to) override;
     void invertRubberBand(PixelPoint from, PixelPoint to) override;
     void openPopup(PopupMenu menu, PixelPoint topLeft) override;
+    void openSegmentPlot(std::optional<std::array<ModelPoint, 2>> ends) override { site_.openSegmentPlot(ends); }
 
 private:
     PointerEvent eventAt(QPoint position, PointerButton button = PointerButton::Left) const;

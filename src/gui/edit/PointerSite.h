@@ -32,6 +32,9 @@ public:
     virtual void drawNodeMarker(QPoint topLeft, QPoint bottomRight) = 0;
     virtual void drawElementLine(QPoint from, QPoint to) = 0;
     virtual void invertRubberBand(QPoint from, QPoint to) = 0;
+    // The ends of a segment have been entered: its plot opens (without
+    // ends, for them to be typed).
+    virtual void openSegmentPlot(std::optional<std::array<ModelPoint, 2>> /*ends*/) {}
 };
 
 } // namespace zorind

@@ -4,11 +4,12 @@
 #include <cmath>
 #include <numbers>
 
-#include "elastic/ElasticSolver.h"
 #include "core/postprocess/Balance.h"
+#include "core/postprocess/BalanceRows.h"
 #include "core/postprocess/ComputedResults.h"
-#include "support/ClosedFormModels.h"
 #include "core/ui/ScriptedInteraction.h"
+#include "elastic/ElasticSolver.h"
+#include "support/ClosedFormModels.h"
 
 namespace zorind {
 namespace {
@@ -112,8 +113,8 @@ TEST(Balance, ReactionsAreSharedAtANode)
     const int heldB = p.conditions.append({2.0f, 0, 0, 0, 0, 0, 0, 0});
     const int loaded = p.conditions.append({1.0f, 6.0f, 0, 6.0f, 0, 0, 0, 0});
     test::addPolygon(p, {{0, 0}, {1, 0}, {3, 0}, {3, 1}}, 0);
-    p.elements[1].condition = heldA; // length 1
-    p.elements[2].condition = heldB; // length 2, meets A at node 2
+    p.elements[1].condition = heldA;  // length 1
+    p.elements[2].condition = heldB;  // length 2, meets A at node 2
     p.elements[3].condition = loaded; // 3 → 4 of length 1: 6·1/2 = 3 at each end
     p.elements[4].condition = heldA;
     p.fluxResults[2].slot[1] = 9.0f; // node 2: A's third, B's two thirds
@@ -161,6 +162,40 @@ TEST(Balance, NeedsValidResults)
     EXPECT_EQ(ensureResults(p, ui, elastic::solveElasticProblem, nullptr), ResultsOutcome::CheckErrors);
     EXPECT_EQ(p.resultsValid, 0);
     EXPECT_FALSE(ui.shown.empty());
+}
+
+// "Bilans" as a list: a row per boundary and per condition, the sum and the
+// imbalance, numbers shown with the user's separator and copied whole.
+TEST(Balance, ListRows)
+{
+    Balance b;
+    b.boundaries = {{1, 4, 2.5, 1.25, 0.0, 100.0, 50.0}};
+    b.conditions = {{2, 1, 0.5, -0.000123456789}, {3, 3, 2.0, 1.2501234567}};
+    b.totalFlux = 1.25;
+    b.imbalance = 0.0003;
+    const ListColumns list = balanceColumns(b, ',');
+    ASSERT_EQ(list.headings.size(), 7u);
+    EXPECT_EQ(list.headings[3], "Strumień");
+    ASSERT_EQ(list.rows.size(), 5u);
+    EXPECT_EQ(list.rows[0].shown[0], "Brzeg 1");
+    EXPECT_EQ(list.rows[1].shown[0], "Warunek 2");
+    EXPECT_EQ(list.rows[1].shown[3], "-0,000123457");
+    EXPECT_EQ(list.rows[1].copied[3], "-0.000123456789");
+    EXPECT_EQ(list.rows[2].shown[3], "1,25012");
+    EXPECT_EQ(list.rows[3].shown[0], "Suma");
+    EXPECT_EQ(list.rows[3].shown[1], "4");
+    EXPECT_EQ(list.rows[4].shown[0], "Niezbilansowanie");
+    EXPECT_EQ(list.rows[4].copied[3], "0.0003");
+    for (const ListRow& row : list.rows) {
+        EXPECT_EQ(row.shown.size(), 7u);
+        EXPECT_EQ(row.copied.size(), 7u);
+    }
+    b.elasticity = true;
+    b.largestStress = {7, 12.5};
+    const ListColumns elastic = balanceColumns(b, '.');
+    EXPECT_EQ(elastic.headings[3], "Siła X");
+    EXPECT_EQ(elastic.rows.back().shown[0], "Największe naprężenie zredukowane (węzeł 7)");
+    EXPECT_EQ(elastic.rows.back().shown[3], "12.5");
 }
 
 } // namespace

@@ -4,12 +4,12 @@
 
 #include <cmath>
 
-#include "elastic/ElasticSolver.h"
 #include "core/exchange/ElasticSolve.h"
 #include "core/postprocess/ComputedResults.h"
 #include "core/postprocess/Probe.h"
-#include "support/ClosedFormModels.h"
 #include "core/ui/ScriptedInteraction.h"
+#include "elastic/ElasticSolver.h"
+#include "support/ClosedFormModels.h"
 
 namespace zorind {
 namespace {
@@ -55,6 +55,17 @@ TEST(Probe, PlateCutAgreesWithTheLinearField)
     }
     EXPECT_EQ(inside, 11);
     EXPECT_NEAR(probe.flux, 100.0, 1.0);
+    // The flux through the cut at each point: −k ∂u/∂x, as the right of the
+    // upward cut is +x.
+    EXPECT_NEAR(probe.samples[15].normalFlux, 100.0, 3.0);
+    // As a list to copy: the results of a point outside are empty.
+    const ListColumns list = probeColumns(probe);
+    ASSERT_EQ(list.rows.size(), 31u);
+    EXPECT_EQ(list.headings.back(), "Strumień normalny");
+    EXPECT_EQ(list.rows[0].copied[3], "0");
+    EXPECT_EQ(list.rows[0].copied[4], "");
+    EXPECT_EQ(list.rows[15].copied[1], "1.5");
+    EXPECT_NEAR(std::stod(list.rows[15].copied[4]), probe.samples[15].value, 1e-6);
     EXPECT_NEAR(probed(p, {1.5, 2.0, 1.5, -1.0}, 3).flux, -100.0, 1.0);
 }
 

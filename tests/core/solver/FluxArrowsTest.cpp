@@ -5,8 +5,8 @@
 
 #include "core/solver/Compute.h"
 #include "core/solver/FluxArrows.h"
-#include "support/ClosedFormModels.h"
 #include "core/ui/ScriptedInteraction.h"
+#include "support/ClosedFormModels.h"
 
 namespace zorind {
 namespace {

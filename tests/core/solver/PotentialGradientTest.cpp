@@ -7,8 +7,8 @@
 
 #include "core/solver/Compute.h"
 #include "core/solver/PotentialField.h"
-#include "support/ClosedFormModels.h"
 #include "core/ui/ScriptedInteraction.h"
+#include "support/ClosedFormModels.h"
 
 namespace zorind {
 namespace {
@@ -87,8 +87,10 @@ TEST(PotentialGradient, IsTheSlopeOfTheValue)
     for (const Sample& s : std::vector<Sample>{{1.3, 0.2}, {-0.4, 1.5}, {0.0, -1.2}}) {
         const double h = 1e-5;
         const std::array<double, 2> g = f.gradient(s.x, s.y);
-        EXPECT_NEAR(g[0], (f.potential(s.x + h, s.y) - f.potential(s.x - h, s.y)) / (2 * h), 1e-4 * std::fabs(test::kRingB));
-        EXPECT_NEAR(g[1], (f.potential(s.x, s.y + h) - f.potential(s.x, s.y - h)) / (2 * h), 1e-4 * std::fabs(test::kRingB));
+        EXPECT_NEAR(g[0], (f.potential(s.x + h, s.y) - f.potential(s.x - h, s.y)) / (2 * h),
+                    1e-4 * std::fabs(test::kRingB));
+        EXPECT_NEAR(g[1], (f.potential(s.x, s.y + h) - f.potential(s.x, s.y - h)) / (2 * h),
+                    1e-4 * std::fabs(test::kRingB));
     }
 }
 
