@@ -7,6 +7,10 @@
 #include <stdexcept>
 #include <vector>
 
+#if defined(__linux__)
+#include <sched.h>
+#endif
+
 #include "core/solver/Assembly.h"
 #include "core/solver/Compute.h"
 #include "core/solver/Integration.h"
@@ -26,6 +30,32 @@ struct Sharing {
     int startable;
 };
 constexpr Sharing kSharings[] = {{1, -1}, {2, -1}, {2, 0}, {3, 1}};
+
+// The cores the process may run on: narrowed by a limit for as long as it
+// lives, and by the process's affinity.
+TEST(UsableCores, FollowALimitForItsLifetimeAndTheAffinity)
+{
+    const int own = usableCores();
+    {
+        const ThreadLimit limit(1);
+        EXPECT_EQ(usableCores(), 1);
+    }
+    EXPECT_EQ(usableCores(), own);
+#if defined(__linux__)
+    cpu_set_t all;
+    ASSERT_EQ(sched_getaffinity(0, sizeof all, &all), 0);
+    int first = 0;
+    while (!CPU_ISSET(first, &all)) {
+        ++first;
+    }
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    CPU_SET(first, &one);
+    ASSERT_EQ(sched_setaffinity(0, sizeof one, &one), 0);
+    EXPECT_EQ(usableCores(), 1);
+    sched_setaffinity(0, sizeof all, &all);
+#endif
+}
 
 // Every index once, whatever the split and whichever threads fail to start;
 // a division by zero in whichever thread took the last index shows in the
