@@ -69,7 +69,7 @@ TEST(ConditionDialog, LockWhileAddingCouplingValidationOrderAndCaptions)
             EXPECT_FALSE(w3->isEnabled());
         },
         "OK");
-    EXPECT_TRUE(addCondition(p, ui, runConditionDialog));
+    addCondition(p, ui, runConditionDialog);
     EXPECT_EQ(p.conditions[3], (BoundaryCondition{1, 5, 5, 5}));
     EXPECT_EQ(p.currentCondition, 3);
 
@@ -77,7 +77,7 @@ TEST(ConditionDialog, LockWhileAddingCouplingValidationOrderAndCaptions)
     // new condition is dropped.
     whenActive(
         dialog, [&] { w1->setText(QStringLiteral("abc")); }, "OK");
-    EXPECT_TRUE(addCondition(p, ui, runConditionDialog));
+    addCondition(p, ui, runConditionDialog);
     EXPECT_EQ(p.conditionCount(), 3);
     EXPECT_EQ(p.currentCondition, 3);
     EXPECT_EQ(ui.textsShown(), (std::vector<std::string>{"Złe dane"}));
@@ -127,7 +127,7 @@ TEST(ConditionDialog, LockWhileAddingCouplingValidationOrderAndCaptions)
             button(dialog, "Zastosuj")->click();
         },
         "Anuluj");
-    EXPECT_TRUE(changeCondition(p, runConditionDialog));
+    changeCondition(p, runConditionDialog);
     EXPECT_EQ(p.conditions[2], (BoundaryCondition{3, 1, 4, 3}));
     EXPECT_EQ(p.ambientTemperature, 8.0f);
     EXPECT_EQ(p.conditions[1], (BoundaryCondition{2}));
@@ -187,7 +187,7 @@ TEST(ElasticConditionDialog, JedenCouplesBothColumnsAndAllSixValuesAreStored)
             dialog.displacementRadio()->setChecked(true);
         },
         "OK");
-    EXPECT_TRUE(addCondition(p, ui, runElasticConditionDialog));
+    addCondition(p, ui, runElasticConditionDialog);
     EXPECT_EQ(p.conditions[3], (BoundaryCondition{2, 1.5f, 1.5f, 1.5f, -2, -2, -2}));
     EXPECT_EQ(p.currentCondition, 3);
 
@@ -206,7 +206,7 @@ TEST(ElasticConditionDialog, JedenCouplesBothColumnsAndAllSixValuesAreStored)
             dialog.valueField(0, 2)->setText(QStringLiteral("?"));
         },
         "OK");
-    EXPECT_TRUE(changeCondition(p, runElasticConditionDialog));
+    changeCondition(p, runElasticConditionDialog);
     EXPECT_EQ(p.conditions[2], (BoundaryCondition{1, 1, 1, 1, 2, 9, 3}));
     EXPECT_EQ(ui.textsShown(), (std::vector<std::string>{"Złe dane"}));
 }
@@ -274,7 +274,7 @@ TEST(BoundaryDialog, AddingLocksTheNumberAndStoresTheKindABadNumberIsRefused)
             dialog.innerRadio()->setChecked(true);
         },
         "OK");
-    EXPECT_TRUE(addBoundary(p, ui, [&] { return dialog.edit(); }));
+    addBoundary(p, ui, [&] { return dialog.edit(); });
     EXPECT_EQ(p.boundaries[3].kind, InnerBoundary);
     EXPECT_EQ(p.currentBoundary, 3);
 

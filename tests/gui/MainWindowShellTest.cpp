@@ -293,7 +293,7 @@ TEST_F(MainWindowShell, ElasticityRowsFollowTheAnalysisTypeAndTheResultsAtEveryR
     EXPECT_FALSE(solve->isEnabled());
 }
 
-TEST_F(MainWindowShell, UnsavedChangesShowInTheCaptionAndAreOfferedBeforeTheExitQuestion)
+TEST_F(MainWindowShell, UnsavedChangesShowInTheCaptionAndAreOfferedOnExitAndOnClosing)
 {
     window.show();
     EXPECT_EQ(window.windowTitle(), u("ZORIND"));
@@ -304,11 +304,13 @@ TEST_F(MainWindowShell, UnsavedChangesShowInTheCaptionAndAreOfferedBeforeTheExit
     ui.choices = {std::nullopt}; // Anuluj
     action("Koniec1")->trigger();
     EXPECT_TRUE(window.isVisible());
-    ASSERT_EQ(ui.shown.size(), 1u) << "cancelled before the exit question";
+    ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].text, "Projekt został zmieniony. Zapisać zmiany?");
     EXPECT_EQ(ui.shown[0].caption, "ZORIND");
+    ui.clear();
     ui.choices = {std::nullopt};
     EXPECT_FALSE(window.close());
+    EXPECT_EQ(ui.textsShown(), std::vector<std::string>{kUnsavedChangesQuestion}) << "the close button offers too";
 
     action("Cofnij1")->trigger();
     EXPECT_EQ(window.windowTitle(), u("ZORIND")) << "back at the saved state";
@@ -316,6 +318,13 @@ TEST_F(MainWindowShell, UnsavedChangesShowInTheCaptionAndAreOfferedBeforeTheExit
     ui.answers = {false};
     action("Koniec1")->trigger();
     EXPECT_EQ(ui.textsShown(), std::vector<std::string>{"Zakończyć działanie programu ?"});
+
+    // The change back, unsaved: "Nie" closes the window, the one question.
+    action("Ponow1")->trigger();
+    ui.clear();
+    ui.choices = {false};
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(ui.textsShown(), std::vector<std::string>{kUnsavedChangesQuestion});
 }
 
 TEST_F(MainWindowShell, ExitAnsweredNoKeepsTheProgramRunning)

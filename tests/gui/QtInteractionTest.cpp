@@ -103,7 +103,7 @@ TEST(QtInteraction, QuestionsAnswerYesOnlyForYes)
     EXPECT_EQ(ui.questionWithCancel("Zapisać?", "ZORIND"), std::optional<bool>(true));
     EXPECT_EQ(ui.questionWithCancel("Zapisać?", "ZORIND"), std::optional<bool>(false));
     EXPECT_EQ(ui.questionWithCancel("Zapisać?", "ZORIND"), std::nullopt);
-    EXPECT_EQ(buttons, (QStringList{QStringLiteral("Tak"), QStringLiteral("Nie"), QStringLiteral("Anuluj")}));
+    EXPECT_EQ(buttons, (QStringList{QStringLiteral("&Tak"), QStringLiteral("&Nie"), QStringLiteral("&Anuluj")}));
 }
 
 TEST(QtInteraction, PromptsReturnTheTextOrNothingAndNumbersReadTheLocale)

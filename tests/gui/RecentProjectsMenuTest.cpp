@@ -68,7 +68,7 @@ TEST(RecentProjectsMenu, ListsWhatWasOpenedOrSavedOutlivesTheWindowAndOpensAsOtw
     }
 
     // The next run: the same list; an item opens its project as "Otwórz"
-    // opens the file chosen, with the offer to save and the question first,
+    // opens the file chosen, after the offer to save,
     // and the editing history starts afresh.
     MainWindow window;
     window.setInteraction(&ui);
@@ -79,11 +79,9 @@ TEST(RecentProjectsMenu, ListsWhatWasOpenedOrSavedOutlivesTheWindowAndOpensAsOtw
     ASSERT_TRUE(window.canUndo());
     ui.clear();
     ui.choices = {false};
-    ui.answers = {true};
     item(window, 2)->trigger();
     EXPECT_EQ(ui.textsShown(),
-              (std::vector<std::string>{"Projekt został zmieniony. Zapisać zmiany?",
-                                        "Czy chcesz utracić aktualne dane ?", "Odczytano dane z pliku " + a}));
+              (std::vector<std::string>{"Projekt został zmieniony. Zapisać zmiany?", "Odczytano dane z pliku " + a}));
     EXPECT_TRUE(ui.fileDialogs.empty());
     EXPECT_EQ(window.project().filePath, a);
     EXPECT_EQ(window.project().elementCount(), 3);

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -51,13 +52,18 @@ inline std::pair<int, int> pixelAt(Project& p, float x, float y)
 }
 
 // Runs a command as the window does, its consequences settled after it;
-// returns the command's own answer.
+// returns the command's own answer, if it gives one.
 template <class Command> auto settled(Project& p, Command&& command)
 {
     const ProjectSnapshot before = takeSnapshot(p);
-    auto answer = command();
-    settleCommand(before, p);
-    return answer;
+    if constexpr (std::is_void_v<decltype(command())>) {
+        command();
+        settleCommand(before, p);
+    } else {
+        auto answer = command();
+        settleCommand(before, p);
+        return answer;
+    }
 }
 
 } // namespace zorind::test

@@ -166,24 +166,11 @@ int checkModel(Project& p, Interaction& ui)
     return result;
 }
 
-bool checkModelCommand(Project& p, Interaction& ui)
+void checkModelCommand(Project& p, Interaction& ui)
 {
-    std::vector<Element> before;
-    before.reserve(static_cast<std::size_t>(p.elementCount()));
-    for (int k = 1; k <= p.elementCount(); ++k) {
-        before.push_back(p.elements[k]);
-    }
-
     if (checkModel(p, ui) == 0) {
         ui.plain(kNoErrorsFound);
     }
-
-    for (int k = 1; k <= p.elementCount(); ++k) {
-        if (!(p.elements[k] == before[static_cast<std::size_t>(k - 1)])) {
-            return true;
-        }
-    }
-    return false;
 }
 
 } // namespace zorind

@@ -20,10 +20,8 @@ namespace zorind {
 int checkModel(Project& project, Interaction& ui);
 
 // "&Sprawdź spójność danych": the check, then "Nie znaleziono błędów" when
-// it found nothing. Returns whether the main window must repaint, which is
-// only the case when the regrouping moved elements (their numbers on screen
-// would be stale otherwise).
-bool checkModelCommand(Project& project, Interaction& ui);
+// it found nothing.
+void checkModelCommand(Project& project, Interaction& ui);
 
 // The closing message of "&Sprawdź spójność danych" when the check passes.
 inline constexpr const char* kNoErrorsFound = "Nie znaleziono błędów";

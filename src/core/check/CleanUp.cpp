@@ -6,10 +6,10 @@
 
 namespace zorind {
 
-bool removeDoubleNodes(Project& p, Interaction& ui)
+void removeDoubleNodes(Project& p, Interaction& ui)
 {
     if (!ui.ask("Usunąć podwójne węzły ?", kDoubleNodesCaption)) {
-        return false;
+        return;
     }
 
     int removed = 0;
@@ -39,10 +39,9 @@ bool removeDoubleNodes(Project& p, Interaction& ui)
     if (removed > 0) {
         ui.message("Usunięto " + std::to_string(removed) + " węzłów.", kDoubleNodesCaption, MessageKind::Plain);
     }
-    return true;
 }
 
-bool removeFreeNodes(Project& p, Interaction&)
+void removeFreeNodes(Project& p, Interaction&)
 {
     int n = 1;
     while (n <= p.nodeCount()) {
@@ -52,10 +51,9 @@ bool removeFreeNodes(Project& p, Interaction&)
             deleteNode(p, n);
         }
     }
-    return true;
 }
 
-bool removeZeroLengthElements(Project& p, Interaction&)
+void removeZeroLengthElements(Project& p, Interaction&)
 {
     int k = 1;
     while (k <= p.elementCount()) {
@@ -68,7 +66,6 @@ bool removeZeroLengthElements(Project& p, Interaction&)
             ++k;
         }
     }
-    return true;
 }
 
 } // namespace zorind

@@ -7,20 +7,20 @@ namespace zorind {
 
 // The repair commands of the menu "&Usuń". They change the NodeTable and
 // ElementTable only; boundaries, conditions, internal points and results are
-// left alone. Each returns whether the main window must repaint.
+// left alone.
 
 // "&Podwójne węzły": after the confirmation, merges every node into the
 // lower-numbered node at exactly the same place; elements that used the
 // removed node use the survivor. Reports "Usunięto %d węzłów." when at least
-// one node went. Answering No changes nothing and returns false.
-bool removeDoubleNodes(Project& project, Interaction& ui);
+// one node went. Answering No changes nothing.
+void removeDoubleNodes(Project& project, Interaction& ui);
 
 // "&Wolne węzły": deletes every node that no element uses.
-bool removeFreeNodes(Project& project, Interaction& ui);
+void removeFreeNodes(Project& project, Interaction& ui);
 
 // "Ele&menty o zerowej długości": deletes every element whose two nodes lie
 // at the same place; the nodes stay.
-bool removeZeroLengthElements(Project& project, Interaction& ui);
+void removeZeroLengthElements(Project& project, Interaction& ui);
 
 inline constexpr const char* kDoubleNodesCaption = "Usuwanie podwójnych węzłów";
 

@@ -4,11 +4,11 @@
 
 namespace zorind {
 
-bool renumberElements(Project& p, Interaction& ui)
+void renumberElements(Project& p, Interaction& ui)
 {
     const int count = p.elementCount();
     if (count <= 0) {
-        return true;
+        return;
     }
 
     if (!groupElementsByBoundary(p)) {
@@ -25,7 +25,6 @@ bool renumberElements(Project& p, Interaction& ui)
     } else {
         ui.plain("Nie można posortować elementów (2)");
     }
-    return true;
 }
 
 } // namespace zorind

@@ -10,7 +10,7 @@ namespace zorind {
 // boundary as one closed chain in chain order from its lowest-numbered
 // element. Records move whole; no field changes. When a chain cannot be
 // followed the table is left grouped by boundary only, with the message
-// "Nie można posortować elementów (2)". Always asks for a repaint (true).
-bool renumberElements(Project& project, Interaction& ui);
+// "Nie można posortować elementów (2)".
+void renumberElements(Project& project, Interaction& ui);
 
 } // namespace zorind

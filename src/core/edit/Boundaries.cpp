@@ -35,12 +35,12 @@ bool hasElements(const Project& p, int boundary)
 
 } // namespace
 
-bool addBoundary(Project& project, Interaction& ui, const std::function<bool()>& runDialog)
+void addBoundary(Project& project, Interaction& ui, const std::function<bool()>& runDialog)
 {
     const int n = project.boundaries.append(Boundary{});
     if (n == 0) {
         ui.error(capacityMessage(kBoundariesGenitive, kMaxBoundaries), kBoundaryCaption);
-        return false;
+        return;
     }
     project.selectedNumber = n;
     if (runDialog()) {
@@ -48,7 +48,6 @@ bool addBoundary(Project& project, Interaction& ui, const std::function<bool()>&
     } else {
         project.boundaries.erase(n);
     }
-    return true;
 }
 
 bool storeBoundaryKind(Project& project, Interaction& ui, std::optional<int> number, int kind)
@@ -61,20 +60,20 @@ bool storeBoundaryKind(Project& project, Interaction& ui, std::optional<int> num
     return true;
 }
 
-bool deleteBoundary(Project& project, Interaction& ui)
+void deleteBoundary(Project& project, Interaction& ui)
 {
     const std::optional<std::string> text = ui.promptText(kDeleteBoundaryCaption, kBoundaryNumberPrompt, "1");
     if (!text) {
-        return false;
+        return;
     }
     const int b = typedNumber(*text);
     if (!project.boundaries.contains(b)) {
         ui.plain(kNoSuchBoundary);
-        return false;
+        return;
     }
     if (hasElements(project, b)) {
         if (!ui.ask(kDeleteBoundaryQuestion, kDeleteBoundaryCaption)) {
-            return true;
+            return;
         }
         std::vector<Element> kept;
         for (const Element& e : project.elements) {
@@ -87,29 +86,28 @@ bool deleteBoundary(Project& project, Interaction& ui)
             project.elements.append(e);
         }
     }
-    return true;
 }
 
-bool moveBoundary(Project& project, Interaction& ui, char decimalSeparator)
+void moveBoundary(Project& project, Interaction& ui, char decimalSeparator)
 {
     const std::optional<std::string> number = ui.promptText(kMoveBoundaryCaption, kBoundaryNumberPrompt, "1");
     if (!number) {
-        return false;
+        return;
     }
     const std::optional<std::string> shiftX = ui.promptText(kMoveBoundaryCaption, kShiftXPrompt, "");
     if (!shiftX) {
-        return false;
+        return;
     }
     const std::optional<std::string> shiftY = ui.promptText(kMoveBoundaryCaption, kShiftYPrompt, *shiftX);
     if (!shiftY) {
-        return false;
+        return;
     }
     const int b = typedNumber(*number);
     const double dx = parseDecimalText(*shiftX, decimalSeparator).value_or(0.0);
     const double dy = parseDecimalText(*shiftY, decimalSeparator).value_or(0.0);
     if (!project.boundaries.contains(b)) {
         ui.plain(kNoSuchBoundary);
-        return false;
+        return;
     }
     // Worked out on a copy first, so that a shift no float can hold leaves
     // every node where it was.
@@ -124,7 +122,7 @@ bool moveBoundary(Project& project, Interaction& ui, char decimalSeparator)
         const std::optional<float> y = typedFloat(static_cast<double>(n.y) + dy);
         if (!x || !y) {
             ui.error(kBadDataMessage, kMoveBoundaryCaption);
-            return false;
+            return;
         }
         n.x = *x;
         n.y = *y;
@@ -133,7 +131,6 @@ bool moveBoundary(Project& project, Interaction& ui, char decimalSeparator)
     if (any && (dx != 0.0 || dy != 0.0)) {
         project.nodes = moved;
     }
-    return true;
 }
 
 } // namespace zorind

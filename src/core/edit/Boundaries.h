@@ -20,8 +20,7 @@ inline constexpr const char* kShiftYPrompt = "Przesuniecie w osi y:";
 // "Dodaj brzeg": appends a boundary (its kind not yet set) and shows the
 // boundary dialog on it (`runDialog`, true for OK). Kept and made current
 // after OK, taken back otherwise. A full table is refused with a message.
-// Returns whether to repaint.
-bool addBoundary(Project& project, Interaction& ui, const std::function<bool()>& runDialog);
+void addBoundary(Project& project, Interaction& ui, const std::function<bool()>& runDialog);
 
 // OK of the boundary dialog: `number` as read from its number field
 // (nothing when it did not parse), `kind` from its radios. A number naming
@@ -33,14 +32,13 @@ bool storeBoundaryKind(Project& project, Interaction& ui, std::optional<int> num
 // elements (asking first when it has any). The remaining elements keep
 // their order and are renumbered without gaps; the boundary, the other
 // boundaries and every node stay. Results no longer match the elements once
-// some are gone, so they are marked invalid. Returns whether to repaint.
-bool deleteBoundary(Project& project, Interaction& ui);
+// some are gone, so they are marked invalid.
+void deleteBoundary(Project& project, Interaction& ui);
 
 // "Przesuń brzeg": asks for a boundary number and the two shifts (a shift
 // that is not a number counts as 0; `decimalSeparator` is the user's) and
 // moves the start node of every element of that boundary. Results then no
-// longer match the geometry and are marked invalid. Returns whether to
-// repaint.
-bool moveBoundary(Project& project, Interaction& ui, char decimalSeparator);
+// longer match the geometry and are marked invalid.
+void moveBoundary(Project& project, Interaction& ui, char decimalSeparator);
 
 } // namespace zorind

@@ -21,20 +21,18 @@ bool currentBoundaryIsInner(const Project& p)
 
 } // namespace
 
-bool startPolyline(Project& p, PointerFeedback& feedback)
+void startPolyline(Project& p, PointerFeedback& feedback)
 {
-    const bool repaint = invalidateResults(p);
+    invalidateResults(p);
     p.edit.editMode = EditMode::PolylineEntry;
     feedback.setStatusText(PanelPrompt, kFirstPointPrompt);
-    return repaint;
 }
 
-bool endPolyline(Project& p, PointerFeedback& feedback)
+void endPolyline(Project& p, PointerFeedback& feedback)
 {
     p.edit.editMode = EditMode::Idle;
     p.edit.chainOpen = false;
     feedback.setStatusText(PanelPrompt, " ");
-    return true;
 }
 
 int placePolylinePoint(Project& p, Interaction& ui, ModelPoint at)
@@ -95,25 +93,25 @@ int chainElementCount(const Project& p)
     return -1;
 }
 
-bool closePolyline(Project& p, Interaction& ui, PointerFeedback& feedback)
+void closePolyline(Project& p, Interaction& ui, PointerFeedback& feedback)
 {
     if (p.elementCount() < 2) {
-        return false;
+        return;
     }
     if (!ui.ask("Zamknąć linie łamaną ?", kPolylineCaption)) {
-        return false;
+        return;
     }
     const int own = chainElementCount(p);
     if (own < 0) {
         ui.error("Nie można zamknąć lini łąmanej ", kPolylineCaption);
-        return false;
+        return;
     }
     // A chain of one or two points has nothing to close: joining it would
     // double its only element or reach into another polyline.
     if (own >= 2) {
         if (!p.elements.fits(1)) {
             ui.error(capacityMessage(kElementsGenitive, kMaxElements), kPolylineCaption);
-            return false;
+            return;
         }
         // The closing element keeps the direction of the chain.
         p.elements.append(newElement(p, p.edit.chainLastNode, p.edit.chainFirstNode));
@@ -121,17 +119,15 @@ bool closePolyline(Project& p, Interaction& ui, PointerFeedback& feedback)
     p.edit.editMode = EditMode::Idle;
     p.edit.chainOpen = false;
     feedback.setStatusText(PanelPrompt, " ");
-    return true;
 }
 
-bool removeLastElement(Project& p)
+void removeLastElement(Project& p)
 {
     EditState& chain = p.edit;
     if (!chain.chainOpen || !p.nodes.contains(chain.chainLastNode)) {
-        return false;
+        return;
     }
     const int last = chain.chainLastNode;
-    bool changed = false;
     // Only the chain's own element that ends at its last node goes; an
     // element of an earlier contour there stays.
     if (last != chain.chainFirstNode) {
@@ -139,7 +135,6 @@ bool removeLastElement(Project& p)
             if (p.elements[k].endNode == last) {
                 chain.chainLastNode = p.elements[k].startNode;
                 deleteElement(p, k);
-                changed = true;
                 break;
             }
         }
@@ -148,9 +143,7 @@ bool removeLastElement(Project& p)
         // A lone first point gone ends the chain: the next press starts a
         // new one instead of joining another contour.
         deleteNode(p, last);
-        changed = true;
     }
-    return changed;
 }
 
 bool addCircle(Project& p, Interaction& ui, const CircleSpec& c)

@@ -19,12 +19,12 @@ inline constexpr const char* kCircleCaption = "Parametry okręgu";
 inline constexpr double kStep2Pi = 6.283;
 
 // "Linię łamaną": left presses place points from now on. A chain that was
-// interrupted by another command continues from its last node. Returns
-// whether to repaint (results were shown).
-bool startPolyline(Project& project, PointerFeedback& feedback);
+// interrupted by another command continues from its last node. The results
+// no longer belong to the model about to be drawn.
+void startPolyline(Project& project, PointerFeedback& feedback);
 
-// "Koniec lini łamanej": the polyline stays open as drawn. Repaints.
-bool endPolyline(Project& project, PointerFeedback& feedback);
+// "Koniec lini łamanej": the polyline stays open as drawn.
+void endPolyline(Project& project, PointerFeedback& feedback);
 
 // Places a polyline point at `at`: a node, and while a chain is open an
 // element from the chain's last node to it. A point on the chain's last
@@ -42,17 +42,15 @@ int chainElementCount(const Project& project);
 // node to its first one, in the chain's direction, and the polyline ends;
 // a chain of fewer than two elements of its own ends without one. Nothing
 // with fewer than 2 elements in the model or a No; an error when no chain
-// is open or it no longer reaches its first node. Returns whether to
-// repaint.
-bool closePolyline(Project& project, Interaction& ui, PointerFeedback& feedback);
+// is open or it no longer reaches its first node.
+void closePolyline(Project& project, Interaction& ui, PointerFeedback& feedback);
 
 // "Usuń ostatni element": while a chain is open, removes the chain's
 // element that ends at its last node, then that node once no element uses
 // it; the chain goes on from the node before.
 // Removing the lone first point of a polyline leaves the elements of other
-// contours alone and waits for a new first point. Returns whether anything
-// changed (repaint).
-bool removeLastElement(Project& project);
+// contours alone and waits for a new first point.
+void removeLastElement(Project& project);
 
 struct CircleSpec {
     float centreX = 0.0f;

@@ -11,12 +11,12 @@ ConditionDialogKind conditionDialogFor(int analysisType)
     return analysisType == Elasticity ? ConditionDialogKind::Elasticity : ConditionDialogKind::None;
 }
 
-bool addCondition(Project& project, Interaction& ui, const ConditionDialogRunner& runDialog)
+void addCondition(Project& project, Interaction& ui, const ConditionDialogRunner& runDialog)
 {
     const int n = project.conditions.append({1.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f});
     if (n == 0) {
         ui.error(capacityMessage(kConditionsGenitive, kMaxConditions), kConditionCaption);
-        return false;
+        return;
     }
     project.selectedNumber = n;
     const ConditionDialogKind dialog = conditionDialogFor(project.analysisType);
@@ -27,17 +27,15 @@ bool addCondition(Project& project, Interaction& ui, const ConditionDialogRunner
             project.conditions.erase(n);
         }
     }
-    return true;
 }
 
-bool changeCondition(Project& project, const ConditionDialogRunner& runDialog)
+void changeCondition(Project& project, const ConditionDialogRunner& runDialog)
 {
     project.selectedNumber = 0;
     const ConditionDialogKind dialog = conditionDialogFor(project.analysisType);
     if (dialog != ConditionDialogKind::None) {
         runDialog(dialog);
     }
-    return true;
 }
 
 RadioCaptions potentialRadioCaptions(int analysisType)

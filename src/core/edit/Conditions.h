@@ -24,11 +24,11 @@ using ConditionDialogRunner = std::function<bool(ConditionDialogKind)>;
 // and opens the dialog on it. Kept and made current when the dialog closes
 // with OK, dropped otherwise. Thermoelasticity has no dialog: the new
 // condition stays as appended and the current one does not change. A full
-// table is refused with a message. Returns whether to repaint.
-bool addCondition(Project& project, Interaction& ui, const ConditionDialogRunner& runDialog);
+// table is refused with a message.
+void addCondition(Project& project, Interaction& ui, const ConditionDialogRunner& runDialog);
 
 // "Zmień warunek brzegowy": the dialog with a free number field.
-bool changeCondition(Project& project, const ConditionDialogRunner& runDialog);
+void changeCondition(Project& project, const ConditionDialogRunner& runDialog);
 
 // The captions of the radios `temp` (kind 1) and `strum` (kind 2) of the
 // potential dialog, which name the quantity of each analysis.

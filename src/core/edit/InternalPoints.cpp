@@ -41,57 +41,52 @@ bool internalPointPicked(const InternalPoint& point, ModelPoint at, float gridSt
     return insideWindow(point.x, at.x, gridStepX) && insideWindow(point.y, at.y, gridStepY);
 }
 
-bool addInternalPoint(Project& p, Interaction& ui, const DialogCall& pointDialog)
+void addInternalPoint(Project& p, Interaction& ui, const DialogCall& pointDialog)
 {
     const int k = p.internalPoints.append(InternalPoint{});
     if (k == 0) {
         ui.plain(kInternalPointsFull);
-        return false;
+        return;
     }
     p.selectedNumber = k;
     if (!pointDialog()) {
         p.internalPoints.erase(k);
     }
-    return true;
 }
 
-bool insertInternalPointAtPointer(Project& p, Interaction& ui, int px, int py)
+void insertInternalPointAtPointer(Project& p, Interaction& ui, int px, int py)
 {
     if (p.nodeCount() <= 0) {
-        return false;
+        return;
     }
     const ModelPoint at = p.view.pointerModelPosition(px, py);
     const std::string question =
         "Dodać punkt wewnętrzny o współrzędnych " + formatFixed(at.x, 6) + "," + formatFixed(at.y, 6) + " ?";
     if (!ui.ask(question, "Dodanie węzła wewnętrznego")) {
-        return false;
+        return;
     }
     if (p.internalPoints.append(InternalPoint{at.x, at.y, 0.0f}) == 0) {
         ui.plain(kInternalPointsFull);
-        return false;
     }
-    return true;
 }
 
-bool editInternalPoint(Project& p, const DialogCall& pointDialog)
+void editInternalPoint(Project& p, const DialogCall& pointDialog)
 {
     p.selectedNumber = 0;
     pointDialog();
-    return true;
 }
 
-bool deleteInternalPointByNumber(Project& p, const DialogCall& prompt)
+void deleteInternalPointByNumber(Project& p, const DialogCall& prompt)
 {
     if (const std::optional<int> k = promptForNumber(p, PromptKind::InternalPoint, prompt)) {
         p.internalPoints.erase(*k);
     }
-    return true;
 }
 
-bool deleteInternalPointAtPointer(Project& p, Interaction& ui, int px, int py)
+void deleteInternalPointAtPointer(Project& p, Interaction& ui, int px, int py)
 {
     if (p.nodeCount() <= 0) {
-        return false;
+        return;
     }
     const ModelPoint at = p.view.snapToGrid(px, py);
     bool anyPicked = false;
@@ -117,28 +112,26 @@ bool deleteInternalPointAtPointer(Project& p, Interaction& ui, int px, int py)
     if (!anyPicked) {
         ui.message(kNothingPicked, "Usuwanie węzła wewnętrznego", MessageKind::Plain);
     }
-    return true;
 }
 
-bool deleteAllInternalPoints(Project& p, Interaction& ui)
+void deleteAllInternalPoints(Project& p, Interaction& ui)
 {
     if (ui.ask("Usunąć wszystkie węzły wewnętrzne ?", "Usuwanie węzłów wewnętrznych")) {
         p.internalPoints.resize(0);
     }
-    return true;
 }
 
-bool gridOfInternalPoints(Project& p, Interaction& ui, const DialogCall& prompt)
+void gridOfInternalPoints(Project& p, Interaction& ui, const DialogCall& prompt)
 {
     if (p.elementCount() < 1) {
-        return false;
+        return;
     }
     if (!ui.ask("Utworzyć siatke węzłów wewnętrznych w aktualnym obszarze ?", "Siatka węzłów wewnętrznych")) {
-        return false;
+        return;
     }
     const std::optional<int> n = promptForNumber(p, PromptKind::PointsPerAxis, prompt);
     if (!n || *n < 1 || *n > kMaxGridPointsPerAxis) {
-        return false;
+        return;
     }
     const ViewTransform& v = p.view;
     const float count = static_cast<float>(*n);
@@ -154,7 +147,6 @@ bool gridOfInternalPoints(Project& p, Interaction& ui, const DialogCall& prompt)
             }
         }
     }
-    return true;
 }
 
 bool storeInternalPoint(Project& p, Interaction& ui, std::optional<int> k, std::optional<double> x,

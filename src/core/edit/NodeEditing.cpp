@@ -54,84 +54,75 @@ std::string boundaryItemText(const Project& p, int b)
     return "nr " + std::to_string(b) + (p.boundaries[b].kind == OuterBoundary ? ", zewnętrzny" : ", wewnętrzny");
 }
 
-bool addNode(Project& p, Interaction& ui, const DialogCall& nodeDialog)
+void addNode(Project& p, Interaction& ui, const DialogCall& nodeDialog)
 {
     const int n = p.nodes.append(Node{0.0f, 0.0f});
     if (n == 0) {
         ui.plain(capacityMessage(kNodesGenitive, kMaxNodes));
-        return false;
+        return;
     }
     p.selectedNumber = n;
     if (!nodeDialog()) {
         p.nodes.erase(n);
-        return true;
     }
-    return true;
 }
 
-bool addElement(Project& p, Interaction& ui, const DialogCall& elementDialog)
+void addElement(Project& p, Interaction& ui, const DialogCall& elementDialog)
 {
     if (p.nodeCount() < 2) {
-        return false;
+        return;
     }
     const int e = p.elements.append(Element{1, 1, 1, 1});
     if (e == 0) {
         ui.plain(capacityMessage(kElementsGenitive, kMaxElements));
-        return false;
+        return;
     }
     p.selectedNumber = e;
     if (!elementDialog()) {
         p.elements.erase(e);
-        return true;
     }
-    return true;
 }
 
-bool editNode(Project& p, const DialogCall& nodeDialog)
+void editNode(Project& p, const DialogCall& nodeDialog)
 {
     p.selectedNumber = 0;
     if (p.nodeCount() > 0) {
         nodeDialog();
     }
-    return true;
 }
 
-bool editElement(Project& p, const DialogCall& elementDialog)
+void editElement(Project& p, const DialogCall& elementDialog)
 {
     p.selectedNumber = 0;
     if (p.elementCount() > 0) {
         elementDialog();
     }
-    return true;
 }
 
-bool deleteNodeByNumber(Project& p, Interaction& ui, const DialogCall& prompt)
+void deleteNodeByNumber(Project& p, Interaction& ui, const DialogCall& prompt)
 {
     const std::optional<int> k = promptForNumber(p, PromptKind::Node, prompt);
     if (!k || !p.nodes.contains(*k)) {
-        return false;
+        return;
     }
     if (nodeIsUsed(p, *k)) {
         ui.error("Nie mogę usunąć węzła, który występuje w elemencie", "Usuanie węzła");
-        return false;
+        return;
     }
     deleteNode(p, *k);
-    return true;
 }
 
-bool deleteElementByNumber(Project& p, const DialogCall& prompt)
+void deleteElementByNumber(Project& p, const DialogCall& prompt)
 {
-    const std::optional<int> k = promptForNumber(p, PromptKind::Element, prompt);
-    if (!k || !deleteElement(p, *k)) {
-        return false;
+    if (const std::optional<int> k = promptForNumber(p, PromptKind::Element, prompt)) {
+        deleteElement(p, *k);
     }
-    return true;
 }
 
-bool deleteNodeAtPointer(Project& p, Interaction& ui, int px, int py)
+void deleteNodeAtPointer(Project& p, Interaction& ui, int px, int py)
 {
     if (p.nodeCount() <= 0) {
-        return false;
+        return;
     }
     const ModelPoint at = p.view.snapToGrid(px, py);
     int picked = 0;
@@ -147,10 +138,10 @@ bool deleteNodeAtPointer(Project& p, Interaction& ui, int px, int py)
     }
     if (picked == 0) {
         ui.message(kNothingPicked, kDeleteNodeCaption, MessageKind::Plain);
-        return true;
+        return;
     }
     if (!ui.ask("Usunąć węzeł " + std::to_string(picked) + " ?", kDeleteNodeCaption)) {
-        return true;
+        return;
     }
     // From the end, so that a removal never moves an element not yet seen.
     for (int k = p.elementCount(); k >= 1; --k) {
@@ -160,7 +151,6 @@ bool deleteNodeAtPointer(Project& p, Interaction& ui, int px, int py)
         }
     }
     deleteNode(p, picked);
-    return true;
 }
 
 bool storeNodeCoordinates(Project& p, Interaction& ui, std::optional<int> k, std::optional<double> x,

@@ -32,41 +32,39 @@ enum class PromptKind : int32_t {
 // prompt was cancelled.
 std::optional<int> promptForNumber(Project& project, PromptKind kind, const DialogCall& prompt);
 
-// Every command below returns whether the main window must repaint.
-
 // "Dodaj" > "&Węzeł": appends a node at (0, 0) and opens the node dialog on
 // it; unless the dialog closes with OK the node goes again. A full table is
 // refused with a message and nothing changes.
-bool addNode(Project& project, Interaction& ui, const DialogCall& nodeDialog);
+void addNode(Project& project, Interaction& ui, const DialogCall& nodeDialog);
 
 // "Dodaj" > "&Element": with at least two nodes, appends the element
 // (1, 1, 1, 1) and opens the element dialog on it; unless it closes with OK
 // the element goes again. A full table is refused with a message.
-bool addElement(Project& project, Interaction& ui, const DialogCall& elementDialog);
+void addElement(Project& project, Interaction& ui, const DialogCall& elementDialog);
 
 // "Zmień" > "Współrzędne &węzła": the node dialog with a free number field,
 // when there is a node.
-bool editNode(Project& project, const DialogCall& nodeDialog);
+void editNode(Project& project, const DialogCall& nodeDialog);
 
 // "Zmień" > "Własności &elementu": the element dialog, when there is an
 // element.
-bool editElement(Project& project, const DialogCall& elementDialog);
+void editElement(Project& project, const DialogCall& elementDialog);
 
 // "Usuń" > "&Węzeł": asks a node number and deletes that node, lowering the
 // references above it; refused with a message while an element uses it.
 // A cancelled prompt or a number naming no node does nothing.
-bool deleteNodeByNumber(Project& project, Interaction& ui, const DialogCall& prompt);
+void deleteNodeByNumber(Project& project, Interaction& ui, const DialogCall& prompt);
 
 // "Usuń" > "&Element": asks an element number and deletes that element;
 // its nodes stay.
-bool deleteElementByNumber(Project& project, const DialogCall& prompt);
+void deleteElementByNumber(Project& project, const DialogCall& prompt);
 
 // Popup "Usuń &węzeł" at the client pixel (px, py): the first node lying
 // exactly (as float) on the grid point nearest to the pixel is offered, or
 // when there is none the node drawn nearest to the pixel within the pick
 // radius; on Yes it goes with every element that uses it. The grid point
 // is taken whether or not the grid is switched on.
-bool deleteNodeAtPointer(Project& project, Interaction& ui, int px, int py);
+void deleteNodeAtPointer(Project& project, Interaction& ui, int px, int py);
 
 // The node dialog's OK: node k gets (x, y). When k names no node or a
 // coordinate is not a float number, "Złe dane" is shown and nothing is

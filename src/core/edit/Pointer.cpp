@@ -117,12 +117,12 @@ ModelPoint pointerModelPosition(const ViewTransform& view, PixelPoint position, 
     return viewAt(view, clientWidth, clientHeight).pointerModelPosition(position.x, position.y);
 }
 
-bool pointerPressed(Project& p, Interaction& ui, const PointerEvent& event, PointerFeedback& feedback)
+void pointerPressed(Project& p, Interaction& ui, const PointerEvent& event, PointerFeedback& feedback)
 {
     switch (event.button) {
     case PointerButton::Right:
         openPopupAt(p, event.position, feedback);
-        return false;
+        break;
     case PointerButton::Left:
         if (p.edit.editMode == EditMode::ArcEntry) {
             return arcPress(p, ui, event, feedback);
@@ -131,20 +131,15 @@ bool pointerPressed(Project& p, Interaction& ui, const PointerEvent& event, Poin
             return segmentPressed(p, event, feedback);
         }
         if (p.edit.editMode == EditMode::PolylineEntry) {
-            const bool resultsShown = p.display.showPotential == 1 || p.display.showFlux == 1;
-            const int before = p.nodeCount();
-            const EditMode mode = p.edit.editMode;
             polylinePress(p, ui, event, feedback);
-            return (resultsShown && p.nodeCount() != before) || p.edit.editMode != mode;
         }
-        return false;
+        break;
     case PointerButton::Middle:
         p.edit.panning = true;
         p.edit.panFrom = event.position;
         p.edit.panStart = viewAt(p.view, event.clientWidth, event.clientHeight);
-        return false;
+        break;
     }
-    return false;
 }
 
 bool pointerWheel(Project& p, const PointerEvent& event, int notches)

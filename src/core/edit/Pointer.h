@@ -80,10 +80,9 @@ ModelPoint pointerModelPosition(const ViewTransform& view, PixelPoint position, 
 // panels 3 and 4 written. A press within the pick radius of a node places
 // the point exactly on that node's coordinates; a point that would lie on
 // the chain's own first node (so placed, or snapped there by the grid)
-// closes the chain instead ("Zamknij linie łamaną", with its question). Middle: a drag of the drawing begins. Anything
-// else does nothing. Returns whether the model must be repainted (a result view was switched off, or the polyline
-// ended).
-bool pointerPressed(Project& project, Interaction& ui, const PointerEvent& event, PointerFeedback& feedback);
+// closes the chain instead ("Zamknij linie łamaną", with its question).
+// Middle: a drag of the drawing begins. Anything else does nothing.
+void pointerPressed(Project& project, Interaction& ui, const PointerEvent& event, PointerFeedback& feedback);
 
 // A move: panels 0, 1 and 5, and the rubber band while a chain is open;
 // while the middle button drags, the area follows the pointer instead of

@@ -118,13 +118,11 @@ ImportOutcome importResults(Project& project, Interaction& ui, const std::string
     return outcome;
 }
 
-bool importResultsCommand(Project& project, Interaction& ui, const std::string& directory)
+void importResultsCommand(Project& project, Interaction& ui, const std::string& directory)
 {
-    if (project.nodeCount() < 1 || !ui.ask(kImportQuestion, kImportCaption)) {
-        return false;
+    if (project.nodeCount() >= 1 && ui.ask(kImportQuestion, kImportCaption)) {
+        importResults(project, ui, (std::filesystem::path(directory) / kResultFileName).string());
     }
-    importResults(project, ui, (std::filesystem::path(directory) / kResultFileName).string());
-    return true;
 }
 
 } // namespace zorind

@@ -42,8 +42,7 @@ void storeResults(const ResultFileContent& content, Project& project);
 ImportOutcome importResults(Project& project, Interaction& ui, const std::string& path);
 
 // "&Importuj z ...": with at least one node, asks "Importowac wyniki ?" and
-// on Yes imports "tav_ed.wyn" from `directory`. Returns whether the main
-// window must repaint.
-bool importResultsCommand(Project& project, Interaction& ui, const std::string& directory);
+// on Yes imports "tav_ed.wyn" from `directory`.
+void importResultsCommand(Project& project, Interaction& ui, const std::string& directory);
 
 } // namespace zorind

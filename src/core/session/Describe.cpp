@@ -125,22 +125,18 @@ ToolBarState toolBarState(const Project& project)
     return s;
 }
 
-bool pickCondition(Project& project, int index)
+void pickCondition(Project& project, int index)
 {
-    if (index < 0 || index + 1 > project.conditionCount()) {
-        return false;
+    if (index >= 0 && index + 1 <= project.conditionCount()) {
+        project.currentCondition = index + 1;
     }
-    project.currentCondition = index + 1;
-    return true;
 }
 
-bool pickBoundary(Project& project, int index)
+void pickBoundary(Project& project, int index)
 {
-    if (index < 0 || index + 1 > project.boundaryCount()) {
-        return false;
+    if (index >= 0 && index + 1 <= project.boundaryCount()) {
+        project.currentBoundary = index + 1;
     }
-    project.currentBoundary = index + 1;
-    return true;
 }
 
 } // namespace zorind

@@ -51,10 +51,10 @@ struct ToolBarState {
 };
 ToolBarState toolBarState(const Project& project);
 
-// An entry picked in CWB (index from 0): makes that condition current.
-// Returns whether to repaint; an index naming no condition changes nothing.
-bool pickCondition(Project& project, int index);
+// An entry picked in CWB (index from 0): makes that condition current; an
+// index naming no condition changes nothing.
+void pickCondition(Project& project, int index);
 // The same for CBRZEG and the current boundary.
-bool pickBoundary(Project& project, int index);
+void pickBoundary(Project& project, int index);
 
 } // namespace zorind

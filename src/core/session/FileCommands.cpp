@@ -68,10 +68,12 @@ std::string projectCaption(const std::string& path)
     return prefix + ellipsis + lastCharacters(path, room - ellipsis.size());
 }
 
-bool newProject(Project& p, Interaction& ui, const ChooseAnalysisType& chooseAnalysisType)
+void newProject(Project& p, Interaction& ui, const ChooseAnalysisType& chooseAnalysisType, const ShowModel& showModel)
 {
-    if (p.projectOpen && !ui.ask("Tworząc nowy projekt utracisz wszystkie dane...", "Nowy projekt")) {
-        return false;
+    const Question question =
+        p.projectOpen ? Question{"Tworząc nowy projekt utracisz wszystkie dane...", "Nowy projekt"} : Question{};
+    if (!offerToSave(p, ui, question, showModel)) {
+        return;
     }
     resetProject(p);
     p.titleText = "TAV ";
@@ -87,16 +89,17 @@ bool newProject(Project& p, Interaction& ui, const ChooseAnalysisType& chooseAna
         p.analysisType = before;
     }
     markSaved(p);
-    return true;
 }
 
 namespace {
 
-// "Otwórz"'s question and, after a Yes, the empty project a file is read
-// into. False: the user kept the data.
-bool confirmOpen(Project& p, Interaction& ui)
+// The offer to save (or "Otwórz"'s question) and, when the user goes on,
+// the empty project a file is read into. False: the user kept the data.
+bool confirmOpen(Project& p, Interaction& ui, const ShowModel& showModel)
 {
-    if (p.projectOpen && !ui.ask("Czy chcesz utracić aktualne dane ?", "Otwórz plik")) {
+    const Question question =
+        p.projectOpen ? Question{"Czy chcesz utracić aktualne dane ?", "Otwórz plik"} : Question{};
+    if (!offerToSave(p, ui, question, showModel)) {
         return false;
     }
     // The reset also ends any drawing, hides and drops the results and
@@ -108,35 +111,30 @@ bool confirmOpen(Project& p, Interaction& ui)
 
 } // namespace
 
-bool openProject(Project& p, Interaction& ui, const ShowModel& showModel)
+void openProject(Project& p, Interaction& ui, const ShowModel& showModel)
 {
     p.resultsValid = 0;
     p.display.showFlux = 0;
     p.display.showPotential = 0;
-    if (!confirmOpen(p, ui)) {
-        return false;
+    if (!confirmOpen(p, ui, showModel)) {
+        return;
     }
-    std::optional<std::string> path = ui.chooseOpenFile(projectOpenDialog());
-    if (!path) {
-        return true;
+    if (std::optional<std::string> path = ui.chooseOpenFile(projectOpenDialog())) {
+        openProjectPath(p, ui, *path, true, showModel);
     }
-    openProjectPath(p, ui, *path, true, showModel);
-    return true;
 }
 
-bool openRecentProject(Project& p, Interaction& ui, const std::string& path, const ShowModel& showModel)
+void openRecentProject(Project& p, Interaction& ui, const std::string& path, const ShowModel& showModel)
 {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
         forgetRecentProject(p.recentProjects, path);
         ui.error("Nie ma pliku " + path + kRecentProjectGone, "Odczyt z pliku");
-        return false;
+        return;
     }
-    if (!offerToSave(p, ui, showModel) || !confirmOpen(p, ui)) {
-        return false;
+    if (confirmOpen(p, ui, showModel)) {
+        openProjectPath(p, ui, path, true, showModel);
     }
-    openProjectPath(p, ui, path, true, showModel);
-    return true;
 }
 
 namespace {
@@ -232,10 +230,10 @@ void markSaved(Project& p)
     p.savedProjectText = writeProjectText(p);
 }
 
-bool offerToSave(Project& p, Interaction& ui, const ShowModel& showModel)
+bool offerToSave(Project& p, Interaction& ui, const Question& confirmation, const ShowModel& showModel)
 {
     if (!hasUnsavedChanges(p)) {
-        return true;
+        return confirmation.text == nullptr || ui.ask(confirmation.text, confirmation.caption);
     }
     const std::optional<bool> save = ui.questionWithCancel(kUnsavedChangesQuestion, kApplicationTitle);
     if (!save) {

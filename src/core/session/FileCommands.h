@@ -21,12 +21,16 @@ using ShowModel = std::function<void()>;
 // so that the caption never exceeds its 199 characters.
 std::string projectCaption(const std::string& path);
 
-// "Nowy". Returns whether the project was replaced by a new one.
-bool newProject(Project& project, Interaction& ui, const ChooseAnalysisType& chooseAnalysisType);
+// "Nowy": after the offer to save (or, with nothing to save, the question
+// "Tworząc nowy projekt utracisz wszystkie dane..." while a project is
+// open), an empty project of the type chosen.
+void newProject(Project& project, Interaction& ui, const ChooseAnalysisType& chooseAnalysisType,
+                const ShowModel& showModel = {});
 
-// "Otwórz": asks, resets, shows the open dialog and reads the file. Returns
-// whether the project was replaced (false: the user kept the data).
-bool openProject(Project& project, Interaction& ui, const ShowModel& showModel = {});
+// "Otwórz": hides the results, then the offer to save (or "Czy chcesz
+// utracić aktualne dane ?" while a project is open), resets, shows the open
+// dialog and reads the file.
+void openProject(Project& project, Interaction& ui, const ShowModel& showModel = {});
 
 // Reads `path` into a freshly reset project as "Otwórz" does once the file
 // is chosen (used for a file named on the command line). `announce` shows
@@ -61,19 +65,26 @@ void markSaved(Project& project);
 
 inline constexpr const char* kUnsavedChangesQuestion = "Projekt został zmieniony. Zapisać zmiany?";
 
+// A Yes/No question by its text and caption; no text: nothing to ask.
+struct Question {
+    const char* text = nullptr;
+    const char* caption = nullptr;
+};
+
 // Before a command that would drop the model (a new project, another file,
-// the end of the program): with unsaved changes, asks whether to save them
-// (Tak, Nie, Anuluj). Tak saves, to the project's own file or through the
-// save dialog for a project without one, and goes on only when the file was
-// written; Nie goes on; Anuluj stops. Returns whether the command may go on.
-bool offerToSave(Project& project, Interaction& ui, const ShowModel& showModel = {});
+// the end of the program): one question for one decision. With unsaved
+// changes it is whether to save them (Tak, Nie, Anuluj): Tak saves, to the
+// project's own file or through the save dialog for a project without one,
+// and goes on only when the file was written; Nie goes on; Anuluj stops.
+// With nothing to save, the command's own `confirmation` is asked instead
+// (if any), and Yes goes on. Returns whether the command may go on.
+bool offerToSave(Project& project, Interaction& ui, const Question& confirmation = {}, const ShowModel& showModel = {});
 
 // A project of the "Plik" menu's list of recent projects, opened as
-// "Otwórz" opens the file chosen in its dialog: the offer to save unsaved
-// changes first, then "Otwórz"'s question, the reset and the reading. A
-// path that names no file is taken off the list with a message, and nothing
-// else happens. Returns whether the project was replaced.
-bool openRecentProject(Project& project, Interaction& ui, const std::string& path, const ShowModel& showModel = {});
+// "Otwórz" opens the file chosen in its dialog: the offer to save (or
+// "Otwórz"'s question), the reset and the reading. A path that names no file
+// is taken off the list with a message, and nothing else happens.
+void openRecentProject(Project& project, Interaction& ui, const std::string& path, const ShowModel& showModel = {});
 
 inline constexpr const char* kRecentProjectGone = "\nUsunięto go z listy ostatnio używanych projektów.";
 

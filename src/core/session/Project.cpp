@@ -72,17 +72,14 @@ void resetProject(Project& p)
     p.ambientTemperature = 0.0f;
 }
 
-bool invalidateResults(Project& p)
+void invalidateResults(Project& p)
 {
-    const bool shown = p.display.showPotential == 1 || p.display.showFlux == 1 || p.showReducedStress == 1 ||
-                       p.display.showFieldMap == 1 || p.display.showFluxArrows == 1;
     p.resultsValid = 0;
     p.display.showFieldMap = 0;
     p.display.showFluxArrows = 0;
     p.display.showPotential = 0;
     p.display.showFlux = 0;
     p.showReducedStress = 0;
-    return shown;
 }
 
 void initialiseProject(Project& p)

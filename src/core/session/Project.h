@@ -11,9 +11,8 @@ namespace zorind {
 struct Project : Model, Session {};
 
 // Marks the results as belonging to another model: the data they were
-// computed from has changed, so nothing of them may be shown. Returns
-// whether a result view was on (a repaint is due).
-bool invalidateResults(Project& project);
+// computed from has changed, so nothing of them may be shown.
+void invalidateResults(Project& project);
 
 // Puts the Project back into the empty state (used by "Nowy" and "Otwórz")
 // and counts a start of the project. Leaves projectOpen, titleText,

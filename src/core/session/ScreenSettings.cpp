@@ -63,7 +63,7 @@ bool acceptScreenSettings(Project& project, Interaction& ui, const ScreenSetting
     return true;
 }
 
-bool screenSettingsCommand(Project& project, const std::function<bool()>& runDialog)
+void screenSettingsCommand(Project& project, const std::function<bool()>& runDialog)
 {
     // The exact values, not the dialog's view of them: a flag other than
     // 0/1 comes back as it was.
@@ -85,7 +85,6 @@ bool screenSettingsCommand(Project& project, const std::function<bool()>& runDia
         project.view.gridStepY = viewBefore.gridStepY;
     }
     project.palette = buildPalette(project.display.paletteMode);
-    return true;
 }
 
 } // namespace zorind

@@ -37,7 +37,7 @@ bool acceptScreenSettings(Project& project, Interaction& ui, const ScreenSetting
 
 // The command "Ustawienia ekranu": remembers the settings, runs the modal
 // dialog (true when it closed with OK), puts everything back after
-// "Anuluj", then rebuilds the palette. Returns whether to repaint (always).
-bool screenSettingsCommand(Project& project, const std::function<bool()>& runDialog);
+// "Anuluj", then rebuilds the palette.
+void screenSettingsCommand(Project& project, const std::function<bool()>& runDialog);
 
 } // namespace zorind

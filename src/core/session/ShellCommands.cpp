@@ -4,9 +4,9 @@
 
 namespace zorind {
 
-bool confirmExit(Project& project, Interaction& ui)
+bool confirmExit(Project& project, Interaction& ui, const ShowModel& showModel)
 {
-    if (!ui.ask("Zakończyć działanie programu ?", "Zakończenie pracy programu")) {
+    if (!offerToSave(project, ui, {"Zakończyć działanie programu ?", "Zakończenie pracy programu"}, showModel)) {
         return false;
     }
     project.display.showPotential = 0;

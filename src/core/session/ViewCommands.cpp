@@ -60,12 +60,13 @@ bool takeZoomedArea(ViewTransform& view, const AreaBounds& bounds, double factor
     return true;
 }
 
-// Each bound becomes the product rounded once to float.
-bool scaleArea(ViewTransform& view, double factor)
+// Each bound becomes the product rounded once to float; a refused zoom
+// leaves the area as it was.
+void scaleArea(ViewTransform& view, double factor)
 {
     const auto scaled = [factor](float bound) { return static_cast<float>(static_cast<double>(bound) * factor); };
-    return takeZoomedArea(
-        view, {scaled(view.areaXMin), scaled(view.areaYMin), scaled(view.areaXMax), scaled(view.areaYMax)}, factor);
+    takeZoomedArea(view, {scaled(view.areaXMin), scaled(view.areaYMin), scaled(view.areaXMax), scaled(view.areaYMax)},
+                   factor);
 }
 
 // The bounds of one axis that draw the model interval from `low` over
@@ -122,14 +123,14 @@ void moveOffZero(float& low, float& high)
 
 } // namespace
 
-bool zoomIn(Project& project)
+void zoomIn(Project& project)
 {
-    return scaleArea(project.view, ZOOM_IN_FACTOR);
+    scaleArea(project.view, ZOOM_IN_FACTOR);
 }
 
-bool zoomOut(Project& project)
+void zoomOut(Project& project)
 {
-    return scaleArea(project.view, ZOOM_OUT_FACTOR);
+    scaleArea(project.view, ZOOM_OUT_FACTOR);
 }
 
 bool zoomAtPixel(Project& project, const ViewTransform& drawn, double factor, double px, double py)
@@ -186,11 +187,11 @@ bool panArea(Project& project, const ViewTransform& start, double dx, double dy)
     return true;
 }
 
-bool showEverything(Project& project)
+void showEverything(Project& project)
 {
     const int count = project.nodeCount();
     if (count == 0) {
-        return false;
+        return;
     }
     float minX = project.nodes[1].x;
     float maxX = minX;
@@ -229,7 +230,6 @@ bool showEverything(Project& project)
     v.areaYMax = maxY;
     v.areaYMin = minY;
     v.areaXMin = minX;
-    return true;
 }
 
 bool acceptGridSpacing(Project& project, Interaction& ui, std::optional<double> stepX, std::optional<double> stepY)

@@ -14,9 +14,9 @@ inline constexpr double ZOOM_OUT_FACTOR = 1.2;
 // scales about the model origin. A zoom out that would carry a bound beyond
 // 1e15, and a zoom in that would leave an axis less than two grid steps
 // (with the grid on) or a millionth of its bounds across, or mirror it, is
-// refused (the area stays). Return whether to repaint.
-bool zoomIn(Project& project);
-bool zoomOut(Project& project);
+// refused (the area stays).
+void zoomIn(Project& project);
+void zoomOut(Project& project);
 
 // The mouse wheel: the area zooms by `factor` (ZOOM_IN_FACTOR or
 // ZOOM_OUT_FACTOR) about the client pixel (px, py) of `drawn`, the view as
@@ -34,9 +34,8 @@ bool zoomAtPixel(Project& project, const ViewTransform& drawn, double factor, do
 bool panArea(Project& project, const ViewTransform& start, double dx, double dy);
 
 // "&Pokaż wszystko": the bounding box of the boundary nodes becomes the area
-// (an empty extent grows by 1). Without nodes nothing happens and no repaint
-// is due.
-bool showEverything(Project& project);
+// (an empty extent grows by 1). Without nodes nothing happens.
+void showEverything(Project& project);
 
 // OK of the grid dialog (GridDialog). The numbers come already parsed from
 // the user's locale; nothing means the text did not parse. Both spacings

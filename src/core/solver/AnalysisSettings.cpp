@@ -18,14 +18,12 @@ bool isAnalysisTypeCode(int code)
     return false;
 }
 
-bool applyAnalysisType(Project& project, int code)
+void applyAnalysisType(Project& project, int code)
 {
-    if (!isAnalysisTypeCode(code)) {
-        return false;
+    if (isAnalysisTypeCode(code)) {
+        project.analysisType = code;
+        project.resultsValid = 0;
     }
-    project.analysisType = code;
-    project.resultsValid = 0;
-    return true;
 }
 
 std::string_view conductivityLabel(int analysisType)

@@ -35,10 +35,9 @@ inline constexpr const char* kAnalysisTypeTitle = "Typ obliczeń";
 bool isAnalysisTypeCode(int code);
 
 // OK in "Typ obliczeń": sets analysisType to the checked button's code and
-// clears resultsValid, even when the type did not change. Returns whether the
-// main window must repaint (always, for a known code). An unknown code
-// changes nothing and returns false.
-bool applyAnalysisType(Project& project, int code);
+// clears resultsValid, even when the type did not change. An unknown code
+// changes nothing.
+void applyAnalysisType(Project& project, int code);
 
 inline constexpr const char* kPhysicalPropertiesTitle = "Własności fizyczne";
 

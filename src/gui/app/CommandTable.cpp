@@ -61,12 +61,12 @@ namespace {
 // The window settles every command's consequences (repaint, tool bars,
 // results that no longer belong to the model) after it: a handler only
 // gathers the input and calls the command.
-template <bool (*command)(Project&)> void onProject(MainWindow& w)
+template <auto command> void onProject(MainWindow& w)
 {
     command(w.project());
 }
 
-template <bool (*command)(Project&, Interaction&)> void withUi(MainWindow& w)
+template <auto command> void withUi(MainWindow& w)
 {
     command(w.project(), w.interaction());
 }
@@ -211,7 +211,7 @@ DialogCall numberPrompt(MainWindow& w)
 }
 
 // Popup commands act where the popup was opened.
-template <bool (*command)(Project&, Interaction&, int, int)> void atPopupPoint(MainWindow& w)
+template <auto command> void atPopupPoint(MainWindow& w)
 {
     const QPoint at = w.pointer().popupPoint();
     command(w.project(), w.interaction(), at.x(), at.y());

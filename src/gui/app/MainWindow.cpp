@@ -246,7 +246,7 @@ void MainWindow::refreshCaption()
 
 bool MainWindow::offerToSave()
 {
-    return zorind::offerToSave(project_, routed_, [this] { showModelNow(); });
+    return zorind::offerToSave(project_, routed_, {}, [this] { showModelNow(); });
 }
 
 void MainWindow::refreshControls()
@@ -449,21 +449,15 @@ void MainWindow::invertRubberBand(QPoint from, QPoint to)
 void MainWindow::newProjectCommand()
 {
     // The emptied project is on screen while the type is chosen.
-    if (!offerToSave()) {
-        return;
-    }
     const auto repaintThenChoose = [this] {
         requestRepaint();
         return chooseType_();
     };
-    newProject(project_, routed_, repaintThenChoose);
+    newProject(project_, routed_, repaintThenChoose, [this] { showModelNow(); });
 }
 
 void MainWindow::openProjectCommand()
 {
-    if (!offerToSave()) {
-        return;
-    }
     // The caption and the drawing show the file before its message does.
     openProject(project_, routed_, [this] { showModelNow(); });
 }
@@ -506,7 +500,7 @@ void MainWindow::showModelNow()
 
 void MainWindow::exitCommand()
 {
-    if (offerToSave() && confirmExit(project_, routed_)) {
+    if (confirmExit(project_, routed_, [this] { showModelNow(); })) {
         exitConfirmed_ = true;
         close();
     }
@@ -530,7 +524,7 @@ void MainWindow::printerSetupCommand()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (exitConfirmed_ || (offerToSave() && confirmExit(project_, routed_))) {
+    if (exitConfirmed_ || confirmExit(project_, routed_, [this] { showModelNow(); })) {
         exitConfirmed_ = true;
         requestRepaint();
         if (ColourScaleWindow* scale = windows_->created<ColourScaleWindow>()) {

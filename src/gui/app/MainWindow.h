@@ -97,8 +97,9 @@ public:
     bool canUndo() const { return runner_.canUndo(); }
     bool canRedo() const { return runner_.canRedo(); }
 
-    // With unsaved changes, asks whether to save them first; false: the
-    // user cancelled, or the save failed.
+    // With unsaved changes, asks whether to save them first (before the
+    // elasticity solver takes the program's place); false: the user
+    // cancelled, or the save failed.
     bool offerToSave();
 
     // The shell's own commands.

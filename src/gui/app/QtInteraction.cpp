@@ -112,9 +112,9 @@ std::optional<bool> QtInteraction::questionWithCancel(std::string_view text, std
     QMessageBox box(QMessageBox::Warning, toQString(caption), toQString(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
     // The program's own words on the buttons, whatever Qt's language.
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Tak"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Nie"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Anuluj"));
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Tak"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Nie"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Anuluj"));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

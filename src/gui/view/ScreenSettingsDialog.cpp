@@ -118,9 +118,9 @@ void ScreenSettingsDialog::okClicked()
     accept();
 }
 
-bool ScreenSettingsDialog::edit()
+void ScreenSettingsDialog::edit()
 {
-    return screenSettingsCommand(project_, [this] { return exec() == QDialog::Accepted; });
+    screenSettingsCommand(project_, [this] { return exec() == QDialog::Accepted; });
 }
 
 } // namespace zorind

@@ -21,9 +21,8 @@ public:
 
     // The command "Ustawienia ekranu" (UstekrClick): shows the dialog
     // modally; "Anuluj" puts all twelve settings back; the palette is
-    // rebuilt in every case. Returns whether the main window must repaint:
-    // always.
-    bool edit();
+    // rebuilt in every case.
+    void edit();
 
     // The controls by their names: wezly, nrwezly, elem, nrelem, wew, wpe,
     // wse, www, siat, kol.

@@ -1,11 +1,14 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <utility>
 #include <vector>
 
 #include "core/model/ProjectFile.h"
 #include "core/session/FileCommands.h"
+#include "core/session/ShellCommands.h"
 #include "core/ui/ScriptedInteraction.h"
 #include "support/ModelBuilders.h"
 #include "support/TempDir.h"
@@ -14,11 +17,15 @@ namespace zorind {
 namespace {
 
 using test::emptyProject;
+using ::testing::Contains;
+using ::testing::Not;
 
+// A triangle as if just read from its file: nothing to save.
 Project someModel()
 {
     Project p = emptyProject();
     test::addPolygon(p, {{0, 0}, {4, 0}, {0, 3}});
+    markSaved(p);
     return p;
 }
 
@@ -31,7 +38,7 @@ TEST(NewProject, WithoutAnOpenProjectAsksNothingAndTakesTheChosenType)
 {
     Project p = someModel();
     ScriptedInteraction ui;
-    EXPECT_TRUE(newProject(p, ui, answer(5)));
+    newProject(p, ui, answer(5));
     EXPECT_TRUE(ui.shown.empty());
     EXPECT_EQ(p.nodeCount(), 0);
     EXPECT_EQ(p.titleText, "TAV ");
@@ -46,7 +53,7 @@ TEST(NewProject, AnsweringNoKeepsEverything)
     p.titleText = "TAV /a.tav";
     ScriptedInteraction ui;
     ui.answers = {false};
-    EXPECT_FALSE(newProject(p, ui, answer(5)));
+    newProject(p, ui, answer(5));
     ASSERT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(ui.shown[0].text, "Tworząc nowy projekt utracisz wszystkie dane...");
     EXPECT_EQ(ui.shown[0].caption, "Nowy projekt");
@@ -63,7 +70,7 @@ TEST(NewProject, CancellingTheTypeDialogLeavesHeatFlow)
     p.resultsValid = 1;
     ScriptedInteraction ui;
     ui.answers = {true};
-    EXPECT_TRUE(newProject(p, ui, answer(std::nullopt)));
+    newProject(p, ui, answer(std::nullopt));
     EXPECT_EQ(p.nodeCount(), 0);
     EXPECT_EQ(p.analysisType, HeatFlow);
     EXPECT_EQ(p.resultsValid, 0);
@@ -83,7 +90,7 @@ TEST_F(OpenProject, ReadsTheChosenFileAndSetsTheCaption)
 
     Project p = emptyProject();
     ui.files = {path};
-    EXPECT_TRUE(openProject(p, ui));
+    openProject(p, ui);
     EXPECT_EQ(p.nodeCount(), 3);
     EXPECT_EQ(p.titleText, "TAV " + path);
     EXPECT_TRUE(p.projectOpen);
@@ -300,6 +307,58 @@ TEST_F(OpenProject, ChangesAreUnsavedUntilSavedAndTheOfferToSaveGoesOnOnlyAsAnsw
     ui.choices = {true};
     EXPECT_FALSE(offerToSave(fresh, ui)) << "no file yet: the save dialog, cancelled";
     EXPECT_EQ(ui.fileDialogs.size(), 1u);
+}
+
+// A command that drops the model asks one question: with unsaved changes the
+// offer to save, and after Tak or Nie it goes on without its own question;
+// with nothing to save its own question, as ever.
+TEST_F(OpenProject, TheOfferToSaveIsTheOnlyQuestionOfACommandThatDropsTheModel)
+{
+    const std::string path = dir.file("plyta.tav");
+    const std::string read = "Odczytano dane z pliku " + path;
+    struct Command {
+        const char* question;
+        std::function<bool(Project&)> wentOn;
+    };
+    const Command commands[] = {
+        {"Tworząc nowy projekt utracisz wszystkie dane...",
+         [&](Project& p) {
+             newProject(p, ui, answer(PotentialFlow));
+             return p.analysisType == PotentialFlow;
+         }},
+        {"Czy chcesz utracić aktualne dane ?",
+         [&](Project& p) {
+             ui.files = {path};
+             openProject(p, ui);
+             return ui.textsShown().back() == read;
+         }},
+        {"Czy chcesz utracić aktualne dane ?",
+         [&](Project& p) {
+             openRecentProject(p, ui, path);
+             return ui.textsShown().back() == read;
+         }},
+        {"Zakończyć działanie programu ?", [&](Project& p) { return confirmExit(p, ui); }},
+    };
+    for (const Command& c : commands) {
+        for (const bool save : {true, false}) {
+            Project p = someModel();
+            p.projectOpen = true;
+            ASSERT_TRUE(saveProjectPath(p, ui, path, false));
+            p.nodes[1].x = 9;
+            ui.clear();
+            ui.choices = {save};
+            ui.defaultAnswer = false;
+            EXPECT_TRUE(c.wentOn(p)) << c.question << (save ? " Tak" : " Nie");
+            EXPECT_EQ(ui.shown[0].text, kUnsavedChangesQuestion);
+            EXPECT_THAT(ui.textsShown(), Not(Contains(c.question)));
+        }
+        Project p = someModel();
+        p.projectOpen = true;
+        ui.clear();
+        ui.answers = {false};
+        EXPECT_FALSE(c.wentOn(p)) << c.question;
+        EXPECT_EQ(ui.textsShown(), std::vector<std::string>{c.question});
+    }
 }
 
 } // namespace

@@ -13,6 +13,21 @@ namespace {
 
 using test::emptyProject;
 
+// Runs `zoom` until the limits refuse it, at most `most` times: how many
+// zooms were taken.
+int zoomsTaken(Project& p, void (*zoom)(Project&), int most)
+{
+    for (int taken = 0; taken < most; ++taken) {
+        const ViewTransform before = p.view;
+        zoom(p);
+        if (p.view.areaXMin == before.areaXMin && p.view.areaXMax == before.areaXMax &&
+            p.view.areaYMin == before.areaYMin && p.view.areaYMax == before.areaYMax) {
+            return taken;
+        }
+    }
+    return most;
+}
+
 TEST(ViewTransform, DefaultAreaOnTheStartWindowUsesFortyNineUnits)
 {
     Project p = emptyProject();
@@ -173,9 +188,9 @@ TEST(ViewTransform, SnappingTakesTheMultiplesOfTheStepWhateverTheAreasCorner)
 TEST(Zoom, ScalesTheAreaAboutTheOrigin)
 {
     Project p = emptyProject();
-    EXPECT_TRUE(zoomIn(p));
-    EXPECT_TRUE(zoomIn(p));
-    EXPECT_TRUE(zoomIn(p));
+    zoomIn(p);
+    zoomIn(p);
+    zoomIn(p);
     EXPECT_FLOAT_EQ(p.view.areaXMax, 25.6f);
     EXPECT_FLOAT_EQ(p.view.areaYMax, 25.6f);
     EXPECT_EQ(p.view.areaXMin, 0.0f);
@@ -210,10 +225,10 @@ TEST(Zoom, ZoomingOutBeyondTheFloatRangeIsRefused)
 {
     Project p = emptyProject();
     p.view.areaXMax = 3e38f;
-    EXPECT_FALSE(zoomOut(p));
+    EXPECT_EQ(zoomsTaken(p, zoomOut, 1), 0);
     EXPECT_EQ(p.view.areaXMax, 3e38f);
     EXPECT_EQ(p.view.areaYMax, 50.0f);
-    EXPECT_TRUE(zoomIn(p));
+    EXPECT_EQ(zoomsTaken(p, zoomIn, 1), 1);
 }
 
 TEST(ShowEverything, FitsTheBoundingBoxOfTheNodes)
@@ -223,7 +238,7 @@ TEST(ShowEverything, FitsTheBoundingBoxOfTheNodes)
     test::addNode(p, -2, 4);
     test::addNode(p, 7, 2);
     test::addInternalPoint(p, 100, 100); // internal points do not count
-    EXPECT_TRUE(showEverything(p));
+    showEverything(p);
     EXPECT_EQ(p.view.areaXMin, -2.0f);
     EXPECT_EQ(p.view.areaXMax, 7.0f);
     EXPECT_EQ(p.view.areaYMin, -1.0f);
@@ -234,7 +249,7 @@ TEST(ShowEverything, OneNodeGivesAUnitArea)
 {
     Project p = emptyProject();
     test::addNode(p, 3, 4);
-    EXPECT_TRUE(showEverything(p));
+    showEverything(p);
     EXPECT_EQ(p.view.areaXMin, 3.0f);
     EXPECT_EQ(p.view.areaXMax, 4.0f);
     EXPECT_EQ(p.view.areaYMin, 4.0f);
@@ -261,7 +276,7 @@ TEST(ShowEverything, EveryNodeLiesInsideTheDrawingAreaUpright)
         test::addNode(p, low.x, low.y);
         test::addNode(p, high.x, high.y);
         test::addNode(p, low.x, high.y);
-        ASSERT_TRUE(showEverything(p));
+        showEverything(p);
         ViewTransform& v = p.view;
         v.updateScales(640, 480);
         // A node on the edge may land a rounding error beyond it.
@@ -284,7 +299,7 @@ TEST(ShowEverything, AModelDrawnOnTheGridFromTheOriginStaysPickableAtItsNodes)
 {
     Project p = emptyProject();
     test::addPolygon(p, {{0, 0}, {10, 0}, {10, 10}, {0, 10}});
-    ASSERT_TRUE(showEverything(p));
+    showEverything(p);
     ASSERT_LT(p.view.areaXMin, 0.0f) << "the fit keeps its margin off 0";
     p.view.updateScales(640, 480);
     for (const Node& n : p.nodes) {
@@ -298,11 +313,7 @@ TEST(Zoom, StopsBeforeTheViewIsMirroredOrSmallerThanTwoGridSteps)
     for (const int grid : {1, 0}) {
         Project p = emptyProject();
         p.view.gridOn = grid;
-        int zooms = 0;
-        while (zoomIn(p) && zooms < 200) {
-            ++zooms;
-        }
-        EXPECT_LT(zooms, 200) << "zooming in stops";
+        EXPECT_LT(zoomsTaken(p, zoomIn, 200), 200) << "zooming in stops";
         const double extent = drawnExtent(p.view.areaXMin, p.view.areaXMax);
         EXPECT_GT(extent, 0.0) << "never mirrored";
         if (grid == 1) {
@@ -312,8 +323,7 @@ TEST(Zoom, StopsBeforeTheViewIsMirroredOrSmallerThanTwoGridSteps)
         EXPECT_GT(p.view.toModelX(600), p.view.toModelX(100)) << "right of the pointer is right in the model";
     }
     Project q = emptyProject();
-    while (zoomOut(q)) {
-    }
+    zoomsTaken(q, zoomOut, 1000);
     EXPECT_LE(q.view.areaXMax, 1e15f);
     EXPECT_GT(q.view.areaXMax, 1e14f);
 }
@@ -322,7 +332,7 @@ TEST(ShowEverything, WithoutNodesNothingHappens)
 {
     Project p = emptyProject();
     p.view.areaXMax = 20;
-    EXPECT_FALSE(showEverything(p));
+    showEverything(p);
     EXPECT_EQ(p.view.areaXMax, 20.0f);
     EXPECT_EQ(p.view.areaYMax, 50.0f);
 }
