@@ -122,11 +122,12 @@ void paintFieldMap(QPainter& painter, const solver::FieldMap& map, const ColourP
         return;
     }
     solver::PixelPredicate inside;
+    QImage coverage; // outlives the block: `inside` reads it while the isolines are cut
     if (!region.isEmpty()) {
         // The region's coverage of each pixel, antialiased, taken into the
         // image itself: every device, a vector drawing's too, shows the same
         // edge without a clip of its own.
-        QImage coverage(image.size(), QImage::Format_Alpha8);
+        coverage = QImage(image.size(), QImage::Format_Alpha8);
         coverage.fill(Qt::transparent);
         {
             QPainter mask(&coverage);

@@ -125,12 +125,10 @@ void pointerPressed(Project& p, Interaction& ui, const PointerEvent& event, Poin
         break;
     case PointerButton::Left:
         if (p.edit.editMode == EditMode::ArcEntry) {
-            return arcPress(p, ui, event, feedback);
-        }
-        if (p.edit.editMode == EditMode::SegmentEntry) {
-            return segmentPressed(p, event, feedback);
-        }
-        if (p.edit.editMode == EditMode::PolylineEntry) {
+            arcPress(p, ui, event, feedback);
+        } else if (p.edit.editMode == EditMode::SegmentEntry) {
+            segmentPressed(p, event, feedback);
+        } else if (p.edit.editMode == EditMode::PolylineEntry) {
             polylinePress(p, ui, event, feedback);
         }
         break;

@@ -37,7 +37,10 @@ void finish(Project& p, PointerFeedback& feedback)
 
 bool startSegmentEntry(Project& p, PointerFeedback& feedback)
 {
-    const bool repaint = p.edit.editMode == EditMode::PolylineEntry && endPolyline(p, feedback);
+    const bool repaint = p.edit.editMode == EditMode::PolylineEntry;
+    if (repaint) {
+        endPolyline(p, feedback);
+    }
     p.edit.editMode = EditMode::SegmentEntry;
     p.edit.segmentStartSet = false;
     feedback.setStatusText(PanelPrompt, kSegmentStartPrompt);

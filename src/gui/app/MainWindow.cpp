@@ -467,9 +467,7 @@ void MainWindow::importDrawingCommand()
     if (!offerToSave()) {
         return;
     }
-    if (cad::importDrawingCommand(project_, routed_, dxf::readDxf, [this] { showModelNow(); })) {
-        historyUse_ = HistoryUse::Restart;
-    }
+    cad::importDrawingCommand(project_, routed_, dxf::readDxf, [this] { showModelNow(); });
 }
 
 void MainWindow::openRecentProjectCommand(const std::string& path)

@@ -1,3 +1,8 @@
+#include <algorithm>
+#include <array>
+#include <utility>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -34,6 +39,31 @@ Drawing asRead(const ExportDrawing& exported)
     return d;
 }
 
+// The nodes and the elements (each as its two end points) of a model, in
+// an order of their own: an import numbers nodes along each boundary, which
+// a model refined or edited by hand need not.
+struct Geometry {
+    std::vector<std::pair<float, float>> nodes;
+    std::vector<std::array<float, 5>> elements; // start x, y, end x, y, boundary
+};
+
+Geometry geometryOf(const Model& m)
+{
+    Geometry g;
+    for (const int n : m.nodes.numbers()) {
+        g.nodes.emplace_back(m.nodes[n].x, m.nodes[n].y);
+    }
+    for (const int k : m.elements.numbers()) {
+        const Element& e = m.elements[k];
+        const Node& a = m.nodes[e.startNode];
+        const Node& b = m.nodes[e.endNode];
+        g.elements.push_back({a.x, a.y, b.x, b.y, static_cast<float>(e.boundary)});
+    }
+    std::sort(g.nodes.begin(), g.nodes.end());
+    std::sort(g.elements.begin(), g.elements.end());
+    return g;
+}
+
 TEST(DrawingExport, AnExportedModelImportsAgainAsTheSameNodesElementsAndBoundaries)
 {
     for (const char* name : {"pierscien.tav", "plyta.tav", "wspornik.tav"}) {
@@ -41,14 +71,12 @@ TEST(DrawingExport, AnExportedModelImportsAgainAsTheSameNodesElementsAndBoundari
         const ExportDrawing exported = drawingOfModel(original, {});
         Model again = test::emptyProject();
         ASSERT_TRUE(importDrawing(asRead(exported), ImportOptions{}, again).ok()) << name;
-        ASSERT_EQ(again.nodeCount(), original.nodeCount()) << name;
-        for (const int n : original.nodes.numbers()) {
-            EXPECT_EQ(again.nodes[n], original.nodes[n]) << name << " node " << n;
-        }
-        ASSERT_EQ(again.elementCount(), original.elementCount()) << name;
-        for (const int k : original.elements.numbers()) {
-            const Element& e = original.elements[k];
-            EXPECT_EQ(again.elements[k], (Element{e.startNode, e.endNode, 1, e.boundary})) << name << " element " << k;
+        const Geometry before = geometryOf(original);
+        const Geometry after = geometryOf(again);
+        EXPECT_EQ(after.nodes, before.nodes) << name;
+        EXPECT_EQ(after.elements, before.elements) << name;
+        for (const int k : again.elements.numbers()) {
+            EXPECT_EQ(again.elements[k].condition, 1) << name << " element " << k;
         }
         EXPECT_EQ(again.boundaryCount(), original.boundaryCount());
         EXPECT_EQ(again.internalPointCount(), original.internalPointCount());

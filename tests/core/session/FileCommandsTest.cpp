@@ -199,8 +199,9 @@ TEST(SaveProject, SaveToTheProjectsOwnFileWritesItWithoutDialogOrMessage)
     test::TempDir dir;
     Project p = someModel();
     p.filePath = dir.file("m.tav");
+    test::addNode(p, 1.0f, 1.0f); // a change since the model was last saved
     ScriptedInteraction ui;
-    EXPECT_TRUE(hasUnsavedChanges(p));
+    ASSERT_TRUE(hasUnsavedChanges(p));
     EXPECT_TRUE(saveToProjectFile(p, ui));
     EXPECT_TRUE(ui.fileDialogs.empty());
     EXPECT_TRUE(ui.shown.empty());
