@@ -87,46 +87,38 @@ void collocationTerms(const Material& mat, const Boundary& b, const CollocationP
     }
 }
 
-void addCoefficients(const std::vector<Term>& terms, const Unknowns& u, double scale, Eigen::Index row,
-                     RowMajorMatrix& a)
+// The column of component j of a term's unknown; -1 where it is known.
+int columnOf(const Term& term, const Unknowns& u, std::size_t j)
 {
-    for (const Term& term : terms) {
-        const int column = term.traction ? u.tractionColumn[static_cast<std::size_t>(u.slotTraction[term.index])]
-                                         : u.displacementColumn[term.index];
-        if (column < 0) {
-            continue;
-        }
-        for (std::size_t i = 0; i < 2; ++i) {
-            const Eigen::Index r = row + static_cast<Eigen::Index>(i);
-            if (term.traction) {
-                a(r, column) -= scale * term.block[i][0];
-                a(r, column + 1) -= scale * term.block[i][1];
-            } else {
-                a(r, column) += term.factor * term.block[i][0];
-                a(r, column + 1) += term.factor * term.block[i][1];
-            }
-        }
+    if (!term.traction) {
+        return u.displacementColumn[term.index][j];
     }
+    return u.tractionColumn[static_cast<std::size_t>(u.slotTraction[term.index][j])];
 }
 
-// The known displacements and tractions: the load of the system.
-void addLoad(const std::vector<Term>& terms, const Unknowns& u, Eigen::Index row, Eigen::VectorXd& rhs)
+// Each term into the rows of the point's equations: times its unknown's
+// column, or times its known value into the load of the system.
+void addTerms(const std::vector<Term>& terms, const Unknowns& u, double scale, const CollocationPoint& cp,
+              LinearSystem& s)
 {
     for (const Term& term : terms) {
-        const Block& b = term.block;
-        if (term.traction) {
-            const auto v = static_cast<std::size_t>(u.slotTraction[term.index]);
-            if (u.tractionColumn[v] >= 0) {
-                continue;
+        for (std::size_t j = 0; j < 2; ++j) {
+            const int column = columnOf(term, u, j);
+            double known = 0.0;
+            if (column < 0) {
+                known = term.traction ? u.tractions[static_cast<std::size_t>(u.slotTraction[term.index][j])].value
+                                      : component(u.displacement[term.index], static_cast<int>(j));
             }
-            const TractionVariable& t = u.tractions[v];
             for (std::size_t i = 0; i < 2; ++i) {
-                rhs(row + static_cast<Eigen::Index>(i)) += b[i][0] * t.x + b[i][1] * t.y;
-            }
-        } else if (u.displacementColumn[term.index] < 0) {
-            const Point& d = u.displacement[term.index];
-            for (std::size_t i = 0; i < 2; ++i) {
-                rhs(row + static_cast<Eigen::Index>(i)) -= term.factor * (b[i][0] * d.x + b[i][1] * d.y);
+                if (cp.rows[i] < 0) {
+                    continue;
+                }
+                const Eigen::Index r = cp.rows[i];
+                if (column >= 0) {
+                    s.a(r, column) += term.traction ? -scale * term.block[i][j] : term.factor * term.block[i][j];
+                } else {
+                    s.rhs(r) += term.traction ? term.block[i][j] * known : -term.factor * term.block[i][j] * known;
+                }
             }
         }
     }
@@ -141,16 +133,14 @@ double tractionScale(const Material& mat, const Boundary& b)
 
 LinearSystem assembleSystem(const Material& mat, const Boundary& b, const Unknowns& u)
 {
-    const auto rows = static_cast<Eigen::Index>(2 * u.points.size());
+    const auto rows = static_cast<Eigen::Index>(u.count);
     LinearSystem s{RowMajorMatrix::Zero(rows, rows), Eigen::VectorXd::Zero(rows)};
     const double scale = tractionScale(mat, b);
     std::vector<Term> terms;
     RegularIntegrals regular;
-    for (std::size_t p = 0; p < u.points.size(); ++p) {
-        const auto row = static_cast<Eigen::Index>(2 * p);
-        collocationTerms(mat, b, u.points[p], regular, terms);
-        addCoefficients(terms, u, scale, row, s.a);
-        addLoad(terms, u, row, s.rhs);
+    for (const CollocationPoint& cp : u.points) {
+        collocationTerms(mat, b, cp, regular, terms);
+        addTerms(terms, u, scale, cp, s);
     }
     if (!s.a.allFinite() || !s.rhs.allFinite()) {
         throw ElasticError("Nie można scałkować brzegu: sprawdź, czy elementy nie przecinają się ani nie nakładają");

@@ -10,19 +10,23 @@ BoundaryValues boundaryValues(const Eigen::VectorXd& x, const Unknowns& u, doubl
     BoundaryValues values;
     values.displacement = u.displacement;
     for (std::size_t j = 0; j < u.displacementColumn.size(); ++j) {
-        if (const int c = u.displacementColumn[j]; c >= 0) {
-            values.displacement[j] = {x(c), x(c + 1)};
+        for (int k = 0; k < 2; ++k) {
+            if (const int c = u.displacementColumn[j][static_cast<std::size_t>(k)]; c >= 0) {
+                component(values.displacement[j], k) = x(c);
+            }
         }
     }
-    std::vector<Point> t(u.tractions.size());
+    std::vector<double> t(u.tractions.size());
     for (std::size_t v = 0; v < u.tractions.size(); ++v) {
         const int c = u.tractionColumn[v];
-        t[v] = c >= 0 ? Point{x(c) * scale, x(c + 1) * scale} : Point{u.tractions[v].x, u.tractions[v].y};
+        t[v] = c >= 0 ? x(c) * scale : u.tractions[v].value;
     }
     values.traction.resize(u.slotTraction.size());
     for (std::size_t at = 0; at < u.slotTraction.size(); ++at) {
-        if (u.slotTraction[at] >= 0) {
-            values.traction[at] = t[static_cast<std::size_t>(u.slotTraction[at])];
+        for (int k = 0; k < 2; ++k) {
+            if (const int v = u.slotTraction[at][static_cast<std::size_t>(k)]; v >= 0) {
+                component(values.traction[at], k) = t[static_cast<std::size_t>(v)];
+            }
         }
     }
     return values;

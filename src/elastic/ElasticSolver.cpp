@@ -142,14 +142,8 @@ ExchangeModel problemGeometry(const ElasticProblem& problem)
                 throw ElasticError(name + ": węzeł " + std::to_string(node + 1) + " nie istnieje");
             }
         }
-        if (el.kind == ElasticKind::HeldX || el.kind == ElasticKind::HeldY) {
-            // The unknowns are chosen per point for both components at once:
-            // a component held alone cannot be solved for yet, so such a model
-            // is refused rather than solved with the wrong support.
-            throw ElasticError(name + " ma warunek płaszczyzny symetrii (jedna składowa przemieszczenia "
-                                      "zadana), którego ten program jeszcze nie liczy");
-        }
-        if (el.kind != ElasticKind::Traction && el.kind != ElasticKind::Displacement) {
+        if (el.kind != ElasticKind::Traction && el.kind != ElasticKind::Displacement && el.kind != ElasticKind::HeldX &&
+            el.kind != ElasticKind::HeldY) {
             throw ElasticError(name + " ma warunek nieznanego rodzaju " + std::to_string(static_cast<int>(el.kind)));
         }
         for (const PlanePoint& v : {el.atStart, el.atEnd, el.atMiddle.value_or(el.atStart)}) {

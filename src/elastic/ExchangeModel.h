@@ -56,9 +56,4 @@ ExchangeModel parseExchange(std::string_view text);
 // Reads and parses the file; throws ElasticError when it cannot be read.
 ExchangeModel readExchangeFile(const std::filesystem::path& path);
 
-// The solver holds a node's displacement in both components at once: a
-// displacement line holding one component only is refused, naming its node,
-// rather than solved as held in both.
-void requireWholeDisplacements(const ExchangeModel& model);
-
 } // namespace zorind::elastic

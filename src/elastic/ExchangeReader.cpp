@@ -301,15 +301,4 @@ ExchangeModel readExchangeFile(const std::filesystem::path& path)
     return parseExchange(readDataFile(path));
 }
 
-void requireWholeDisplacements(const ExchangeModel& model)
-{
-    for (const NodalValue& v : model.displacements) {
-        if (!v.heldX || !v.heldY) {
-            throw ElasticError("Węzeł " + std::to_string(v.node + 1) + ": przemieszczenie trzymane tylko w kierunku " +
-                               (v.heldX ? "X" : "Y") +
-                               "; ten moduł liczący trzyma przemieszczenie węzła tylko w obu kierunkach naraz");
-        }
-    }
-}
-
 } // namespace zorind::elastic

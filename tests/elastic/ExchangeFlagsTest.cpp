@@ -1,5 +1,6 @@
 // The displacement lines' flags: which components a line holds.
 #include "elastic/ElasticProgram.h"
+#include "elastic/ElasticSolver.h"
 #include "elastic/ExchangeModel.h"
 #include "elastic/ExchangeText.h"
 #include "support/TempDir.h"
@@ -51,15 +52,39 @@ TEST(ExchangeReader, FlagsSayWhichComponentsALineHolds)
     }
 }
 
-// Until the solver holds one component of a node, the program refuses a
-// line that does rather than solve it as held both ways.
-TEST(ElasticProgram, ALineHoldingOneComponentIsRefusedNamingItsNode)
+// Symmetry planes through the program: a square stretched by ε along x, held
+// in x on its left and right sides and in y along its bottom, its top free.
+// Each side holds one component and leaves the other free of traction, so
+// the body is in plane strain uniaxial stress: u = (ε x, -ν/(1-ν) ε y)
+// exactly, σx = E ε / (1 - ν²), σy = 0.
+TEST(ElasticProgram, SymmetryPlanesHoldOneComponentEach)
 {
+    const double strain = 1e-4, nu = 0.3, young = 210000003072.0;
+    ExchangeModel m;
+    m.youngModulus = young;
+    m.poissonRatio = nu;
+    test::addLoop(m, test::square(1.0, 2));
+    for (std::size_t i = 0; i < m.nodes.size(); ++i) {
+        const Point q = m.nodes[i];
+        const bool heldX = q.x == 0.0 || q.x == 1.0;
+        const bool heldY = q.y == 0.0;
+        if (heldX || heldY) {
+            m.displacements.push_back({static_cast<int>(i), heldX ? strain * q.x : 0.0, 0.0, heldX, heldY});
+        }
+    }
     zorind::test::TempDir dir;
-    std::ofstream(dir.file("tav_ed.dat"), std::ios::binary) << test::exchangeText(rollers(), -1);
+    std::ofstream(dir.file("tav_ed.dat"), std::ios::binary) << test::exchangeText(m);
     std::ostringstream err;
-    EXPECT_EQ(runElastic(dir.file("tav_ed.dat"), dir.file("tav_ed.wyn"), err), exitFailed);
-    EXPECT_THAT(err.str(), ::testing::HasSubstr("Węzeł 2: przemieszczenie trzymane tylko w kierunku Y"));
+    ASSERT_EQ(runElastic(dir.file("tav_ed.dat"), dir.file("tav_ed.wyn"), err), exitSolved) << err.str();
+    const ElasticSolution s = solveElastic(parseExchange(test::exchangeText(m)));
+    for (std::size_t i = 0; i < m.nodes.size(); ++i) {
+        SCOPED_TRACE("node " + std::to_string(i + 1));
+        const Point q = m.nodes[i];
+        EXPECT_NEAR(s.nodes[i].ux, strain * q.x, 1e-6 * strain);
+        EXPECT_NEAR(s.nodes[i].uy, -nu / (1.0 - nu) * strain * q.y, 1e-6 * strain);
+        EXPECT_NEAR(s.nodes[i].stress.sx, young * strain / (1.0 - nu * nu), 1e-6 * young * strain);
+        EXPECT_NEAR(s.nodes[i].stress.sy, 0.0, 1e-6 * young * strain);
+    }
 }
 
 } // namespace

@@ -92,6 +92,7 @@ std::optional<contract::ElasticElement> solverElement(const Model& m, int elemen
     out.kind = c->held[0] ? (c->held[1] ? contract::ElasticKind::Displacement : contract::ElasticKind::HeldX)
                           : (c->held[1] ? contract::ElasticKind::HeldY : contract::ElasticKind::Traction);
     out.atStart = {c->at[0][0], c->at[0][1]};
+    out.atMiddle = contract::PlanePoint{c->at[1][0], c->at[1][1]};
     out.atEnd = {c->at[2][0], c->at[2][1]};
     return out;
 }

@@ -42,7 +42,7 @@ std::optional<ElasticElementConditions> elasticElementConditions(const Model& mo
 
 // The element as the solver takes it: its nodes (0-based), the kind its held
 // components make (none: Traction, both: Displacement, one: HeldX or HeldY)
-// and the values at its start and end. Nothing where
+// and the values at its start, middle and end. Nothing where
 // elasticElementConditions gives nothing or a node does not exist.
 std::optional<contract::ElasticElement> solverElement(const Model& model, int element);
 

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "core/check/CheckModel.h"
+#include "core/exchange/ElasticConditions.h"
 #include "core/exchange/ExchangeFile.h"
 #include "core/exchange/ImportCommand.h"
 #include "core/model/NumberFormat.h"
@@ -109,10 +110,11 @@ std::string unknownElasticKind(const Project& p)
             continue;
         }
         const float kind = p.conditions[c].kind;
-        if (kind != 1.0f && kind != 2.0f) {
+        if (elasticityKind(kind) == 0) {
             return "Element " + std::to_string(e) + " ma warunek brzegowy " + std::to_string(c) +
                    " nieznanego rodzaju (" + formatGeneral(static_cast<double>(kind), 9) +
-                   "); w zadaniu sprężystości dozwolone rodzaje to 1 (obciążenie) i 2 (przemieszczenie).";
+                   "); w zadaniu sprężystości dozwolone rodzaje to 1 (obciążenie), 2 (przemieszczenie), "
+                   "4 (ciśnienie), 5 i 6 (płaszczyzna symetrii).";
         }
     }
     return {};
@@ -128,16 +130,9 @@ contract::ElasticProblem elasticProblem(const Project& p)
         problem.nodes.push_back({static_cast<double>(p.nodes[i].x), static_cast<double>(p.nodes[i].y)});
     }
     for (int e : p.elements.numbers()) {
-        const Element& el = p.elements[e];
-        const BoundaryCondition& c = p.conditions[el.condition];
-        contract::ElasticElement element;
-        element.start = el.startNode - 1;
-        element.end = el.endNode - 1;
-        element.kind = c.kind == 2.0f ? contract::ElasticKind::Displacement : contract::ElasticKind::Traction;
-        element.atStart = {static_cast<double>(c.atNode1), static_cast<double>(c.atNode1Y)};
-        element.atEnd = {static_cast<double>(c.atNode2), static_cast<double>(c.atNode2Y)};
-        element.atMiddle = contract::PlanePoint{static_cast<double>(c.atMiddle), static_cast<double>(c.atMiddleY)};
-        problem.elements.push_back(element);
+        if (const std::optional<contract::ElasticElement> element = solverElement(p, e)) {
+            problem.elements.push_back(*element);
+        }
     }
     for (int i : p.internalPoints.numbers()) {
         problem.internalPoints.push_back(

@@ -25,17 +25,17 @@ inline constexpr const char* kNotElasticityMessage = "Obliczenia sprężyste dot
 double exchangedYoungModulus(const Model& model);
 double exchangedPoissonRatio(const Model& model);
 
-// Names the first element whose condition is neither a traction (kind 1)
-// nor a displacement (kind 2); empty when there is none. Element
-// references are the consistency check's to find.
+// Names the first element whose condition is of no elasticity kind (1 a
+// traction, 2 a displacement, 4 a pressure, 5 and 6 a symmetry plane);
+// empty when there is none. Element references are the consistency check's
+// to find.
 std::string unknownElasticKind(const Project& project);
 
 // The problem of an elasticity project that passed the check and
-// unknownElasticKind: every node; every element with its own condition's
-// values, at its start atNode1 and atNode1Y, at its middle atMiddle and
-// atMiddleY, at its end atNode2 and atNode2Y (the export writes the ends
-// only); the internal points; the material as exchanged, plane stress or
-// plane strain.
+// unknownElasticKind: every node; every element as solverElement gives it,
+// its own condition's values at its start, middle and end (the export
+// writes the ends only), a pressure as its tractions; the internal points;
+// the material as exchanged, plane stress or plane strain.
 contract::ElasticProblem elasticProblem(const Project& project);
 
 enum class ElasticComputeOutcome {
